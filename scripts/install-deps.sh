@@ -1,0 +1,32 @@
+#!/usr/bin/env bash
+# Installs every Debian package Parlamo needs to build, test and run its demo.
+# Safe to run again: apt-get skips what is already there.
+set -euo pipefail
+
+packages=(
+  build-essential cmake ninja-build pkg-config git
+  qt6-base-dev qt6-multimedia-dev libpugixml-dev
+  libgtest-dev libbenchmark-dev
+  libcpp-httplib-dev libespeak-ng-dev espeak-ng
+  xvfb xauth xdotool x11-utils xclip trayer imagemagick
+  pulseaudio pulseaudio-utils sox
+  apertium-apy apertium-eng-spa apertium-spa-cat apertium-eng-cat
+  curl ca-certificates procps
+  qt6-qpa-plugins libqt6svg6 fonts-dejavu-core
+)
+
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+
+if [ ${#missing[@]} -eq 0 ]; then
+  echo "install-deps: everything is installed"
+  exit 0
+fi
+
+SUDO=""
+[ "$(id -u)" -eq 0 ] || SUDO="sudo"
+echo "install-deps: installing ${missing[*]}"
+$SUDO apt-get update
+DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y --no-install-recommends "${missing[@]}"

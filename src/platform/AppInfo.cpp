@@ -1,0 +1,57 @@
+#include "platform/AppInfo.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QStandardPaths>
+#include <QTemporaryFile>
+
+namespace AppInfo {
+
+namespace {
+QString& folderOverride() {
+    static QString folder;
+    return folder;
+}
+
+bool isWritableFolder(const QString& folder) {
+    const QFileInfo fi(folder);
+    if (!fi.isDir()) return false;
+    // Permission bits lie for root and for some file systems: try it.
+    QTemporaryFile probe(folder + QStringLiteral("/.parlamo-probe-XXXXXX"));
+    return probe.open();
+}
+}  // namespace
+
+QString versionText() {
+    return QStringLiteral("%1.%2.%3").arg(versionMajor).arg(versionMinor).arg(versionRevision);
+}
+
+QString title() { return QStringLiteral("Parlamo v%1.%2").arg(versionMajor).arg(versionMinor); }
+
+QString exeName() { return QStringLiteral("RaDudezozad"); }
+
+QString programFolder() {
+    if (!folderOverride().isEmpty()) return folderOverride();
+    return QCoreApplication::applicationDirPath();
+}
+
+void setProgramFolder(const QString& folder) { folderOverride() = folder; }
+
+QString dataFolder() {
+    const QString program = programFolder();
+    if (isWritableFolder(program)) return program;
+    QString base = qEnvironmentVariable("XDG_DATA_HOME");
+    if (base.isEmpty()) base = QDir::homePath() + QStringLiteral("/.local/share");
+    const QString folder = base + QStringLiteral("/Velmor/Parlamo");
+    QDir().mkpath(folder);
+    return folder;
+}
+
+QString configHost() {
+    const QString env = qEnvironmentVariable("PARLAMO_CONFIG_HOST");
+    if (!env.isEmpty()) return env;
+    return QStringLiteral(PARLAMO_DEFAULT_CONFIG_HOST);
+}
+
+}  // namespace AppInfo

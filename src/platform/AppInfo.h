@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QString>
+
+// What the application object told the original program: version, title,
+// executable name and folder, fixed at build time here.
+namespace AppInfo {
+
+inline constexpr int versionMajor = PARLAMO_VERSION_MAJOR;
+inline constexpr int versionMinor = PARLAMO_VERSION_MINOR;
+inline constexpr int versionRevision = PARLAMO_VERSION_REVISION;
+
+QString versionText();  // "3.1.108"
+QString title();        // "Parlamo v3.1"
+QString exeName();      // "RaDudezozad"
+
+// The folder of the running executable, unless a test has set another one.
+QString programFolder();
+void setProgramFolder(const QString& folder);  // empty restores the default
+
+// Where files "beside the program" go: the program's folder when it is
+// writable, otherwise $XDG_DATA_HOME/Velmor/Parlamo (created on demand).
+QString dataFolder();
+
+// The configuration server: PARLAMO_CONFIG_HOST when set, else the built-in
+// default. "host" or "host:port".
+QString configHost();
+
+}  // namespace AppInfo

@@ -1,0 +1,9 @@
+#pragma once
+
+#include "platform/IDialogs.h"
+
+class QtDialogs : public IDialogs {
+public:
+    Result messageBox(const QString& text, const QString& title, Icon icon,
+                      Buttons buttons) override;
+};
