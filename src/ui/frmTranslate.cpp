@@ -135,6 +135,8 @@ void frmTranslate::Enable() {
     cmdHearIt->setEnabled(true);
 }
 
+void frmTranslate::Form_Load() {}
+
 void frmTranslate::cmdTranslate_Click() { m_translate->cmdTranslate_Click(); }
 
 void frmTranslate::cmdHearIt_Click() { m_hearIt->cmdHearIt_Click(); }

@@ -64,6 +64,13 @@ public:
     TranslateCommand& translateCommand() { return *m_translate; }
     HearItCommand& hearItCommand() { return *m_hearIt; }
 
+    // Runs once, after the start-up has loaded the configuration document.
+    void Form_Load();
+
+signals:
+    // The window has been unloaded: the program ends.
+    void unloaded();
+
 public slots:
     void cmdTranslate_Click();
     void cmdHearIt_Click();
