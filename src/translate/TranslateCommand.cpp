@@ -1,9 +1,157 @@
 #include "translate/TranslateCommand.h"
 
+#include <QComboBox>
+#include <QPlainTextEdit>
+#include <QTimer>
+#include <exception>
+
+#include "config/ConfigDocument.h"
+#include "config/ConfigError.h"
+#include "config/Globals.h"
+#include "platform/IDialogs.h"
+#include "translate/AnswerCollection.h"
+#include "translate/AnswerDecoding.h"
+#include "translate/InetTransfer.h"
+#include "translate/ResultExtraction.h"
+#include "translate/TranslationRequest.h"
+#include "translate/UrlEncode.h"
 #include "ui/frmTranslate.h"
 
-TranslateCommand::TranslateCommand(frmTranslate& form) : m_form(form) {}
+namespace {
 
-TranslateCommand::~TranslateCommand() = default;
+const ConfigDocument& document(frmTranslate& form) {
+    const ConfigDocument* doc = form.globals().gdocConfig.get();
+    if (!doc) throw ConfigError(QStringLiteral("no configuration document"));
+    return *doc;
+}
 
-void TranslateCommand::cmdTranslate_Click() {}
+QString selectedText(const QComboBox* list) {
+    return list->itemText(list->currentIndex());
+}
+
+}  // namespace
+
+TranslateCommand::TranslateCommand(frmTranslate& form) : m_form(form) {
+    connect(m_form.timTimeout, &QTimer::timeout, this, &TranslateCommand::timTimeout_Timer);
+}
+
+TranslateCommand::~TranslateCommand() {
+    *m_alive = false;
+    releaseTransfer();
+}
+
+void TranslateCommand::cmdTranslate_Click() {
+    bool replaced = false;
+    try {
+        const ConfigDocument& doc = document(m_form);
+        const ConfigElement features = doc.selectSingleNode(ConfigDocument::featuresQuery());
+
+        const bool haveLanguage = m_form.cboLanguages->currentIndex() >= 0;
+        const bool haveEngine = m_form.cboEngines->currentIndex() >= 0;
+        const bool haveText = !m_form.txtFrom->toPlainText().isEmpty();
+        if (!haveLanguage || !haveEngine || !haveText) return;
+
+        if (mlngTranslations >= features.requireInt32("maxtranslation")) {
+            const ConfigElement& messages = m_form.globals().gelmMessages;
+            const QString text = messages.requireText("maxtranslation");
+            const QString title = messages.requireText("titlemsgbox");
+            if (IDialogs* dialogs = m_form.platform().dialogs)
+                dialogs->messageBox(text, title, IDialogs::Icon::Information,
+                                    IDialogs::Buttons::Ok);
+            return;
+        }
+
+        m_form.Disable();
+
+        const QString engineName = selectedText(m_form.cboEngines);
+        const QString languageName = selectedText(m_form.cboLanguages);
+        const ConfigElement engine = doc.selectSingleNode(ConfigDocument::engineQuery(engineName));
+        const ConfigElement language =
+            doc.selectSingleNode(ConfigDocument::languageQuery(engineName, languageName));
+        if (!engine) throw ConfigError(QStringLiteral("no engine named ") + engineName);
+        if (!language) throw ConfigError(QStringLiteral("no language pair named ") + languageName);
+
+        // A new transfer per request; only its events reach this command.
+        releaseTransfer();
+        mintCurrent = new InetTransfer(this);
+        replaced = true;
+        connect(mintCurrent, &InetTransfer::StateChanged, this,
+                &TranslateCommand::mintCurrent_StateChanged);
+
+        const TranslationRequest request = TranslationRequest::build(
+            engine, language, UrlEncode(m_form.txtFrom->toPlainText(), systemCodePage()));
+        mintCurrent->Execute(request.url, request.operation, QByteArray(), request.headers);
+        m_form.timTimeout->start();
+    } catch (const std::exception& e) {
+        // The command's one error handler: nothing is left busy or running.
+        if (replaced) releaseTransfer();
+        endBusy(QStringLiteral("Translation failed: ") + QString::fromStdString(e.what()));
+    }
+}
+
+void TranslateCommand::mintCurrent_StateChanged(int State) {
+    if (!mintCurrent) return;
+    if (State == InetTransfer::icError) {
+        endBusy(QStringLiteral("Translation failed: ") + mintCurrent->errorText());
+        return;
+    }
+    if (State != InetTransfer::icResponseCompleted) return;
+
+    m_form.timTimeout->stop();
+    InetTransfer* const transfer = mintCurrent;
+    const std::shared_ptr<bool> alive = m_alive;
+    m_collecting = true;
+    // The window's events run between pieces; Exit may release this command
+    // (and the window) meanwhile, so only the shared flag is read first.
+    const std::optional<QByteArray> answer = collectAnswer(
+        transfer, [alive, this, transfer] { return *alive && mintCurrent == transfer; });
+    if (!*alive) return;
+    m_collecting = false;
+    if (!answer) return;  // a newer request took over
+    ExtractResult(decodeAnswer(*answer, transfer->contentType()));
+}
+
+void TranslateCommand::ExtractResult(const QString& answer) {
+    try {
+        const ConfigElement engine = document(m_form).selectSingleNode(
+            ConfigDocument::engineQuery(selectedText(m_form.cboEngines)));
+        const std::optional<QString> before = engine.getAttribute("tokenbefore");
+        const std::optional<QString> after = engine.getAttribute("tokenafter");
+        const std::optional<QString> result =
+            before && after ? ::ExtractResult(answer, *before, *after) : std::nullopt;
+        if (!result) {
+            endBusy(QStringLiteral("No translation found in the answer."));
+            return;
+        }
+        m_form.txtTo->setPlainText(*result);
+        ++mlngTranslations;
+        m_form.Enable();
+    } catch (const std::exception& e) {
+        endBusy(QStringLiteral("Translation failed: ") + QString::fromStdString(e.what()));
+    }
+}
+
+void TranslateCommand::timTimeout_Timer() {
+    m_form.timTimeout->stop();
+    if (m_collecting || !mintCurrent || !mintCurrent->StillExecuting()) return;
+    mintCurrent->abort();
+    endBusy(QStringLiteral("Translation timed out."));
+}
+
+void TranslateCommand::releaseTransfer() {
+    m_form.timTimeout->stop();
+    if (!mintCurrent) return;
+    InetTransfer* old = mintCurrent;
+    mintCurrent = nullptr;
+    disconnect(old, nullptr, this, nullptr);
+    old->abort();
+    // It may be the sender of the signal being handled right now.
+    old->setParent(nullptr);
+    old->deleteLater();
+}
+
+void TranslateCommand::endBusy(const QString& status) {
+    m_form.timTimeout->stop();
+    m_form.Enable();
+    m_form.setStatusText(status);
+}

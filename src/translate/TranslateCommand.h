@@ -1,15 +1,43 @@
 #pragma once
 
+#include <QObject>
+#include <QPointer>
+#include <QString>
+#include <cstdint>
+#include <memory>
+
+#include "translate/InetTransfer.h"
+
 class frmTranslate;
 
 // The Translate command of the main window and the collection of its answer.
-class TranslateCommand {
+// The window is busy from the accepted click until the answer is shown or
+// the request has failed, timed out or brought no translation.
+class TranslateCommand : public QObject {
+    Q_OBJECT
 public:
     explicit TranslateCommand(frmTranslate& form);
-    ~TranslateCommand();
+    ~TranslateCommand() override;
 
     void cmdTranslate_Click();
 
+    // Translations shown since the window was created.
+    std::int32_t translations() const { return mlngTranslations; }
+    // The transfer of the last request (null before the first).
+    InetTransfer* currentTransfer() const { return mintCurrent; }
+
 private:
+    void mintCurrent_StateChanged(int State);
+    void timTimeout_Timer();
+    void ExtractResult(const QString& answer);
+    void releaseTransfer();
+    void endBusy(const QString& status);
+
     frmTranslate& m_form;
+    QPointer<InetTransfer> mintCurrent;
+    std::int32_t mlngTranslations = 0;
+    bool m_collecting = false;
+    // Cleared by the destructor; the collection loop, which lets the window's
+    // events run (Exit among them), holds a copy to learn that it must stop.
+    std::shared_ptr<bool> m_alive = std::make_shared<bool>(true);
 };
