@@ -1,9 +1,11 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QMetaObject>
 #include <memory>
 
 #include "platform/Platform.h"
+#include "ui/LayoutMath.h"
 
 class QAction;
 class QComboBox;
@@ -20,6 +22,8 @@ class HearItCommand;
 
 // The program's one working window. Every control carries its documented
 // name as objectName; handlers are thin and call the commands of their rooms.
+// Geometry is kept in twips, as the configuration document measures it, and
+// reaches the screen rounded to whole pixels.
 class frmTranslate : public QMainWindow {
     Q_OBJECT
 public:
@@ -65,22 +69,111 @@ public:
     HearItCommand& hearItCommand() { return *m_hearIt; }
 
     // Runs once, after the start-up has loaded the configuration document.
+    // A document it cannot use is reported to the user and ends the program
+    // (unloaded() follows); loadFailed() tells so.
     void Form_Load();
+    bool loadFailed() const { return m_loadFailed; }
+
+    // Refills the language list for the selected engine. Throws ConfigError
+    // when the document cannot answer.
+    void LoadLanguages();
+
+    // One layout pass at the window's current size (also run by every size
+    // change, including the ones this window makes itself).
+    void Form_Resize();
+
+    // Cancel set: the window only hides (tray mode).
+    void Form_Unload(bool& Cancel);
+
+    // Opens an address in the user's default handler.
+    void Navigate(const QString& NavTo);
+
+    // Shows the window from the tray (double click, Open): restored from a
+    // minimised state and brought to the front.
+    void showFromTray();
+
+    // The window's outer size (frame, caption and menu bar included) in
+    // twips, as the window system reports it. Setting it runs a layout pass.
+    double Width() const { return m_outerTwips.width; }
+    double Height() const { return m_outerTwips.height; }
+    void setWidth(double twips);
+    void setHeight(double twips);
+    double twipsPerPixelX() const;
+    double twipsPerPixelY() const;
+
+    // The controls' boxes in twips as the last layout pass left them.
+    const LayoutMath::Controls& controlBoxes() const { return m_boxes; }
+
+    bool allowUnload() const { return mblnAllowUnload; }
+    bool sizeRestored() const { return mblnSizeRestored; }
+    // The window has been unloaded; unloaded() is emitted (or about to be).
+    bool isUnloaded() const { return m_unloaded; }
 
 signals:
-    // The window has been unloaded: the program ends.
+    // The window has been unloaded: the program ends. Emitted once, from the
+    // outermost event loop, never from inside a command that lets events
+    // run, so a receiver may delete the window.
     void unloaded();
 
 public slots:
     void cmdTranslate_Click();
     void cmdHearIt_Click();
+    void cboEngines_Click();
+    void mnuLoad_Click();
+    void mnuOnlineHelp_Click();
+    void mnuSupport_Click();
+    void mnuExit_Click();
+    void mnuTrayOpen_Click();
+    void mnuTrayExit_Click();
+    // The desktop session is ending: closing must unload, even in tray mode.
+    void sessionEnding();
+
+public:
+    void setVisible(bool visible) override;
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
 
 private:
     void buildControls();
     void buildMenus();
+    void loadSteps();
+    void setEnginesListIndex(int index);
+    void setListIndex(QComboBox* list, int index, const QString& what);
+    void applyOuterSize();
+    void resizePass();
+    void applyBoxes();
+    void centreOnScreen();
+    void settleFrame();
+    void reportConfigError(const QString& detail);
+    void openMessagesLink(const char* attribute, const QString& what);
+    bool Unload();
+    void finishUnloadWhenOutermost();
+    QString messageTitle() const;
 
     Globals& m_globals;
     Platform m_platform;
     std::unique_ptr<TranslateCommand> m_translate;
     std::unique_ptr<HearItCommand> m_hearIt;
+
+    bool mblnAllowUnload = false;
+    bool mblnSizeRestored = false;
+
+    LayoutMath::OuterSize m_outerTwips;
+    LayoutMath::Controls m_boxes;
+    QSize m_appliedOuterPx;     // the outer size in pixels last asked of the window system
+    bool m_frameKnown = false;  // the window manager has told us its frame
+    bool m_placed = false;      // centred on its first showing
+    int m_resizeDepth = 0;
+    bool m_layoutErrorReported = false;
+
+    bool m_loading = false;
+    bool m_loadFailed = false;
+    QString m_clickError;  // a failure of cboEngines_Click during Form_Load
+
+    bool m_unloaded = false;
+    QMetaObject::Connection m_idleConnection;
 };

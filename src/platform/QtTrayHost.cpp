@@ -1,0 +1,86 @@
+#include "platform/QtTrayHost.h"
+
+#include <QCursor>
+#include <QIcon>
+#include <QMenu>
+#include <QSystemTrayIcon>
+
+QtTrayHost::QtTrayHost(QObject* parent) : QObject(parent) {}
+
+QtTrayHost::~QtTrayHost() {
+    delete m_icon.data();
+}
+
+bool QtTrayHost::isAvailable() const {
+    return QSystemTrayIcon::isSystemTrayAvailable();
+}
+
+void QtTrayHost::addIcon(const QIcon& icon, const QString& tip, ActivationHandler onActivated) {
+    removeIcon();
+    m_onActivated = std::move(onActivated);
+    m_icon = new QSystemTrayIcon(icon, this);
+    m_icon->setToolTip(tip);
+    connect(m_icon, &QSystemTrayIcon::activated, this,
+            [this](QSystemTrayIcon::ActivationReason reason) {
+                Activation a = Activation::Unknown;
+                switch (reason) {
+                    case QSystemTrayIcon::Trigger:
+                        a = Activation::Trigger;
+                        break;
+                    case QSystemTrayIcon::DoubleClick:
+                        a = Activation::DoubleClick;
+                        break;
+                    case QSystemTrayIcon::Context:
+                        a = Activation::Context;
+                        break;
+                    case QSystemTrayIcon::MiddleClick:
+                        a = Activation::MiddleClick;
+                        break;
+                    case QSystemTrayIcon::Unknown:
+                        break;
+                }
+                // Copy: the handler may remove the icon (and with it this slot).
+                if (ActivationHandler handler = m_onActivated) handler(a);
+            });
+    m_icon->show();
+}
+
+void QtTrayHost::showBalloon(const QString& title, const QString& text, BalloonIcon icon,
+                             int milliseconds) {
+    if (!m_icon) return;
+    QSystemTrayIcon::MessageIcon kind = QSystemTrayIcon::NoIcon;
+    switch (icon) {
+        case BalloonIcon::None:
+            break;
+        case BalloonIcon::Information:
+            kind = QSystemTrayIcon::Information;
+            break;
+        case BalloonIcon::Warning:
+            kind = QSystemTrayIcon::Warning;
+            break;
+        case BalloonIcon::Critical:
+            kind = QSystemTrayIcon::Critical;
+            break;
+    }
+    // Line breaks come as CR LF; the balloon wants plain line feeds.
+    QString shown = text;
+    shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    m_icon->showMessage(title, shown, kind, milliseconds);
+}
+
+void QtTrayHost::removeIcon() {
+    m_onActivated = nullptr;
+    if (!m_icon) return;
+    m_icon->hide();
+    // Later: this may run inside a slot of the icon itself.
+    m_icon->deleteLater();
+    m_icon.clear();
+}
+
+bool QtTrayHost::hasIcon() const {
+    return !m_icon.isNull();
+}
+
+void QtTrayHost::popUpMenu(QMenu& menu) {
+    menu.popup(QCursor::pos());
+}
