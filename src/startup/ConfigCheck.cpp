@@ -1,0 +1,108 @@
+#include "startup/ConfigCheck.h"
+
+#include "config/ConfigDocument.h"
+#include "config/ConfigElement.h"
+#include "config/ConfigError.h"
+#include "config/ConfigValue.h"
+
+namespace {
+
+void needText(QStringList& out, const ConfigElement& e, const char* element, const char* attr) {
+    if (!e.getAttribute(attr))
+        out +=
+            QStringLiteral("the %1 attribute %2").arg(QLatin1String(element), QLatin1String(attr));
+}
+
+template <typename Convert>
+void needNumber(QStringList& out, const ConfigElement& e, const char* element, const char* attr,
+                Convert convert) {
+    const auto text = e.getAttribute(attr);
+    if (!text || !convert(*text))
+        out += QStringLiteral("a numeric %1 attribute %2")
+                   .arg(QLatin1String(element), QLatin1String(attr));
+}
+
+bool isSingle(const QString& t) {
+    return ConfigValue::toSingle(t).has_value();
+}
+bool isInt16(const QString& t) {
+    return ConfigValue::toInt16(t).has_value();
+}
+bool isInt32(const QString& t) {
+    return ConfigValue::toInt32(t).has_value();
+}
+
+void checkEngines(QStringList& out, const ConfigDocument& doc) {
+    const ConfigElement engines = doc.selectSingleNode(ConfigDocument::enginesQuery());
+    if (!engines) {
+        out += QStringLiteral("the Engines element");
+        return;
+    }
+    needNumber(out, engines, "Engines", "default", isInt16);
+    needNumber(out, engines, "Engines", "commonlanguages", isInt32);
+
+    const std::vector<ConfigElement> list = engines.childNodes();
+    int position = 0;
+    for (const ConfigElement& engine : list) {
+        ++position;
+        const auto name = engine.getAttribute("name");
+        if (!name) {
+            out += QStringLiteral("the name of engine %1").arg(position);
+            continue;
+        }
+        if (name->contains(QLatin1Char('\''))) {
+            // It would end the lookup's quoted literal early.
+            out += QStringLiteral("an engine name without an apostrophe (%1)").arg(*name);
+            continue;
+        }
+        ConfigElement languages;
+        try {
+            languages = doc.selectSingleNode(ConfigDocument::languagesQuery(*name));
+        } catch (const ConfigError&) {
+            out += QStringLiteral("a usable name for engine %1").arg(position);
+            continue;
+        }
+        if (!languages) {
+            out += QStringLiteral("the Languages element of engine %1").arg(*name);
+            continue;
+        }
+        needNumber(out, languages, "Languages", "default", isInt16);
+    }
+
+    const auto selected = ConfigValue::toInt16(engines.joinedText("default"));
+    if (selected && (*selected < 0 || *selected >= static_cast<int>(list.size())))
+        out += QStringLiteral("an engine at the Engines default %1 (there are %2)")
+                   .arg(*selected)
+                   .arg(list.size());
+}
+
+}  // namespace
+
+QStringList ConfigCheck::missing(const ConfigDocument& document) {
+    QStringList out;
+    if (!document.isLoaded()) return {QStringLiteral("a configuration document")};
+    const ConfigElement messages = document.selectSingleNode(ConfigDocument::messagesQuery());
+    if (!messages) return {QStringLiteral("the Messages element")};
+    needText(out, messages, "Messages", "titlemsgbox");
+    if (!messages.joinedText("endmessage").isEmpty()) return out;
+
+    needText(out, messages, "Messages", "cmdTranslate");
+    if (!document.selectSingleNode(ConfigDocument::featuresQuery()))
+        out += QStringLiteral("the Features element");
+    checkEngines(out, document);
+    const ConfigElement sizes = document.selectSingleNode(ConfigDocument::sizesQuery());
+    if (!sizes) {
+        out += QStringLiteral("the Sizes element");
+    } else {
+        for (const char* attr : {"header", "footer", "right", "center"})
+            needNumber(out, sizes, "Sizes", attr, isSingle);
+    }
+    return out;
+}
+
+QString ConfigCheck::refusalMessage(const QStringList& missing) {
+    return QStringLiteral(
+               "The configuration sent by the server is incomplete, so the program "
+               "cannot start. It lacks ") +
+           missing.join(QStringLiteral("; ")) + QStringLiteral(".\n\nPlease start again later.");
+}

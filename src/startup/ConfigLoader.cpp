@@ -1,0 +1,66 @@
+#include "startup/ConfigLoader.h"
+
+#include <QEventLoop>
+#include <QNetworkAccessManager>
+#include <QNetworkReply>
+#include <QNetworkRequest>
+#include <QTimer>
+#include <QUrl>
+#include <memory>
+
+#include "config/ConfigDocument.h"
+#include "platform/AppInfo.h"
+
+QString ConfigLoader::requestAddress(const QString& host, const QString& uid,
+                                     const QString& installdate) {
+    return QStringLiteral("http://") + host + QStringLiteral("/translator/3/config.asp?uid=") +
+           uid + QStringLiteral("&version=") + AppInfo::versionText() +
+           QStringLiteral("&installdate=") + installdate;
+}
+
+namespace {
+bool fail(QString* error, const QString& why) {
+    if (error) *error = why;
+    return false;
+}
+}  // namespace
+
+bool ConfigLoader::load(ConfigDocument& document, const QString& address, int timeoutMs,
+                        QString* error) {
+    // Tolerant parsing percent-encodes what may not stand in a request line
+    // (spaces, for one) and leaves everything else as the program wrote it.
+    const QUrl url(address, QUrl::TolerantMode);
+    if (!url.isValid() || url.host().isEmpty() ||
+        url.scheme().compare(QStringLiteral("http"), Qt::CaseInsensitive) != 0)
+        return fail(error, QStringLiteral("not a usable address: ") + address);
+
+    QNetworkAccessManager manager;
+    QNetworkRequest request(url);
+    request.setAttribute(QNetworkRequest::RedirectPolicyAttribute,
+                         QNetworkRequest::NoLessSafeRedirectPolicy);
+    request.setAttribute(QNetworkRequest::CacheLoadControlAttribute,
+                         QNetworkRequest::AlwaysNetwork);
+    std::unique_ptr<QNetworkReply> reply(manager.get(request));
+
+    QEventLoop loop;
+    QTimer giveUp;
+    giveUp.setSingleShot(true);
+    QObject::connect(reply.get(), &QNetworkReply::finished, &loop, &QEventLoop::quit);
+    QObject::connect(&giveUp, &QTimer::timeout, &loop, &QEventLoop::quit);
+    giveUp.start(timeoutMs);
+    // The start-up screen must not react to clicks or keys meanwhile; paint
+    // and timer events still run.
+    if (!reply->isFinished()) loop.exec(QEventLoop::ExcludeUserInputEvents);
+
+    if (!reply->isFinished()) {
+        reply->abort();
+        return fail(error, QStringLiteral("no answer within %1 ms").arg(timeoutMs));
+    }
+    const int status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
+    if (reply->error() != QNetworkReply::NoError) return fail(error, reply->errorString());
+    if (status < 200 || status > 299)
+        return fail(error, QStringLiteral("HTTP status %1").arg(status));
+    if (!document.loadFromBytes(reply->readAll()))
+        return fail(error, QStringLiteral("not a well-formed document: ") + document.lastError());
+    return true;
+}

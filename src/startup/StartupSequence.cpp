@@ -1,0 +1,156 @@
+#include "startup/StartupSequence.h"
+
+#include <QDateTime>
+#include <QLocale>
+
+#include "config/Globals.h"
+#include "platform/AppInfo.h"
+#include "platform/IDialogs.h"
+#include "platform/IPauser.h"
+#include "startup/ConfigCheck.h"
+#include "startup/ISplashScreen.h"
+#include "startup/StartEntry.h"
+
+StartupSequence::StartupSequence(Globals& globals, IDialogs& dialogs, IPauser& pauser,
+                                 ISplashScreen& screen)
+    : m_globals(globals), m_dialogs(dialogs), m_pauser(pauser), m_screen(screen) {}
+
+QString StartupSequence::versionLabel() {
+    return QStringLiteral("v%1.%2 build %3")
+        .arg(AppInfo::versionMajor)
+        .arg(AppInfo::versionMinor)
+        .arg(AppInfo::versionRevision);
+}
+
+QString StartupSequence::installDateText() {
+    return QLocale::system().toString(QDateTime::currentDateTime(), QLocale::ShortFormat);
+}
+
+QString StartupSequence::noConnectionMessage() {
+    return QStringLiteral(
+        "You are not connected to the internet. Please connect, and start again.");
+}
+
+void StartupSequence::run() {
+    Globals& g = m_globals;
+    g.gdocConfig = std::make_unique<ConfigDocument>();
+
+    m_screen.setVersionText(versionLabel());
+    m_screen.setBarMinimum(1);
+    m_screen.setBarMaximum(4);
+    m_screen.Repaint();
+
+    m_screen.setStatus(QStringLiteral("Loading preferences"));
+    m_screen.setBarValue(1);
+    m_screen.Repaint();
+
+    g.gobjRegistry = std::make_unique<cVeRegistry>();
+    cVeRegistry& reg = *g.gobjRegistry;
+    const QString section = cVeRegistry::programSection();
+    g.gstrUid = reg.GetSetting(section, QStringLiteral("uid"), QString());
+
+    m_pauser.pause(250);
+    m_screen.setBarValue(2);
+    m_screen.Repaint();
+
+    if (reg.GetSetting(section, QStringLiteral("firstStart"), QStringLiteral("1")) ==
+        QStringLiteral("1")) {
+        StartEntry::create(reg);
+        reg.SaveSetting(section, QStringLiteral("firstStart"), QStringLiteral("0"));
+    }
+
+    if (reg.GetSetting(section, QStringLiteral("installdate"), QStringLiteral("1")) ==
+        QStringLiteral("1"))
+        reg.SaveSetting(section, QStringLiteral("installdate"), installDateText());
+    // When the write did not stick, the request says so with "Null".
+    const QString installdate =
+        reg.GetSetting(section, QStringLiteral("installdate"), QStringLiteral("Null"));
+
+    m_address = ConfigLoader::requestAddress(AppInfo::configHost(), g.gstrUid, installdate);
+    m_failure.clear();
+    bool loaded = ConfigLoader::load(*g.gdocConfig, m_address, m_timeoutMs, &m_failure);
+    QString refusal;
+    if (loaded) {
+        // A document the window cannot open with is refused here, like one
+        // that never arrived, rather than failing inside the window later.
+        const QStringList missing = ConfigCheck::missing(*g.gdocConfig);
+        if (!missing.isEmpty()) {
+            loaded = false;
+            refusal = ConfigCheck::refusalMessage(missing);
+            m_failure = refusal;
+            g.gdocConfig = std::make_unique<ConfigDocument>();
+        }
+    }
+    g.gblnConfigLoaded = loaded;
+
+    if (loaded) {
+        loadedPath();
+    } else {
+        StartEntry::remove(reg);
+        m_dialogs.messageBox(refusal.isEmpty() ? noConnectionMessage() : refusal, AppInfo::title(),
+                             IDialogs::Icon::Exclamation, IDialogs::Buttons::Ok);
+        g.gblnConfigLoaded = false;
+    }
+
+    m_pauser.pause(500);
+    m_screen.Unload();
+}
+
+void StartupSequence::loadedPath() {
+    Globals& g = m_globals;
+    cVeRegistry& reg = *g.gobjRegistry;
+    const QString section = cVeRegistry::programSection();
+
+    m_screen.setStatus(QStringLiteral("Loading updated server configuration"));
+    m_screen.setBarValue(3);
+    m_screen.Repaint();
+    m_pauser.pause(250);
+
+    g.gelmMessages = g.gdocConfig->selectSingleNode(ConfigDocument::messagesQuery());
+    const QString title = g.gelmMessages.joinedText("titlemsgbox");
+
+    const QString endmessage = g.gelmMessages.joinedText("endmessage");
+    if (!endmessage.isEmpty()) {
+        const QString endurl = g.gelmMessages.joinedText("endurl");
+        if (!endurl.isEmpty()) {
+            if (m_dialogs.messageBox(endmessage, title, IDialogs::Icon::Information,
+                                     IDialogs::Buttons::OkCancel) == IDialogs::Result::Ok)
+                m_screen.Navigate(endurl);
+        } else {
+            m_dialogs.messageBox(endmessage, title, IDialogs::Icon::Information,
+                                 IDialogs::Buttons::Ok);
+        }
+        g.gblnConfigLoaded = false;
+    }
+
+    if (g.gblnConfigLoaded) {
+        const QString open = g.gelmMessages.joinedText("open");
+        if (!open.isEmpty())
+            m_dialogs.messageBox(open, title, IDialogs::Icon::Information, IDialogs::Buttons::Ok);
+
+        m_screen.setStatus(QStringLiteral("Initialized"));
+        m_screen.setBarValue(4);
+        m_screen.Repaint();
+
+        const ConfigElement features =
+            g.gdocConfig->selectSingleNode(ConfigDocument::featuresQuery());
+        if (features.getAttribute("tray") == QStringLiteral("1")) {
+            g.gblnShowMain = false;
+            m_screen.setStatus(m_screen.status() + QStringLiteral(", minimizing to tray."));
+            m_screen.Repaint();
+        } else {
+            g.gblnShowMain = true;
+        }
+        // Kept for its own sake: nothing reads ConfigLoaded, and it is set to
+        // "1" below in every case.
+        if (features.getAttribute("cache") == QStringLiteral("0"))
+            reg.SaveSetting(section, QStringLiteral("ConfigLoaded"), QString());
+
+        m_pauser.pause(250);
+    }
+
+    // Also after an end-of-service notice. A copy that cannot be written is
+    // not reported; nothing reads it back.
+    g.gdocConfig->save(AppInfo::dataFolder() + QStringLiteral("/config.xml"));
+    reg.SaveSetting(section, QStringLiteral("ConfigLoaded"), QStringLiteral("1"));
+}

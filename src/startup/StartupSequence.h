@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QString>
+
+#include "startup/ConfigLoader.h"
+
+struct Globals;
+class IDialogs;
+class IPauser;
+class ISplashScreen;
+
+// The start-up: preferences, first start, installation date, the
+// configuration load, the server's notices, and the two flags left for Main
+// (gblnConfigLoaded, gblnShowMain). Runs once, on the start-up screen's
+// activation, without returning to the event loop.
+class StartupSequence {
+public:
+    StartupSequence(Globals& globals, IDialogs& dialogs, IPauser& pauser, ISplashScreen& screen);
+
+    void setLoadTimeout(int milliseconds) { m_timeoutMs = milliseconds; }
+    void run();
+
+    static QString versionLabel();     // "v3.1 build 108"
+    static QString installDateText();  // now, in the locale's short date-and-time form
+    static QString noConnectionMessage();
+    // The address of the last load, for whoever wants to show it.
+    QString requestAddress() const { return m_address; }
+    // Why the last load failed; empty after a good one.
+    QString failureReason() const { return m_failure; }
+
+private:
+    void loadedPath();
+
+    Globals& m_globals;
+    IDialogs& m_dialogs;
+    IPauser& m_pauser;
+    ISplashScreen& m_screen;
+    int m_timeoutMs = ConfigLoader::defaultTimeoutMs;
+    QString m_address;
+    QString m_failure;
+};

@@ -1,0 +1,137 @@
+#include "startup/frmSplash.h"
+
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QPixmap>
+#include <QProgressBar>
+#include <QScreen>
+#include <QTimer>
+
+#include "config/Globals.h"
+#include "platform/IUrlOpener.h"
+#include "startup/StartupSequence.h"
+
+// Resources of a static library must be registered by name.
+static void initStartupResources() {
+    Q_INIT_RESOURCE(startup);
+}
+
+frmSplash::frmSplash(Globals& globals, Platform platform, QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint),
+      m_globals(globals),
+      m_platform(platform) {
+    initStartupResources();
+    setObjectName(QStringLiteral("frmSplash"));
+    setWindowTitle(QString());
+    setModal(true);
+    setFixedSize(twipsToPixels(3600), twipsToPixels(3600));
+
+    pctSplash = new QLabel(this);
+    pctSplash->setObjectName(QStringLiteral("pctSplash"));
+    place(pctSplash, 0, 0, 3600, 3600);
+    pctSplash->setScaledContents(true);
+    pctSplash->setPixmap(QPixmap(QStringLiteral(":/startup/splash.png")));
+
+    lblVersion = new QLabel(this);
+    lblVersion->setObjectName(QStringLiteral("lblVersion"));
+    place(lblVersion, 1800, 2340, 1320, 195);
+    QPalette white = lblVersion->palette();
+    white.setColor(QPalette::WindowText, Qt::white);
+    lblVersion->setPalette(white);
+
+    lblSplash = new QLabel(this);
+    lblSplash->setObjectName(QStringLiteral("lblSplash"));
+    place(lblSplash, 180, 2700, 3255, 240);
+    QPalette black = lblSplash->palette();
+    black.setColor(QPalette::WindowText, Qt::black);
+    lblSplash->setPalette(black);
+    QFont arial(QStringLiteral("Arial"));
+    arial.setPointSizeF(9.75);
+    lblSplash->setFont(arial);
+
+    barLoading = new QProgressBar(this);
+    barLoading->setObjectName(QStringLiteral("barLoading"));
+    place(barLoading, 180, 2970, 3255, 240);
+    barLoading->setTextVisible(false);
+}
+
+frmSplash::~frmSplash() = default;
+
+int frmSplash::twipsToPixels(int twips) const {
+    const QScreen* s = screen() ? screen() : QGuiApplication::primaryScreen();
+    const qreal dpi = s ? s->logicalDotsPerInch() : 96.0;
+    return qRound(twips * dpi / 1440.0);
+}
+
+void frmSplash::place(QWidget* w, int left, int top, int width, int height) {
+    w->setGeometry(twipsToPixels(left), twipsToPixels(top), twipsToPixels(width),
+                   twipsToPixels(height));
+}
+
+void frmSplash::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    if (const QScreen* s = screen()) {
+        QRect r = frameGeometry();
+        r.moveCenter(s->availableGeometry().center());
+        move(r.topLeft());
+    }
+    // Once the screen is up and painted, the start-up runs.
+    if (!m_activated) QTimer::singleShot(0, this, &frmSplash::Form_Activate);
+}
+
+void frmSplash::Form_Activate() {
+    if (m_activated) return;
+    m_activated = true;
+    m_running = true;
+    StartupSequence sequence(m_globals, *m_platform.dialogs, *m_platform.pauser, *this);
+    sequence.setLoadTimeout(m_timeoutMs);
+    sequence.run();
+    m_running = false;
+}
+
+void frmSplash::reject() {
+    // Escape does not cut the start-up short.
+    if (!m_running) QDialog::reject();
+}
+
+void frmSplash::closeEvent(QCloseEvent* event) {
+    if (m_running)
+        event->ignore();
+    else
+        QDialog::closeEvent(event);
+}
+
+void frmSplash::setVersionText(const QString& text) {
+    lblVersion->setText(text);
+}
+QString frmSplash::status() const {
+    return lblSplash->text();
+}
+void frmSplash::setStatus(const QString& text) {
+    lblSplash->setText(text);
+}
+void frmSplash::setBarMinimum(int value) {
+    barLoading->setMinimum(value);
+}
+void frmSplash::setBarMaximum(int value) {
+    barLoading->setMaximum(value);
+}
+void frmSplash::setBarValue(int value) {
+    barLoading->setValue(value);
+}
+
+void frmSplash::Repaint() {
+    // Paints now, without letting any other event through.
+    repaint();
+}
+
+void frmSplash::Navigate(const QString& NavTo) {
+    if (m_platform.urlOpener) m_platform.urlOpener->open(NavTo);
+}
+
+void frmSplash::Unload() {
+    // Ends the modal show once the activation handler has returned.
+    m_running = false;
+    accept();
+}

@@ -1,0 +1,40 @@
+#include "startup/mMain.h"
+
+#include "config/ConfigError.h"
+#include "config/Globals.h"
+#include "platform/AppInfo.h"
+#include "platform/IDialogs.h"
+#include "startup/frmSplash.h"
+#include "ui/frmTranslate.h"
+
+namespace mMain {
+
+std::unique_ptr<frmTranslate> Main(Globals& globals, Platform platform, int configTimeoutMs) {
+    {
+        frmSplash splash(globals, platform);  // 1. load
+        splash.setLoadTimeout(configTimeoutMs);
+        splash.exec();  // 2. modal; its activation runs the start-up and closes it
+    }                   // 3. unload
+
+    std::unique_ptr<frmTranslate> window;
+    if (globals.gblnConfigLoaded) {  // 4.
+        window = std::make_unique<frmTranslate>(globals, platform);
+        try {
+            window->Form_Load();
+        } catch (const ConfigError& e) {
+            // The document was checked at start-up; should the window still
+            // find something it cannot use, say so and end instead of
+            // crashing.
+            if (platform.dialogs)
+                platform.dialogs->messageBox(
+                    QStringLiteral("The configuration sent by the server cannot be used: ") +
+                        e.message(),
+                    AppInfo::title(), IDialogs::Icon::Exclamation, IDialogs::Buttons::Ok);
+            return nullptr;
+        }
+    }
+    if (globals.gblnShowMain && window) window->show();  // 5.
+    return window;                                       // 6.
+}
+
+}  // namespace mMain
