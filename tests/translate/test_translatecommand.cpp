@@ -1,0 +1,528 @@
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPointer>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <QTcpServer>
+#include <QTest>
+#include <QTimer>
+#include <memory>
+
+#include "Fakes.h"
+#include "TestEnv.h"
+#include "TestHttpServer.h"
+#include "config/Globals.h"
+#include "translate/InetTransfer.h"
+#include "translate/TranslateCommand.h"
+#include "ui/frmTranslate.h"
+
+namespace {
+
+const QByteArray kUserAgentValue = "Mozilla/4.0 (compatible;\"MSIE 6.0; Windows NT 5.1)\"\"";
+
+// The service document of these tests (translate-config.xml), its engines
+// pointed at the loopback server and its Features and limit message chosen
+// per test.
+QByteArray documentFor(const QString& base, const QByteArray& features,
+                       const QByteArray& messageLimit = "maxtranslation=\"Limit reached.\"") {
+    QByteArray xml = TestEnv::readFile(TestEnv::sourceDir() +
+                                       QStringLiteral("/tests/translate/translate-config.xml"));
+    xml.replace("FEATURES", features);
+    xml.replace("MESSAGE_LIMIT", messageLimit);
+    xml.replace("BASE", base.toUtf8());
+    return xml;
+}
+
+int closedPort() {
+    QTcpServer probe;
+    probe.listen(QHostAddress::LocalHost, 0);
+    return probe.serverPort();
+}
+
+// The main window over a document, with recording dialogs.
+struct Window {
+    TestEnv env;
+    Globals globals;
+    FakeDialogs dialogs;
+    FakeUrlOpener opener;
+    FakePauser pauser;
+    std::unique_ptr<frmTranslate> form;
+
+    explicit Window(const QByteArray& xml) {
+        globals.gdocConfig = std::make_unique<ConfigDocument>();
+        if (!xml.isEmpty()) {
+            QByteArray doc = xml;
+            doc.replace("PORT0", QByteArray::number(closedPort()));
+            if (!globals.gdocConfig->loadFromBytes(doc)) qFatal("test document does not parse");
+            globals.gelmMessages =
+                globals.gdocConfig->selectSingleNode(ConfigDocument::messagesQuery());
+        }
+        globals.gblnConfigLoaded = true;
+        Platform platform;
+        platform.dialogs = &dialogs;
+        platform.urlOpener = &opener;
+        platform.pauser = &pauser;
+        form = std::make_unique<frmTranslate>(globals, platform);
+    }
+
+    // Puts the given items into the lists and selects them. The engine
+    // list's change handler (which refills the languages from the document)
+    // is held off so that names the document lacks can be selected too.
+    void select(const QString& engine, const QString& language) {
+        const QSignalBlocker hold(form->cboEngines);
+        form->cboEngines->clear();
+        form->cboLanguages->clear();
+        form->cboEngines->addItem(QStringLiteral("Other"));
+        form->cboEngines->addItem(engine);
+        form->cboEngines->setCurrentIndex(1);
+        form->cboLanguages->addItem(language);
+        form->cboLanguages->setCurrentIndex(0);
+    }
+
+    TranslateCommand& command() { return form->translateCommand(); }
+
+    QList<QWidget*> seven() const {
+        return {form->txtFrom,      form->txtTo,     form->cboEngines, form->cboLanguages,
+                form->cmdTranslate, form->txtHearIt, form->cmdHearIt};
+    }
+    bool allEnabled() const {
+        for (QWidget* w : seven())
+            if (!w->isEnabled()) return false;
+        return true;
+    }
+    bool noneEnabled() const {
+        for (QWidget* w : seven())
+            if (w->isEnabled()) return false;
+        return true;
+    }
+
+    // Clicks Translate and waits until the window is idle again.
+    bool translate(const QString& text, int timeoutMs = 5000) {
+        form->txtFrom->setPlainText(text);
+        form->cmdTranslate_Click();
+        return QTest::qWaitFor([this] { return allEnabled(); }, timeoutMs);
+    }
+};
+
+}  // namespace
+
+class TestTranslateCommand : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<TestHttpServer> m_server;
+    const QByteArray kFeatures = "<Features maxtranslation=\"100\" tray=\"0\"/>";
+
+    std::unique_ptr<Window> window(
+        const QByteArray& features = QByteArray(),
+        const QByteArray& messageLimit = "maxtranslation=\"Limit reached.\"") {
+        return std::make_unique<Window>(documentFor(
+            m_server->baseUrl(), features.isNull() ? kFeatures : features, messageLimit));
+    }
+
+private slots:
+    void init() {
+        m_server = std::make_unique<TestHttpServer>();
+        QVERIFY(m_server->start());
+        m_server->setDefaultResponse(ScriptedResponse::text("<p>[[ hola mundo \r\n]]</p>"));
+    }
+    void cleanup() { m_server.reset(); }
+
+    void getRequestAndShownResult() {
+        auto w = window();
+        w->select("Get", "English to Spanish");
+        w->form->txtTo->setPlainText("previous");
+        w->form->txtFrom->setPlainText(QString::fromUtf8("Hello, wörld & 100% + 'x'\n"));
+        w->form->cmdTranslate_Click();
+
+        // Busy while the request is out: the previous result stays, greyed.
+        QVERIFY(w->noneEnabled());
+        QCOMPARE(w->form->statusText(), QString("Translating from English to Spanish"));
+        QCOMPARE(w->form->txtTo->toPlainText(), QString("previous"));
+        QVERIFY(w->form->timTimeout->isActive());
+
+        QVERIFY(QTest::qWaitFor([&] { return w->allEnabled(); }, 5000));
+        QCOMPARE(m_server->requestCount(), 1);
+        const RecordedRequest r = m_server->lastRequest();
+        QCOMPARE(r.method, QByteArray("GET"));
+        // "|" of the language code travels escaped; everything else as built.
+        QCOMPARE(r.target, QByteArray("/get?q=Hello%2C%20w%C3%B6rld%20%26%20100%25%20%2B%20%27x%27"
+                                      "%0A&langpair=eng%7Cspa&markUnknown=no"));
+        QCOMPARE(r.header("user-agent"), kUserAgentValue);
+        QVERIFY(r.body.isEmpty());
+
+        QCOMPARE(w->form->txtTo->toPlainText(), QString("hola mundo"));
+        QCOMPARE(w->form->statusText(), QString("Translated."));
+        QCOMPARE(w->command().translations(), 1);
+        QVERIFY(!w->form->timTimeout->isActive());
+    }
+
+    void postRequestCarriesTheQueryAndNoBody() {
+        m_server->setDefaultResponse(ScriptedResponse::text("x<b>hello</b>y"));
+        auto w = window();
+        w->select("Post", "Spanish to English");
+        QVERIFY(w->translate("hola"));
+        const RecordedRequest r = m_server->lastRequest();
+        QCOMPARE(r.method, QByteArray("POST"));
+        QCOMPARE(r.target, QByteArray("/post?text=hola&pair=es-en"));
+        QVERIFY(r.body.isEmpty());
+        QCOMPARE(r.header("content-length"), QByteArray("0"));
+        QCOMPARE(r.header("user-agent"), kUserAgentValue);
+        QCOMPARE(w->form->txtTo->toPlainText(), QString("hello"));
+    }
+
+    void absentAttributesKeepTheirSeparators() {
+        auto w = window();
+        w->select("Bare", "Pair");
+        QVERIFY(w->translate("ab c"));
+        QCOMPARE(m_server->lastRequest().target, QByteArray("/bare?=ab%20c&="));
+    }
+
+    void spacesOnlyIsText() {
+        auto w = window();
+        w->select("Get", "English to Spanish");
+        QVERIFY(w->translate("   "));
+        QCOMPARE(m_server->requestCount(), 1);
+        QVERIFY(m_server->lastRequest().target.startsWith("/get?q=%20%20%20&"));
+    }
+
+    void missingInputDoesNothing_data() {
+        QTest::addColumn<bool>("engine");
+        QTest::addColumn<bool>("language");
+        QTest::addColumn<QString>("text");
+        QTest::addRow("no text") << true << true << "";
+        QTest::addRow("no engine selected") << false << true << "x";
+        QTest::addRow("no language selected") << true << false << "x";
+    }
+    void missingInputDoesNothing() {
+        QFETCH(bool, engine);
+        QFETCH(bool, language);
+        QFETCH(QString, text);
+        // Checked before the limit: even a broken limit goes unnoticed.
+        auto w = window("<Features/>");
+        w->select("Get", "English to Spanish");
+        if (!engine) {
+            const QSignalBlocker hold(w->form->cboEngines);
+            w->form->cboEngines->setCurrentIndex(-1);
+        }
+        if (!language) w->form->cboLanguages->setCurrentIndex(-1);
+        w->form->setStatusText("untouched");
+        w->form->txtFrom->setPlainText(text);
+        w->form->cmdTranslate_Click();
+        QTest::qWait(50);
+        QCOMPARE(w->form->statusText(), QString("untouched"));
+        QVERIFY(w->allEnabled());
+        QVERIFY(w->dialogs.asked.isEmpty());
+        QCOMPARE(m_server->requestCount(), 0);
+        QVERIFY(!w->command().currentTransfer());
+    }
+
+    void limitBoundary_data() {
+        QTest::addColumn<int>("limit");
+        QTest::addColumn<bool>("sent");
+        QTest::addRow("one below the limit") << 2 << true;
+        QTest::addRow("equal to the limit") << 1 << false;
+    }
+    void limitBoundary() {
+        QFETCH(int, limit);
+        QFETCH(bool, sent);
+        auto w = window("<Features maxtranslation=\"" + QByteArray::number(limit) + "\"/>");
+        w->select("Get", "English to Spanish");
+        QVERIFY(w->translate("one"));
+        QCOMPARE(w->command().translations(), 1);
+        w->form->setStatusText("after first");
+
+        w->form->txtFrom->setPlainText("two");
+        w->form->cmdTranslate_Click();
+        if (sent) {
+            QVERIFY(w->noneEnabled());
+            QVERIFY(QTest::qWaitFor([&] { return w->allEnabled(); }, 5000));
+            QCOMPARE(m_server->requestCount(), 2);
+            QCOMPARE(w->command().translations(), 2);
+            QVERIFY(w->dialogs.asked.isEmpty());
+        } else {
+            QTest::qWait(50);
+            QCOMPARE(m_server->requestCount(), 1);
+            QCOMPARE(w->dialogs.asked.size(), 1);
+            const FakeDialogs::Asked& a = w->dialogs.asked.at(0);
+            QCOMPARE(a.text, QString("Limit reached."));
+            QCOMPARE(a.title, QString("Parlamo Test"));
+            QCOMPARE(a.icon, IDialogs::Icon::Information);
+            QCOMPARE(a.buttons, IDialogs::Buttons::Ok);
+            QCOMPARE(w->form->statusText(), QString("after first"));  // never busy
+            QVERIFY(w->allEnabled());
+            QCOMPARE(w->command().translations(), 1);
+        }
+    }
+
+    void limitZeroRefusesEveryCommand() {
+        auto w = window("<Features maxtranslation=\"0\"/>");
+        w->select("Get", "English to Spanish");
+        w->form->txtFrom->setPlainText("x");
+        w->form->cmdTranslate_Click();
+        QCOMPARE(w->dialogs.asked.size(), 1);
+        QCOMPARE(m_server->requestCount(), 0);
+    }
+
+    // Failures before the request is out end through the one error handler:
+    // idle window, nothing sent, no message box, and the status line says
+    // the translation failed rather than "Translated.".
+    void commandErrorsEndIdle_data() {
+        QTest::addColumn<QByteArray>("features");
+        QTest::addColumn<QByteArray>("messageLimit");
+        QTest::addColumn<QString>("engine");
+        QTest::addColumn<QString>("language");
+        const QByteArray ok = "<Features maxtranslation=\"5\"/>";
+        const QByteArray msg = "maxtranslation=\"Limit reached.\"";
+        QTest::addRow("no Features") << QByteArray(" ") << msg << "Get"
+                                     << "English to Spanish";
+        QTest::addRow("no maxtranslation") << QByteArray("<Features tray=\"1\"/>") << msg << "Get"
+                                           << "English to Spanish";
+        QTest::addRow("maxtranslation not a number")
+            << QByteArray("<Features maxtranslation=\"ten\"/>") << msg << "Get"
+            << "English to Spanish";
+        QTest::addRow("maxtranslation beyond 32 bits")
+            << QByteArray("<Features maxtranslation=\"2147483648\"/>") << msg << "Get"
+            << "English to Spanish";
+        QTest::addRow("limit message absent")
+            << QByteArray("<Features maxtranslation=\"0\"/>") << QByteArray() << "Get"
+            << "English to Spanish";
+        QTest::addRow("apostrophe in engine name") << ok << msg << "O'Brien"
+                                                   << "Pair";
+        QTest::addRow("apostrophe in language name") << ok << msg << "Get"
+                                                     << "It's odd";
+        QTest::addRow("engine not in the document") << ok << msg << "Gone"
+                                                    << "Pair";
+        QTest::addRow("language not in the document") << ok << msg << "Get"
+                                                      << "Klingon";
+        QTest::addRow("transfer cannot start") << ok << msg << "Ftp"
+                                               << "Pair";
+    }
+    void commandErrorsEndIdle() {
+        QFETCH(QByteArray, features);
+        QFETCH(QByteArray, messageLimit);
+        QFETCH(QString, engine);
+        QFETCH(QString, language);
+        auto w = window(features, messageLimit);
+        w->select(engine, language);
+        w->form->txtTo->setPlainText("kept");
+        w->form->txtFrom->setPlainText("text");
+        w->form->cmdTranslate_Click();
+        QVERIFY(w->allEnabled());
+        QVERIFY2(w->form->statusText().startsWith("Translation failed: "),
+                 qPrintable(w->form->statusText()));
+        QVERIFY(w->dialogs.asked.isEmpty());
+        QCOMPARE(w->form->txtTo->toPlainText(), QString("kept"));
+        QCOMPARE(w->command().translations(), 0);
+        QVERIFY(!w->form->timTimeout->isActive());
+        QTest::qWait(50);
+        QCOMPARE(m_server->requestCount(), 0);
+    }
+
+    void emptyTokenAfterClearsAndCounts() {
+        auto w = window();
+        w->select("EmptyAfter", "Pair");
+        w->form->txtTo->setPlainText("old");
+        QVERIFY(w->translate("x"));
+        QCOMPARE(w->form->txtTo->toPlainText(), QString());
+        QCOMPARE(w->command().translations(), 1);
+        QCOMPARE(w->form->statusText(), QString("Translated."));
+    }
+
+    void markupAndErrorPagesGoThroughExtraction() {
+        m_server->setDefaultResponse(ScriptedResponse::withStatus(500, "oops [[a<br>&amp;b]]"));
+        auto w = window();
+        w->select("Get", "English to Spanish");
+        QVERIFY(w->translate("x"));
+        QCOMPARE(w->form->txtTo->toPlainText(), QString("a<br>&amp;b"));
+        QCOMPARE(w->command().translations(), 1);
+    }
+
+    void answerTextDecoding_data() {
+        QTest::addColumn<QByteArray>("body");
+        QTest::addColumn<QByteArray>("contentType");
+        QTest::addColumn<QString>("shown");
+        QTest::addRow("declared latin-1")
+            << QByteArray("[[\xe9t\xe9]]") << QByteArray("text/html; charset=ISO-8859-1")
+            << QString::fromUtf8("été");
+        QTest::addRow("undeclared utf-8") << QByteArray("[[\xc3\xa9t\xc3\xa9 \xe2\x82\xac]]")
+                                          << QByteArray("text/html") << QString::fromUtf8("été €");
+        QTest::addRow("undeclared, not utf-8")
+            << QByteArray("[[\x93\xe9t\xe9\x94]]") << QByteArray("text/html")
+            << QString::fromUtf8("“été”");
+    }
+    void answerTextDecoding() {
+        QFETCH(QByteArray, body);
+        QFETCH(QByteArray, contentType);
+        QFETCH(QString, shown);
+        // A multi-byte character across the 1024-byte pieces must survive.
+        body.prepend(QByteArray(1023, ' '));
+        m_server->setDefaultResponse(ScriptedResponse::text(body, contentType));
+        auto w = window();
+        w->select("Get", "English to Spanish");
+        QVERIFY(w->translate("x"));
+        QCOMPARE(w->form->txtTo->toPlainText(), shown);
+    }
+
+    // The ways a request can end without a translation. Each leaves the
+    // window idle with the previous result and the count untouched.
+    void endsWithoutTranslation_data() {
+        QTest::addColumn<QString>("engine");
+        QTest::addColumn<int>("answer");
+        QTest::addColumn<QString>("status");
+        QTest::addRow("tokenbefore missing") << "Get" << 0 << "No translation found in the answer.";
+        QTest::addRow("tokenafter missing after it")
+            << "Get" << 1 << "No translation found in the answer.";
+        QTest::addRow("engine without markers")
+            << "NoMarkers" << 2 << "No translation found in the answer.";
+        QTest::addRow("connection refused") << "Refused" << 2 << "Translation failed: ";
+        QTest::addRow("answer cut off") << "Get" << 3 << "Translation failed: ";
+        QTest::addRow("answer over 32 MiB")
+            << "Get" << 4 << "Translation failed: The answer is larger than 32 MiB.";
+        QTest::addRow("never answered") << "Get" << 5 << "Translation timed out.";
+        QTest::addRow("stalls midway") << "Get" << 6 << "Translation timed out.";
+    }
+    void endsWithoutTranslation() {
+        QFETCH(QString, engine);
+        QFETCH(int, answer);
+        QFETCH(QString, status);
+        ScriptedResponse r;
+        switch (answer) {
+            case 0:
+                r = ScriptedResponse::text("no markers here ]]");
+                break;
+            case 1:
+                r = ScriptedResponse::text("]] [[ no end");
+                break;
+            case 2:
+                r = ScriptedResponse::text("[[fine]]");
+                break;
+            case 3:
+                r = ScriptedResponse::text("[[" + QByteArray(5000, 'x') + "]]");
+                r.cutAfterBodyBytes = 100;
+                break;
+            case 4:
+                r.generatedBodySize = InetTransfer::kMaxBodySize + 1;
+                break;
+            case 5:
+                r.neverAnswer = true;
+                break;
+            case 6:
+                r = ScriptedResponse::text("[[" + QByteArray(5000, 'x') + "]]");
+                r.stallAfterBodyBytes = 1000;
+                break;
+        }
+        m_server->setDefaultResponse(r);
+        auto w = window();
+        w->select(engine, engine == "Get" ? "English to Spanish" : "Pair");
+        w->form->timTimeout->setInterval(300);
+        w->form->txtTo->setPlainText("kept");
+        w->form->txtFrom->setPlainText("x");
+        w->form->cmdTranslate_Click();
+        QVERIFY(w->noneEnabled());
+        QVERIFY(QTest::qWaitFor([&] { return w->allEnabled(); }, 10000));
+        QVERIFY2(w->form->statusText().startsWith(status), qPrintable(w->form->statusText()));
+        if (status.endsWith(": ")) QVERIFY(w->form->statusText().size() > status.size());
+        QCOMPARE(w->form->txtTo->toPlainText(), QString("kept"));
+        QCOMPARE(w->command().translations(), 0);
+        QVERIFY(!w->form->timTimeout->isActive());
+        QVERIFY(!w->command().currentTransfer()->StillExecuting());
+
+        // Nothing is left hanging: the next request works.
+        m_server->setDefaultResponse(ScriptedResponse::text("[[again]]"));
+        w->select("Get", "English to Spanish");
+        QVERIFY(w->translate("y"));
+        QCOMPARE(w->form->txtTo->toPlainText(), QString("again"));
+        QCOMPARE(w->command().translations(), 1);
+    }
+
+    void timerStandsStillWhenIdle() {
+        auto w = window();
+        w->select("Get", "English to Spanish");
+        QVERIFY(w->translate("x"));
+        // A stray tick (the window may run its timer) must not disturb an
+        // idle window.
+        w->form->timTimeout->start(10);
+        QTest::qWait(60);
+        QCOMPARE(w->form->statusText(), QString("Translated."));
+        QCOMPARE(w->form->txtTo->toPlainText(), QString("hola mundo"));
+    }
+
+    void everyRequestGetsANewTransfer() {
+        auto w = window();
+        w->select("Get", "English to Spanish");
+        QVERIFY(w->translate("one"));
+        QPointer<InetTransfer> first = w->command().currentTransfer();
+        QVERIFY(first);
+        QVERIFY(w->translate("two"));
+        QVERIFY(w->command().currentTransfer() != first.data());
+        QTRY_VERIFY(first.isNull());  // released
+        QCOMPARE(w->command().translations(), 2);
+    }
+
+    void onlyTheCurrentTransferIsHeard() {
+        // A second command while the first is still out (the button is
+        // disabled, but the handler must cope): the first one's answer, had
+        // it come, is not shown.
+        ScriptedResponse slow = ScriptedResponse::text("[[first]]");
+        slow.delayMs = 400;
+        m_server->setResponse("/get", slow);
+        m_server->setResponse("/post", ScriptedResponse::text("<b>second</b>"));
+        auto w = window();
+        w->select("Get", "English to Spanish");
+        w->form->txtFrom->setPlainText("one");
+        w->form->cmdTranslate_Click();
+        QPointer<InetTransfer> first = w->command().currentTransfer();
+        w->select("Post", "Spanish to English");
+        QVERIFY(w->translate("two"));
+        QCOMPARE(w->form->txtTo->toPlainText(), QString("second"));
+        QTRY_VERIFY(first.isNull());
+        QTest::qWait(600);
+        QCOMPARE(w->form->txtTo->toPlainText(), QString("second"));
+        QCOMPARE(w->command().translations(), 1);
+    }
+
+    void windowClosedWhileCollecting() {
+        // About 512 pieces: the window's events run between them, and Exit
+        // may release the window in the middle.
+        ScriptedResponse big = ScriptedResponse::text("[[" + QByteArray(512 * 1024, 'a') + "]]");
+        m_server->setDefaultResponse(big);
+        auto w = window();
+        w->select("Get", "English to Spanish");
+        w->form->txtFrom->setPlainText("x");
+        w->form->cmdTranslate_Click();
+        QPointer<InetTransfer> transfer = w->command().currentTransfer();
+        bool released = false;
+        QTimer closer;
+        connect(&closer, &QTimer::timeout, [&] {
+            if (!released && transfer && transfer->state() == InetTransfer::icResponseCompleted) {
+                released = true;
+                w->form.reset();  // the window (and its command) go away mid-collection
+            }
+        });
+        closer.start(0);
+        QVERIFY(QTest::qWaitFor([&] { return released; }, 5000));
+        QTRY_VERIFY(transfer.isNull());
+    }
+
+    void busyStateTexts() {
+        auto w = window();
+        w->select("Get", "English to Spanish");
+        w->form->Disable();
+        QVERIFY(w->noneEnabled());
+        QCOMPARE(w->form->statusText(), QString("Translating from English to Spanish"));
+        w->form->cboLanguages->setItemText(0, " B ");
+        w->form->Disable();
+        QCOMPARE(w->form->statusText(), QString("Translating from  B "));
+        w->form->Enable();
+        QVERIFY(w->allEnabled());
+        QCOMPARE(w->form->statusText(), QString("Translated."));
+        w->form->setStatusText("x");
+        w->form->Enable();
+        QCOMPARE(w->form->statusText(), QString("Translated."));
+    }
+};
+
+QTEST_MAIN(TestTranslateCommand)
+#include "test_translatecommand.moc"
