@@ -1,9 +1,108 @@
 #include "speech/HearItCommand.h"
 
+#include <QColor>
+#include <QDir>
+#include <QEvent>
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QPalette>
+#include <QPointer>
+#include <QSaveFile>
+#include <exception>
+#include <optional>
+
+#include "config/ConfigDocument.h"
+#include "config/Globals.h"
+#include "net/cVeNetWrapper.h"
+#include "platform/AppInfo.h"
+#include "speech/SoundLookup.h"
+#include "speech/WavePlayer.h"
 #include "ui/frmTranslate.h"
 
-HearItCommand::HearItCommand(frmTranslate& form) : m_form(form) {}
+namespace {
+void setTextColour(QLineEdit* box, const QColor& colour) {
+    QPalette palette = box->palette();
+    palette.setColor(QPalette::Text, colour);
+    box->setPalette(palette);
+}
+}  // namespace
+
+HearItCommand::HearItCommand(frmTranslate& form) : m_form(form) {
+    m_form.txtHearIt->installEventFilter(this);
+}
 
 HearItCommand::~HearItCommand() = default;
 
-void HearItCommand::cmdHearIt_Click() {}
+bool HearItCommand::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == m_form.txtHearIt && event->type() == QEvent::FocusIn) txtHearIt_GotFocus();
+    return QObject::eventFilter(watched, event);
+}
+
+void HearItCommand::txtHearIt_GotFocus() {
+    setTextColour(m_form.txtHearIt, QColor(0, 0, 0));
+    m_form.txtHearIt->setText(QString());
+}
+
+void HearItCommand::cmdHearIt_Click() {
+    // Download lets the window's events run, and the window may be closed
+    // and destroyed meanwhile, taking this command with it. After each
+    // download only locals are used until the guard says the window is
+    // still there.
+    const QPointer<frmTranslate> form(&m_form);
+    const auto failed = [&form] {
+        if (!form) return;
+        form->txtHearIt->setText(QStringLiteral("No Sound file found."));
+        setTextColour(form->txtHearIt, QColor(255, 0, 0));
+        form->Enable();
+    };
+
+    try {
+        form->Disable();
+        form->setStatusText(QStringLiteral("Downloading Sound file..."));
+        cVeNetWrapper net;
+
+        const ConfigDocument* doc = form->globals().gdocConfig.get();
+        if (!doc) return failed();
+        const ConfigElement wav = doc->selectSingleNode(ConfigDocument::wavQuery());
+        if (wav.isNull()) return failed();
+        const QString lookupAddress = wav.joinedText("url") + form->txtHearIt->text();
+        const std::optional<QString> padbefore = wav.getAttribute("padbefore");
+        const std::optional<QString> padafter = wav.getAttribute("padafter");
+        const std::optional<QString> urltoplay = wav.getAttribute("urltoplay");
+
+        const QByteArray page = net.Download(lookupAddress, QString(), 80);
+        if (!form) return;
+        if (!padbefore || !padafter) return failed();
+        // A page without padbefore has no sound name in it either.
+        const std::optional<QString> name =
+            SoundLookup::cutSoundName(QString::fromUtf8(page), *padbefore, *padafter);
+        if (!name || !urltoplay) return failed();
+        // The name comes from the server and becomes a file name: anything
+        // that could leave the cache folder is refused before any download.
+        if (!SoundLookup::isPlainFileName(*name)) return failed();
+
+        const QByteArray wave =
+            net.Download(SoundLookup::waveAddress(*urltoplay, *name), QString(), 80);
+        if (!form) return;
+
+        const QString folder = AppInfo::dataFolder() + QStringLiteral("/wav");
+        if (!QFileInfo(folder).isDir() && !QDir().mkdir(folder)) return failed();
+        const QString path = folder + QLatin1Char('/') + SoundLookup::cacheFileName(*name);
+        // Written whole under a temporary name and then renamed: the stored
+        // file is always exactly the last download, never an older file's
+        // tail behind a shorter one, and never half a file.
+        QSaveFile file(path);
+        if (!file.open(QIODevice::WriteOnly) || file.write(wave) != wave.size() || !file.commit())
+            return failed();
+
+        const WavePlayer player(form->platform().sound);
+        if (player.SoundEnabled())
+            player.PlayWave(path, false, false, false);
+        else
+            form->txtHearIt->setText(QStringLiteral("Unable to detect WAV device in this system."));
+        form->Enable();
+    } catch (const std::exception&) {
+        // DownloadError, ConfigError and anything else on the way.
+        failed();
+    }
+}

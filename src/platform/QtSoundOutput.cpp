@@ -1,0 +1,82 @@
+#include "platform/QtSoundOutput.h"
+
+#include <QAudioDevice>
+#include <QEventLoop>
+#include <QFileInfo>
+#include <QMediaDevices>
+#include <QPointer>
+#include <QSoundEffect>
+#include <QTimer>
+#include <QUrl>
+#include <algorithm>
+
+QtSoundOutput::QtSoundOutput(QObject* parent) : QObject(parent) {}
+
+QtSoundOutput::~QtSoundOutput() = default;
+
+int QtSoundOutput::deviceCount() {
+    // Asked afresh every time: the list follows the sound server's sinks.
+    return static_cast<int>(QMediaDevices::audioOutputs().size());
+}
+
+bool QtSoundOutput::isBusy() const {
+    return m_busy;
+}
+
+QString QtSoundOutput::currentFile() const {
+    return m_busy ? m_file : QString();
+}
+
+void QtSoundOutput::stopCurrent() {
+    if (!m_effect) return;
+    QSoundEffect* old = m_effect;
+    m_effect = nullptr;
+    m_busy = false;
+    old->disconnect(this);
+    old->stop();
+    old->deleteLater();  // we may be inside one of its signals
+    emit ended();
+}
+
+void QtSoundOutput::play(const QString& file, unsigned flags) {
+    if ((flags & SND_NOSTOP) && m_busy) return;
+    stopCurrent();
+
+    // Without a device Qt's sound effect claims to play for ever; and a file
+    // that is not there has nothing to play.
+    const QFileInfo info(file);
+    if (file.isEmpty() || !info.isFile() || deviceCount() == 0) return;
+
+    const bool wait = !(flags & SND_ASYNC);
+    m_effect = new QSoundEffect(this);
+    // Looping only makes sense for a sound that plays on its own; a waiting
+    // caller would never get control back.
+    m_effect->setLoopCount((flags & SND_LOOP) && !wait ? QSoundEffect::Infinite : 1);
+    QSoundEffect* effect = m_effect;
+    connect(effect, &QSoundEffect::statusChanged, this, [this, effect] {
+        if (effect == m_effect && effect->status() == QSoundEffect::Error) stopCurrent();
+    });
+    connect(effect, &QSoundEffect::playingChanged, this, [this, effect] {
+        if (effect == m_effect && !effect->isPlaying()) stopCurrent();
+    });
+    m_file = file;
+    m_busy = true;
+    effect->setSource(QUrl::fromLocalFile(info.absoluteFilePath()));
+    effect->play();
+    if (!wait || !m_busy) return;
+
+    // Wait in a local loop so that the window keeps being drawn. A sound
+    // server that never moves on must not hold the caller for ever: allow
+    // the length of the file at the lowest common rate (8000 bytes a second)
+    // and some slack.
+    QEventLoop loop;
+    connect(this, &QtSoundOutput::ended, &loop, &QEventLoop::quit);
+    QTimer cap;
+    cap.setSingleShot(true);
+    cap.setInterval(static_cast<int>(std::min<qint64>(info.size() / 8 + 5000, 3600 * 1000)));
+    connect(&cap, &QTimer::timeout, &loop, &QEventLoop::quit);
+    cap.start();
+    const QPointer<QtSoundOutput> self(this);
+    loop.exec();
+    if (self && m_effect == effect) stopCurrent();
+}

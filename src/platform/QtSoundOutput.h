@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+
+#include "platform/ISoundOutput.h"
+
+class QSoundEffect;
+
+// Sound through Qt Multimedia. One sound at a time, as the classic call had
+// it: a new one replaces the playing one unless SND_NOSTOP asks to leave it.
+class QtSoundOutput : public QObject, public ISoundOutput {
+    Q_OBJECT
+public:
+    explicit QtSoundOutput(QObject* parent = nullptr);
+    ~QtSoundOutput() override;
+
+    int deviceCount() override;
+    void play(const QString& file, unsigned flags) override;
+
+    // The sound being loaded or played, empty when silent.
+    bool isBusy() const;
+    QString currentFile() const;
+
+signals:
+    // The current sound has ended, failed or been replaced.
+    void ended();
+
+private:
+    void stopCurrent();
+
+    QSoundEffect* m_effect = nullptr;
+    QString m_file;
+    bool m_busy = false;
+};

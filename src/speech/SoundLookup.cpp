@@ -1,0 +1,31 @@
+#include "speech/SoundLookup.h"
+
+namespace SoundLookup {
+
+std::optional<QString> cutSoundName(const QString& page, const QString& padbefore,
+                                    const QString& padafter) {
+    const qsizetype before = page.indexOf(padbefore, 0, Qt::CaseSensitive);
+    if (before < 0) return std::nullopt;
+    const QString rest = page.mid(before + padbefore.size());
+    const qsizetype after = rest.indexOf(padafter, 0, Qt::CaseSensitive);
+    if (after < 0) return std::nullopt;
+    return rest.left(after);
+}
+
+bool isPlainFileName(const QString& name) {
+    if (name.isEmpty() || name == QLatin1String(".") || name == QLatin1String("..")) return false;
+    for (const QChar c : name) {
+        if (c == QLatin1Char('/') || c == QLatin1Char('\\')) return false;
+        if (c.category() == QChar::Other_Control) return false;
+    }
+    return cacheFileName(name).toUtf8().size() <= 255;
+}
+
+QString waveAddress(const QString& urltoplay, const QString& name) {
+    const qsizetype first =
+        name.size() >= 2 && name.at(0).isHighSurrogate() && name.at(1).isLowSurrogate() ? 2 : 1;
+    return urltoplay + QLatin1Char('/') + name.left(first) + QLatin1Char('/') + name +
+           QStringLiteral(".wav");
+}
+
+}  // namespace SoundLookup

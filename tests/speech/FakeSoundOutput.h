@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QFile>
+#include <QList>
+#include <QString>
+
+#include "platform/ISoundOutput.h"
+
+// Records every sound asked for, with the file's bytes at that moment, and
+// reports a scripted number of devices.
+class FakeSoundOutput : public ISoundOutput {
+public:
+    struct Played {
+        QString file;
+        unsigned flags;
+        QByteArray bytes;
+    };
+    int deviceCount() override { return devices; }
+    void play(const QString& file, unsigned flags) override {
+        QFile f(file);
+        played.append({file, flags, f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray()});
+    }
+    int devices = 1;
+    QList<Played> played;
+};

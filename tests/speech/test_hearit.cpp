@@ -1,0 +1,383 @@
+#include <QApplication>
+#include <QComboBox>
+#include <QDir>
+#include <QDirIterator>
+#include <QFocusEvent>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPointer>
+#include <QPushButton>
+#include <QTcpServer>
+#include <QTest>
+#include <QTimer>
+
+#include "FakeSoundOutput.h"
+#include "Fakes.h"
+#include "TestEnv.h"
+#include "TestHttpServer.h"
+#include "config/Globals.h"
+#include "platform/AppInfo.h"
+#include "speech/HearItCommand.h"
+#include "ui/frmTranslate.h"
+
+namespace {
+const QColor red(255, 0, 0);
+
+QByteArray waveBytes(int size) {
+    QByteArray out = "RIFF\x24\x08\0\0WAVEfmt ";
+    while (out.size() < size) out.append(static_cast<char>(out.size() * 31 % 256));
+    return out.left(size);
+}
+
+QString xmlEscaped(const QString& s) {
+    return s.toHtmlEscaped();
+}
+
+// Every file below the folder, for "nothing else was written" checks.
+QStringList filesBelow(const QString& folder) {
+    QStringList out;
+    QDirIterator it(folder, QDir::Files | QDir::Hidden | QDir::System,
+                    QDirIterator::Subdirectories);
+    while (it.hasNext()) out << it.next();
+    out.sort();
+    return out;
+}
+}  // namespace
+
+// The main window with a document whose Wav element points at the loopback
+// server, recording fakes for the platform.
+struct Rig {
+    explicit Rig(const QString& wavElement, bool withSound = true) {
+        globals.gdocConfig = std::make_unique<ConfigDocument>();
+        const QString xml = "<Parlamo><Messages titlemsgbox=\"T\"/>" + wavElement + "</Parlamo>";
+        globals.gdocConfig->loadFromBytes(xml.toUtf8());
+        Platform p;
+        p.dialogs = &dialogs;
+        p.pauser = &pauser;
+        p.urlOpener = &opener;
+        p.sound = withSound ? &sound : nullptr;
+        form = new frmTranslate(globals, p);
+    }
+    ~Rig() { delete form; }
+    void hearIt(const QString& word) {
+        form->txtHearIt->setText(word);
+        form->cmdHearIt->click();
+    }
+    QString wavFolder() const { return env.programFolder() + "/wav"; }
+
+    TestEnv env;
+    Globals globals;
+    FakeDialogs dialogs;
+    FakePauser pauser;
+    FakeUrlOpener opener;
+    FakeSoundOutput sound;
+    QPointer<frmTranslate> form;
+};
+
+class TestHearIt : public QObject {
+    Q_OBJECT
+
+    TestHttpServer m_server;
+
+    QString wav(const QString& padbefore = "[[", const QString& padafter = "]]") const {
+        return QStringLiteral(
+                   "<Wav url=\"%1/look?w=\" padbefore=\"%2\" padafter=\"%3\" "
+                   "urltoplay=\"%1/snd\"/>")
+            .arg(m_server.baseUrl(), xmlEscaped(padbefore), xmlEscaped(padafter));
+    }
+    void servePage(const QByteArray& page) {
+        m_server.setResponse("/look", ScriptedResponse::text(page));
+    }
+    QList<QByteArray> targets() const {
+        QList<QByteArray> out;
+        for (const auto& r : m_server.requests()) out << r.target;
+        return out;
+    }
+    static void verifyIdle(frmTranslate* f) {
+        QCOMPARE(f->statusText(), QStringLiteral("Translated."));
+        for (QWidget* w :
+             {static_cast<QWidget*>(f->txtFrom), static_cast<QWidget*>(f->txtTo),
+              static_cast<QWidget*>(f->cboEngines), static_cast<QWidget*>(f->cboLanguages),
+              static_cast<QWidget*>(f->cmdTranslate), static_cast<QWidget*>(f->txtHearIt),
+              static_cast<QWidget*>(f->cmdHearIt)})
+            QVERIFY2(w->isEnabled(), qPrintable(w->objectName()));
+    }
+    static void verifyFailed(Rig& rig) {
+        QCOMPARE(rig.form->txtHearIt->text(), QStringLiteral("No Sound file found."));
+        QCOMPARE(rig.form->txtHearIt->palette().color(QPalette::Text), red);
+        verifyIdle(rig.form);
+        QVERIFY(rig.dialogs.asked.isEmpty());
+        QVERIFY(rig.sound.played.isEmpty());
+    }
+
+private slots:
+    void initTestCase() { QVERIFY(m_server.start()); }
+    void init() {
+        m_server.clearRequests();
+        m_server.setHandler(nullptr);
+        m_server.setDefaultResponse(ScriptedResponse::withStatus(404, "<html>nope</html>"));
+    }
+
+    void fetchesStoresAndPlays() {
+        Rig rig(wav());
+        ScriptedResponse page = ScriptedResponse::text("<html><p>[[hello]]</p></html>");
+        page.delayMs = 150;
+        m_server.setResponse("/look", page);
+        const QByteArray wave = waveBytes(3000);
+        m_server.setResponse("/snd/h/hello.wav", ScriptedResponse::text(wave, "audio/wav"));
+
+        QString statusWhileBusy;
+        bool buttonWhileBusy = true;
+        QTimer::singleShot(50, rig.form, [&] {
+            statusWhileBusy = rig.form->statusText();
+            buttonWhileBusy = rig.form->cmdHearIt->isEnabled();
+        });
+        rig.hearIt("Hello");
+
+        QCOMPARE(statusWhileBusy, QStringLiteral("Downloading Sound file..."));
+        QVERIFY(!buttonWhileBusy);
+        QCOMPARE(targets(), (QList<QByteArray>{"/look?w=Hello", "/snd/h/hello.wav"}));
+        QCOMPARE(m_server.requests()[1].method, QByteArray("GET"));
+        const QString file = rig.wavFolder() + "/hello.wav";
+        QCOMPARE(TestEnv::readFile(file), wave);
+        QCOMPARE(rig.sound.played.size(), 1);
+        QCOMPARE(rig.sound.played[0].file, file);
+        QCOMPARE(rig.sound.played[0].flags, 0x13u);
+        QCOMPARE(rig.sound.played[0].bytes, wave);
+        QCOMPARE(rig.form->txtHearIt->text(), QStringLiteral("Hello"));
+        verifyIdle(rig.form);
+        QVERIFY(rig.dialogs.asked.isEmpty());
+    }
+
+    void onlyTheFirstNameCounts() {
+        Rig rig(wav());
+        servePage("x]] [[one]] [[two]]");
+        m_server.setResponse("/snd/o/one.wav", ScriptedResponse::text("1"));
+        rig.hearIt("w");
+        QCOMPARE(targets(), (QList<QByteArray>{"/look?w=w", "/snd/o/one.wav"}));
+        QCOMPARE(filesBelow(rig.wavFolder()), QStringList{rig.wavFolder() + "/one.wav"});
+    }
+
+    void nameIsReadAsUtf8() {
+        Rig rig(wav());
+        servePage(
+            "[[\xc3\xa9"
+            "cole]]");
+        m_server.setResponse("/snd/%C3%A9/%C3%A9cole.wav", ScriptedResponse::text("e"));
+        rig.hearIt("ecole");
+        QCOMPARE(targets().value(1), QByteArray("/snd/%C3%A9/%C3%A9cole.wav"));
+        QCOMPARE(TestEnv::readFile(rig.wavFolder() + QString::fromUtf8("/\xc3\xa9"
+                                                                       "cole.wav")),
+                 QByteArray("e"));
+    }
+
+    void pageWithoutNameFails_data() {
+        QTest::addColumn<QByteArray>("page");
+        QTest::addRow("no padafter") << QByteArray("<p>[[hello</p>");
+        QTest::addRow("no padbefore") << QByteArray("<p>hello]]</p>");
+        QTest::addRow("empty page") << QByteArray();
+    }
+    void pageWithoutNameFails() {
+        QFETCH(QByteArray, page);
+        Rig rig(wav());
+        servePage(page);
+        rig.hearIt("hello");
+        verifyFailed(rig);
+        QCOMPARE(m_server.requestCount(), 1);
+        QVERIFY(!QFileInfo::exists(rig.wavFolder()));
+    }
+
+    void incompleteWavElementFails_data() {
+        QTest::addColumn<QString>("element");
+        QTest::addColumn<int>("requests");
+        const QString base = m_server.baseUrl();
+        QTest::addRow("no Wav element") << "<Other/>" << 0;
+        QTest::addRow("no padbefore")
+            << "<Wav url=\"" + base + "/look?w=\" padafter=\"]]\" urltoplay=\"" + base + "/snd\"/>"
+            << 1;
+        QTest::addRow("no padafter")
+            << "<Wav url=\"" + base + "/look?w=\" padbefore=\"[[\" urltoplay=\"" + base + "/snd\"/>"
+            << 1;
+        QTest::addRow("no urltoplay")
+            << "<Wav url=\"" + base + "/look?w=\" padbefore=\"[[\" padafter=\"]]\"/>" << 1;
+        QTest::addRow("lookup address without a host")
+            << "<Wav url=\"http://server\" padbefore=\"[[\" padafter=\"]]\" urltoplay=\"x\"/>" << 0;
+    }
+    void incompleteWavElementFails() {
+        QFETCH(QString, element);
+        QFETCH(int, requests);
+        Rig rig(element);
+        servePage("[[hello]]");
+        rig.hearIt("");
+        verifyFailed(rig);
+        QCOMPARE(m_server.requestCount(), requests);
+    }
+
+    // Without url the typed word is the whole lookup address.
+    void missingUrlMeansTheWordAlone() {
+        Rig rig("<Wav padbefore=\"[[\" padafter=\"]]\" urltoplay=\"" + m_server.baseUrl() +
+                "/snd\"/>");
+        servePage("[[hello]]");
+        m_server.setResponse("/snd/h/hello.wav", ScriptedResponse::text("w"));
+        rig.hearIt(m_server.baseUrl() + "/look?w=hi");
+        QCOMPARE(targets(), (QList<QByteArray>{"/look?w=hi", "/snd/h/hello.wav"}));
+        QCOMPARE(rig.sound.played.size(), 1);
+    }
+
+    void unreachableServiceFails() {
+        QTcpServer closed;
+        QVERIFY(closed.listen(QHostAddress::LocalHost));
+        const QString base = QStringLiteral("http://127.0.0.1:%1").arg(closed.serverPort());
+        closed.close();
+        Rig rig("<Wav url=\"" + base + "/look?w=\" padbefore=\"\" padafter=\"\" urltoplay=\"" +
+                base + "\"/>");
+        rig.hearIt("hello");
+        verifyFailed(rig);
+    }
+
+    void secondFetchReplacesWithShorterFile() {
+        Rig rig(wav());
+        servePage("[[hello]]");
+        m_server.setResponse("/snd/h/hello.wav", ScriptedResponse::text(waveBytes(5000)));
+        rig.hearIt("hello");
+        m_server.setResponse("/snd/h/hello.wav", ScriptedResponse::text(waveBytes(100)));
+        rig.hearIt("hello");
+        QCOMPARE(m_server.requestCount(), 4);
+        QCOMPARE(TestEnv::readFile(rig.wavFolder() + "/hello.wav"), waveBytes(100));
+        QCOMPARE(filesBelow(rig.wavFolder()).size(), 1);  // no temporary left behind
+    }
+
+    void unsafeNamesAreRefused_data() {
+        QTest::addColumn<QByteArray>("name");
+        const QByteArray abs =
+            "/tmp/parlamo-hearit-" + QByteArray::number(QCoreApplication::applicationPid());
+        QTest::addRow("parent folder") << QByteArray("../evil");
+        QTest::addRow("two levels up") << QByteArray("../../evil");
+        QTest::addRow("absolute") << abs;
+        QTest::addRow("dot dot") << QByteArray("..");
+        QTest::addRow("dot") << QByteArray(".");
+        QTest::addRow("empty") << QByteArray();
+        QTest::addRow("backslash") << QByteArray("..\\evil");
+        QTest::addRow("NUL") << QByteArray("evil\0.txt", 9);
+        QTest::addRow("control") << QByteArray("ev\x1bil");
+        QTest::addRow("too long") << QByteArray(252, 'a');
+    }
+    void unsafeNamesAreRefused() {
+        QFETCH(QByteArray, name);
+        Rig rig(wav());
+        const QStringList before = filesBelow(rig.env.root());
+        servePage("[[" + name + "]]");
+        m_server.setDefaultResponse(ScriptedResponse::text("EVIL"));
+        rig.hearIt("x");
+        verifyFailed(rig);
+        QCOMPARE(m_server.requestCount(), 1);  // no wave fetched
+        QCOMPARE(filesBelow(rig.env.root()), before);
+        QVERIFY(!QFileInfo::exists(rig.wavFolder()));
+        if (name.startsWith('/')) QVERIFY(!QFileInfo::exists(QString::fromUtf8(name) + ".wav"));
+    }
+
+    void longestNameIsStored() {
+        Rig rig(wav());
+        const QByteArray name(251, 'b');
+        servePage("[[" + name + "]]");
+        m_server.setDefaultResponse(ScriptedResponse::text("long"));
+        rig.hearIt("x");
+        QCOMPARE(TestEnv::readFile(rig.wavFolder() + "/" + name + ".wav"), QByteArray("long"));
+    }
+
+    // The service does not have the sound: its error page is what is stored.
+    void errorPageIsStoredUnderTheName() {
+        Rig rig(wav());
+        servePage("[[ghost]]");
+        const QByteArray page = "<html><body>404 Not Found</body></html>";
+        m_server.setResponse("/snd/g/ghost.wav", ScriptedResponse::withStatus(404, page));
+        rig.hearIt("ghost");
+        QCOMPARE(TestEnv::readFile(rig.wavFolder() + "/ghost.wav"), page);
+        QCOMPARE(rig.sound.played.size(), 1);
+        QCOMPARE(rig.form->txtHearIt->text(), QStringLiteral("ghost"));
+        QVERIFY(rig.dialogs.asked.isEmpty());
+    }
+
+    void noDeviceKeepsTheFileAndSaysSo_data() {
+        QTest::addColumn<bool>("withSound");
+        QTest::addRow("no device") << true;
+        QTest::addRow("no sound seam") << false;
+    }
+    void noDeviceKeepsTheFileAndSaysSo() {
+        QFETCH(bool, withSound);
+        Rig rig(wav(), withSound);
+        rig.sound.devices = 0;
+        servePage("[[hello]]");
+        m_server.setResponse("/snd/h/hello.wav", ScriptedResponse::text("wave"));
+        rig.hearIt("hello");
+        QCOMPARE(TestEnv::readFile(rig.wavFolder() + "/hello.wav"), QByteArray("wave"));
+        QVERIFY(rig.sound.played.isEmpty());
+        QCOMPARE(rig.form->txtHearIt->text(),
+                 QStringLiteral("Unable to detect WAV device in this system."));
+        verifyIdle(rig.form);
+        QVERIFY(rig.dialogs.asked.isEmpty());
+    }
+
+    // An installed program's folder is not writable: the cache goes to the
+    // data folder instead.
+    void cacheFallsBackToTheDataFolder() {
+        Rig rig(wav());
+        AppInfo::setProgramFolder(rig.env.root() + "/not-there");
+        servePage("[[hello]]");
+        m_server.setResponse("/snd/h/hello.wav", ScriptedResponse::text("wave"));
+        rig.hearIt("hello");
+        QCOMPARE(TestEnv::readFile(rig.env.dataHome() + "/Velmor/Parlamo/wav/hello.wav"),
+                 QByteArray("wave"));
+    }
+
+    void cacheFolderThatCannotBeMadeFails() {
+        Rig rig(wav());
+        QFile blocker(rig.wavFolder());
+        QVERIFY(blocker.open(QIODevice::WriteOnly));  // a file where the folder should be
+        blocker.close();
+        servePage("[[hello]]");
+        m_server.setResponse("/snd/h/hello.wav", ScriptedResponse::text("wave"));
+        rig.hearIt("hello");
+        verifyFailed(rig);
+    }
+
+    void focusClearsTheBox() {
+        Rig rig(wav());
+        servePage("nothing");
+        rig.hearIt("hello");
+        verifyFailed(rig);
+        QFocusEvent focusIn(QEvent::FocusIn, Qt::MouseFocusReason);
+        QApplication::sendEvent(rig.form->txtHearIt, &focusIn);
+        QCOMPARE(rig.form->txtHearIt->text(), QString());
+        QCOMPARE(rig.form->txtHearIt->palette().color(QPalette::Text), QColor(0, 0, 0));
+    }
+
+    // The window goes away while a download lets events run: the command
+    // must end without touching it, and write nothing.
+    void windowDestroyedDuringDownload_data() {
+        QTest::addColumn<bool>("duringWave");
+        QTest::addRow("during the lookup") << false;
+        QTest::addRow("during the wave") << true;
+    }
+    void windowDestroyedDuringDownload() {
+        QFETCH(bool, duringWave);
+        Rig rig(wav());
+        ScriptedResponse page = ScriptedResponse::text("[[hello]]");
+        ScriptedResponse wave = ScriptedResponse::text("wave");
+        (duringWave ? wave : page).delayMs = 300;
+        m_server.setResponse("/look", page);
+        m_server.setResponse("/snd/h/hello.wav", wave);
+        m_server.setHandler(nullptr);
+        rig.form->txtHearIt->setText("hello");
+        frmTranslate* f = rig.form;
+        QTimer::singleShot(duringWave ? 150 : 50, [f] { delete f; });
+        f->cmdHearIt->click();
+        QVERIFY(rig.form.isNull());
+        QCOMPARE(m_server.requestCount(), duringWave ? 2 : 1);
+        QVERIFY(!QFileInfo::exists(rig.wavFolder()));
+        QVERIFY(rig.sound.played.isEmpty());
+    }
+};
+
+QTEST_MAIN(TestHearIt)
+#include "test_hearit.moc"

@@ -1,0 +1,150 @@
+#include <QTest>
+
+#include "FakeSoundOutput.h"
+#include "speech/SoundLookup.h"
+#include "speech/WavePlayer.h"
+
+// The text rules of Hear It and the flag word of the sound call.
+class TestSoundLookup : public QObject {
+    Q_OBJECT
+private slots:
+    void cutSoundName_data() {
+        QTest::addColumn<QString>("page");
+        QTest::addColumn<QString>("before");
+        QTest::addColumn<QString>("after");
+        QTest::addColumn<QString>("name");  // null: no name
+        QTest::addRow("plain") << "<b>[[hello]]</b>"
+                               << "[["
+                               << "]]"
+                               << "hello";
+        QTest::addRow("first of two") << "[[one]] [[two]]"
+                                      << "[["
+                                      << "]]"
+                                      << "one";
+        QTest::addRow("after searched after before") << "x]] [[one]]"
+                                                     << "[["
+                                                     << "]]"
+                                                     << "one";
+        QTest::addRow("long markers") << "<a href=\"/s/hello\">x</a>"
+                                      << "href=\"/s/"
+                                      << "\">"
+                                      << "hello";
+        QTest::addRow("empty name") << "[[]]"
+                                    << "[["
+                                    << "]]"
+                                    << "";
+        QTest::addRow("no after") << "[[hello"
+                                  << "[["
+                                  << "]]" << QString();
+        QTest::addRow("no before") << "hello]]"
+                                   << "[["
+                                   << "]]" << QString();
+        QTest::addRow("case-sensitive") << "<B>x</B>"
+                                        << "<b>"
+                                        << "</b>" << QString();
+        QTest::addRow("empty page") << ""
+                                    << "[["
+                                    << "]]" << QString();
+        QTest::addRow("empty before: from the start") << "abc]]"
+                                                      << ""
+                                                      << "]]"
+                                                      << "abc";
+    }
+    void cutSoundName() {
+        QFETCH(QString, page);
+        QFETCH(QString, before);
+        QFETCH(QString, after);
+        QFETCH(QString, name);
+        const auto got = SoundLookup::cutSoundName(page, before, after);
+        QCOMPARE(got.has_value(), !name.isNull());
+        if (got) QCOMPARE(*got, name);
+    }
+
+    void isPlainFileName_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<bool>("plain");
+        QTest::addRow("word") << "hello" << true;
+        QTest::addRow("dots inside") << "a.b..c" << true;
+        QTest::addRow("non-ASCII") << QString::fromUtf8(
+                                          "\xc3\xa9"
+                                          "cole")
+                                   << true;
+        QTest::addRow("251 bytes") << QString(251, 'a') << true;
+        QTest::addRow("252 bytes") << QString(252, 'a') << false;
+        QTest::addRow("two-byte letters over 255")
+            << QString(126, QChar(0xE9)) << false;  // 252 bytes + ".wav"
+        QTest::addRow("empty") << "" << false;
+        QTest::addRow("dot") << "." << false;
+        QTest::addRow("dot dot") << ".." << false;
+        QTest::addRow("parent") << "../evil" << false;
+        QTest::addRow("absolute") << "/tmp/abs" << false;
+        QTest::addRow("backslash") << "a\\b" << false;
+        QTest::addRow("NUL") << QString::fromLatin1("a\0b", 3) << false;
+        QTest::addRow("tab") << "a\tb" << false;
+        QTest::addRow("newline") << "a\n" << false;
+        QTest::addRow("DEL") << "a\x7f" << false;
+        QTest::addRow("C1 control") << QString(QChar(0x85)) << false;
+    }
+    void isPlainFileName() {
+        QFETCH(QString, name);
+        QFETCH(bool, plain);
+        QCOMPARE(SoundLookup::isPlainFileName(name), plain);
+    }
+
+    void waveAddress_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("address");
+        QTest::addRow("grouped by first letter") << "hello"
+                                                 << "http://s/snd/h/hello.wav";
+        QTest::addRow("one letter") << "a"
+                                    << "http://s/snd/a/a.wav";
+        QTest::addRow("surrogate pair kept whole")
+            << QString::fromUtf8(
+                   "\xf0\x9f\x94\x8a"
+                   "x")
+            << QString::fromUtf8(
+                   "http://s/snd/\xf0\x9f\x94\x8a/\xf0\x9f\x94\x8a"
+                   "x.wav");
+    }
+    void waveAddress() {
+        QFETCH(QString, name);
+        QFETCH(QString, address);
+        QCOMPARE(SoundLookup::waveAddress("http://s/snd", name), address);
+    }
+
+    void playWaveFlags_data() {
+        QTest::addColumn<bool>("wait");
+        QTest::addColumn<bool>("repeat");
+        QTest::addColumn<bool>("interupt");
+        QTest::addColumn<unsigned>("flags");
+        QTest::addRow("background, leave playing") << false << false << false << 0x13u;
+        QTest::addRow("background, cut off") << false << false << true << 0x03u;
+        QTest::addRow("wait, leave playing") << true << false << false << 0x12u;
+        QTest::addRow("background loop, cut off") << false << true << true << 0x0Bu;
+        QTest::addRow("wait, cut off") << true << false << true << 0x02u;
+        QTest::addRow("wait loop, leave playing") << true << true << false << 0x1Au;
+    }
+    void playWaveFlags() {
+        QFETCH(bool, wait);
+        QFETCH(bool, repeat);
+        QFETCH(bool, interupt);
+        QFETCH(unsigned, flags);
+        FakeSoundOutput out;
+        WavePlayer(&out).PlayWave("/x/a.wav", wait, repeat, interupt);
+        QCOMPARE(out.played.size(), 1);
+        QCOMPARE(out.played[0].file, QStringLiteral("/x/a.wav"));
+        QCOMPARE(out.played[0].flags, flags);
+    }
+
+    void soundEnabledFollowsTheDevices() {
+        FakeSoundOutput out;
+        QVERIFY(WavePlayer(&out).SoundEnabled());
+        out.devices = 0;
+        QVERIFY(!WavePlayer(&out).SoundEnabled());
+        QVERIFY(!WavePlayer(nullptr).SoundEnabled());
+        WavePlayer(nullptr).PlayWave("/x/a.wav", false, false, false);  // no seam: nothing
+    }
+};
+
+QTEST_GUILESS_MAIN(TestSoundLookup)
+#include "test_soundlookup.moc"
