@@ -1,0 +1,77 @@
+// Plays wave files through the real sound output and checks what the sound
+// server saw. Run by test_playback.sh against a PulseAudio null sink.
+#include <QElapsedTimer>
+#include <QGuiApplication>
+#include <QProcess>
+#include <QTest>
+#include <cstdio>
+
+#include "platform/QtSoundOutput.h"
+#include "speech/WavePlayer.h"
+
+namespace {
+int failures = 0;
+void check(bool ok, const char* what) {
+    std::printf("%s: %s\n", ok ? "ok" : "FAILED", what);
+    if (!ok) ++failures;
+}
+
+// The streams the sound server is playing right now.
+QByteArray sinkInputs() {
+    QProcess p;
+    p.start(QStringLiteral("pactl"),
+            {QStringLiteral("list"), QStringLiteral("short"), QStringLiteral("sink-inputs")});
+    p.waitForFinished(5000);
+    return p.readAllStandardOutput().trimmed();
+}
+}  // namespace
+
+int main(int argc, char** argv) {
+    QGuiApplication app(argc, argv);
+    if (argc < 4) {
+        std::printf("usage: playback_probe first.wav second.wav first-seconds\n");
+        return 2;
+    }
+    const QString first = QString::fromLocal8Bit(argv[1]);
+    const QString second = QString::fromLocal8Bit(argv[2]);
+    const qint64 firstMs = static_cast<qint64>(QByteArray(argv[3]).toDouble() * 1000);
+
+    QtSoundOutput output;
+    const WavePlayer player(&output);
+    check(player.SoundEnabled(), "SoundEnabled with the null sink");
+
+    QElapsedTimer t;
+    t.start();
+    player.PlayWave(first, true, false, false);
+    const qint64 waited = t.elapsed();
+    std::printf("waited %lld ms for a %lld ms sound\n", static_cast<long long>(waited),
+                static_cast<long long>(firstMs));
+    check(waited >= firstMs / 2 && !output.isBusy(), "Wait blocks until the sound has ended");
+
+    t.restart();
+    player.PlayWave(first, false, false, false);
+    check(t.elapsed() < firstMs / 2, "without Wait the call returns at once");
+    check(output.isBusy() && output.currentFile() == first, "the sound is playing");
+    const bool seen = QTest::qWaitFor([] { return !sinkInputs().isEmpty(); }, 3000);
+    check(seen, "the stream reached the sink (pactl list sink-inputs)");
+
+    player.PlayWave(second, false, false, false);
+    check(output.currentFile() == first, "a playing sound is left alone without Interupt");
+    player.PlayWave(second, false, false, true);
+    check(output.currentFile() == second, "Interupt cuts the playing sound off");
+    check(QTest::qWaitFor([&] { return !output.isBusy(); }, 10000), "the second sound ends");
+
+    player.PlayWave(first, false, true, true);
+    QTest::qWait(static_cast<int>(firstMs * 2 + 500));
+    check(output.isBusy(), "Repeat keeps the sound going past its length");
+    player.PlayWave(QString(), false, false, true);
+    check(!output.isBusy(), "another sound call stops the loop");
+
+    t.restart();
+    player.PlayWave(QStringLiteral("/nonexistent/none.wav"), true, false, true);
+    check(t.elapsed() < 1000 && !output.isBusy(), "a missing file plays nothing, at once");
+
+    // Let the last stream drain before the recorder stops.
+    QTest::qWait(300);
+    return failures == 0 ? 0 : 1;
+}

@@ -1,0 +1,73 @@
+#!/usr/bin/env bash
+# Plays spoken words through the real sound output into a PulseAudio null
+# sink of our own and checks that sound arrived there. Exits 77 (skipped)
+# only when PulseAudio cannot be started here.
+set -u
+probe=$1
+
+for tool in pulseaudio pactl; do
+  if ! command -v "$tool" >/dev/null 2>&1; then
+    echo "SKIP: PulseAudio cannot start here: $tool is not installed"
+    exit 77
+  fi
+done
+for tool in parecord espeak-ng sox soxi; do
+  if ! command -v "$tool" >/dev/null 2>&1; then
+    echo "FAILED: $tool is missing (scripts/install-deps.sh installs it)"
+    exit 1
+  fi
+done
+
+work=$(mktemp -d)
+export XDG_RUNTIME_DIR=$work HOME=$work/home
+mkdir -p "$HOME"
+unset DBUS_SESSION_BUS_ADDRESS PULSE_SERVER PULSE_RUNTIME_PATH
+pa_pid=""
+rec_pid=""
+cleanup() {
+  [ -n "$rec_pid" ] && kill "$rec_pid" 2>/dev/null && wait "$rec_pid" 2>/dev/null
+  [ -n "$pa_pid" ] && kill "$pa_pid" 2>/dev/null && wait "$pa_pid" 2>/dev/null
+  rm -rf "$work"
+}
+trap cleanup EXIT
+
+pulseaudio -n --exit-idle-time=-1 --disallow-exit --daemonize=no \
+  --load=module-null-sink --load=module-native-protocol-unix \
+  --log-target=file:"$work/pa.log" &
+pa_pid=$!
+for _ in $(seq 100); do
+  pactl info >/dev/null 2>&1 && break
+  kill -0 "$pa_pid" 2>/dev/null || break
+  sleep 0.1
+done
+if ! pactl info >/dev/null 2>&1; then
+  echo "SKIP: PulseAudio cannot start here:"
+  tail -5 "$work/pa.log" 2>/dev/null
+  exit 77
+fi
+
+# Qt's sound effect drops the last moment of a file: give the words a quiet tail.
+espeak-ng -w "$work/hello-raw.wav" hello || exit 1
+espeak-ng -w "$work/world-raw.wav" world || exit 1
+sox "$work/hello-raw.wav" "$work/hello.wav" pad 0 0.3 || exit 1
+sox "$work/world-raw.wav" "$work/world.wav" pad 0 0.3 || exit 1
+seconds=$(soxi -D "$work/hello.wav")
+
+parecord --latency-msec=20 -d null.monitor --file-format=wav --channels=1 --rate=22050 \
+  "$work/capture.wav" &
+rec_pid=$!
+sleep 0.2
+
+QT_QPA_PLATFORM=offscreen "$probe" "$work/hello.wav" "$work/world.wav" "$seconds"
+rc=$?
+
+kill -INT "$rec_pid"
+wait "$rec_pid" 2>/dev/null
+rec_pid=""
+peak=$(sox "$work/capture.wav" -n stat 2>&1 | awk '/Maximum amplitude/ {print $3}')
+echo "peak amplitude on the sink's monitor: ${peak:-none}"
+if ! awk -v p="${peak:-0}" 'BEGIN { exit !(p > 0.05) }'; then
+  echo "FAILED: no sound reached the null sink"
+  rc=1
+fi
+exit $rc
