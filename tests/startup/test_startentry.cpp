@@ -20,9 +20,12 @@ private slots:
     void commandIsFolderExeAndSwitch_data() {
         QTest::addColumn<QString>("folder");
         QTest::addColumn<QString>("command");
-        QTest::addRow("plain") << "/opt/parlamo" << "/opt/parlamo/RaDudezozad /startup";
-        QTest::addRow("root folder") << "/" << "//RaDudezozad /startup";
-        QTest::addRow("spaces") << "/home/a b/My Apps" << "/home/a b/My Apps/RaDudezozad /startup";
+        QTest::addRow("plain") << "/opt/parlamo"
+                               << "/opt/parlamo/RaDudezozad /startup";
+        QTest::addRow("root folder") << "/"
+                                     << "//RaDudezozad /startup";
+        QTest::addRow("spaces") << "/home/a b/My Apps"
+                                << "/home/a b/My Apps/RaDudezozad /startup";
     }
     void commandIsFolderExeAndSwitch() {
         QFETCH(QString, folder);
@@ -89,10 +92,10 @@ private slots:
                                     << "/Startup /DEBUG" << false << false;
         QTest::addRow("inside a word") << QStringList{"x", "a/startupz", "--/debugging"}
                                        << "a/startupz --/debugging" << true << true;
-        QTest::addRow("padded") << QStringList{"x", " /startup ", "/debug"}
-                                << " /startup  /debug" << true << true;
-        QTest::addRow("split by a space") << QStringList{"x", "/start", "up"} << "/start up"
-                                          << false << false;
+        QTest::addRow("padded") << QStringList{"x", " /startup ", "/debug"} << " /startup  /debug"
+                                << true << true;
+        QTest::addRow("split by a space")
+            << QStringList{"x", "/start", "up"} << "/start up" << false << false;
     }
     void switches() {
         QFETCH(QStringList, arguments);

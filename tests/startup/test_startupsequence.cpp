@@ -1,0 +1,557 @@
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTest>
+#include <QUrl>
+
+#include "Fakes.h"
+#include "TestEnv.h"
+#include "TestHttpServer.h"
+#include "config/Globals.h"
+#include "platform/AppInfo.h"
+#include "startup/ConfigCheck.h"
+#include "startup/ISplashScreen.h"
+#include "startup/StartEntry.h"
+#include "startup/StartupSequence.h"
+
+namespace {
+
+using Icon = IDialogs::Icon;
+using Buttons = IDialogs::Buttons;
+using Result = IDialogs::Result;
+
+// One log for the screen, the pauses and the message boxes, so that their
+// order can be checked.
+struct Journal {
+    QStringList events;
+    QString status;
+    int bar = -1;
+    QString state() const { return status + "|" + QString::number(bar); }
+};
+
+class JournalScreen : public ISplashScreen {
+public:
+    explicit JournalScreen(Journal& j) : m_j(j) {}
+    void setVersionText(const QString& t) override { m_j.events << "version " + t; }
+    QString status() const override { return m_j.status; }
+    void setStatus(const QString& t) override {
+        m_j.status = t;
+        m_j.events << "status " + t;
+    }
+    void setBarMinimum(int v) override { m_j.events << QString("min %1").arg(v); }
+    void setBarMaximum(int v) override { m_j.events << QString("max %1").arg(v); }
+    void setBarValue(int v) override {
+        m_j.bar = v;
+        m_j.events << QString("bar %1").arg(v);
+    }
+    void Repaint() override { m_j.events << "repaint"; }
+    void Navigate(const QString& to) override { m_j.events << "navigate " + to; }
+    void Unload() override { m_j.events << "unload"; }
+
+private:
+    Journal& m_j;
+};
+
+class JournalPauser : public FakePauser {
+public:
+    explicit JournalPauser(Journal& j) : m_j(j) {}
+    void pause(int ms) override {
+        FakePauser::pause(ms);
+        m_j.events << QString("pause %1").arg(ms);
+        states << m_j.state();
+    }
+    QStringList states;
+
+private:
+    Journal& m_j;
+};
+
+class JournalDialogs : public FakeDialogs {
+public:
+    explicit JournalDialogs(Journal& j) : m_j(j) {}
+    Result messageBox(const QString& text, const QString& title, Icon icon,
+                      Buttons buttons) override {
+        m_j.events << "box " + text;
+        states << m_j.state();
+        return FakeDialogs::messageBox(text, title, icon, buttons);
+    }
+    QStringList states;
+
+private:
+    Journal& m_j;
+};
+
+QByteArray sample() {
+    return TestEnv::readFile(TestEnv::sampleConfigPath());
+}
+
+QByteArray sampleWith(const QByteArray& from, const QByteArray& to) {
+    return sample().replace(from, to);
+}
+
+const QString program = cVeRegistry::programSection();
+
+// Everything one start needs, against a loopback configuration server.
+struct Start {
+    TestEnv env;
+    TestHttpServer server;
+    Journal journal;
+    JournalScreen screen{journal};
+    JournalPauser pauser{journal};
+    JournalDialogs dialogs{journal};
+    FakeUrlOpener opener;
+    Globals globals;
+    QByteArray oldHost = qgetenv("PARLAMO_CONFIG_HOST");
+
+    Start() {
+        server.start();
+        qputenv("PARLAMO_CONFIG_HOST", server.hostPort().toUtf8());
+    }
+    ~Start() { qputenv("PARLAMO_CONFIG_HOST", oldHost); }
+
+    // A screen that opens addresses through the fake, as frmSplash does
+    // through the real seam.
+    struct OpeningScreen : JournalScreen {
+        OpeningScreen(Journal& j, FakeUrlOpener& o) : JournalScreen(j), opener(o) {}
+        void Navigate(const QString& to) override {
+            JournalScreen::Navigate(to);
+            opener.open(to);
+        }
+        FakeUrlOpener& opener;
+    } openingScreen{journal, opener};
+
+    void run(int timeoutMs = 5000) {
+        StartupSequence seq(globals, dialogs, pauser, openingScreen);
+        seq.setLoadTimeout(timeoutMs);
+        seq.run();
+        failure = seq.failureReason();
+    }
+    QString setting(const QString& name) {
+        return cVeRegistry().GetSetting(program, name, "<absent>");
+    }
+    QString entry() {
+        return cVeRegistry().GetSetting(cVeRegistry::runSection(), cVeRegistry::startEntryName(),
+                                        "<absent>");
+    }
+    QString configXml() const { return env.programFolder() + "/config.xml"; }
+    // As after an earlier start: not a first start, the start entry on.
+    void earlierStart() {
+        cVeRegistry reg;
+        reg.SaveSetting(program, "firstStart", "0");
+        reg.SaveSetting(program, "installdate", "1/2/24 3:04 PM");
+        StartEntry::create(reg);
+    }
+    QString failure;
+};
+
+}  // namespace
+
+class TestStartupSequence : public QObject {
+    Q_OBJECT
+
+private slots:
+    void outcomes_data() {
+        QTest::addColumn<QByteArray>("body");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<bool>("loaded");
+        QTest::addColumn<bool>("showMain");
+        QTest::addColumn<bool>("written");  // config.xml and ConfigLoaded
+        QTest::addColumn<QString>("finalState");
+        QTest::addColumn<QList<int>>("pauses");
+
+        const QList<int> good{250, 250, 250, 500}, bad{250, 500};
+        QTest::addRow("tray off") << sample() << 200 << true << true << true << "Initialized|4"
+                                  << good;
+        QTest::addRow("tray on") << sampleWith(R"(tray="0")", R"(tray="1")") << 200 << true << false
+                                 << true << "Initialized, minimizing to tray.|4" << good;
+        QTest::addRow("tray other than 1") << sampleWith(R"(tray="0")", R"(tray="yes")") << 200
+                                           << true << true << true << "Initialized|4" << good;
+        QTest::addRow("tray absent") << sampleWith(R"(tray="0")", "") << 200 << true << true << true
+                                     << "Initialized|4" << good;
+        QTest::addRow("end-of-service notice")
+            << sampleWith(R"(endmessage="")", R"(endmessage="Service has ended.")") << 200 << false
+            << false << true << "Loading updated server configuration|3"
+            << QList<int>{250, 250, 500};
+        QTest::addRow("HTTP 500 with a document")
+            << sample() << 500 << false << false << false << "Loading preferences|2" << bad;
+        QTest::addRow("HTTP 404") << QByteArray("not here") << 404 << false << false << false
+                                  << "Loading preferences|2" << bad;
+        QTest::addRow("not XML") << QByteArray("<html><body>oops") << 200 << false << false << false
+                                 << "Loading preferences|2" << bad;
+        QTest::addRow("empty answer")
+            << QByteArray() << 200 << false << false << false << "Loading preferences|2" << bad;
+    }
+    void outcomes() {
+        QFETCH(QByteArray, body);
+        QFETCH(int, status);
+        QFETCH(bool, loaded);
+        QFETCH(bool, showMain);
+        QFETCH(bool, written);
+        QFETCH(QString, finalState);
+        QFETCH(QList<int>, pauses);
+
+        Start s;
+        s.earlierStart();
+        ScriptedResponse r = ScriptedResponse::withStatus(status, body);
+        r.headers.append(qMakePair(QByteArray("Content-Type"), QByteArray("text/xml")));
+        s.server.setDefaultResponse(r);
+        s.run();
+
+        QCOMPARE(s.globals.gblnConfigLoaded, loaded);
+        QCOMPARE(s.globals.gblnShowMain, showMain);
+        QCOMPARE(s.journal.state(), finalState);
+        QCOMPARE(s.pauser.pauses, pauses);
+        QCOMPARE(s.server.requestCount(), 1);
+        if (written) {
+            QCOMPARE(TestEnv::readFile(s.configXml()), body);  // byte for byte
+            QCOMPARE(s.setting("ConfigLoaded"), QString("1"));
+            QCOMPARE(s.entry(), StartEntry::command());
+            QVERIFY(!s.globals.gelmMessages.isNull());
+        } else {
+            QVERIFY(!QFileInfo::exists(s.configXml()));
+            QCOMPARE(s.setting("ConfigLoaded"), QString("<absent>"));
+            QCOMPARE(s.entry(), QString("<absent>"));  // deleted by the failed load
+            QCOMPARE(s.dialogs.asked.size(), 1);
+            QCOMPARE(s.dialogs.asked[0].text, StartupSequence::noConnectionMessage());
+            QCOMPARE(s.dialogs.asked[0].title, QString("Parlamo v3.1"));
+            QCOMPARE(s.dialogs.asked[0].icon, Icon::Exclamation);
+            QCOMPARE(s.dialogs.asked[0].buttons, Buttons::Ok);
+            QCOMPARE(s.dialogs.states, QStringList{"Loading preferences|2"});
+        }
+        QCOMPARE(s.journal.events.last(), QString("unload"));
+    }
+
+    void noServerAtAll() {
+        Start s;
+        s.earlierStart();
+        quint16 closedPort;
+        {
+            TestHttpServer gone;
+            QVERIFY(gone.start());
+            closedPort = gone.port();
+        }
+        qputenv("PARLAMO_CONFIG_HOST", QByteArray("127.0.0.1:") + QByteArray::number(closedPort));
+        s.run();
+        QVERIFY(!s.globals.gblnConfigLoaded);
+        QVERIFY(!s.globals.gblnShowMain);
+        QCOMPARE(s.entry(), QString("<absent>"));
+        QCOMPARE(s.dialogs.asked.size(), 1);
+        QCOMPARE(s.dialogs.asked[0].text, StartupSequence::noConnectionMessage());
+        QVERIFY(!QFileInfo::exists(s.configXml()));
+    }
+
+    void serverThatNeverAnswersIsGivenUpOn() {
+        Start s;
+        ScriptedResponse silent;
+        silent.neverAnswer = true;
+        s.server.setDefaultResponse(silent);
+        s.run(300);
+        QCOMPARE(s.server.requestCount(), 1);
+        QVERIFY(!s.globals.gblnConfigLoaded);
+        QVERIFY2(s.failure.contains("no answer"), qPrintable(s.failure));
+        QCOMPARE(s.dialogs.asked.size(), 1);
+        QCOMPARE(s.dialogs.asked[0].text, StartupSequence::noConnectionMessage());
+        QCOMPARE(s.pauser.pauses, (QList<int>{250, 500}));
+    }
+
+    void answerThatStallsIsGivenUpOn() {
+        Start s;
+        ScriptedResponse stall = ScriptedResponse::text(sample(), "text/xml");
+        stall.stallAfterBodyBytes = 100;
+        s.server.setDefaultResponse(stall);
+        s.run(300);
+        QVERIFY(!s.globals.gblnConfigLoaded);
+        QVERIFY(!QFileInfo::exists(s.configXml()));
+    }
+
+    void endOfServiceNotice_data() {
+        QTest::addColumn<QByteArray>("endurl");
+        QTest::addColumn<QList<Result>>("answers");
+        QTest::addColumn<Buttons>("buttons");
+        QTest::addColumn<QStringList>("opened");
+        QTest::addRow("no address")
+            << QByteArray("") << QList<Result>{} << Buttons::Ok << QStringList{};
+        QTest::addRow("address, OK")
+            << QByteArray("http://127.0.0.1:1/next") << QList<Result>{Result::Ok}
+            << Buttons::OkCancel << QStringList{"http://127.0.0.1:1/next"};
+        QTest::addRow("address, Cancel")
+            << QByteArray("http://127.0.0.1:1/next") << QList<Result>{Result::Cancel}
+            << Buttons::OkCancel << QStringList{};
+    }
+    void endOfServiceNotice() {
+        QFETCH(QByteArray, endurl);
+        QFETCH(QList<Result>, answers);
+        QFETCH(Buttons, buttons);
+        QFETCH(QStringList, opened);
+        Start s;
+        QByteArray doc = sampleWith(R"(endmessage="")", R"(endmessage="We have closed.")");
+        doc.replace(R"(endurl="")", "endurl=\"" + endurl + "\"");
+        doc.replace(R"(open="")", R"(open="Not shown after an end notice")");
+        s.server.setDefaultResponse(ScriptedResponse::text(doc, "text/xml"));
+        s.dialogs.answers = answers;
+        s.run();
+        QCOMPARE(s.dialogs.asked.size(), 1);
+        QCOMPARE(s.dialogs.asked[0].text, QString("We have closed."));
+        QCOMPARE(s.dialogs.asked[0].title, QString("Parlamo"));  // titlemsgbox
+        QCOMPARE(s.dialogs.asked[0].icon, Icon::Information);
+        QCOMPARE(s.dialogs.asked[0].buttons, buttons);
+        QCOMPARE(s.dialogs.states, QStringList{"Loading updated server configuration|3"});
+        QCOMPARE(s.opener.opened, opened);
+        QVERIFY(!s.globals.gblnConfigLoaded);
+        QVERIFY(!s.globals.gblnShowMain);
+        QCOMPARE(TestEnv::readFile(s.configXml()), doc);
+        QCOMPARE(s.setting("ConfigLoaded"), QString("1"));
+    }
+
+    void openingNoticeComesBeforeInitialized() {
+        Start s;
+        s.server.setDefaultResponse(ScriptedResponse::text(
+            sampleWith(R"(open="")", R"(open="Welcome &amp; hello")"), "text/xml"));
+        s.run();
+        QCOMPARE(s.dialogs.asked.size(), 1);
+        QCOMPARE(s.dialogs.asked[0].text, QString("Welcome & hello"));
+        QCOMPARE(s.dialogs.asked[0].title, QString("Parlamo"));
+        QCOMPARE(s.dialogs.asked[0].icon, Icon::Information);
+        QCOMPARE(s.dialogs.asked[0].buttons, Buttons::Ok);
+        QCOMPARE(s.dialogs.states, QStringList{"Loading updated server configuration|3"});
+        QVERIFY(s.globals.gblnConfigLoaded);
+        QVERIFY(s.globals.gblnShowMain);
+    }
+
+    void stepsInOrder_data() {
+        QTest::addColumn<bool>("good");
+        QTest::addColumn<QStringList>("events");
+        const QStringList head{"version v3.1 build 108",
+                               "min 1",
+                               "max 4",
+                               "repaint",
+                               "status Loading preferences",
+                               "bar 1",
+                               "repaint",
+                               "pause 250",
+                               "bar 2",
+                               "repaint"};
+        QTest::addRow("successful start, tray on")
+            << true
+            << head + QStringList{"status Loading updated server configuration",
+                                  "bar 3",
+                                  "repaint",
+                                  "pause 250",
+                                  "status Initialized",
+                                  "bar 4",
+                                  "repaint",
+                                  "status Initialized, minimizing to tray.",
+                                  "repaint",
+                                  "pause 250",
+                                  "pause 500",
+                                  "unload"};
+        QTest::addRow("failed load")
+            << false
+            << head + QStringList{"box " + StartupSequence::noConnectionMessage(), "pause 500",
+                                  "unload"};
+    }
+    void stepsInOrder() {
+        QFETCH(bool, good);
+        QFETCH(QStringList, events);
+        Start s;
+        s.server.setDefaultResponse(
+            good ? ScriptedResponse::text(sampleWith(R"(tray="0")", R"(tray="1")"), "text/xml")
+                 : ScriptedResponse::withStatus(503));
+        s.run();
+        QCOMPARE(s.journal.events, events);
+    }
+
+    void firstStartThenLaterStarts() {
+        Start s;
+        s.server.setDefaultResponse(ScriptedResponse::text(sample(), "text/xml"));
+        const QString before = StartupSequence::installDateText();
+        s.run();
+        const QString after = StartupSequence::installDateText();
+        // First start: entry created, marker cleared, date stored and sent.
+        QCOMPARE(s.entry(), s.env.programFolder() + "/RaDudezozad /startup");
+        QCOMPARE(s.setting("firstStart"), QString("0"));
+        const QString date = s.setting("installdate");
+        QVERIFY2(date == before || date == after, qPrintable(date));
+        const QString sent =
+            QUrl::fromPercentEncoding(s.server.lastRequest().target.split('=').last());
+        QCOMPARE(sent, date);
+
+        // The user switches the entry off; later starts do not bring it back,
+        // and keep the first date.
+        cVeRegistry reg;
+        QVERIFY(StartEntry::remove(reg));
+        QVERIFY(reg.SaveSetting(program, "installdate", "7/8/21 9:10 AM"));
+        Globals again;
+        StartupSequence seq(again, s.dialogs, s.pauser, s.openingScreen);
+        seq.run();
+        QVERIFY(again.gblnConfigLoaded);
+        QCOMPARE(s.entry(), QString("<absent>"));
+        QCOMPARE(s.setting("installdate"), QString("7/8/21 9:10 AM"));
+        QCOMPARE(s.server.lastRequest().target,
+                 QByteArray("/translator/3/config.asp?uid=&version=3.1.108"
+                            "&installdate=7/8/21%209:10%20AM"));
+    }
+
+    void requestAddress_data() {
+        QTest::addColumn<QString>("uid");
+        QTest::addColumn<QByteArray>("target");
+        QTest::addRow("empty uid") << ""
+                                   << QByteArray(
+                                          "/translator/3/config.asp?uid=&version=3.1.108"
+                                          "&installdate=1/2/24%203:04%20PM");
+        QTest::addRow("uid") << "ab12-CD"
+                             << QByteArray(
+                                    "/translator/3/config.asp?uid=ab12-CD&version=3.1.108"
+                                    "&installdate=1/2/24%203:04%20PM");
+        // Not escaped by the program: what it holds goes out as it stands,
+        // only made fit for a request line.
+        QTest::addRow("uid with a space and an ampersand")
+            << "a b&c"
+            << QByteArray(
+                   "/translator/3/config.asp?uid=a%20b&c&version=3.1.108"
+                   "&installdate=1/2/24%203:04%20PM");
+    }
+    void requestAddress() {
+        QFETCH(QString, uid);
+        QFETCH(QByteArray, target);
+        Start s;
+        s.earlierStart();
+        cVeRegistry().SaveSetting(program, "uid", uid);
+        s.server.setDefaultResponse(ScriptedResponse::text(sample(), "text/xml"));
+        s.run();
+        QCOMPARE(s.globals.gstrUid, uid);
+        QCOMPARE(s.server.lastRequest().method, QByteArray("GET"));
+        QCOMPARE(s.server.lastRequest().target, target);
+        QCOMPARE(s.server.lastRequest().header("Host"), s.server.hostPort().toUtf8());
+    }
+
+    void unwritableStoreSendsNullEveryTime() {
+        Start s;
+        QFile plain(s.env.root() + "/plainfile");
+        QVERIFY(plain.open(QIODevice::WriteOnly));
+        plain.close();
+        qputenv("XDG_CONFIG_HOME", (s.env.root() + "/plainfile/config").toLocal8Bit());
+        s.server.setDefaultResponse(ScriptedResponse::text(sample(), "text/xml"));
+        for (int run = 0; run < 2; ++run) {
+            Globals g;
+            StartupSequence seq(g, s.dialogs, s.pauser, s.openingScreen);
+            seq.run();
+            QVERIFY(g.gblnConfigLoaded);
+            QCOMPARE(s.server.lastRequest().target,
+                     QByteArray("/translator/3/config.asp?uid=&version=3.1.108&installdate=Null"));
+        }
+        QCOMPARE(s.server.requestCount(), 2);
+    }
+
+    void copyGoesToTheDataFolderWhenTheProgramFolderIsReadOnly() {
+        Start s;
+        QFile plain(s.env.root() + "/plainfile");
+        QVERIFY(plain.open(QIODevice::WriteOnly));
+        plain.close();
+        AppInfo::setProgramFolder(s.env.root() + "/plainfile/program");
+        s.server.setDefaultResponse(ScriptedResponse::text(sample(), "text/xml"));
+        s.run();
+        QVERIFY(s.globals.gblnConfigLoaded);
+        QCOMPARE(TestEnv::readFile(s.env.dataHome() + "/Velmor/Parlamo/config.xml"), sample());
+    }
+
+    void incompleteDocumentIsRefused_data() {
+        QTest::addColumn<QByteArray>("from");
+        QTest::addColumn<QByteArray>("to");
+        QTest::addColumn<QString>("named");
+        QTest::addRow("no titlemsgbox") << QByteArray(R"(titlemsgbox="Parlamo")") << QByteArray()
+                                        << "the Messages attribute titlemsgbox";
+        QTest::addRow("no cmdTranslate") << QByteArray(R"(cmdTranslate="&amp;Translate")")
+                                         << QByteArray() << "the Messages attribute cmdTranslate";
+        QTest::addRow("no Features")
+            << QByteArray("<Features ") << QByteArray("<Featured ") << "the Features element";
+        QTest::addRow("no Engines")
+            << QByteArray("Engines") << QByteArray("Enginez") << "the Engines element";
+        QTest::addRow("default not a number") << QByteArray(R"(default="0" commonlanguages)")
+                                              << QByteArray(R"(default="first" commonlanguages)")
+                                              << "a numeric Engines attribute default";
+        QTest::addRow("default past the last engine")
+            << QByteArray(R"(default="0" commonlanguages)")
+            << QByteArray(R"(default="2" commonlanguages)")
+            << "an engine at the Engines default 2 (there are 2)";
+        QTest::addRow("default -1") << QByteArray(R"(default="0" commonlanguages)")
+                                    << QByteArray(R"(default="-1" commonlanguages)")
+                                    << "an engine at the Engines default -1";
+        QTest::addRow("no commonlanguages") << QByteArray(R"(commonlanguages="1")") << QByteArray()
+                                            << "a numeric Engines attribute commonlanguages";
+        QTest::addRow("engine without a name")
+            << QByteArray(R"(name="Lumen Post")") << QByteArray() << "the name of engine 2";
+        QTest::addRow("apostrophe")
+            << QByteArray(R"(name="Lumen Post")") << QByteArray("name=\"Lumen's\"")
+            << "an engine name without an apostrophe (Lumen's)";
+        QTest::addRow("no Sizes") << QByteArray("<Sizes ") << QByteArray("<Sized ")
+                                  << "the Sizes element";
+        QTest::addRow("footer not a number")
+            << QByteArray(R"(footer="1200")") << QByteArray(R"(footer="tall")")
+            << "a numeric Sizes attribute footer";
+        QTest::addRow("no Messages")
+            << QByteArray("<Messages ") << QByteArray("<Message ") << "the Messages element";
+    }
+    void incompleteDocumentIsRefused() {
+        QFETCH(QByteArray, from);
+        QFETCH(QByteArray, to);
+        QFETCH(QString, named);
+        Start s;
+        s.earlierStart();
+        const QByteArray doc = sampleWith(from, to);
+        QVERIFY(doc != sample());
+        s.server.setDefaultResponse(ScriptedResponse::text(doc, "text/xml"));
+        s.run();
+        QVERIFY(!s.globals.gblnConfigLoaded);
+        QVERIFY(!s.globals.gblnShowMain);
+        QCOMPARE(s.dialogs.asked.size(), 1);
+        QVERIFY2(s.dialogs.asked[0].text.contains(named), qPrintable(s.dialogs.asked[0].text));
+        QCOMPARE(s.dialogs.asked[0].title, QString("Parlamo v3.1"));
+        QCOMPARE(s.dialogs.asked[0].icon, Icon::Exclamation);
+        QCOMPARE(s.dialogs.asked[0].buttons, Buttons::Ok);
+        // Otherwise exactly a failed load.
+        QCOMPARE(s.pauser.pauses, (QList<int>{250, 500}));
+        QVERIFY(!QFileInfo::exists(s.configXml()));
+        QCOMPARE(s.setting("ConfigLoaded"), QString("<absent>"));
+        QCOMPARE(s.entry(), QString("<absent>"));
+        QVERIFY(s.globals.gelmMessages.isNull());
+    }
+
+    void documentCheck_data() {
+        QTest::addColumn<QByteArray>("doc");
+        QTest::addColumn<QStringList>("missing");
+        QTest::addRow("sample") << sample() << QStringList{};
+        QTest::addRow("end notice needs only Messages")
+            << QByteArray(R"(<r><Messages titlemsgbox="T" endmessage="Bye"/></r>)")
+            << QStringList{};
+        QTest::addRow("end notice without a title")
+            << QByteArray(R"(<r><Messages endmessage="Bye"/></r>)")
+            << QStringList{"the Messages attribute titlemsgbox"};
+        QTest::addRow("sections found at any depth")
+            << QByteArray(R"(<r><x><Messages titlemsgbox="T" cmdTranslate="Go"/>
+                <Features/><Engines default="0" commonlanguages="-2">
+                <Engine name="E"><Languages default="0"/></Engine></Engines>
+                <Sizes header="1" footer="2" right="3" center="4.5"/></x></r>)")
+            << QStringList{};
+        QTest::addRow("engine without Languages")
+            << QByteArray(R"(<r><Messages titlemsgbox="T" cmdTranslate="Go"/>
+                <Features/><Engines default="0" commonlanguages="1"><Engine name="E"/></Engines>
+                <Sizes header="1" footer="2" right="3" center="4"/></r>)")
+            << QStringList{"the Languages element of engine E"};
+        QTest::addRow("several at once")
+            << QByteArray(R"(<r><Messages titlemsgbox="T"/><Engines default="0"
+                commonlanguages="1"/></r>)")
+            << QStringList{"the Messages attribute cmdTranslate", "the Features element",
+                           "an engine at the Engines default 0 (there are 0)", "the Sizes element"};
+    }
+    void documentCheck() {
+        QFETCH(QByteArray, doc);
+        QFETCH(QStringList, missing);
+        ConfigDocument d;
+        QVERIFY(d.loadFromBytes(doc));
+        QCOMPARE(ConfigCheck::missing(d), missing);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestStartupSequence)
+#include "test_startupsequence.moc"
