@@ -1,5 +1,6 @@
 #include "net/cVeNetWrapper.h"
 
+#include <QElapsedTimer>
 #include <QEventLoop>
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
@@ -67,7 +68,6 @@ QByteArray cVeNetWrapper::Download(const QString& strUrl, const QString& strPost
     QEventLoop loop;
     QTimer stall;
     stall.setSingleShot(true);
-    stall.setInterval(m_stallTimeout);
     bool finished = false;
     bool requestSent = false;
     bool unreachable = false;
@@ -94,7 +94,11 @@ QByteArray cVeNetWrapper::Download(const QString& strUrl, const QString& strPost
             if (got <= 0) break;
         }
     };
-    const auto alive = [&] { stall.start(); };
+    // Marking activity is only a clock read; the timer is re-armed for the
+    // time left when it fires, not on every piece of data.
+    QElapsedTimer lastActivity;
+    lastActivity.start();
+    const auto alive = [&] { lastActivity.restart(); };
 
     QObject::connect(reply, &QNetworkReply::readyRead, &loop, [&] {
         alive();
@@ -119,6 +123,11 @@ QByteArray cVeNetWrapper::Download(const QString& strUrl, const QString& strPost
         loop.quit();
     });
     QObject::connect(&stall, &QTimer::timeout, &loop, [&] {
+        const qint64 quiet = lastActivity.elapsed();
+        if (quiet < m_stallTimeout.count()) {
+            stall.start(static_cast<int>(m_stallTimeout.count() - quiet));
+            return;
+        }
         // Silence before the request went out is a host that cannot be
         // reached, which is no error; silence from a server that has the
         // request is.
@@ -131,7 +140,7 @@ QByteArray cVeNetWrapper::Download(const QString& strUrl, const QString& strPost
         fail();
     });
 
-    stall.start();
+    stall.start(m_stallTimeout);
     if (reply->isFinished())
         finished = true;
     else
