@@ -77,19 +77,6 @@ private slots:
         QCOMPARE(r.body, QByteArray("a=1&b=two%20words"));
     }
 
-    void schemeTextInTheQueryIsDropped() {
-        cVeNetWrapper net;
-        net.Download(m_server.baseUrl() + "/look?u=http://other/x", "", 80);
-        QCOMPARE(m_server.lastRequest().target, QByteArray("/look?u=other/x"));
-    }
-
-    void httpsTextWithPort80IsPlainHttp() {
-        cVeNetWrapper net;
-        QCOMPARE(net.Download("https://" + m_server.hostPort() + "/x", "", 80),
-                 QByteArray("default"));
-        QCOMPARE(m_server.lastRequest().target, QByteArray("/x"));
-    }
-
     // A port in the upper half reaches the server through the 16-bit wrap.
     void portArgumentIsUsedWithoutPortInTheHost() {
         const int port = m_server.port();
@@ -259,22 +246,6 @@ private slots:
         net.setPassword("s3cret");
         QCOMPARE(net.Download(m_server.baseUrl() + "/private", "", 80), QByteArray("welcome"));
         m_server.setHandler(nullptr);
-    }
-
-    void propertiesKeepWhatWasSet() {
-        cVeNetWrapper net;
-        QCOMPARE(net.ProxyPort(), qint16(0));
-        QVERIFY(net.Username().isNull() || net.Username().isEmpty());
-        net.setProxyServer("proxy.example");
-        net.setProxyPort(-2);
-        net.setProxyUser("pu");
-        net.setProxyPassword("pp");
-        QCOMPARE(net.ProxyServer(), QStringLiteral("proxy.example"));
-        QCOMPARE(net.ProxyPort(), qint16(-2));
-        QCOMPARE(net.ProxyUser(), QStringLiteral("pu"));
-        QCOMPARE(net.ProxyPassword(), QStringLiteral("pp"));
-        // Proxy values are only kept: the request still goes straight out.
-        QCOMPARE(net.Download(m_server.baseUrl() + "/direct", "", 80), QByteArray("default"));
     }
 };
 

