@@ -409,22 +409,25 @@ void frmTranslate::setHeight(double twips) {
 void frmTranslate::applyOuterSize() {
     const QSize outer(std::max(1, qRound(m_outerTwips.width / twipsPerPixelX())),
                       std::max(1, qRound(m_outerTwips.height / twipsPerPixelY())));
-    // The window system sizes the client area; the frame is added around it.
-    const QSize frame = m_frameKnown ? frameGeometry().size() - size() : QSize(0, 0);
+    // The window system sizes the client area; the frame goes around it.
     m_appliedOuterPx = outer;
-    resize(std::max(1, outer.width() - frame.width()),
-           std::max(1, outer.height() - frame.height()));
+    m_requestedClientPx = (outer - m_frameSize).expandedTo(QSize(1, 1));
+    resize(m_requestedClientPx);
 }
 
-void frmTranslate::settleFrame() {
-    if (m_frameKnown || !isVisible()) return;
+bool frmTranslate::settleFrame() {
+    if (!isVisible()) return false;
     const QSize frame = frameGeometry().size() - size();
-    if (frame.width() <= 0 && frame.height() <= 0) return;  // not decorated (yet)
-    // The window manager has framed the window: the outer size asked for
-    // before now included no frame, so ask again with it.
-    m_frameKnown = true;
-    resize(std::max(1, m_appliedOuterPx.width() - frame.width()),
-           std::max(1, m_appliedOuterPx.height() - frame.height()));
+    if (frame == m_frameSize) return false;
+    m_frameSize = frame;
+    // The window manager has framed the window (or changed its frame). An
+    // outer size asked for before then did not count the frame: ask again,
+    // unless the user has sized the window since.
+    if (size() != m_requestedClientPx) return false;
+    m_requestedClientPx = (m_appliedOuterPx - frame).expandedTo(QSize(1, 1));
+    if (m_requestedClientPx == size()) return false;
+    resize(m_requestedClientPx);
+    return true;
 }
 
 void frmTranslate::resizePass() {
@@ -503,12 +506,13 @@ void frmTranslate::applyBoxes() {
 
 void frmTranslate::resizeEvent(QResizeEvent* event) {
     QMainWindow::resizeEvent(event);
-    settleFrame();
+    if (settleFrame()) return;  // sized again to count the frame; that size's event follows
     // A size that differs from the one last asked for came from the user or
     // the window system; one that matches keeps its exact twips.
-    const QSize outer = m_frameKnown ? frameGeometry().size() : size();
+    const QSize outer = size() + m_frameSize;
     if (outer != m_appliedOuterPx) {
         m_appliedOuterPx = outer;
+        m_requestedClientPx = size();
         m_outerTwips = {outer.width() * twipsPerPixelX(), outer.height() * twipsPerPixelY()};
     }
     resizePass();
@@ -516,6 +520,11 @@ void frmTranslate::resizeEvent(QResizeEvent* event) {
 
 void frmTranslate::moveEvent(QMoveEvent* event) {
     QMainWindow::moveEvent(event);
+    settleFrame();
+}
+
+void frmTranslate::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
     settleFrame();
 }
 

@@ -136,6 +136,7 @@ protected:
     void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void moveEvent(QMoveEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     void buildControls();
@@ -147,7 +148,7 @@ private:
     void resizePass();
     void applyBoxes();
     void centreOnScreen();
-    void settleFrame();
+    bool settleFrame();
     void reportConfigError(const QString& detail);
     void openMessagesLink(const char* attribute, const QString& what);
     bool Unload();
@@ -164,8 +165,9 @@ private:
 
     LayoutMath::OuterSize m_outerTwips;
     LayoutMath::Controls m_boxes;
-    QSize m_appliedOuterPx;     // the outer size in pixels last asked of the window system
-    bool m_frameKnown = false;  // the window manager has told us its frame
+    QSize m_appliedOuterPx;     // the outer size in pixels last asked for
+    QSize m_requestedClientPx;  // the client size that went with it
+    QSize m_frameSize{0, 0};    // frame width and height as last seen (none until shown)
     bool m_placed = false;      // centred on its first showing
     int m_resizeDepth = 0;
     bool m_layoutErrorReported = false;
