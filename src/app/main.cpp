@@ -4,6 +4,8 @@
 #include "platform/DesktopUrlOpener.h"
 #include "platform/Platform.h"
 #include "platform/QtDialogs.h"
+#include "platform/QtSoundOutput.h"
+#include "platform/QtTrayHost.h"
 #include "platform/ThreadPauser.h"
 #include "startup/CommandLine.h"
 #include "startup/mMain.h"
@@ -18,11 +20,14 @@ int main(int argc, char** argv) {
     QtDialogs dialogs;
     DesktopUrlOpener urlOpener;
     ThreadPauser pauser;
+    QtSoundOutput sound;
+    QtTrayHost tray;
     Platform platform;
     platform.dialogs = &dialogs;
     platform.urlOpener = &urlOpener;
     platform.pauser = &pauser;
-    // platform.sound and platform.tray: to be wired here once their seams exist.
+    platform.sound = &sound;
+    platform.tray = &tray;
 
     Globals globals;
     globals.commandLine = CommandLine::fromArguments(app.arguments());

@@ -7,6 +7,7 @@
 #include <QProgressBar>
 #include <QScreen>
 #include <QTimer>
+#include <QWindow>
 
 #include "config/Globals.h"
 #include "platform/IUrlOpener.h"
@@ -76,8 +77,27 @@ void frmSplash::showEvent(QShowEvent* event) {
         r.moveCenter(s->availableGeometry().center());
         move(r.topLeft());
     }
-    // Once the screen is up and painted, the start-up runs.
-    if (!m_activated) QTimer::singleShot(0, this, &frmSplash::Form_Activate);
+    if (m_activated || m_scheduled) return;
+    m_scheduled = true;
+    // The start-up runs once the screen is on display: its explicit repaints
+    // draw nothing before that. Should the desktop never say so, it runs
+    // anyway after a moment.
+    QWindow* window = windowHandle();
+    if (window && window->isExposed())
+        QTimer::singleShot(0, this, &frmSplash::Form_Activate);
+    else if (window)
+        window->installEventFilter(this);
+    QTimer::singleShot(exposeWaitMs, this, &frmSplash::Form_Activate);
+}
+
+bool frmSplash::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == windowHandle() && event->type() == QEvent::Expose && !m_activated &&
+        windowHandle()->isExposed()) {
+        watched->removeEventFilter(this);
+        // After this expose has been painted.
+        QTimer::singleShot(0, this, &frmSplash::Form_Activate);
+    }
+    return QDialog::eventFilter(watched, event);
 }
 
 void frmSplash::Form_Activate() {

@@ -49,6 +49,7 @@ public slots:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:
@@ -57,6 +58,8 @@ private:
     Globals& m_globals;
     Platform m_platform;
     int m_timeoutMs = ConfigLoader::defaultTimeoutMs;
+    static constexpr int exposeWaitMs = 1000;
+    bool m_scheduled = false;
     bool m_activated = false;
     bool m_running = false;
 };
