@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QComboBox>
 #include <QSignalSpy>
 #include <QStringList>
 #include <functional>
