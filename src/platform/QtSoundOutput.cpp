@@ -34,13 +34,26 @@ void QtSoundOutput::stopCurrent() {
     m_busy = false;
     old->disconnect(this);
     old->stop();
-    old->deleteLater();  // we may be inside one of its signals
+    // We may be inside one of its signals: it goes at the next turn of the
+    // event loop, or before the next sound starts, whichever comes first.
+    m_retired.append(old);
+    QMetaObject::invokeMethod(this, &QtSoundOutput::deleteRetired, Qt::QueuedConnection);
     emit ended();
+}
+
+void QtSoundOutput::deleteRetired() {
+    qDeleteAll(m_retired);
+    m_retired.clear();
 }
 
 void QtSoundOutput::play(const QString& file, unsigned flags) {
     if ((flags & SND_NOSTOP) && m_busy) return;
     stopCurrent();
+    // Qt keeps one decoded sound per address for as long as any sound effect
+    // holds it. The cache file is rewritten on every fetch, so the old effect
+    // must be gone before the new one asks for the same address, or the old
+    // sound would play again.
+    deleteRetired();
 
     // Without a device Qt's sound effect claims to play for ever; and a file
     // that is not there has nothing to play.

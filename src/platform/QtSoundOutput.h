@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QList>
 #include <QObject>
 #include <QString>
 
@@ -28,8 +29,10 @@ signals:
 
 private:
     void stopCurrent();
+    void deleteRetired();
 
     QSoundEffect* m_effect = nullptr;
+    QList<QSoundEffect*> m_retired;  // stopped, waiting to be deleted
     QString m_file;
     bool m_busy = false;
 };

@@ -1,6 +1,7 @@
 // Plays wave files through the real sound output and checks what the sound
 // server saw. Run by test_playback.sh against a PulseAudio null sink.
 #include <QElapsedTimer>
+#include <QFile>
 #include <QGuiApplication>
 #include <QProcess>
 #include <QTest>
@@ -28,13 +29,15 @@ QByteArray sinkInputs() {
 
 int main(int argc, char** argv) {
     QGuiApplication app(argc, argv);
-    if (argc < 4) {
-        std::printf("usage: playback_probe first.wav second.wav first-seconds\n");
+    if (argc < 6) {
+        std::printf("usage: playback_probe first.wav second.wav long.wav first-s long-s\n");
         return 2;
     }
     const QString first = QString::fromLocal8Bit(argv[1]);
     const QString second = QString::fromLocal8Bit(argv[2]);
-    const qint64 firstMs = static_cast<qint64>(QByteArray(argv[3]).toDouble() * 1000);
+    const QString longer = QString::fromLocal8Bit(argv[3]);
+    const qint64 firstMs = static_cast<qint64>(QByteArray(argv[4]).toDouble() * 1000);
+    const qint64 longerMs = static_cast<qint64>(QByteArray(argv[5]).toDouble() * 1000);
 
     QtSoundOutput output;
     const WavePlayer player(&output);
@@ -43,7 +46,7 @@ int main(int argc, char** argv) {
     QElapsedTimer t;
     t.start();
     player.PlayWave(first, true, false, false);
-    const qint64 waited = t.elapsed();
+    qint64 waited = t.elapsed();
     std::printf("waited %lld ms for a %lld ms sound\n", static_cast<long long>(waited),
                 static_cast<long long>(firstMs));
     check(waited >= firstMs / 2 && !output.isBusy(), "Wait blocks until the sound has ended");
@@ -70,6 +73,20 @@ int main(int argc, char** argv) {
     t.restart();
     player.PlayWave(QStringLiteral("/nonexistent/none.wav"), true, false, true);
     check(t.elapsed() < 1000 && !output.isBusy(), "a missing file plays nothing, at once");
+
+    // The cache file is rewritten under the same name: the new sound must be
+    // played, not the one decoded before.
+    const QString rewritten = first + QStringLiteral(".cache.wav");
+    QFile::copy(first, rewritten);
+    player.PlayWave(rewritten, true, false, true);
+    QFile::remove(rewritten);
+    QFile::copy(longer, rewritten);
+    t.restart();
+    player.PlayWave(rewritten, true, false, true);
+    waited = t.elapsed();
+    std::printf("waited %lld ms for the rewritten %lld ms sound\n", static_cast<long long>(waited),
+                static_cast<long long>(longerMs));
+    check(waited >= longerMs * 8 / 10, "a rewritten file plays its new sound");
 
     // Let the last stream drain before the recorder stops.
     QTest::qWait(300);

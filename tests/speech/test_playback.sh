@@ -51,14 +51,18 @@ espeak-ng -w "$work/hello-raw.wav" hello || exit 1
 espeak-ng -w "$work/world-raw.wav" world || exit 1
 sox "$work/hello-raw.wav" "$work/hello.wav" pad 0 0.3 || exit 1
 sox "$work/world-raw.wav" "$work/world.wav" pad 0 0.3 || exit 1
+espeak-ng -w "$work/long-raw.wav" "a sentence that takes far longer to say" || exit 1
+sox "$work/long-raw.wav" "$work/long.wav" pad 0 0.3 || exit 1
 seconds=$(soxi -D "$work/hello.wav")
+long_seconds=$(soxi -D "$work/long.wav")
 
 parecord --latency-msec=20 -d null.monitor --file-format=wav --channels=1 --rate=22050 \
   "$work/capture.wav" &
 rec_pid=$!
 sleep 0.2
 
-QT_QPA_PLATFORM=offscreen "$probe" "$work/hello.wav" "$work/world.wav" "$seconds"
+QT_QPA_PLATFORM=offscreen "$probe" "$work/hello.wav" "$work/world.wav" "$work/long.wav" \
+  "$seconds" "$long_seconds"
 rc=$?
 
 kill -INT "$rec_pid"
