@@ -67,6 +67,13 @@ void checkEngines(QStringList& out, const ConfigDocument& doc) {
             continue;
         }
         needNumber(out, languages, "Languages", "default", isInt16);
+        const std::vector<ConfigElement> pairs = languages.childNodes();
+        int pair = 0;
+        for (const ConfigElement& language : pairs) {
+            ++pair;
+            if (!language.getAttribute("name"))
+                out += QStringLiteral("the name of language %1 of engine %2").arg(pair).arg(*name);
+        }
     }
 
     const auto selected = ConfigValue::toInt16(engines.joinedText("default"));

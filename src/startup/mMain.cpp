@@ -32,6 +32,9 @@ std::unique_ptr<frmTranslate> Main(Globals& globals, Platform platform, int conf
                     AppInfo::title(), IDialogs::Icon::Exclamation, IDialogs::Buttons::Ok);
             return nullptr;
         }
+        // A window that gave up while loading (and said why) leaves nothing
+        // to run for.
+        if (window->isUnloaded()) return nullptr;
     }
     if (globals.gblnShowMain && window) window->show();  // 5.
     return window;                                       // 6.

@@ -538,6 +538,12 @@ private slots:
                 <Features/><Engines default="0" commonlanguages="1"><Engine name="E"/></Engines>
                 <Sizes header="1" footer="2" right="3" center="4"/></r>)")
             << QStringList{"the Languages element of engine E"};
+        QTest::addRow("language without a name")
+            << QByteArray(R"(<r><Messages titlemsgbox="T" cmdTranslate="Go"/>
+                <Features/><Engines default="0" commonlanguages="1"><Engine name="E">
+                <Languages default="0"><Language value="x"/></Languages></Engine></Engines>
+                <Sizes header="1" footer="2" right="3" center="4"/></r>)")
+            << QStringList{"the name of language 1 of engine E"};
         QTest::addRow("several at once")
             << QByteArray(R"(<r><Messages titlemsgbox="T"/><Engines default="0"
                 commonlanguages="1"/></r>)")
