@@ -9,12 +9,31 @@
 #include <QTimer>
 #include <algorithm>
 
+#ifdef Q_OS_LINUX
+#include <sys/mman.h>
+#endif
+
 #include "net/DownloadAddress.h"
 #include "net/DownloadError.h"
 
 namespace {
 const char* const formHeader = "application/x-www-form-urlencoded";
+
+// Room for a body of known size. A large body is written once into fresh
+// memory, and faulting it in 4 KiB pages costs more than copying it; on
+// Linux ask for huge pages where the buffer spans them (a hint, ignored
+// where not supported).
+void reserveBody(QByteArray& result, qint64 size) {
+    result.reserve(size);
+#ifdef Q_OS_LINUX
+    constexpr quintptr huge = quintptr(2) * 1024 * 1024;
+    const quintptr start = reinterpret_cast<quintptr>(result.constData());
+    const quintptr begin = (start + huge - 1) & ~(huge - 1);
+    const quintptr end = (start + static_cast<quintptr>(size)) & ~(huge - 1);
+    if (end > begin) madvise(reinterpret_cast<void*>(begin), end - begin, MADV_HUGEPAGE);
+#endif
 }
+}  // namespace
 
 cVeNetWrapper::cVeNetWrapper() : m_session(std::make_unique<QNetworkAccessManager>()) {}
 
@@ -110,7 +129,7 @@ QByteArray cVeNetWrapper::Download(const QString& strUrl, const QString& strPost
         if (!length.isValid()) return;
         const qint64 announced = length.toLongLong();
         if (announced > m_maximumBodySize) return fail();
-        if (announced > result.capacity()) result.reserve(announced);
+        if (announced > result.capacity()) reserveBody(result, announced);
     });
     QObject::connect(reply, &QNetworkReply::requestSent, &loop, [&] {
         requestSent = true;
