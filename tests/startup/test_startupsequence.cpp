@@ -254,16 +254,6 @@ private slots:
         QCOMPARE(s.pauser.pauses, (QList<int>{250, 500}));
     }
 
-    void answerThatStallsIsGivenUpOn() {
-        Start s;
-        ScriptedResponse stall = ScriptedResponse::text(sample(), "text/xml");
-        stall.stallAfterBodyBytes = 100;
-        s.server.setDefaultResponse(stall);
-        s.run(300);
-        QVERIFY(!s.globals.gblnConfigLoaded);
-        QVERIFY(!QFileInfo::exists(s.configXml()));
-    }
-
     void endOfServiceNotice_data() {
         QTest::addColumn<QByteArray>("endurl");
         QTest::addColumn<QList<Result>>("answers");
