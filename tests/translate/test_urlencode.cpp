@@ -96,6 +96,22 @@ private slots:
         QCOMPARE(UrlEncode(all, CodePage::Windows1252), referenceEncode1252(all));
     }
 
+    void longTextsAcrossBlocks() {
+        // Longer than the encoder's working blocks, with a character pair
+        // (one UTF-8 character) straddling each possible block edge.
+        QString text;
+        for (int i = 0; i < 300; ++i) text += QString::fromUtf8("ab é€λ%~\n😀");
+        QCOMPARE(UrlEncode(text, CodePage::Windows1252), referenceEncode1252(text));
+        QCOMPARE(QString::fromUtf8(
+                     QByteArray::fromPercentEncoding(UrlEncode(text, CodePage::Utf8).toLatin1())),
+                 text);
+        for (const int before : {1022, 1023, 1024, 2047}) {
+            const QString edge = QString(before, QLatin1Char('a')) + QString::fromUtf8("😀b");
+            QCOMPARE(UrlEncode(edge, CodePage::Utf8),
+                     QString(before, QLatin1Char('a')) + "%F0%9F%98%80b");
+        }
+    }
+
     void codePageTableRoundTrips() {
         for (int n = 0; n <= 255; ++n)
             QCOMPARE(Windows1252::fromUnicode(Windows1252::toUnicode(static_cast<uchar>(n))), n);

@@ -1,0 +1,155 @@
+#include <benchmark/benchmark.h>
+
+#include <QCoreApplication>
+#include <QEventLoop>
+#include <QTimer>
+
+#include "TestHttpServer.h"
+#include "translate/AnswerCollection.h"
+#include "translate/InetTransfer.h"
+#include "translate/ResultExtraction.h"
+#include "translate/UrlEncode.h"
+#include "translate/Windows1252.h"
+
+namespace {
+
+// 64 KiB of text as people type it: words, punctuation, accents, a euro
+// sign, line breaks, now and then a Greek word.
+QString mixedText() {
+    const QString sample = QString::fromUtf8(
+        "The café's menu: crème brûlée, 3.50 € (tax incl.)\r\n"
+        "Größe & Straße; 100% \"quoted\" + more? λόγος - naïve_test~\t");
+    QString text;
+    while (text.size() < 64 * 1024) text += sample;
+    text.truncate(64 * 1024);
+    return text;
+}
+
+// The whole-text rule as first written: percent signs, then one replacement
+// pass per code of the code page.
+QString urlEncode255Pass(QString text) {
+    text.replace(QStringLiteral("%"), QStringLiteral("%25"));
+    for (int n = 1; n <= 255; ++n) {
+        if (n == 37 || (n >= 48 && n <= 57) || (n >= 65 && n <= 90) || (n >= 97 && n <= 122))
+            continue;
+        const QString code = QString::number(n, 16).toUpper().rightJustified(2, QLatin1Char('0'));
+        text.replace(QChar(Windows1252::toUnicode(static_cast<unsigned char>(n))),
+                     QLatin1Char('%') + code);
+    }
+    return text;
+}
+
+void BM_UrlEncode_OnePass_Windows1252(benchmark::State& state) {
+    const QString text = mixedText();
+    for (auto _ : state) benchmark::DoNotOptimize(UrlEncode(text, CodePage::Windows1252));
+    state.SetBytesProcessed(state.iterations() * text.size() * 2);
+}
+BENCHMARK(BM_UrlEncode_OnePass_Windows1252);
+
+void BM_UrlEncode_OnePass_Utf8(benchmark::State& state) {
+    const QString text = mixedText();
+    for (auto _ : state) benchmark::DoNotOptimize(UrlEncode(text, CodePage::Utf8));
+    state.SetBytesProcessed(state.iterations() * text.size() * 2);
+}
+BENCHMARK(BM_UrlEncode_OnePass_Utf8);
+
+void BM_UrlEncode_255Pass_Windows1252(benchmark::State& state) {
+    const QString text = mixedText();
+    if (urlEncode255Pass(text) != UrlEncode(text, CodePage::Windows1252)) {
+        state.SkipWithError("the two encoders disagree");
+        return;
+    }
+    for (auto _ : state) benchmark::DoNotOptimize(urlEncode255Pass(text));
+    state.SetBytesProcessed(state.iterations() * text.size() * 2);
+}
+BENCHMARK(BM_UrlEncode_255Pass_Windows1252)->Unit(benchmark::kMillisecond);
+
+void BM_ExtractResult_1MiB(benchmark::State& state) {
+    // Markers near the end, as on a long page with the result at the bottom.
+    QString page;
+    const QString filler = QStringLiteral("<div class=\"x\">filler text &amp; markup</div>\n");
+    while (page.size() < 1024 * 1024 - 200) page += filler;
+    page += QStringLiteral("<span id=\"result\">  la casa es muy vieja \r\n</span>");
+    while (page.size() < 1024 * 1024) page += QLatin1Char(' ');
+    const QString before = QStringLiteral("<span id=\"result\">");
+    const QString after = QStringLiteral("</span>");
+    for (auto _ : state) benchmark::DoNotOptimize(ExtractResult(page, before, after));
+    state.SetBytesProcessed(state.iterations() * page.size() * 2);
+}
+BENCHMARK(BM_ExtractResult_1MiB)->Unit(benchmark::kMicrosecond);
+
+bool fetch(TestHttpServer& server, InetTransfer& transfer) {
+    QEventLoop loop;
+    bool completed = false;
+    QObject::connect(&transfer, &InetTransfer::StateChanged, &loop, [&](int s) {
+        completed = s == InetTransfer::icResponseCompleted;
+        loop.quit();
+    });
+    QTimer::singleShot(10000, &loop, &QEventLoop::quit);
+    transfer.Execute(server.baseUrl() + QStringLiteral("/answer"), QStringLiteral("GET"));
+    loop.exec();
+    return completed;
+}
+
+// Only the collection: 1024 pieces of 1 KiB with pending events processed
+// after each, from a transfer whose answer is complete.
+void BM_CollectAnswer_1MiB(benchmark::State& state) {
+    TestHttpServer server;
+    if (!server.start()) {
+        state.SkipWithError("no loopback server");
+        return;
+    }
+    ScriptedResponse r;
+    r.generatedBodySize = 1024 * 1024;
+    server.setDefaultResponse(r);
+    for (auto _ : state) {
+        state.PauseTiming();
+        InetTransfer transfer;
+        const bool ok = fetch(server, transfer);
+        state.ResumeTiming();
+        if (!ok) {
+            state.SkipWithError("transfer failed");
+            break;
+        }
+        const std::optional<QByteArray> answer = collectAnswer(&transfer, [] { return true; });
+        if (!answer || answer->size() != 1024 * 1024) {
+            state.SkipWithError("short answer");
+            break;
+        }
+    }
+    state.SetBytesProcessed(state.iterations() * 1024 * 1024);
+}
+BENCHMARK(BM_CollectAnswer_1MiB)->Unit(benchmark::kMillisecond);
+
+// A whole request over loopback: send, receive 1 MiB, collect it.
+void BM_RequestAndCollect_1MiB(benchmark::State& state) {
+    TestHttpServer server;
+    if (!server.start()) {
+        state.SkipWithError("no loopback server");
+        return;
+    }
+    ScriptedResponse r;
+    r.generatedBodySize = 1024 * 1024;
+    server.setDefaultResponse(r);
+    for (auto _ : state) {
+        InetTransfer transfer;
+        if (!fetch(server, transfer)) {
+            state.SkipWithError("transfer failed");
+            break;
+        }
+        benchmark::DoNotOptimize(collectAnswer(&transfer, [] { return true; }));
+    }
+    state.SetBytesProcessed(state.iterations() * 1024 * 1024);
+}
+BENCHMARK(BM_RequestAndCollect_1MiB)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
