@@ -2,8 +2,33 @@
 
 #include <QCursor>
 #include <QIcon>
+#include <QLoggingCategory>
 #include <QMenu>
 #include <QSystemTrayIcon>
+
+namespace {
+
+// Enabled with QT_LOGGING_RULES="parlamo.tray.debug=true": which clicks
+// actually reach the program from the desktop's tray.
+Q_LOGGING_CATEGORY(lcTray, "parlamo.tray", QtWarningMsg)
+
+const char* activationName(ITrayHost::Activation a) {
+    switch (a) {
+        case ITrayHost::Activation::Trigger:
+            return "Trigger";
+        case ITrayHost::Activation::DoubleClick:
+            return "DoubleClick";
+        case ITrayHost::Activation::Context:
+            return "Context";
+        case ITrayHost::Activation::MiddleClick:
+            return "MiddleClick";
+        case ITrayHost::Activation::Unknown:
+            break;
+    }
+    return "Unknown";
+}
+
+}  // namespace
 
 QtTrayHost::QtTrayHost(QObject* parent) : QObject(parent) {}
 
@@ -39,6 +64,7 @@ void QtTrayHost::addIcon(const QIcon& icon, const QString& tip, ActivationHandle
                     case QSystemTrayIcon::Unknown:
                         break;
                 }
+                qCDebug(lcTray, "activated %s", activationName(a));
                 // Copy: the handler may remove the icon (and with it this slot).
                 if (ActivationHandler handler = m_onActivated) handler(a);
             });
