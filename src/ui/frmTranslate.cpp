@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QFontMetricsF>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -89,6 +90,17 @@ frmTranslate::frmTranslate(Globals& globals, Platform platform, QWidget* parent)
     m_outerTwips = {clientWidthTwips, clientHeightTwips + menuTwips};
     applyOuterSize();
     applyBoxes();
+    fitHintFont();
+}
+
+void frmTranslate::fitHintFont() {
+    // The hint keeps its width, measured for a narrower font than most
+    // desktops use; a slightly smaller font keeps the whole text readable.
+    QFont f = lblHint->font();
+    const QString text = lblHint->text();
+    while (f.pointSizeF() > 6.5 && QFontMetricsF(f).horizontalAdvance(text) > lblHint->width())
+        f.setPointSizeF(f.pointSizeF() - 0.5);
+    lblHint->setFont(f);
 }
 
 frmTranslate::~frmTranslate() {

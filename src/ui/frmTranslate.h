@@ -148,6 +148,7 @@ private:
     void resizePass();
     void applyBoxes();
     void centreOnScreen();
+    void fitHintFont();
     bool settleFrame();
     void reportConfigError(const QString& detail);
     void openMessagesLink(const char* attribute, const QString& what);

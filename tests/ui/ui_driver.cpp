@@ -4,6 +4,7 @@
 // marker file: "icon" once the tray icon is added, "shown" and "hidden" as
 // the window appears and goes, "unloaded" at the end.
 #include <QApplication>
+#include <QComboBox>
 #include <QCommandLineParser>
 #include <QFile>
 #include <QPlainTextEdit>
@@ -49,6 +50,7 @@ int main(int argc, char** argv) {
     parser.addOption({"command-line", "The program's command line (\"/startup\", ...).", "text"});
     parser.addOption({"marker", "Append what happens to this file.", "file"});
     parser.addOption({"text", "Source text to put in the window.", "text"});
+    parser.addOption({"language", "Select this language pair after loading.", "index"});
     parser.process(app);
 
     Globals globals;
@@ -86,6 +88,8 @@ int main(int argc, char** argv) {
     });
     form.Form_Load();
     if (parser.isSet("text")) form.txtFrom->setPlainText(parser.value("text"));
+    if (parser.isSet("language"))
+        form.cboLanguages->setCurrentIndex(parser.value("language").toInt());
     if (tray.hasIcon()) marker.write("icon");
     return app.exec();
 }
