@@ -280,7 +280,7 @@ void frmTranslate::loadSteps() {
         mnuLoad->setChecked(true);
 
     // Step 6.
-    if (registry) registry->SaveSetting(section, QStringLiteral("width"), singleText(Width()));
+    saveSize("width", Width());
 
     // Step 7.
     const ConfigElement& messages = m_globals.gelmMessages;
@@ -491,13 +491,22 @@ void frmTranslate::Form_Resize() {
     m_boxes = result.controls;
     applyBoxes();
 
-    if (mblnSizeRestored && m_globals.gobjRegistry) {
-        const QString section = cVeRegistry::programSection();
-        m_globals.gobjRegistry->SaveSetting(section, QStringLiteral("height"),
-                                            singleText(m_outerTwips.height));
-        m_globals.gobjRegistry->SaveSetting(section, QStringLiteral("width"),
-                                            singleText(m_outerTwips.width));
+    if (mblnSizeRestored) {
+        saveSize("height", m_outerTwips.height);
+        saveSize("width", m_outerTwips.width);
     }
+}
+
+void frmTranslate::saveSize(const char* key, double twips) {
+    cVeRegistry* registry = m_globals.gobjRegistry.get();
+    if (!registry) return;
+    const QString text = singleText(twips);
+    // Every pass saves; rewriting the same text again (nested passes, the
+    // many events of one drag) would only cost disk writes.
+    QString& last = key[0] == 'h' ? m_savedHeight : m_savedWidth;
+    if (text == last) return;
+    if (registry->SaveSetting(cVeRegistry::programSection(), QString::fromLatin1(key), text))
+        last = text;
 }
 
 void frmTranslate::applyBoxes() {

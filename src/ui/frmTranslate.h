@@ -149,6 +149,7 @@ private:
     void applyBoxes();
     void centreOnScreen();
     void fitHintFont();
+    void saveSize(const char* key, double twips);
     bool settleFrame();
     void reportConfigError(const QString& detail);
     void openMessagesLink(const char* attribute, const QString& what);
@@ -172,6 +173,7 @@ private:
     bool m_placed = false;      // centred on its first showing
     int m_resizeDepth = 0;
     bool m_layoutErrorReported = false;
+    QString m_savedHeight, m_savedWidth;  // as last written by this window
 
     bool m_loading = false;
     bool m_loadFailed = false;
