@@ -29,6 +29,8 @@
 #include "platform/ITrayHost.h"
 #include "platform/IUrlOpener.h"
 #include "speech/HearItCommand.h"
+#include "startup/CommandLine.h"
+#include "startup/StartEntry.h"
 #include "translate/TranslateCommand.h"
 #include "ui/mGlobal.h"
 
@@ -274,10 +276,7 @@ void frmTranslate::loadSteps() {
     mblnSizeRestored = true;
 
     // Step 5: the start entry's presence is the check mark.
-    if (registry &&
-        !registry->GetSetting(cVeRegistry::runSection(), cVeRegistry::startEntryName(), QString())
-             .isEmpty())
-        mnuLoad->setChecked(true);
+    if (registry && StartEntry::isOn(*registry)) mnuLoad->setChecked(true);
 
     // Step 6.
     saveSize("width", Width());
@@ -297,13 +296,13 @@ void frmTranslate::loadSteps() {
         throw ConfigError(QStringLiteral("the document has no Features element"));
     const QString& commandLine = m_globals.commandLine;
     const bool trayMode = features.getAttribute("tray") == QStringLiteral("1") &&
-                          !commandLine.contains(QStringLiteral("/debug"));
+                          !CommandLine::hasDebugSwitch(commandLine);
     // Without a notification area an icon could never be clicked, and the
     // hidden window would never be reached: open it as with "/debug".
     ITrayHost* tray = m_platform.tray;
     if (trayMode && tray && tray->isAvailable()) {
         mGlobal::AddTrayIcon(tray, *this, windowIcon(), windowTitle());
-        if (!commandLine.contains(QStringLiteral("/startup")))
+        if (!CommandLine::hasStartupSwitch(commandLine))
             mGlobal::ShowTrayBalloon(
                 tray, 1, windowTitle(),
                 QStringLiteral("Loaded, and mimized to tray.\r\nDouble-click to open."));
@@ -608,19 +607,11 @@ void frmTranslate::mnuSupport_Click() {
 }
 
 void frmTranslate::mnuLoad_Click() {
-    cVeRegistry* registry = m_globals.gobjRegistry.get();
-    if (!registry) return;
-    const QString entry =
-        registry->GetSetting(cVeRegistry::runSection(), cVeRegistry::startEntryName(), QString());
-    if (entry.isEmpty()) {
-        registry->SaveSetting(cVeRegistry::runSection(), cVeRegistry::startEntryName(),
-                              AppInfo::programFolder() + QLatin1Char('/') + AppInfo::exeName() +
-                                  QStringLiteral(" /startup"));
-        mnuLoad->setChecked(true);
-    } else {
-        registry->DeleteSetting(cVeRegistry::runSection(), cVeRegistry::startEntryName());
+    // The check mark follows the action taken, not whether the store managed it.
+    if (cVeRegistry* registry = m_globals.gobjRegistry.get())
+        mnuLoad->setChecked(StartEntry::toggle(*registry));
+    else
         mnuLoad->setChecked(false);
-    }
 }
 
 void frmTranslate::mnuExit_Click() {

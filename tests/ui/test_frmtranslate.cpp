@@ -43,6 +43,7 @@ private slots:
     void engineSwitchErrorIsReported();
     void startEntryChecksLoadOnStartup_data();
     void startEntryChecksLoadOnStartup();
+    void loadOnStartupToggles();
     void storedSizeRestoredAndSaved();
     void firstStartSavesTheMinimumSize();
     void unusableStoredSizeIgnored_data();
@@ -329,6 +330,24 @@ void TestFrmTranslate::startEntryChecksLoadOnStartup() {
                                             cVeRegistry::startEntryName(), entry);
     f.form->Form_Load();
     QTEST(f.form->mnuLoad->isChecked(), "checked");
+}
+
+void TestFrmTranslate::loadOnStartupToggles() {
+    FormFixture f(sample());
+    cVeRegistry& store = *f.globals.gobjRegistry;
+    const auto entry = [&] {
+        return store.GetSetting(cVeRegistry::runSection(), cVeRegistry::startEntryName(),
+                                QString());
+    };
+    store.SaveSetting(cVeRegistry::runSection(), cVeRegistry::startEntryName(), QString());
+    f.form->Form_Load();
+    QVERIFY(!f.form->mnuLoad->isChecked());  // an empty entry counts as off
+    f.form->mnuLoad->trigger();
+    QVERIFY(f.form->mnuLoad->isChecked());
+    QVERIFY(entry().endsWith(QStringLiteral("RaDudezozad /startup")));
+    f.form->mnuLoad->trigger();
+    QVERIFY(!f.form->mnuLoad->isChecked());
+    QVERIFY(entry().isEmpty());
 }
 
 void TestFrmTranslate::storedSizeRestoredAndSaved() {
