@@ -174,33 +174,50 @@ case_hear_it() {
         awk -v r="${rms:-0}" 'BEGIN { exit !(r + 0 > 0.002) }'
 }
 
+# e2e_tray_icon: the program's icon docked in trayer's panel, or nothing.
+e2e_tray_icon() {
+    xwininfo -id "$E2E_PANEL" -tree 2>/dev/null | awk '$2 ~ /RaDudezozad/ {print $1; exit}'
+}
+
+e2e_wait_tray_icon() {  # SECONDS
+    local icon="" end=$((SECONDS + $1))
+    while [ -z "$icon" ] && [ "$SECONDS" -lt "$end" ] && e2e_client_running; do
+        icon=$(e2e_tray_icon)
+        [ -n "$icon" ] || sleep 0.1
+    done
+    [ -n "$icon" ] && echo "$icon"
+}
+
 case_tray() {
     e2e_start_x
     e2e_start_tray
     e2e_make_document "$E2E_ROOT/config-served.xml" 's/tray="0"/tray="1"/'
     grep -q 'tray="1"' "$E2E_ROOT/config-served.xml" || e2e_abort "could not make the tray document"
     e2e_start_server "$E2E_ROOT/config-served.xml"
-    e2e_start_client
 
-    local icon="" end=$((SECONDS + 30))
-    while [ -z "$icon" ] && [ "$SECONDS" -lt "$end" ] && e2e_client_running; do
-        icon=$(xwininfo -id "$E2E_PANEL" -tree 2>/dev/null | awk '$2 ~ /RaDudezozad/ {print $1; exit}')
-        [ -n "$icon" ] || sleep 0.1
-    done
-    [ -n "$icon" ] || e2e_abort "no tray icon docked in trayer"
+    # First run: the icon, and a double click that opens the window.
+    e2e_start_client
+    local icon wid
+    icon=$(e2e_wait_tray_icon 30) || e2e_abort "no tray icon docked in trayer"
     e2e_pass "the tray icon appeared"
     sleep 0.5
     e2e_check "the main window stays hidden in tray mode" test -z "$(e2e_find_window Parlamo)"
-
     xdotool mousemove --window "$icon" 11 12 click --repeat 2 --delay 80 1
-    local wid
     wid=$(e2e_wait_window Parlamo 10)
     e2e_check "a double click on the icon opens the main window" test -n "$wid"
+    parlamo_stop_pid "$E2E_CLIENT_PID"
 
+    # Second run: the pop-up menu belongs to the hidden window (a right click
+    # on a shown window only brings it forward), so Exit is chosen from there.
+    e2e_start_client /startup
+    icon=$(e2e_wait_tray_icon 30) || e2e_abort "no tray icon docked in trayer (second run)"
+    sleep 0.3
     xdotool mousemove --window "$icon" 11 12 click 3
     sleep 0.5
     xdotool key --delay 100 Down Down Return
     e2e_check "the tray menu's Exit ends the program" parlamo_wait_until 10 e2e_client_gone
+    e2e_check "the icon left the panel" test -z "$(e2e_tray_icon)"
+    e2e_check "the main window was never shown by the menu" test -z "$(e2e_find_window Parlamo)"
 }
 
 case_offline() {
