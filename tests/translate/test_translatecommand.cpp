@@ -141,6 +141,7 @@ private slots:
         QCOMPARE(w->form->statusText(), QString("Translating from English to Spanish"));
         QCOMPARE(w->form->txtTo->toPlainText(), QString("previous"));
         QVERIFY(w->form->timTimeout->isActive());
+        QCOMPARE(w->form->timTimeout->interval(), 60000);
 
         QVERIFY(QTest::qWaitFor([&] { return w->allEnabled(); }, 5000));
         QCOMPARE(m_server->requestCount(), 1);
