@@ -49,6 +49,7 @@ private slots:
     void unusableStoredSizeIgnored_data();
     void unusableStoredSizeIgnored();
     void layoutOnScreen();
+    void centredWhenFirstShown();
     void userResizeSavesAndSpringsBack();
     void minimisedOrDisabledChangesNothing();
     void impossibleSizesKeepTheLastLayout();
@@ -433,6 +434,23 @@ void TestFrmTranslate::layoutOnScreen() {
     QCOMPARE(f.form->cmdHearIt->geometry().topLeft(), QPoint(px(4485, tx), px(2850, ty)));
     QCOMPARE(f.form->lblHint->geometry().topLeft(), QPoint(px(865, tx), px(2920, ty)));
     QCOMPARE(f.form->lblHint->width(), px(1605, tx));
+}
+
+void TestFrmTranslate::centredWhenFirstShown() {
+    FormFixture f(sample());
+    f.form->Form_Load();
+    QVERIFY(QTest::qWaitForWindowExposed(f.form.get()));
+    const QRect room = f.form->screen()->availableGeometry();
+    QTRY_VERIFY2((f.form->frameGeometry().center() - room.center()).manhattanLength() <= 2,
+                 qPrintable(QStringLiteral("window at %1,%2")
+                                .arg(f.form->frameGeometry().center().x())
+                                .arg(f.form->frameGeometry().center().y())));
+    // Later showings leave it where the user put it.
+    f.form->move(room.topLeft() + QPoint(10, 10));
+    QTRY_COMPARE(f.form->frameGeometry().topLeft(), room.topLeft() + QPoint(10, 10));
+    f.form->hide();
+    f.form->show();
+    QTRY_COMPARE(f.form->frameGeometry().topLeft(), room.topLeft() + QPoint(10, 10));
 }
 
 void TestFrmTranslate::userResizeSavesAndSpringsBack() {
