@@ -251,3 +251,68 @@ e2e_click() {
 e2e_not() { ! "$@"; }
 
 e2e_clipboard() { xclip -o -selection clipboard 2>/dev/null; }
+# e2e_status_reads WID TEXT: the status line (bottom band of the window) shows
+# TEXT, drawn exactly as a status-bar label draws it.
+e2e_status_reads() {
+    local wid=$1 text=$2 shot="$E2E_ROOT/status.png" tmpl="$E2E_ROOT/status-text.png"
+    "${E2E_PROBE:?the text probe}" "$text" "$E2E_ROOT/status-probe.png" >/dev/null 2>&1 || return 1
+    convert "$E2E_ROOT/status-probe.png" -trim +repage "$tmpl" || return 1
+    e2e_geometry "$wid"
+    e2e_screenshot "$wid" "$E2E_ROOT/window.png" || return 1
+    convert "$E2E_ROOT/window.png" -crop "${GW}x40+0+$((GH - 40))" +repage "$shot" || return 1
+    local out differing size
+    out=$(compare -metric AE -fuzz 10% -subimage-search "$shot" "$tmpl" null: 2>&1)
+    differing=${out%% *}
+    [[ "$differing" =~ ^[0-9]+$ ]] || return 1
+    size=$(identify -format '%[fx:w*h]' "$tmpl")
+    # A few pixels of tolerance for antialiasing against the bar's background.
+    [ "$differing" -le $((size / 50)) ]
+}
+
+# e2e_text_boxes WID: sets FROM_Y and TO_Y, the middles of the source and the
+# target box, found as the white runs in a column near the left edge.
+e2e_text_boxes() {
+    e2e_screenshot "$1" "$E2E_ROOT/window.png" || return 1
+    local runs
+    mapfile -t runs < <(e2e_white_runs "$E2E_ROOT/window.png" 20)
+    [ ${#runs[@]} -ge 2 ] || return 1
+    FROM_Y=$(awk '{print int(($1 + $2) / 2)}' <<<"${runs[0]}")
+    TO_Y=$(awk '{print int(($1 + $2) / 2)}' <<<"${runs[1]}")
+}
+
+# e2e_read_box WID Y: the text of the box at (40, Y), through the clipboard.
+e2e_read_box() {
+    # xclip stays behind to serve the selection: keep it off our output.
+    printf '' | xclip -selection clipboard >/dev/null 2>&1
+    e2e_click "$1" 40 "$2"
+    xdotool key --delay 50 ctrl+a ctrl+c
+    sleep 0.2
+    e2e_clipboard
+}
+
+# e2e_wait_box_text WID Y TEXT SECONDS
+e2e_wait_box_text() {
+    local end=$((SECONDS + $4)) got=""
+    while [ "$SECONDS" -lt "$end" ]; do
+        got=$(e2e_read_box "$1" "$2")
+        [ "$got" = "$3" ] && return 0
+        sleep 0.5
+    done
+    echo "  the box reads: '$got'"
+    return 1
+}
+
+# e2e_tray_icon: the program's icon docked in trayer's panel, or nothing.
+e2e_tray_icon() {
+    xwininfo -id "$E2E_PANEL" -tree 2>/dev/null | awk '$2 ~ /RaDudezozad/ {print $1; exit}'
+}
+
+e2e_wait_tray_icon() {  # SECONDS
+    local icon="" end=$((SECONDS + $1))
+    while [ -z "$icon" ] && [ "$SECONDS" -lt "$end" ] && e2e_client_running; do
+        icon=$(e2e_tray_icon)
+        [ -n "$icon" ] || sleep 0.1
+    done
+    [ -n "$icon" ] && echo "$icon"
+}
+
