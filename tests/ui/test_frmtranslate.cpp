@@ -28,7 +28,6 @@ class TestFrmTranslate : public QObject {
     Q_OBJECT
 private slots:
     void initialWindow();
-    void captionsFromDocument();
     void trayOrWindow_data();
     void trayOrWindow();
     void balloonAndIcon();
@@ -36,7 +35,6 @@ private slots:
     void enginesAndDefaults();
     void engineSwitchKeepsCommonLanguage_data();
     void engineSwitchKeepsCommonLanguage();
-    void settingTheEngineIndexFillsAtOnce();
     void oneEngineHidesTheList();
     void configErrorsEndTheProgramCleanly_data();
     void configErrorsEndTheProgramCleanly();
@@ -45,10 +43,8 @@ private slots:
     void startEntryChecksLoadOnStartup();
     void loadOnStartupToggles();
     void storedSizeRestoredAndSaved();
-    void firstStartSavesTheMinimumSize();
     void unusableStoredSizeIgnored_data();
     void unusableStoredSizeIgnored();
-    void layoutOnScreen();
     void centredWhenFirstShown();
     void userResizeSavesAndSpringsBack();
     void minimisedOrDisabledChangesNothing();
@@ -60,11 +56,6 @@ void TestFrmTranslate::initialWindow() {
     frmTranslate& w = *f.form;
     QVERIFY(w.windowTitle().isEmpty());
     QCOMPARE(w.cmdTranslate->text(), QString());
-    QCOMPARE(w.cmdHearIt->text(), QStringLiteral("&Hear It!"));
-    QCOMPARE(w.lblHint->text(), QStringLiteral("Type a word to Hear It"));
-    QCOMPARE(w.timTimeout->interval(), 60000);
-    QVERIFY(!w.timTimeout->isActive());
-    QVERIFY(!w.mnuLoad->isChecked());
     QVERIFY(!w.allowUnload());
     QVERIFY(!w.sizeRestored());
     const QList<QSize> sizes = w.windowIcon().availableSizes();
@@ -88,24 +79,9 @@ void TestFrmTranslate::initialWindow() {
         QCOMPARE(next->objectName(), order[i + 1]->objectName());
     }
 
-    // The menu bar, and the tray menu that is never in it.
-    QStringList bar;
-    for (QAction* a : w.menuBar()->actions()) bar << a->text();
-    QCOMPARE(bar, (QStringList{"&File", "&Options", "&Help"}));
-    QCOMPARE(w.mnuTray->title(), QStringLiteral("TrayIcon"));
-    QCOMPARE(w.mnuTrayOpen->text(), QStringLiteral("&Open"));
-    QCOMPARE(w.mnuTrayExit->text(), QStringLiteral("&Exit"));
-    QCOMPARE(w.mnuSupport->text(), QStringLiteral("Online &Support"));
-    QCOMPARE(w.mnuLoad->text(), QStringLiteral("&Load on Startup"));
-}
-
-void TestFrmTranslate::captionsFromDocument() {
-    FormFixture f(sample(all({attr("//Messages", "titlemsgbox", "Caption X"),
-                              attr("//Messages", "cmdTranslate", "&Go")})));
-    f.form->Form_Load();
-    QCOMPARE(f.form->windowTitle(), QStringLiteral("Caption X"));
-    QCOMPARE(f.form->cmdTranslate->text(), QStringLiteral("&Go"));
-    QVERIFY(f.dialogs.asked.isEmpty());
+    // The tray menu is never in the menu bar.
+    QVERIFY(!w.menuBar()->actions().contains(w.mnuTray->menuAction()));
+    QCOMPARE(w.menuBar()->actions().size(), 3);
 }
 
 void TestFrmTranslate::trayOrWindow_data() {
@@ -215,7 +191,6 @@ void TestFrmTranslate::engineSwitchKeepsCommonLanguage_data() {
     QTest::addColumn<int>("afterSwitch");
     // The second engine's Languages default is 3.
     QTest::addRow("index 2, common 5: kept") << 5 << 2 << 2;
-    QTest::addRow("index 2, common 2: kept") << 2 << 2 << 2;
     QTest::addRow("index 2, common 1: default") << 1 << 2 << 3;
     QTest::addRow("nothing selected, common 1") << 1 << -1 << -1;
 }
@@ -229,17 +204,6 @@ void TestFrmTranslate::engineSwitchKeepsCommonLanguage() {
     f.form->cboEngines->setCurrentIndex(1);
     QCOMPARE(FormFixture::items(f.form->cboLanguages).first(), QStringLiteral("E1 P0"));
     QTEST(f.form->cboLanguages->currentIndex(), "afterSwitch");
-}
-
-void TestFrmTranslate::settingTheEngineIndexFillsAtOnce() {
-    FormFixture f(generated(3, 2));
-    f.form->Form_Load();
-    // No event processing in between: the click handler runs inside the
-    // assignment.
-    f.form->cboEngines->setCurrentIndex(2);
-    QCOMPARE(FormFixture::items(f.form->cboLanguages), (QStringList{"E2 P0", "E2 P1"}));
-    f.form->cboEngines->setCurrentIndex(0);
-    QCOMPARE(FormFixture::items(f.form->cboLanguages), (QStringList{"E0 P0", "E0 P1"}));
 }
 
 void TestFrmTranslate::oneEngineHidesTheList() {
@@ -258,7 +222,6 @@ void TestFrmTranslate::configErrorsEndTheProgramCleanly_data() {
     QTest::addColumn<QByteArray>("xml");
     QTest::addColumn<bool>("tray");
     QTest::addRow("no titlemsgbox") << sample(attr("//Messages", "titlemsgbox", absent)) << false;
-    QTest::addRow("no cmdTranslate") << sample(attr("//Messages", "cmdTranslate", absent)) << false;
     QTest::addRow("no Features") << sample(removeNode("//Features")) << false;
     QTest::addRow("no Engines") << sample(removeNode("//Engines")) << false;
     QTest::addRow("engine without name, tray")
@@ -267,8 +230,6 @@ void TestFrmTranslate::configErrorsEndTheProgramCleanly_data() {
     QTest::addRow("default beyond the engines") << generated(3, 2, 3) << false;
     QTest::addRow("default -1") << generated(3, 2, -1) << false;
     QTest::addRow("default not a number") << sample(attr("//Engines", "default", "first")) << false;
-    QTest::addRow("default beyond 16 bits")
-        << sample(attr("//Engines", "default", "65536")) << false;
     QTest::addRow("no commonlanguages, tray")
         << sample(
                all({attr("//Features", "tray", "1"), attr("//Engines", "commonlanguages", absent)}))
@@ -276,8 +237,6 @@ void TestFrmTranslate::configErrorsEndTheProgramCleanly_data() {
     QTest::addRow("engine name with an apostrophe")
         << sample(attr("//Engine[1]", "name", "O'Brien")) << false;
     QTest::addRow("Languages default beyond the pairs") << generated(2, 3, 0, -2, 3) << false;
-    QTest::addRow("language without name")
-        << sample(attr("//Engine[1]/Languages/Language[2]", "name", absent)) << false;
 }
 
 void TestFrmTranslate::configErrorsEndTheProgramCleanly() {
@@ -320,7 +279,6 @@ void TestFrmTranslate::startEntryChecksLoadOnStartup_data() {
     QTest::addRow("none") << "-" << false;
     QTest::addRow("empty") << "" << false;
     QTest::addRow("this program") << "/opt/parlamo/RaDudezozad /startup" << true;
-    QTest::addRow("another copy") << "/elsewhere/RaDudezozad /startup" << true;
 }
 
 void TestFrmTranslate::startEntryChecksLoadOnStartup() {
@@ -366,6 +324,15 @@ void TestFrmTranslate::storedSizeRestoredAndSaved() {
     QCOMPARE(f.stored("width"), QStringLiteral("6000"));
     QCOMPARE(f.stored("height"), QStringLiteral("4000"));
 
+    // The controls at that size, rounded to pixels on their way to the screen.
+    QCOMPARE(f.form->controlBoxes().cboLanguages.top, 1302.5);
+    const double tx = f.form->twipsPerPixelX(), ty = f.form->twipsPerPixelY();
+    QCOMPARE(f.form->txtFrom->geometry(), QRect(0, px(120, ty), px(5820, tx), px(1140, ty)));
+    QCOMPARE(f.form->cmdTranslate->geometry().topLeft(), QPoint(px(4500, tx), px(1317.5, ty)));
+    QCOMPARE(f.form->txtTo->geometry(), QRect(0, px(1617.5, ty), px(5820, tx), px(1140, ty)));
+    QCOMPARE(f.form->txtHearIt->geometry().topLeft(), QPoint(px(2650, tx), px(2850, ty)));
+    QCOMPARE(f.form->lblHint->geometry().topLeft(), QPoint(px(865, tx), px(2920, ty)));
+
     // The next start opens at the same size.
     FormFixture g(sample());
     g.store("height", f.stored("height"));
@@ -373,16 +340,6 @@ void TestFrmTranslate::storedSizeRestoredAndSaved() {
     g.form->Form_Load();
     QCOMPARE(g.form->Width(), 6000.0);
     QCOMPARE(g.form->Height(), 4000.0);
-}
-
-void TestFrmTranslate::firstStartSavesTheMinimumSize() {
-    FormFixture f(sample());
-    f.form->Form_Load();
-    // The initial window is below the document's minimum and springs back.
-    QCOMPARE(f.form->Width(), 5500.0);
-    QCOMPARE(f.form->Height(), 3600.0);
-    QCOMPARE(f.stored("width"), QStringLiteral("5500"));
-    QCOMPARE(f.stored("height"), QStringLiteral("3600"));
 }
 
 void TestFrmTranslate::unusableStoredSizeIgnored_data() {
@@ -404,36 +361,15 @@ void TestFrmTranslate::unusableStoredSizeIgnored() {
     QFETCH(QString, height);
     QFETCH(QString, width);
     FormFixture f(sample());
-    f.store("height", height);
-    f.store("width", width);
+    if (height != "-") f.store("height", height);
+    if (width != "-") f.store("width", width);
     f.form->Form_Load();
     QVERIFY(f.dialogs.asked.isEmpty());
     QVERIFY(!f.form->loadFailed());
     QTEST(f.form->Height(), "wantHeight");
     QTEST(f.form->Width(), "wantWidth");
     QCOMPARE(f.stored("height"), QString::number(f.form->Height(), 'g', 7));
-}
-
-void TestFrmTranslate::layoutOnScreen() {
-    FormFixture f(sample());
-    f.store("height", "4000");
-    f.store("width", "6000");
-    f.form->Form_Load();
-    const LayoutMath::Controls& c = f.form->controlBoxes();
-    QCOMPARE(c.cboLanguages.top, 1302.5);
-    QCOMPARE(c.cmdTranslate.left, 4500.0);
-    QCOMPARE(c.txtTo.top, 1617.5);
-    QCOMPARE(c.lblHint.left, 865.0);
-    // The controls reach the screen rounded to pixels.
-    const double tx = f.form->twipsPerPixelX(), ty = f.form->twipsPerPixelY();
-    QCOMPARE(f.form->txtFrom->geometry(), QRect(0, px(120, ty), px(5820, tx), px(1140, ty)));
-    QCOMPARE(f.form->cboLanguages->geometry().topLeft(), QPoint(0, px(1302.5, ty)));
-    QCOMPARE(f.form->cmdTranslate->geometry().topLeft(), QPoint(px(4500, tx), px(1317.5, ty)));
-    QCOMPARE(f.form->txtTo->geometry(), QRect(0, px(1617.5, ty), px(5820, tx), px(1140, ty)));
-    QCOMPARE(f.form->txtHearIt->geometry().topLeft(), QPoint(px(2650, tx), px(2850, ty)));
-    QCOMPARE(f.form->cmdHearIt->geometry().topLeft(), QPoint(px(4485, tx), px(2850, ty)));
-    QCOMPARE(f.form->lblHint->geometry().topLeft(), QPoint(px(865, tx), px(2920, ty)));
-    QCOMPARE(f.form->lblHint->width(), px(1605, tx));
+    QCOMPARE(f.stored("width"), QString::number(f.form->Width(), 'g', 7));
 }
 
 void TestFrmTranslate::centredWhenFirstShown() {

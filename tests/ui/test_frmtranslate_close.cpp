@@ -8,7 +8,6 @@
 #include <QtTest>
 
 #include "FormFixture.h"
-#include "ui/mGlobal.h"
 
 using namespace FormDocs;
 using Activation = ITrayHost::Activation;
@@ -31,14 +30,12 @@ private slots:
     void exitEndsTheProgram();
     void trayClicks_data();
     void trayClicks();
-    void doubleClickAfterItsTrigger();
     void trayMenuOpenAndExit();
     void sessionEndIsNotBlockedByTheTray();
     void exitWhileACommandLetsEventsRun_data();
     void exitWhileACommandLetsEventsRun();
     void helpLinks_data();
     void helpLinks();
-    void trayRoutines();
 };
 
 void TestFrmTranslateClose::closingWithoutTrayEndsTheProgram() {
@@ -121,7 +118,6 @@ void TestFrmTranslateClose::trayClicks_data() {
     QTest::addRow("context, hidden: menu") << r(Activation::Context) << false << false << true;
     QTest::addRow("context, shown: no menu") << r(Activation::Context) << true << true << false;
     QTest::addRow("single click, hidden") << r(Activation::Trigger) << false << false << false;
-    QTest::addRow("single click, shown") << r(Activation::Trigger) << true << true << false;
     QTest::addRow("middle click, hidden") << r(Activation::MiddleClick) << false << false << false;
     QTest::addRow("unknown, shown") << r(Activation::Unknown) << true << true << false;
 }
@@ -141,19 +137,6 @@ void TestFrmTranslateClose::trayClicks() {
     if (menu) QCOMPARE(f.tray.poppedUp.first().data(), f.form->mnuTray);
     QVERIFY(!f.form->isUnloaded());
     QVERIFY(f.tray.hasIcon());
-}
-
-void TestFrmTranslateClose::doubleClickAfterItsTrigger() {
-    // A double click arrives as Trigger, then DoubleClick: the window opens
-    // once and stays open.
-    FormFixture f(trayDoc());
-    f.form->Form_Load();
-    f.tray.activate(Activation::Trigger);
-    f.tray.activate(Activation::DoubleClick);
-    QVERIFY(f.form->isVisible());
-    f.tray.activate(Activation::Trigger);
-    f.tray.activate(Activation::DoubleClick);
-    QVERIFY(f.form->isVisible());
 }
 
 void TestFrmTranslateClose::trayMenuOpenAndExit() {
@@ -247,15 +230,8 @@ void TestFrmTranslateClose::helpLinks_data() {
                               << QStringList{"http://127.0.0.1:8780/help.html",
                                              "http://127.0.0.1:8780/support.html"}
                               << 0;
-    QTest::addRow("paths as they stand")
-        << sample(all({attr("//Messages", "helpurl", "file:///usr/share/doc/x y.html"),
-                       attr("//Messages", "supporturl", "mailto:help@example.org")}))
-        << QStringList{"file:///usr/share/doc/x y.html", "mailto:help@example.org"} << 0;
     QTest::addRow("help absent") << sample(attr("//Messages", "helpurl", nullptr))
                                  << QStringList{"http://127.0.0.1:8780/support.html"} << 1;
-    QTest::addRow("both absent") << sample(all({attr("//Messages", "helpurl", nullptr),
-                                                attr("//Messages", "supporturl", nullptr)}))
-                                 << QStringList{} << 2;
     QTest::addRow("support empty") << sample(attr("//Messages", "supporturl", " "))
                                    << QStringList{"http://127.0.0.1:8780/help.html"} << 1;
 }
@@ -273,25 +249,6 @@ void TestFrmTranslateClose::helpLinks() {
         QCOMPARE(a.icon, IDialogs::Icon::Information);
     }
     QVERIFY(f.form->isVisible());
-}
-
-void TestFrmTranslateClose::trayRoutines() {
-    using mGlobal::TrayAction;
-    QCOMPARE(mGlobal::trayActionFor(Activation::DoubleClick, false), TrayAction::ShowWindow);
-    QCOMPARE(mGlobal::trayActionFor(Activation::Context, true), TrayAction::ActivateWindow);
-    QCOMPARE(mGlobal::trayActionFor(Activation::Context, false), TrayAction::PopUpMenu);
-    QCOMPARE(mGlobal::trayActionFor(Activation::Trigger, false), TrayAction::None);
-
-    FakeTrayHost tray;
-    mGlobal::ShowTrayBalloon(&tray, 2, QStringLiteral("T"), QStringLiteral("x"));
-    mGlobal::ShowTrayBalloon(&tray, 0, QStringLiteral("T"), QStringLiteral("x"));
-    QCOMPARE(tray.balloons.at(0).icon, ITrayHost::BalloonIcon::Warning);
-    QCOMPARE(tray.balloons.at(1).icon, ITrayHost::BalloonIcon::None);
-    mGlobal::RemoveTrayIcon(&tray);  // no icon: nothing breaks
-    QVERIFY(!tray.hasIcon());
-    // Without a tray host every routine does nothing.
-    mGlobal::ShowTrayBalloon(nullptr, 1, QString(), QString());
-    mGlobal::RemoveTrayIcon(nullptr);
 }
 
 QTEST_MAIN(TestFrmTranslateClose)
