@@ -256,8 +256,8 @@ void frmTranslate::loadSteps() {
     const QString section = cVeRegistry::programSection();
     cVeRegistry* registry = m_globals.gobjRegistry.get();
 
-    // Steps 1-4: the stored outer size. The layout passes these start do not
-    // save, so the stored width survives until it has been read.
+    // The stored outer size. The layout passes this starts do not save, so
+    // the stored width survives until it has been read.
     mblnSizeRestored = false;
     if (registry) {
         const QSize room = screen() ? screen()->availableVirtualSize() : QSize();
@@ -275,13 +275,12 @@ void frmTranslate::loadSteps() {
     }
     mblnSizeRestored = true;
 
-    // Step 5: the start entry's presence is the check mark.
+    // The start entry's presence is the check mark.
     if (registry && StartEntry::isOn(*registry)) mnuLoad->setChecked(true);
 
-    // Step 6.
     saveSize("width", Width());
 
-    // Step 7.
+    // Captions from the document.
     const ConfigElement& messages = m_globals.gelmMessages;
     setWindowTitle(messages.requireText("titlemsgbox"));
     cmdTranslate->setText(messages.requireText("cmdTranslate"));
@@ -290,7 +289,7 @@ void frmTranslate::loadSteps() {
         throw ConfigError(QStringLiteral("no configuration document"));
     const ConfigDocument& doc = *m_globals.gdocConfig;
 
-    // Step 8: tray mode, or the window shown.
+    // Tray mode, or the window shown.
     const ConfigElement features = doc.selectSingleNode(ConfigDocument::featuresQuery());
     if (features.isNull())
         throw ConfigError(QStringLiteral("the document has no Features element"));
@@ -311,7 +310,7 @@ void frmTranslate::loadSteps() {
         mblnAllowUnload = true;
     }
 
-    // Step 9: the engines, in document order, none selected yet.
+    // The engines, in document order, none selected yet.
     const ConfigElement engines = doc.selectSingleNode(ConfigDocument::enginesQuery());
     if (engines.isNull()) throw ConfigError(QStringLiteral("the document has no Engines element"));
     {
@@ -324,13 +323,12 @@ void frmTranslate::loadSteps() {
         cboEngines->setCurrentIndex(keep);  // adding to an empty list selects nothing
     }
 
-    // Step 10: selecting the default engine fills the languages at once.
+    // Selecting the default engine fills the languages at once.
     setEnginesListIndex(engines.requireInt16("default"));
 
-    // Step 11.
+    // A single engine needs no list to choose from (it keeps its selection).
     if (cboEngines->count() == 1) cboEngines->setVisible(false);
 
-    // Step 12.
     LoadLanguages();
 }
 
