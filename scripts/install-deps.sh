@@ -11,7 +11,7 @@ packages=(
   xvfb xauth xdotool x11-utils xclip trayer imagemagick
   pulseaudio pulseaudio-utils sox
   apertium-apy apertium-eng-spa apertium-spa-cat apertium-eng-cat
-  curl ca-certificates procps
+  curl ca-certificates procps openssl
   qt6-qpa-plugins libqt6svg6 fonts-dejavu-core
 )
 
