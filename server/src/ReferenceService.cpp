@@ -50,7 +50,10 @@ ReferenceService::ReferenceService(ServiceDocument document, Settings settings,
         logRequest(req, res);
     });
     m_server.set_payload_max_length(64 * 1024);
-    m_server.set_read_timeout(10);
+    // Short waits on idle connections: each holds one of the few worker
+    // threads, and a stop waits for them.
+    m_server.set_read_timeout(3);
+    m_server.set_keep_alive_timeout(2);
     m_server.set_write_timeout(10);
 }
 
