@@ -34,6 +34,17 @@ case_first_start() {
     e2e_check "the settings file records the installation date" grep -q '^installdate=.' "$ini"
     e2e_check "the autostart entry starts this program with /startup" \
         grep -qF "$E2E_PROGRAM/RaDudezozad /startup" "$autostart"
+
+    # Help > Online Help: the demo document's help address is a page the
+    # reference service serves. BROWSER stands in for the desktop's browser.
+    e2e_text_boxes "$wid" || e2e_abort "cannot find the text boxes in the window"
+    e2e_click "$wid" 40 "$FROM_Y"
+    xdotool key --delay 150 alt+f Right Right o
+    local help="http://127.0.0.1:$E2E_SERVER_PORT/help.html"
+    e2e_check "Help > Online Help opens $help" \
+        parlamo_wait_until 10 grep -qxF "$help" "$E2E_ROOT/browser.urls"
+    e2e_check "the reference service serves the help page" \
+        bash -c 'curl -fsS "$1" | grep -q "<title>Parlamo help</title>"' _ "$help"
 }
 
 case_translate() {
