@@ -1,6 +1,8 @@
 #include "translate/InetTransfer.h"
 
+#include <QCoreApplication>
 #include <QNetworkAccessManager>
+#include <QPointer>
 #include <QNetworkReply>
 #include <QNetworkRequest>
 #include <QRegularExpression>
@@ -24,10 +26,17 @@ bool isHttpStatusError(QNetworkReply::NetworkError e) {
            (e >= QNetworkReply::InternalServerError && e <= QNetworkReply::UnknownServerError);
 }
 
+// One manager for every transfer of the thread: a new manager per request
+// would pay its set-up and lose the kept-alive connection each time.
+QNetworkAccessManager* sharedManager() {
+    thread_local QPointer<QNetworkAccessManager> manager;
+    if (!manager) manager = new QNetworkAccessManager(QCoreApplication::instance());
+    return manager;
+}
+
 }  // namespace
 
-InetTransfer::InetTransfer(QObject* parent)
-    : QObject(parent), m_nam(new QNetworkAccessManager(this)) {}
+InetTransfer::InetTransfer(QObject* parent) : QObject(parent), m_nam(sharedManager()) {}
 
 InetTransfer::~InetTransfer() {
     abort();
