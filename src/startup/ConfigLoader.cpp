@@ -43,6 +43,16 @@ bool ConfigLoader::load(ConfigDocument& document, const QString& address, int ti
     std::unique_ptr<QNetworkReply> reply(manager.get(request));
 
     QEventLoop loop;
+    // No configuration document comes near this size; a server that keeps
+    // sending must not fill the memory while the start-up waits.
+    constexpr qint64 kMaxDocumentSize = 32 * 1024 * 1024;
+    bool tooLarge = false;
+    QObject::connect(reply.get(), &QNetworkReply::downloadProgress, &loop,
+                     [&](qint64 received, qint64 total) {
+                         if (received <= kMaxDocumentSize && total <= kMaxDocumentSize) return;
+                         tooLarge = true;
+                         loop.quit();
+                     });
     QTimer giveUp;
     giveUp.setSingleShot(true);
     QObject::connect(reply.get(), &QNetworkReply::finished, &loop, &QEventLoop::quit);
@@ -52,6 +62,10 @@ bool ConfigLoader::load(ConfigDocument& document, const QString& address, int ti
     // and timer events still run.
     if (!reply->isFinished()) loop.exec(QEventLoop::ExcludeUserInputEvents);
 
+    if (tooLarge) {
+        reply->abort();
+        return fail(error, QStringLiteral("the answer is larger than 32 MiB"));
+    }
     if (!reply->isFinished()) {
         reply->abort();
         return fail(error, QStringLiteral("no answer within %1 ms").arg(timeoutMs));

@@ -111,12 +111,12 @@ void frmSplash::Form_Activate() {
 }
 
 void frmSplash::reject() {
-    // Escape does not cut the start-up short.
-    if (!m_running) QDialog::reject();
+    // Escape does not cut the start-up short, nor skip it before it began.
+    if (m_activated && !m_running) QDialog::reject();
 }
 
 void frmSplash::closeEvent(QCloseEvent* event) {
-    if (m_running)
+    if (m_running || !m_activated)
         event->ignore();
     else
         QDialog::closeEvent(event);

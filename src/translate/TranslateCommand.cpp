@@ -25,6 +25,14 @@ const ConfigDocument& document(frmTranslate& form) {
     return *doc;
 }
 
+// The box keeps line breaks as a bare line feed; a typed line break is a
+// carriage return and a line feed, and is sent as such.
+QString sourceText(frmTranslate& form) {
+    QString text = form.txtFrom->toPlainText();
+    text.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
+    return text;
+}
+
 QString selectedText(const QComboBox* list) {
     return list->itemText(list->currentIndex());
 }
@@ -79,7 +87,7 @@ void TranslateCommand::cmdTranslate_Click() {
                 &TranslateCommand::mintCurrent_StateChanged);
 
         const TranslationRequest request = TranslationRequest::build(
-            engine, language, UrlEncode(m_form.txtFrom->toPlainText(), systemCodePage()));
+            engine, language, UrlEncode(sourceText(m_form), systemCodePage()));
         mintCurrent->Execute(request.url, request.operation, QByteArray(), request.headers);
         m_form.timTimeout->start();
     } catch (const std::exception& e) {

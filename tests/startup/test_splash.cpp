@@ -125,6 +125,22 @@ private slots:
         QVERIFY(splash.lblSplash->text().isEmpty());
     }
 
+    void cannotBeClosedBeforeTheStartUpRan() {
+        TestEnv env;
+        Globals g;
+        FakeDialogs dialogs;
+        FakePauser pauser;
+        Platform platform;
+        platform.dialogs = &dialogs;
+        platform.pauser = &pauser;
+        frmSplash splash(g, platform);
+        splash.show();
+        splash.reject();  // Escape before the sequence began
+        splash.close();
+        QVERIFY(splash.isVisible());
+        QVERIFY(dialogs.asked.isEmpty());
+    }
+
     void showsEachStepAsItHappens_data() {
         QTest::addColumn<int>("status");
         QTest::addColumn<QStringList>("seen");

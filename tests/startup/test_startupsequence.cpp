@@ -254,6 +254,25 @@ private slots:
         QCOMPARE(s.pauser.pauses, (QList<int>{250, 500}));
     }
 
+    void endlessAnswerIsAFailedLoad_data() {
+        QTest::addColumn<bool>("announced");
+        QTest::addRow("announced length") << true;
+        QTest::addRow("no length, keeps sending") << false;
+    }
+    void endlessAnswerIsAFailedLoad() {
+        QFETCH(bool, announced);
+        Start s;
+        ScriptedResponse endless;
+        endless.generatedBodySize = 40 * 1024 * 1024;
+        endless.omitContentLength = !announced;
+        s.server.setDefaultResponse(endless);
+        s.run();
+        QVERIFY(!s.globals.gblnConfigLoaded);
+        QVERIFY2(s.failure.contains("32 MiB"), qPrintable(s.failure));
+        QCOMPARE(s.dialogs.asked.size(), 1);
+        QCOMPARE(s.dialogs.asked[0].text, StartupSequence::noConnectionMessage());
+    }
+
     void endOfServiceNotice_data() {
         QTest::addColumn<QByteArray>("endurl");
         QTest::addColumn<QList<Result>>("answers");

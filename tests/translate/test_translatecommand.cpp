@@ -149,7 +149,7 @@ private slots:
         QCOMPARE(r.method, QByteArray("GET"));
         // "|" of the language code travels escaped; everything else as built.
         QCOMPARE(r.target, QByteArray("/get?q=Hello%2C%20w%C3%B6rld%20%26%20100%25%20%2B%20%27x%27"
-                                      "%0A&langpair=eng%7Cspa&markUnknown=no"));
+                                      "%0D%0A&langpair=eng%7Cspa&markUnknown=no"));
         QCOMPARE(r.header("user-agent"), kUserAgentValue);
         QVERIFY(r.body.isEmpty());
 
