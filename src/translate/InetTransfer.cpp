@@ -2,9 +2,9 @@
 
 #include <QCoreApplication>
 #include <QNetworkAccessManager>
-#include <QPointer>
 #include <QNetworkReply>
 #include <QNetworkRequest>
+#include <QPointer>
 #include <QRegularExpression>
 #include <QUrl>
 
@@ -138,6 +138,7 @@ void InetTransfer::onReadyRead() {
             return;
         }
         m_body.append(piece);
+        emit DataArrived();
     }
 }
 

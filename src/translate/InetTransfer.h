@@ -52,6 +52,8 @@ public:
 
 signals:
     void StateChanged(int State);
+    // Some of the answer has arrived: the transfer is alive.
+    void DataArrived();
 
 private:
     void onMetaData();

@@ -85,6 +85,11 @@ void TranslateCommand::cmdTranslate_Click() {
         replaced = true;
         connect(mintCurrent, &InetTransfer::StateChanged, this,
                 &TranslateCommand::mintCurrent_StateChanged);
+        // The time-out is for a request that stalls, not for a slow answer
+        // that keeps coming: every piece that arrives starts it afresh.
+        connect(mintCurrent, &InetTransfer::DataArrived, this, [this] {
+            if (m_form.timTimeout->isActive()) m_form.timTimeout->start();
+        });
 
         const TranslationRequest request = TranslationRequest::build(
             engine, language, UrlEncode(sourceText(m_form), systemCodePage()));

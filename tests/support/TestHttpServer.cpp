@@ -50,7 +50,8 @@ ScriptedResponse ScriptedResponse::withStatus(int status, const QByteArray& body
 }
 
 QByteArray ScriptedResponse::patternBytes(qint64 size) {
-    static const QByteArray unit = "0123456789abcdefghijklmnopqrstuvwxyz<>ABCDEFGHIJKLMNOPQRSTUVWXYZ\n";
+    static const QByteArray unit =
+        "0123456789abcdefghijklmnopqrstuvwxyz<>ABCDEFGHIJKLMNOPQRSTUVWXYZ\n";
     QByteArray out;
     out.reserve(size);
     while (out.size() + unit.size() <= size) out.append(unit);
@@ -119,8 +120,8 @@ private:
         if (m_resp.generatedBodySize >= 0)
             m_pattern = ScriptedResponse::patternBytes(65 * 1008);  // whole units of the pattern
 
-        QByteArray head = "HTTP/1.1 " + QByteArray::number(m_resp.status) + ' ' + m_resp.reason +
-                          "\r\n";
+        QByteArray head =
+            "HTTP/1.1 " + QByteArray::number(m_resp.status) + ' ' + m_resp.reason + "\r\n";
         for (const auto& h : m_resp.headers) head += h.first + ": " + h.second + "\r\n";
         if (m_resp.chunked)
             head += "Transfer-Encoding: chunked\r\n";
@@ -148,10 +149,11 @@ private:
     }
 
     void feed() {
-        if (!m_started || m_finished) return;
+        if (!m_started || m_finished || m_pausing) return;
         // Keep a bounded amount queued so huge bodies never sit in memory.
         while (m_socket->bytesToWrite() < (1 << 18) && m_sent < m_limit) {
-            const qint64 step = m_resp.chunked ? qMax(1, m_resp.chunkSize) : (1 << 16);
+            const bool paced = m_resp.pieceDelayMs > 0;
+            const qint64 step = m_resp.chunked || paced ? qMax(1, m_resp.chunkSize) : (1 << 16);
             const qint64 n = qMin(step, m_limit - m_sent);
             const QByteArray piece = bodySlice(m_sent, n);
             if (m_resp.chunked)
@@ -159,6 +161,14 @@ private:
             else
                 m_socket->write(piece);
             m_sent += n;
+            if (paced && m_sent < m_limit) {
+                m_pausing = true;
+                QTimer::singleShot(m_resp.pieceDelayMs, this, [this] {
+                    m_pausing = false;
+                    feed();
+                });
+                return;
+            }
         }
         if (m_sent < m_limit) return;
         if (m_resp.stallAfterBodyBytes >= 0 && m_sent < m_total) {
@@ -180,7 +190,7 @@ private:
     ScriptedResponse m_resp;
     QByteArray m_pattern;
     qint64 m_total = 0, m_limit = 0, m_sent = 0;
-    bool m_started = false, m_finished = false;
+    bool m_started = false, m_finished = false, m_pausing = false;
 };
 
 // ---- the listening worker ----------------------------------------------------
@@ -209,8 +219,8 @@ TestHttpServer::TestHttpServer() = default;
 
 TestHttpServer::~TestHttpServer() {
     if (m_thread) {
-        QMetaObject::invokeMethod(m_worker, [w = m_worker] { delete w; },
-                                  Qt::BlockingQueuedConnection);
+        QMetaObject::invokeMethod(
+            m_worker, [w = m_worker] { delete w; }, Qt::BlockingQueuedConnection);
         m_thread->quit();
         m_thread->wait();
         delete m_thread;
@@ -225,17 +235,23 @@ bool TestHttpServer::start() {
     m_worker->moveToThread(m_thread);
     m_thread->start();
     quint16 port = 0;
-    QMetaObject::invokeMethod(m_worker, [&port, w = m_worker] { port = w->listen(); },
-                              Qt::BlockingQueuedConnection);
+    QMetaObject::invokeMethod(
+        m_worker, [&port, w = m_worker] { port = w->listen(); }, Qt::BlockingQueuedConnection);
     m_port = port;
     return m_port != 0;
 }
 
-quint16 TestHttpServer::port() const { return m_port; }
+quint16 TestHttpServer::port() const {
+    return m_port;
+}
 
-QString TestHttpServer::hostPort() const { return QStringLiteral("127.0.0.1:%1").arg(m_port); }
+QString TestHttpServer::hostPort() const {
+    return QStringLiteral("127.0.0.1:%1").arg(m_port);
+}
 
-QString TestHttpServer::baseUrl() const { return QStringLiteral("http://") + hostPort(); }
+QString TestHttpServer::baseUrl() const {
+    return QStringLiteral("http://") + hostPort();
+}
 
 void TestHttpServer::setDefaultResponse(const ScriptedResponse& r) {
     QMutexLocker l(&m_mutex);

@@ -23,8 +23,8 @@ struct RecordedRequest {
     QByteArray body;
     QByteArray rawHead;  // request line and header lines exactly as received
 
-    QByteArray path() const;  // target up to '?'
-    QByteArray query() const; // after '?', or empty
+    QByteArray path() const;   // target up to '?'
+    QByteArray query() const;  // after '?', or empty
     // First header of that name (case-insensitive), or a null array.
     QByteArray header(const QByteArray& name) const;
     bool hasHeader(const QByteArray& name) const;
@@ -34,22 +34,24 @@ struct RecordedRequest {
 struct ScriptedResponse {
     int status = 200;
     QByteArray reason = "OK";
-    HeaderList headers;    // extra headers (Content-Length/Transfer-Encoding are added)
+    HeaderList headers;  // extra headers (Content-Length/Transfer-Encoding are added)
     QByteArray body;
-    qint64 generatedBodySize = -1;  // >= 0: send this many bytes of a repeating
-                                    // pattern instead of body (huge answers)
-    bool chunked = false;           // Transfer-Encoding: chunked
-    int chunkSize = 1000;           // size of each chunk when chunked
-    int delayMs = 0;                // wait this long before answering
-    bool neverAnswer = false;       // read the request, then hold the socket silently
-    qint64 cutAfterBodyBytes = -1;  // >= 0: close the connection after this many
-                                    // body bytes although more were announced
+    qint64 generatedBodySize = -1;    // >= 0: send this many bytes of a repeating
+                                      // pattern instead of body (huge answers)
+    bool chunked = false;             // Transfer-Encoding: chunked
+    int chunkSize = 1000;             // size of each chunk when chunked
+    int pieceDelayMs = 0;             // > 0: send the body a piece (chunkSize bytes)
+                                      // at a time, this long apart (a slow server)
+    int delayMs = 0;                  // wait this long before answering
+    bool neverAnswer = false;         // read the request, then hold the socket silently
+    qint64 cutAfterBodyBytes = -1;    // >= 0: close the connection after this many
+                                      // body bytes although more were announced
     qint64 stallAfterBodyBytes = -1;  // >= 0: send this many body bytes, then go
                                       // silent with the connection open
     bool omitContentLength = false;   // end the body by closing the connection
 
-    static ScriptedResponse text(const QByteArray& body, const QByteArray& contentType =
-                                                             "text/html; charset=utf-8");
+    static ScriptedResponse text(const QByteArray& body,
+                                 const QByteArray& contentType = "text/html; charset=utf-8");
     static ScriptedResponse withStatus(int status, const QByteArray& body = QByteArray());
     // The repeating pattern used for generated bodies, for comparisons.
     static QByteArray patternBytes(qint64 size);

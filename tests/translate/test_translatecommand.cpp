@@ -438,6 +438,22 @@ private slots:
         QCOMPARE(w->command().translations(), 1);
     }
 
+    void slowAnswerThatKeepsComingIsNotTimedOut() {
+        // Ten pieces 120 ms apart under a 300 ms time-out: 1.2 s in all.
+        ScriptedResponse slow = ScriptedResponse::text("[[" + QByteArray(978, 's') + "]]");
+        slow.chunkSize = 100;
+        slow.pieceDelayMs = 120;
+        m_server->setDefaultResponse(slow);
+        auto w = window();
+        w->select("Get", "English to Spanish");
+        w->form->timTimeout->setInterval(300);
+        w->form->txtFrom->setPlainText("x");
+        w->form->cmdTranslate_Click();
+        QVERIFY(QTest::qWaitFor([&] { return w->allEnabled(); }, 10000));
+        QCOMPARE(w->form->statusText(), QString("Translated."));
+        QCOMPARE(w->form->txtTo->toPlainText(), QString(978, QChar('s')));
+    }
+
     void timerStandsStillWhenIdle() {
         auto w = window();
         w->select("Get", "English to Spanish");
