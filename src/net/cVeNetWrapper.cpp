@@ -46,6 +46,7 @@ void cVeNetWrapper::raiseDownloadError() {
 
 QByteArray cVeNetWrapper::Download(const QString& strUrl, const QString& strPostData,
                                    qint32 lngPort) {
+    if (m_cancelled) raiseDownloadError();
     const std::optional<DownloadAddress> address = DownloadAddress::split(strUrl);
     if (!address) raiseDownloadError();
     const std::optional<int> port = DownloadAddress::portFromArgument(lngPort);
@@ -97,6 +98,11 @@ QByteArray cVeNetWrapper::Download(const QString& strUrl, const QString& strPost
         reply->abort();
         loop.quit();
     };
+    m_breakOff = fail;
+    struct ForgetBreakOff {
+        std::function<void()>& f;
+        ~ForgetBreakOff() { f = nullptr; }
+    } forget{m_breakOff};
 
     // Everything that has arrived, in as few copies as the reply allows.
     const auto drain = [&] {
@@ -177,4 +183,9 @@ QByteArray cVeNetWrapper::Download(const QString& strUrl, const QString& strPost
     drain();
     if (failed) raiseDownloadError();
     return result;
+}
+
+void cVeNetWrapper::Cancel() {
+    m_cancelled = true;
+    if (m_breakOff) m_breakOff();
 }

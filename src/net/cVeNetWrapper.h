@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QString>
 #include <chrono>
+#include <functional>
 #include <memory>
 
 class QNetworkAccessManager;
@@ -45,6 +46,10 @@ public:
     // wait is broken off because the application is quitting.
     QByteArray Download(const QString& strUrl, const QString& strPostData, qint32 lngPort);
 
+    // Breaks off a Download that is running (it raises error 11) and makes
+    // every later one raise it at once: the window that needs it is going.
+    void Cancel();
+
     // Limits that keep a bad server from hanging or flooding the program.
     void setStallTimeout(std::chrono::milliseconds timeout) { m_stallTimeout = timeout; }
     std::chrono::milliseconds stallTimeout() const { return m_stallTimeout; }
@@ -66,4 +71,6 @@ private:
     QString m_proxyPassword;
     std::chrono::milliseconds m_stallTimeout = defaultStallTimeout;
     qint64 m_maximumBodySize = defaultMaximumBodySize;
+    bool m_cancelled = false;
+    std::function<void()> m_breakOff;  // set while a Download waits
 };

@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QEvent>
 #include <QFileInfo>
+#include <QFocusEvent>
 #include <QLineEdit>
 #include <QPalette>
 #include <QPointer>
@@ -34,7 +35,13 @@ HearItCommand::HearItCommand(frmTranslate& form) : m_form(form) {
 HearItCommand::~HearItCommand() = default;
 
 bool HearItCommand::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == m_form.txtHearIt && event->type() == QEvent::FocusIn) txtHearIt_GotFocus();
+    if (watched == m_form.txtHearIt && event->type() == QEvent::FocusIn) {
+        // Only the user moving into the box counts: the focus coming back
+        // with the window or from a closed menu leaves the word alone.
+        const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+        if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason)
+            txtHearIt_GotFocus();
+    }
     return QObject::eventFilter(watched, event);
 }
 
@@ -60,6 +67,14 @@ void HearItCommand::cmdHearIt_Click() {
         form->Disable();
         form->setStatusText(QStringLiteral("Downloading Sound file..."));
         cVeNetWrapper net;
+        // Exit while a download waits: end it now rather than keep a program
+        // without a window running until the server is done.
+        const QMetaObject::Connection cancelOnUnload =
+            connect(form, &frmTranslate::unloading, [&net] { net.Cancel(); });
+        struct Disconnect {
+            QMetaObject::Connection c;
+            ~Disconnect() { QObject::disconnect(c); }
+        } disconnectAtEnd{cancelOnUnload};
 
         const ConfigDocument* doc = form->globals().gdocConfig.get();
         if (!doc) return failed();

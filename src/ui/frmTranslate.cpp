@@ -206,6 +206,18 @@ void frmTranslate::setStatusText(const QString& text) {
 }
 
 void frmTranslate::Disable() {
+    // Disabling the control that has the focus would hand the focus on to
+    // the next one, and the Hear It box clears itself when it gets the focus.
+    // Take the focus off instead, and give it back when the window is idle.
+    QWidget* focused = focusWidget();
+    for (QWidget* w : {static_cast<QWidget*>(txtFrom), static_cast<QWidget*>(txtTo),
+                       static_cast<QWidget*>(cboEngines), static_cast<QWidget*>(cboLanguages),
+                       static_cast<QWidget*>(cmdTranslate), static_cast<QWidget*>(txtHearIt),
+                       static_cast<QWidget*>(cmdHearIt)})
+        if (focused == w) {
+            m_focusBeforeBusy = w;
+            w->clearFocus();
+        }
     txtFrom->setEnabled(false);
     txtTo->setEnabled(false);
     cboEngines->setEnabled(false);
@@ -225,6 +237,11 @@ void frmTranslate::Enable() {
     setStatusText(QStringLiteral("Translated."));
     txtHearIt->setEnabled(true);
     cmdHearIt->setEnabled(true);
+    if (QWidget* w = m_focusBeforeBusy) {
+        m_focusBeforeBusy = nullptr;
+        // Not into the Hear It box: that would clear the word just typed.
+        if (w != txtHearIt && !focusWidget()) w->setFocus(Qt::OtherFocusReason);
+    }
 }
 
 // ---- Loading ---------------------------------------------------------------
@@ -653,6 +670,7 @@ bool frmTranslate::Unload() {
     Form_Unload(Cancel);
     if (Cancel) return false;
     m_unloaded = true;
+    emit unloading();
     mnuTray->hide();
     mGlobal::RemoveTrayIcon(m_platform.tray);
     QMainWindow::setVisible(false);

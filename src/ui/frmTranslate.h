@@ -2,6 +2,7 @@
 
 #include <QMainWindow>
 #include <QMetaObject>
+#include <QPointer>
 #include <memory>
 
 #include "platform/Platform.h"
@@ -114,6 +115,8 @@ signals:
     // outermost event loop, never from inside a command that lets events
     // run, so a receiver may delete the window.
     void unloaded();
+    // The window is being unloaded: commands still running should end now.
+    void unloading();
 
 public slots:
     void cmdTranslate_Click();
@@ -180,5 +183,6 @@ private:
     QString m_clickError;  // a failure of cboEngines_Click during Form_Load
 
     bool m_unloaded = false;
+    QPointer<QWidget> m_focusBeforeBusy;  // given back by Enable()
     QMetaObject::Connection m_idleConnection;
 };

@@ -2,11 +2,13 @@
 #include <QComboBox>
 #include <QDir>
 #include <QDirIterator>
+#include <QElapsedTimer>
 #include <QFocusEvent>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTcpServer>
 #include <QTest>
 #include <QTimer>
@@ -335,6 +337,45 @@ private slots:
         QApplication::sendEvent(rig.form->txtHearIt, &focusIn);
         QCOMPARE(rig.form->txtHearIt->text(), QString());
         QCOMPARE(rig.form->txtHearIt->palette().color(QPalette::Text), QColor(0, 0, 0));
+    }
+
+    void busyStateAndReturningFocusKeepTheWord() {
+        Rig rig(wav());
+        rig.form->show();
+        QVERIFY(QTest::qWaitForWindowActive(rig.form));
+        rig.form->txtHearIt->setText("hello");
+        rig.form->cmdTranslate->setFocus();
+        QCOMPARE(QApplication::focusWidget(), rig.form->cmdTranslate);
+        rig.form->Disable();
+        rig.form->Enable();
+        QCOMPARE(rig.form->txtHearIt->text(), QString("hello"));
+        QCOMPARE(QApplication::focusWidget(), rig.form->cmdTranslate);
+        for (Qt::FocusReason reason : {Qt::ActiveWindowFocusReason, Qt::PopupFocusReason}) {
+            QFocusEvent focusIn(QEvent::FocusIn, reason);
+            QApplication::sendEvent(rig.form->txtHearIt, &focusIn);
+            QCOMPARE(rig.form->txtHearIt->text(), QString("hello"));
+        }
+    }
+
+    void exitDuringASlowDownloadEndsIt() {
+        Rig rig(wav());
+        // About 10 s of lookup page, ten bytes at a time.
+        ScriptedResponse page = ScriptedResponse::text("[[hello]]" + QByteArray(2000, '.'));
+        page.chunkSize = 10;
+        page.pieceDelayMs = 50;
+        m_server.setResponse("/look", page);
+        QSignalSpy unloaded(rig.form.data(), &frmTranslate::unloaded);
+        rig.form->txtHearIt->setText("hello");
+        frmTranslate* f = rig.form;
+        QTimer::singleShot(300, f, [f] { f->mnuExit_Click(); });
+        QElapsedTimer clock;
+        clock.start();
+        rig.form->cmdHearIt->click();
+        QVERIFY2(clock.elapsed() < 3000, qPrintable(QString::number(clock.elapsed())));
+        QVERIFY(unloaded.count() == 1 || unloaded.wait(2000));
+        QCOMPARE(m_server.requestCount(), 1);
+        QVERIFY(!QFileInfo::exists(rig.wavFolder()));
+        QVERIFY(rig.sound.played.isEmpty());
     }
 
     // The window goes away while a download lets events run: the command
