@@ -82,6 +82,21 @@ int countVisible(const char* className) {
     return n;
 }
 
+// A start-up screen over recording fakes, in a private home.
+struct SplashRig {
+    TestEnv env;
+    Globals g;
+    FakeDialogs dialogs;
+    FakePauser pauser;
+    Platform platform = [this] {
+        Platform p;
+        p.dialogs = &dialogs;
+        p.pauser = &pauser;
+        return p;
+    }();
+    frmSplash splash{g, platform};
+};
+
 }  // namespace
 
 class TestSplash : public QObject {
@@ -89,14 +104,8 @@ class TestSplash : public QObject {
 
 private slots:
     void controlsAsLaidOut() {
-        TestEnv env;
-        Globals g;
-        FakeDialogs dialogs;
-        FakePauser pauser;
-        Platform platform;
-        platform.dialogs = &dialogs;
-        platform.pauser = &pauser;
-        frmSplash splash(g, platform);
+        SplashRig rig;
+        frmSplash& splash = rig.splash;
         QVERIFY(splash.windowFlags() & Qt::FramelessWindowHint);
         QVERIFY(splash.windowTitle().isEmpty());
         QCOMPARE(splash.findChild<QLabel*>("pctSplash"), splash.pctSplash);
@@ -126,19 +135,13 @@ private slots:
     }
 
     void cannotBeClosedBeforeTheStartUpRan() {
-        TestEnv env;
-        Globals g;
-        FakeDialogs dialogs;
-        FakePauser pauser;
-        Platform platform;
-        platform.dialogs = &dialogs;
-        platform.pauser = &pauser;
-        frmSplash splash(g, platform);
+        SplashRig rig;
+        frmSplash& splash = rig.splash;
         splash.show();
         splash.reject();  // Escape before the sequence began
         splash.close();
         QVERIFY(splash.isVisible());
-        QVERIFY(dialogs.asked.isEmpty());
+        QVERIFY(rig.dialogs.asked.isEmpty());
     }
 
     void showsEachStepAsItHappens_data() {
@@ -187,14 +190,8 @@ private slots:
     }
 
     void centredOnTheScreen() {
-        TestEnv env;
-        Globals g;
-        FakeDialogs dialogs;
-        FakePauser pauser;
-        Platform platform;
-        platform.dialogs = &dialogs;
-        platform.pauser = &pauser;
-        frmSplash splash(g, platform);
+        SplashRig rig;
+        frmSplash& splash = rig.splash;
         splash.show();
         const QPoint centre = splash.screen()->availableGeometry().center();
         QVERIFY2((splash.frameGeometry().center() - centre).manhattanLength() <= 2,
