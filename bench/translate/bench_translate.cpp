@@ -4,6 +4,7 @@
 #include <QEventLoop>
 #include <QTimer>
 
+#include "ReferenceUrlEncode.h"
 #include "TestHttpServer.h"
 #include "translate/AnswerCollection.h"
 #include "translate/InetTransfer.h"
@@ -25,20 +26,6 @@ QString mixedText() {
     return text;
 }
 
-// The whole-text rule as first written: percent signs, then one replacement
-// pass per code of the code page.
-QString urlEncode255Pass(QString text) {
-    text.replace(QStringLiteral("%"), QStringLiteral("%25"));
-    for (int n = 1; n <= 255; ++n) {
-        if (n == 37 || (n >= 48 && n <= 57) || (n >= 65 && n <= 90) || (n >= 97 && n <= 122))
-            continue;
-        const QString code = QString::number(n, 16).toUpper().rightJustified(2, QLatin1Char('0'));
-        text.replace(QChar(Windows1252::toUnicode(static_cast<unsigned char>(n))),
-                     QLatin1Char('%') + code);
-    }
-    return text;
-}
-
 void BM_UrlEncode_OnePass_Windows1252(benchmark::State& state) {
     const QString text = mixedText();
     for (auto _ : state) benchmark::DoNotOptimize(UrlEncode(text, CodePage::Windows1252));
@@ -55,11 +42,11 @@ BENCHMARK(BM_UrlEncode_OnePass_Utf8);
 
 void BM_UrlEncode_255Pass_Windows1252(benchmark::State& state) {
     const QString text = mixedText();
-    if (urlEncode255Pass(text) != UrlEncode(text, CodePage::Windows1252)) {
+    if (referenceEncode1252(text) != UrlEncode(text, CodePage::Windows1252)) {
         state.SkipWithError("the two encoders disagree");
         return;
     }
-    for (auto _ : state) benchmark::DoNotOptimize(urlEncode255Pass(text));
+    for (auto _ : state) benchmark::DoNotOptimize(referenceEncode1252(text));
     state.SetBytesProcessed(state.iterations() * text.size() * 2);
 }
 BENCHMARK(BM_UrlEncode_255Pass_Windows1252)->Unit(benchmark::kMillisecond);
@@ -91,17 +78,23 @@ bool fetch(TestHttpServer& server, InetTransfer& transfer) {
     return completed;
 }
 
+// A loopback server that answers every request with 1 MiB.
+bool startMiBServer(TestHttpServer& server) {
+    if (!server.start()) return false;
+    ScriptedResponse r;
+    r.generatedBodySize = 1024 * 1024;
+    server.setDefaultResponse(r);
+    return true;
+}
+
 // Only the collection: 1024 pieces of 1 KiB with pending events processed
 // after each, from a transfer whose answer is complete.
 void BM_CollectAnswer_1MiB(benchmark::State& state) {
     TestHttpServer server;
-    if (!server.start()) {
+    if (!startMiBServer(server)) {
         state.SkipWithError("no loopback server");
         return;
     }
-    ScriptedResponse r;
-    r.generatedBodySize = 1024 * 1024;
-    server.setDefaultResponse(r);
     for (auto _ : state) {
         state.PauseTiming();
         InetTransfer transfer;
@@ -124,13 +117,10 @@ BENCHMARK(BM_CollectAnswer_1MiB)->Unit(benchmark::kMillisecond);
 // A whole request over loopback: send, receive 1 MiB, collect it.
 void BM_RequestAndCollect_1MiB(benchmark::State& state) {
     TestHttpServer server;
-    if (!server.start()) {
+    if (!startMiBServer(server)) {
         state.SkipWithError("no loopback server");
         return;
     }
-    ScriptedResponse r;
-    r.generatedBodySize = 1024 * 1024;
-    server.setDefaultResponse(r);
     for (auto _ : state) {
         InetTransfer transfer;
         if (!fetch(server, transfer)) {

@@ -1,21 +1,8 @@
 #include <QTest>
 
+#include "ReferenceUrlEncode.h"
 #include "translate/UrlEncode.h"
 #include "translate/Windows1252.h"
-
-// The encoder must equal the whole-text rule it replaces: percent signs
-// first, then every other code of the code page except letters and digits.
-static QString referenceEncode1252(QString text) {
-    text.replace(QStringLiteral("%"), QStringLiteral("%25"));
-    for (int n = 1; n <= 255; ++n) {
-        if (n == 37 || (n >= 48 && n <= 57) || (n >= 65 && n <= 90) || (n >= 97 && n <= 122))
-            continue;
-        const QString code = QString::number(n, 16).toUpper().rightJustified(2, QLatin1Char('0'));
-        text.replace(QChar(Windows1252::toUnicode(static_cast<unsigned char>(n))),
-                     QLatin1Char('%') + code);
-    }
-    return text;
-}
 
 class TestUrlEncode : public QObject {
     Q_OBJECT
