@@ -23,6 +23,23 @@ bool fail(QString* error, const QString& why) {
     if (error) *error = why;
     return false;
 }
+
+// Plain words for the failures people meet; Qt's own text for the rest.
+QString networkFailure(QNetworkReply::NetworkError code, const QString& qtText) {
+    switch (code) {
+        case QNetworkReply::ConnectionRefusedError:
+            return QStringLiteral("the connection was refused");
+        case QNetworkReply::HostNotFoundError:
+            return QStringLiteral("the host was not found");
+        case QNetworkReply::RemoteHostClosedError:
+            return QStringLiteral("the server closed the connection before answering");
+        case QNetworkReply::TimeoutError:
+            return QStringLiteral("timed out");
+        default:
+            return qtText;
+    }
+}
+
 }  // namespace
 
 bool ConfigLoader::load(ConfigDocument& document, const QString& address, int timeoutMs,
@@ -68,12 +85,17 @@ bool ConfigLoader::load(ConfigDocument& document, const QString& address, int ti
     }
     if (!reply->isFinished()) {
         reply->abort();
-        return fail(error, QStringLiteral("no answer within %1 ms").arg(timeoutMs));
+        return fail(error, QStringLiteral("timed out: no answer within %1 ms").arg(timeoutMs));
     }
-    const int status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
-    if (reply->error() != QNetworkReply::NoError) return fail(error, reply->errorString());
-    if (status < 200 || status > 299)
-        return fail(error, QStringLiteral("HTTP status %1").arg(status));
+    // The status first: Qt reports a refusing server as a network error too.
+    const QVariant status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute);
+    if (status.isValid() && (status.toInt() < 200 || status.toInt() > 299))
+        return fail(
+            error, (QStringLiteral("the server answered with HTTP status %1 ").arg(status.toInt()) +
+                    reply->attribute(QNetworkRequest::HttpReasonPhraseAttribute).toString())
+                       .trimmed());
+    if (reply->error() != QNetworkReply::NoError)
+        return fail(error, networkFailure(reply->error(), reply->errorString()));
     if (!document.loadFromBytes(reply->readAll()))
         return fail(error, QStringLiteral("not a well-formed document: ") + document.lastError());
     return true;

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QString>
+#include <optional>
+
+#include "cli/HeadlessTranslation.h"
+
+class QCommandLineParser;
+class QIODevice;
+
+// The options of the headless mode:
+//   --translate TEXT [--engine NAME] [--pair NAME]   ("-" reads standard input)
+//   --list
+class HeadlessCommandLine {
+public:
+    static void addOptions(QCommandLineParser& parser);
+    // True when the parsed line asks for the headless mode.
+    static bool isRequested(const QCommandLineParser& parser);
+
+    // The request the parsed line describes, reading the text from input for
+    // "--translate -" (UTF-8, to its end, without the last line's line
+    // break). Nothing, with the reason in *error, for a misuse.
+    static std::optional<HeadlessRequest> request(const QCommandLineParser& parser,
+                                                  QIODevice& input, QString* error);
+
+    // Runs the parsed line against standard input, output and error and
+    // gives the exit code. Needs a QCoreApplication (and no more).
+    static int run(const QCommandLineParser& parser);
+};

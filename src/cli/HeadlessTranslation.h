@@ -1,0 +1,55 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include "startup/ConfigLoader.h"
+
+class ConfigDocument;
+class ConfigElement;
+class QTextStream;
+
+// What the command line asks of the headless mode.
+struct HeadlessRequest {
+    bool list = false;  // print the engines and their pairs instead of translating
+    QString text;       // the source text, already read from standard input for "-"
+    QString engine;     // empty: the document's default engine
+    QString pair;       // empty: that engine's default language pair
+};
+
+// Translation without a window: fetches the configuration document with the
+// start-up's request, sends one translation request the way the Translate
+// command does, and prints the result. Reads the settings store but writes
+// nothing anywhere. Every failure is one line on the error stream and a
+// non-zero exit code; nothing then reaches the output stream.
+class HeadlessTranslation {
+public:
+    enum ExitCode {
+        Success = 0,
+        Failed = 1,   // a server could not be reached or gave no usable answer
+        Usage = 2,    // the command line asks for something the document lacks
+        Refused = 3,  // end-of-service notice or a per-run limit of 0
+    };
+
+    HeadlessTranslation(QTextStream& out, QTextStream& err);
+
+    void setConfigTimeout(int milliseconds) { m_configTimeoutMs = milliseconds; }
+    // Like the window's: restarted by every piece of the answer.
+    void setTranslateTimeout(int milliseconds) { m_translateTimeoutMs = milliseconds; }
+
+    int run(const HeadlessRequest& request);
+
+    // Where the failure line starts: "RaDudezozad: ".
+    static QString prefix();
+
+private:
+    int translate(const ConfigDocument& doc, const HeadlessRequest& request);
+    int list(const ConfigDocument& doc);
+    int fail(int code, const QString& line);
+
+    QTextStream& m_out;
+    QTextStream& m_err;
+    int m_configTimeoutMs = ConfigLoader::defaultTimeoutMs;
+    int m_translateTimeoutMs = 60000;
+    QString m_host;
+};
