@@ -1,5 +1,7 @@
 #include "startup/ConfigCheck.h"
 
+#include <cmath>
+
 #include "config/ConfigDocument.h"
 #include "config/ConfigElement.h"
 #include "config/ConfigError.h"
@@ -22,9 +24,32 @@ void needNumber(QStringList& out, const ConfigElement& e, const char* element, c
                    .arg(QLatin1String(element), QLatin1String(attr));
 }
 
-bool isSingle(const QString& t) {
-    return ConfigValue::toSingle(t).has_value();
+// No window system we run on makes a window side longer than 32767 pixels;
+// at 96 dots per inch (15 twips a pixel) that is 491 505 twips. A size beyond
+// it cannot be shown on any screen, and would overflow the pixel arithmetic.
+constexpr double largestTwips = 32767.0 * 15.0;
+
+// Sizes: the four band measures must be numbers, the two minimums may be
+// absent (no minimum) but not something else; all must fit a screen.
+void checkSizes(QStringList& out, const ConfigElement& sizes) {
+    for (const char* attr : {"minwidth", "minheight", "header", "footer", "right", "center"}) {
+        const bool optional = attr[0] == 'm';
+        const auto text = sizes.getAttribute(attr);
+        if (!text && optional) continue;
+        const auto value = text ? ConfigValue::toSingle(*text) : std::nullopt;
+        if (!value) {
+            out += QStringLiteral("a numeric Sizes attribute %1").arg(QLatin1String(attr));
+        } else if (!(std::fabs(*value) <= largestTwips)) {
+            out += QStringLiteral(
+                       "a Sizes attribute %1 that a screen can hold (at most %2 "
+                       "twips, not %3)")
+                       .arg(QLatin1String(attr))
+                       .arg(largestTwips, 0, 'f', 0)
+                       .arg(double(*value));
+        }
+    }
 }
+
 bool isInt16(const QString& t) {
     return ConfigValue::toInt16(t).has_value();
 }
@@ -74,6 +99,15 @@ void checkEngines(QStringList& out, const ConfigDocument& doc) {
             if (!language.getAttribute("name"))
                 out += QStringLiteral("the name of language %1 of engine %2").arg(pair).arg(*name);
         }
+        // The window selects this entry when it switches engines; -1 is "none".
+        const auto chosen = ConfigValue::toInt16(languages.joinedText("default"));
+        if (chosen && (*chosen < -1 || *chosen >= pair))
+            out += QStringLiteral(
+                       "a language at the Languages default %1 of engine %2 "
+                       "(there are %3)")
+                       .arg(*chosen)
+                       .arg(*name)
+                       .arg(pair);
     }
 
     const auto selected = ConfigValue::toInt16(engines.joinedText("default"));
@@ -101,8 +135,7 @@ QStringList ConfigCheck::missing(const ConfigDocument& document) {
     if (!sizes) {
         out += QStringLiteral("the Sizes element");
     } else {
-        for (const char* attr : {"header", "footer", "right", "center"})
-            needNumber(out, sizes, "Sizes", attr, isSingle);
+        checkSizes(out, sizes);
     }
     return out;
 }

@@ -26,6 +26,16 @@ double pixelsToTwips(int pixels, double logicalDpi) {
     return pixels * twipsPerPixel(logicalDpi);
 }
 
+int roundToInt(double value) {
+    if (std::isnan(value)) return 0;
+    constexpr double lo = std::numeric_limits<int>::min();
+    constexpr double hi = std::numeric_limits<int>::max();
+    const double r = std::round(value);
+    if (r <= lo) return std::numeric_limits<int>::min();
+    if (r >= hi) return std::numeric_limits<int>::max();
+    return static_cast<int>(r);
+}
+
 std::optional<int> roundHalfEven32(double value) {
     if (!std::isfinite(value)) return std::nullopt;
     // nearbyint follows the current rounding mode, which is to-nearest-even

@@ -15,6 +15,11 @@ double twipsPerPixel(double logicalDpi);
 int twipsToPixels(double twips, double logicalDpi);
 double pixelsToTwips(int pixels, double logicalDpi);
 
+// Round to the nearest integer as qRound does (a half away from zero), but
+// defined for every double: values beyond the int range saturate, NaN is 0.
+// Whatever sizes a document sends, the pixel arithmetic stays defined.
+int roundToInt(double value);
+
 // Round to the nearest integer, a half to the even neighbour. Nothing when
 // the value does not fit a signed 32-bit integer (or is not finite).
 std::optional<int> roundHalfEven32(double value);

@@ -433,8 +433,8 @@ void frmTranslate::setHeight(double twips) {
 }
 
 void frmTranslate::applyOuterSize() {
-    const QSize outer(std::max(1, qRound(m_outerTwips.width / twipsPerPixelX())),
-                      std::max(1, qRound(m_outerTwips.height / twipsPerPixelY())));
+    const QSize outer(std::max(1, LayoutMath::roundToInt(m_outerTwips.width / twipsPerPixelX())),
+                      std::max(1, LayoutMath::roundToInt(m_outerTwips.height / twipsPerPixelY())));
     // The window system sizes the client area; the frame goes around it.
     m_appliedOuterPx = outer;
     m_requestedClientPx = (outer - m_frameSize).expandedTo(QSize(1, 1));
@@ -526,8 +526,10 @@ void frmTranslate::saveSize(const char* key, double twips) {
 void frmTranslate::applyBoxes() {
     const double tx = twipsPerPixelX(), ty = twipsPerPixelY();
     const auto put = [tx, ty](QWidget* w, const LayoutMath::Box& b) {
-        w->setGeometry(qRound(b.left / tx), qRound(b.top / ty), std::max(0, qRound(b.width / tx)),
-                       std::max(0, qRound(b.height / ty)));
+        using LayoutMath::roundToInt;
+        w->setGeometry(roundToInt(b.left / tx), roundToInt(b.top / ty),
+                       std::max(0, roundToInt(b.width / tx)),
+                       std::max(0, roundToInt(b.height / ty)));
     };
     put(txtFrom, m_boxes.txtFrom);
     put(cboLanguages, m_boxes.cboLanguages);

@@ -500,6 +500,22 @@ private slots:
             << "a numeric Sizes attribute footer";
         QTest::addRow("no Messages")
             << QByteArray("<Messages ") << QByteArray("<Message ") << "the Messages element";
+        QTest::addRow("minwidth beyond any screen")
+            << QByteArray(R"(minwidth="5500")") << QByteArray(R"(minwidth="3e38")")
+            << "a Sizes attribute minwidth that a screen can hold (at most 491505 twips, not "
+               "3e+38)";
+        QTest::addRow("minheight not a number")
+            << QByteArray(R"(minheight="3600")") << QByteArray(R"(minheight="tall")")
+            << "a numeric Sizes attribute minheight";
+        QTest::addRow("header far below the screen")
+            << QByteArray(R"(header="120")") << QByteArray(R"(header="-1e30")")
+            << "a Sizes attribute header that a screen can hold";
+        QTest::addRow("Languages default past the last pair")
+            << QByteArray(R"(<Languages default="1">)") << QByteArray(R"(<Languages default="4">)")
+            << "a language at the Languages default 4 of engine Lumen Post (there are 4)";
+        QTest::addRow("Languages default below none")
+            << QByteArray(R"(<Languages default="0">)") << QByteArray(R"(<Languages default="-2">)")
+            << "a language at the Languages default -2 of engine Lumen (there are 4)";
     }
     void incompleteDocumentIsRefused() {
         QFETCH(QByteArray, from);
@@ -539,8 +555,15 @@ private slots:
         QTest::addRow("sections found at any depth")
             << QByteArray(R"(<r><x><Messages titlemsgbox="T" cmdTranslate="Go"/>
                 <Features/><Engines default="0" commonlanguages="-2">
-                <Engine name="E"><Languages default="0"/></Engine></Engines>
+                <Engine name="E"><Languages default="-1"/></Engine></Engines>
                 <Sizes header="1" footer="2" right="3" center="4.5"/></x></r>)")
+            << QStringList{};
+        QTest::addRow("largest sizes a screen holds")
+            << QByteArray(R"(<r><Messages titlemsgbox="T" cmdTranslate="Go"/>
+                <Features/><Engines default="0" commonlanguages="1">
+                <Engine name="E"><Languages default="0"><Language name="P"/></Languages>
+                </Engine></Engines><Sizes minwidth="491505" minheight="-491505" header="0"
+                footer="491505" right="-5" center="1e-30"/></r>)")
             << QStringList{};
         QTest::addRow("engine without Languages")
             << QByteArray(R"(<r><Messages titlemsgbox="T" cmdTranslate="Go"/>

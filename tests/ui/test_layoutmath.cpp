@@ -1,4 +1,5 @@
 #include <QtTest>
+#include <limits>
 
 #include "config/ConfigDocument.h"
 #include "config/ConfigError.h"
@@ -26,6 +27,8 @@ class TestLayoutMath : public QObject {
 private slots:
     void workedExample();
     void passIsStable();
+    void roundToIntIsDefinedEverywhere_data();
+    void roundToIntIsDefinedEverywhere();
     void footerTopRoundsHalfToEven_data();
     void footerTopRoundsHalfToEven();
     void springBack_data();
@@ -77,6 +80,27 @@ void TestLayoutMath::passIsStable() {
     const Result twice = layout(exampleSizes(), {7321, 5003}, once.controls);
     QVERIFY(twice.ok);
     QVERIFY(once.controls == twice.controls);
+}
+
+void TestLayoutMath::roundToIntIsDefinedEverywhere_data() {
+    QTest::addColumn<double>("value");
+    QTest::addColumn<int>("rounded");
+    constexpr int top = std::numeric_limits<int>::max(), bottom = std::numeric_limits<int>::min();
+    QTest::addRow("half away from zero") << 2.5 << 3;
+    QTest::addRow("negative half") << -2.5 << -3;
+    QTest::addRow("largest int") << 2147483647.4 << top;
+    QTest::addRow("smallest int") << -2147483648.4 << bottom;
+    QTest::addRow("past the top") << 2147483647.5 << top;
+    QTest::addRow("3e38 twips a pixel-count") << 3e38 / 15 << top;
+    QTest::addRow("-3e38") << -3e38 << bottom;
+    QTest::addRow("infinity") << std::numeric_limits<double>::infinity() << top;
+    QTest::addRow("-infinity") << -std::numeric_limits<double>::infinity() << bottom;
+    QTest::addRow("nan") << std::numeric_limits<double>::quiet_NaN() << 0;
+}
+
+void TestLayoutMath::roundToIntIsDefinedEverywhere() {
+    QFETCH(double, value);
+    QTEST(roundToInt(value), "rounded");
 }
 
 void TestLayoutMath::footerTopRoundsHalfToEven_data() {
