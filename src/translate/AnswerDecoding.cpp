@@ -27,11 +27,14 @@ QString decodeAnswer(const QByteArray& body, const QByteArray& contentType) {
         charset == "latin1" || charset == "us-ascii" || charset == "ascii") {
         return Windows1252::decode(body);
     }
+    // The body is whole: every decoder is stateless, so a sequence cut off at
+    // the end is an error (or a replacement character), not a byte held back
+    // for a next piece that never comes.
     if (!charset.isEmpty()) {
-        QStringDecoder named(charset.constData());
+        QStringDecoder named(charset.constData(), QStringConverter::Flag::Stateless);
         if (named.isValid()) return named.decode(body);
     }
-    QStringDecoder utf8(QStringConverter::Utf8);
+    QStringDecoder utf8(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
     QString text = utf8.decode(body);
     if (!utf8.hasError()) return text;
     return Windows1252::decode(body);

@@ -166,7 +166,11 @@ private slots:
         TestEnv env;
         cVeRegistry reg;
         const QString path = reg.sectionFile(program);
-        QByteArray garbage("uid=x\n\xff\xfe\x00\x01binary", 18);
+        // The literal is split so that the hex escape stops at 01.
+        const char raw[] =
+            "uid=x\n\xff\xfe\x00\x01"
+            "binary";
+        QByteArray garbage(raw, sizeof raw - 1);
         QVERIFY(writeFile(path, garbage));
         QCOMPARE(reg.GetSetting(program, "uid", "def"), QString("def"));
         QVERIFY(reg.SaveSetting(program, "firstStart", "0"));

@@ -188,6 +188,15 @@ private slots:
             << QByteArray("\xe2\x82\xac") << QByteArray("text/html") << QString::fromUtf8("€");
         QTest::addRow("no charset, not utf-8")
             << QByteArray("caf\xe9 \x80") << QByteArray() << QString::fromUtf8("café €");
+        // A last byte that starts a multi-byte sequence is still decoded.
+        QTest::addRow("no charset, accent at the end")
+            << QByteArray("caf\xe9") << QByteArray() << QString::fromUtf8("café");
+        QTest::addRow("windows-1252, accent at the end")
+            << QByteArray("caf\xe9") << QByteArray("text/html; charset=Windows-1252")
+            << QString::fromUtf8("café");
+        QTest::addRow("labelled utf-8, cut sequence at the end")
+            << QByteArray("caf\xe9") << QByteArray("text/html; charset=utf-8")
+            << QString::fromUtf8("caf\xef\xbf\xbd");
         QTest::addRow("unknown charset falls back")
             << QByteArray("caf\xc3\xa9") << QByteArray("text/html; charset=x-nonsense")
             << QString::fromUtf8("café");
