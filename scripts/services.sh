@@ -20,8 +20,8 @@ parlamo_port_busy() {
 
 # A port on 127.0.0.1 that nothing listens on right now.
 parlamo_free_port() {
-    local port tries
-    for tries in $(seq 1 200); do
+    local port _
+    for _ in $(seq 1 200); do
         port=$((20000 + (RANDOM * 32768 + RANDOM) % 40000))
         if ! parlamo_port_busy "$port"; then
             echo "$port"

@@ -10,8 +10,8 @@ bool ConfigDocument::loadFromBytes(const QByteArray& bytes) {
     m_raw.clear();
     m_doc.reset();
     const pugi::xml_parse_result r =
-        m_doc.load_buffer(bytes.constData(), static_cast<size_t>(bytes.size()),
-                          pugi::parse_default, pugi::encoding_auto);
+        m_doc.load_buffer(bytes.constData(), static_cast<size_t>(bytes.size()), pugi::parse_default,
+                          pugi::encoding_auto);
     if (!r) {
         m_error = QString::fromUtf8(r.description()) +
                   QStringLiteral(" at offset %1").arg(static_cast<qint64>(r.offset));

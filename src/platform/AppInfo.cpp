@@ -27,16 +27,22 @@ QString versionText() {
     return QStringLiteral("%1.%2.%3").arg(versionMajor).arg(versionMinor).arg(versionRevision);
 }
 
-QString title() { return QStringLiteral("Parlamo v%1.%2").arg(versionMajor).arg(versionMinor); }
+QString title() {
+    return QStringLiteral("Parlamo v%1.%2").arg(versionMajor).arg(versionMinor);
+}
 
-QString exeName() { return QStringLiteral("RaDudezozad"); }
+QString exeName() {
+    return QStringLiteral("RaDudezozad");
+}
 
 QString programFolder() {
     if (!folderOverride().isEmpty()) return folderOverride();
     return QCoreApplication::applicationDirPath();
 }
 
-void setProgramFolder(const QString& folder) { folderOverride() = folder; }
+void setProgramFolder(const QString& folder) {
+    folderOverride() = folder;
+}
 
 QString dataFolder() {
     const QString program = programFolder();

@@ -4,10 +4,9 @@
 
 IDialogs::Result QtDialogs::messageBox(const QString& text, const QString& title, Icon icon,
                                        Buttons buttons) {
-    QMessageBox box(icon == Icon::Information ? QMessageBox::Information : QMessageBox::Warning,
-                    title, text,
-                    buttons == Buttons::OkCancel ? (QMessageBox::Ok | QMessageBox::Cancel)
-                                                 : QMessageBox::Ok);
+    QMessageBox box(
+        icon == Icon::Information ? QMessageBox::Information : QMessageBox::Warning, title, text,
+        buttons == Buttons::OkCancel ? (QMessageBox::Ok | QMessageBox::Cancel) : QMessageBox::Ok);
     box.setDefaultButton(QMessageBox::Ok);
     return box.exec() == QMessageBox::Ok ? Result::Ok : Result::Cancel;
 }

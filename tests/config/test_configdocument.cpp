@@ -61,7 +61,8 @@ private slots:
     void apostropheMakesTheQueryInvalid() {
         ConfigDocument doc;
         QVERIFY(doc.loadFromBytes(nested()));
-        QVERIFY_THROWS_EXCEPTION(ConfigError, doc.selectSingleNode(ConfigDocument::engineQuery("O'Neil")));
+        QVERIFY_THROWS_EXCEPTION(ConfigError,
+                                 doc.selectSingleNode(ConfigDocument::engineQuery("O'Neil")));
         QVERIFY_THROWS_EXCEPTION(ConfigError,
                                  doc.selectSingleNode(ConfigDocument::languageQuery("A", "it's")));
         ConfigDocument empty;

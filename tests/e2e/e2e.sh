@@ -22,6 +22,7 @@ case_first_start() {
     e2e_log "configuration request: $request"
     e2e_check "the configuration request carries version=3.1.108" \
         grep -q 'version="3.1.108"' <<<"$request"
+    # shellcheck disable=SC2016 # $1 is the inner shell's argument
     e2e_check "the request carries uid (empty at the first start) and a real installdate" \
         bash -c '[[ "$1" == *"uid=\"\" "* && "$1" == *installdate=\"?* && "$1" != *installdate=\"Null\"* ]]' \
         _ "$request"
@@ -43,6 +44,7 @@ case_first_start() {
     local help="http://127.0.0.1:$E2E_SERVER_PORT/help.html"
     e2e_check "Help > Online Help opens $help" \
         parlamo_wait_until 10 grep -qxF "$help" "$E2E_ROOT/browser.urls"
+    # shellcheck disable=SC2016 # $1 is the inner shell's argument
     e2e_check "the reference service serves the help page" \
         bash -c 'curl -fsS "$1" | grep -q "<title>Parlamo help</title>"' _ "$help"
 }

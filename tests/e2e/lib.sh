@@ -5,6 +5,10 @@
 #
 # Every process is started here and stopped by its PID when the test ends.
 # A facility that is missing fails the test loudly; nothing is skipped.
+#
+# Variables set here (FROM_Y, E2E_SINK_MONITOR...) are read by the scripts
+# that source this file.
+# shellcheck disable=SC2034
 
 E2E_HERE="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
 # shellcheck source=../../scripts/services.sh
@@ -127,7 +131,8 @@ e2e_start_x() {
     Xvfb -displayfd 5 -screen 0 1280x800x24 -nolisten tcp 5>"$fdfile" >"$E2E_ROOT/xvfb.log" 2>&1 &
     e2e_track $!
     parlamo_wait_until 15 test -s "$fdfile" || e2e_abort "Xvfb did not start"
-    export DISPLAY=":$(head -n1 "$fdfile")"
+    DISPLAY=":$(head -n1 "$fdfile")"
+    export DISPLAY
     parlamo_wait_until 15 xdpyinfo >/dev/null 2>&1 || e2e_abort "display $DISPLAY does not answer"
     e2e_log "X display $DISPLAY"
 }
@@ -189,7 +194,9 @@ e2e_start_server() {
 }
 
 # A copy of the program in a folder of its own, so that config.xml and wav/
-# land beside it, talking to this test's reference service.
+# land beside it, talking to this test's reference service. Arguments, if
+# any, go to the program.
+# shellcheck disable=SC2120
 e2e_start_client() {
     cp "$E2E_CLIENT" "$E2E_PROGRAM/RaDudezozad"
     PARLAMO_CONFIG_HOST="127.0.0.1:$E2E_SERVER_PORT" "$E2E_PROGRAM/RaDudezozad" "$@" \

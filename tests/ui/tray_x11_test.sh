@@ -127,7 +127,7 @@ marker=$work/run2.marker
 "$driver" --config "$config" --tray --command-line /startup --marker "$marker" \
   >"$work/run2.log" 2>&1 &
 run2=$!
-pids+=($run2)
+pids+=("$run2")
 wait_for 100 find_icon || fail "no icon docked in the panel (second run)"
 sleep 0.3
 xdotool mousemove --window "$icon" 11 12 click 3
