@@ -1,0 +1,133 @@
+#include "ui/HistoryWindow.h"
+
+#include <QCheckBox>
+#include <QCoreApplication>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTreeView>
+#include <QVBoxLayout>
+
+#include "history/HistoryModel.h"
+#include "history/HistoryStore.h"
+#include "platform/AppInfo.h"
+#include "platform/IDialogs.h"
+
+HistoryWindow::HistoryWindow(HistoryStore& store, IDialogs* dialogs, QWidget* parent)
+    : QWidget(parent, Qt::Window),
+      m_store(store),
+      m_dialogs(dialogs),
+      m_model(new HistoryModel(store, this)) {
+    setObjectName(QStringLiteral("frmHistory"));
+    setWindowTitle(QStringLiteral("History"));
+    resize(640, 400);
+
+    txtSearch = new QLineEdit(this);
+    txtSearch->setObjectName(QStringLiteral("txtSearch"));
+    txtSearch->setPlaceholderText(QStringLiteral("Search"));
+    txtSearch->setClearButtonEnabled(true);
+    txtSearch->setAccessibleName(QStringLiteral("Search the history"));
+
+    lstHistory = new QTreeView(this);
+    lstHistory->setObjectName(QStringLiteral("lstHistory"));
+    lstHistory->setModel(m_model);
+    lstHistory->setRootIsDecorated(false);
+    lstHistory->setUniformRowHeights(true);  // keeps 10 000 rows quick
+    lstHistory->setAllColumnsShowFocus(true);
+    lstHistory->setSelectionBehavior(QAbstractItemView::SelectRows);
+    lstHistory->setSelectionMode(QAbstractItemView::SingleSelection);
+    lstHistory->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    lstHistory->setAccessibleName(QStringLiteral("Translations"));
+    lstHistory->setAccessibleDescription(
+        QStringLiteral("Enter or a double click puts the translation back"));
+    lstHistory->header()->setStretchLastSection(true);
+    lstHistory->setColumnWidth(HistoryModel::TimeColumn, 120);
+    lstHistory->setColumnWidth(HistoryModel::EngineColumn, 80);
+    lstHistory->setColumnWidth(HistoryModel::PairColumn, 110);
+    lstHistory->setColumnWidth(HistoryModel::SourceColumn, 160);
+
+    lblState = new QLabel(this);
+    lblState->setObjectName(QStringLiteral("lblState"));
+    lblState->setWordWrap(true);
+
+    chkKeep = new QCheckBox(QStringLiteral("Keep a history"), this);
+    chkKeep->setObjectName(QStringLiteral("chkKeep"));
+    cmdClear = new QPushButton(QStringLiteral("Clear History"), this);
+    cmdClear->setObjectName(QStringLiteral("cmdClear"));
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(chkKeep);
+    buttons->addStretch(1);
+    buttons->addWidget(cmdClear);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(txtSearch);
+    layout->addWidget(lstHistory, 1);
+    layout->addWidget(lblState);
+    layout->addLayout(buttons);
+
+    connect(txtSearch, &QLineEdit::textChanged, this, [this](const QString& text) {
+        m_model->setFilter(text);
+        selectFirst();
+    });
+    connect(lstHistory, &QTreeView::doubleClicked, this,
+            [this](const QModelIndex& index) { putBack(index.row()); });
+    connect(cmdClear, &QPushButton::clicked, this, &HistoryWindow::clearHistory);
+    connect(chkKeep, &QCheckBox::toggled, &m_store, &HistoryStore::setKeeping);
+    connect(&m_store, &HistoryStore::stateChanged, this, &HistoryWindow::showState);
+    connect(m_model, &HistoryModel::modelReset, this,
+            [this] { cmdClear->setEnabled(m_store.entries().size() > 0); });
+    txtSearch->installEventFilter(this);
+    lstHistory->installEventFilter(this);
+    showState();
+    cmdClear->setEnabled(m_store.entries().size() > 0);
+    selectFirst();
+}
+
+void HistoryWindow::putBack(int row) {
+    if (row < 0 || row >= m_model->rowCount()) return;
+    const HistoryEntry e = m_model->entry(row);
+    emit entryChosen(e.source, e.result, e.engine, e.pair);
+}
+
+bool HistoryWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            const QModelIndex current = lstHistory->currentIndex();
+            putBack(current.isValid() ? current.row() : -1);
+            return true;
+        }
+        // From the search box the arrows walk the list.
+        if (watched == txtSearch && (key == Qt::Key_Down || key == Qt::Key_Up)) {
+            QCoreApplication::sendEvent(lstHistory, event);
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void HistoryWindow::clearHistory() {
+    if (!m_dialogs) return;
+    const IDialogs::Result answer = m_dialogs->messageBox(
+        QStringLiteral("Clear the whole history? This cannot be undone."), AppInfo::title(),
+        IDialogs::Icon::Exclamation, IDialogs::Buttons::OkCancel);
+    if (answer == IDialogs::Result::Ok) m_store.clear();
+}
+
+void HistoryWindow::showState() {
+    {
+        const QSignalBlocker quiet(chkKeep);
+        chkKeep->setChecked(m_store.keeping());
+    }
+    lblState->setText(m_store.isOff() ? QStringLiteral("History is off for this run: ") +
+                                            m_store.offReason() + QLatin1Char('.')
+                                      : QString());
+    lblState->setVisible(m_store.isOff());
+}
+
+void HistoryWindow::selectFirst() {
+    if (m_model->rowCount() > 0) lstHistory->setCurrentIndex(m_model->index(0, 0));
+}
