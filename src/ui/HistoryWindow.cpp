@@ -23,7 +23,7 @@ HistoryWindow::HistoryWindow(HistoryStore& store, IDialogs* dialogs, QWidget* pa
       m_model(new HistoryModel(store, this)) {
     setObjectName(QStringLiteral("frmHistory"));
     setWindowTitle(QStringLiteral("History"));
-    resize(640, 400);
+    resize(760, 400);
 
     txtSearch = new QLineEdit(this);
     txtSearch->setObjectName(QStringLiteral("txtSearch"));
@@ -45,9 +45,9 @@ HistoryWindow::HistoryWindow(HistoryStore& store, IDialogs* dialogs, QWidget* pa
         QStringLiteral("Enter or a double click puts the translation back"));
     lstHistory->header()->setStretchLastSection(true);
     lstHistory->setColumnWidth(HistoryModel::TimeColumn, 120);
-    lstHistory->setColumnWidth(HistoryModel::EngineColumn, 80);
-    lstHistory->setColumnWidth(HistoryModel::PairColumn, 110);
-    lstHistory->setColumnWidth(HistoryModel::SourceColumn, 160);
+    lstHistory->setColumnWidth(HistoryModel::EngineColumn, 110);
+    lstHistory->setColumnWidth(HistoryModel::PairColumn, 130);
+    lstHistory->setColumnWidth(HistoryModel::SourceColumn, 190);
 
     lblState = new QLabel(this);
     lblState->setObjectName(QStringLiteral("lblState"));
