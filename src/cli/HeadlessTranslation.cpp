@@ -14,6 +14,7 @@
 #include "translate/AnswerCollection.h"
 #include "translate/AnswerDecoding.h"
 #include "translate/InetTransfer.h"
+#include "translate/ResultDecode.h"
 #include "translate/ResultExtraction.h"
 #include "translate/TransferError.h"
 #include "translate/TranslationRequest.h"
@@ -261,7 +262,8 @@ int HeadlessTranslation::translate(const ConfigDocument& doc, const HeadlessRequ
         return fail(Failed, QStringLiteral("no translation found in the answer of ") + what +
                                 QStringLiteral(" (its markers do not occur in it)"));
 
-    m_out << *result << '\n';
+    m_out << decodeResult(*result, engineElement.getAttribute("decode").value_or(QString()))
+          << '\n';
     m_out.flush();
     return Success;
 }

@@ -18,7 +18,7 @@ const QByteArray kDocument = R"(<?xml version="1.0" encoding="UTF-8"?>
   <Features maxtranslation="LIMIT"/>
   <Engines default="1" commonlanguages="0">
     <Engine name="First" url="ENGINE/first" textstring="q" languagestring="lp" method="post"
-            tokenbefore="[[" tokenafter="]]">
+            tokenbefore="[[" tokenafter="]]" decode="json">
       <Languages default="0"><Language name="en-de" value="en|de"/></Languages>
     </Engine>
     <Engine name="Main" url="ENGINE/main" textstring="text" languagestring="pair"
@@ -79,9 +79,9 @@ void TestHeadless::commandLine_data() {
         << QStringList{"--translate", "Hello world"} << noOut << noOut << QByteArray("5") << "" << 0
         << QByteArray("Hola mundo\n") << QStringList{}
         << QByteArray("GET /main?text=Hello%20world&pair=es%7Cen&x=1");
-    QTest::addRow("named engine and pair")
+    QTest::addRow("named engine and pair, decode json")
         << QStringList{"--engine", "First", "--pair", "en-de", "--translate", "Grüße"} << noOut
-        << noOut << QByteArray("5") << "" << 0 << QByteArray("Hallo Welt\n") << QStringList{}
+        << noOut << QByteArray("5") << "" << 0 << QByteArray("Hallo \"Welt\"\n") << QStringList{}
         << QByteArray("POST /first?q=Gr%C3%BC%C3%9Fe&lp=en%7Cde");
     QTest::addRow("standard input, nothing stored")
         << QStringList{"--translate", "-", "--pair", "English to Spanish"}
@@ -157,7 +157,7 @@ void TestHeadless::commandLine() {
                                     : ScriptedResponse::text(
                                           change == "noMarkers" ? "<i>Hola mundo</i>"
                                                                 : "<p><b> Hola mundo\r\n</b></p>"));
-    server.setResponse("/first", ScriptedResponse::text("[[Hallo Welt]]"));
+    server.setResponse("/first", ScriptedResponse::text(R"([[Hallo \"Welt\"]])"));
 
     if (change != "nothingStored") {
         cVeRegistry reg(env.configHome());
