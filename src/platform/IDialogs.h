@@ -13,4 +13,11 @@ public:
     virtual ~IDialogs() = default;
     virtual Result messageBox(const QString& text, const QString& title, Icon icon,
                               Buttons buttons) = 0;
+    // The same box with a details part the user can unfold: what exactly
+    // went wrong, for a message whose text must stay short and fixed.
+    // Dialogs that have no such part show the box without it.
+    virtual Result detailedMessageBox(const QString& text, const QString& title, Icon icon,
+                                      Buttons buttons, const QString& /*details*/) {
+        return messageBox(text, title, icon, buttons);
+    }
 };

@@ -6,4 +6,6 @@ class QtDialogs : public IDialogs {
 public:
     Result messageBox(const QString& text, const QString& title, Icon icon,
                       Buttons buttons) override;
+    Result detailedMessageBox(const QString& text, const QString& title, Icon icon, Buttons buttons,
+                              const QString& details) override;
 };

@@ -31,6 +31,11 @@ QString StartupSequence::noConnectionMessage() {
         "You are not connected to the internet. Please connect, and start again.");
 }
 
+QString StartupSequence::failureDetails(const QString& address, const QString& failure) {
+    return QStringLiteral("Address asked for: ") + address + QStringLiteral("\nWhat went wrong: ") +
+           failure;
+}
+
 void StartupSequence::run() {
     Globals& g = m_globals;
     g.gdocConfig = std::make_unique<ConfigDocument>();
@@ -69,15 +74,14 @@ void StartupSequence::run() {
     m_address = ConfigLoader::requestAddress(AppInfo::configHost(), g.gstrUid, installdate);
     m_failure.clear();
     bool loaded = ConfigLoader::load(*g.gdocConfig, m_address, m_timeoutMs, &m_failure);
-    QString refusal;
     if (loaded) {
         // A document the window cannot open with is refused here, like one
         // that never arrived, rather than failing inside the window later.
         const QStringList missing = ConfigCheck::missing(*g.gdocConfig);
         if (!missing.isEmpty()) {
             loaded = false;
-            refusal = ConfigCheck::refusalMessage(missing);
-            m_failure = refusal;
+            m_failure = QStringLiteral("the document was refused: it lacks ") +
+                        missing.join(QStringLiteral("; "));
             g.gdocConfig = std::make_unique<ConfigDocument>();
         }
     }
@@ -87,8 +91,9 @@ void StartupSequence::run() {
         loadedPath();
     } else {
         StartEntry::remove(reg);
-        m_dialogs.messageBox(refusal.isEmpty() ? noConnectionMessage() : refusal, AppInfo::title(),
-                             IDialogs::Icon::Exclamation, IDialogs::Buttons::Ok);
+        m_dialogs.detailedMessageBox(noConnectionMessage(), AppInfo::title(),
+                                     IDialogs::Icon::Exclamation, IDialogs::Buttons::Ok,
+                                     failureDetails(m_address, m_failure));
         g.gblnConfigLoaded = false;
     }
 

@@ -23,6 +23,8 @@ public:
     static QString versionLabel();     // "v3.1 build 108"
     static QString installDateText();  // now, in the locale's short date-and-time form
     static QString noConnectionMessage();
+    // The details part of that message: the address and what went wrong.
+    static QString failureDetails(const QString& address, const QString& failure);
     // The address of the last load, for whoever wants to show it.
     QString requestAddress() const { return m_address; }
     // Why the last load failed; empty after a good one.

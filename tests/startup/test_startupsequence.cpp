@@ -254,6 +254,52 @@ private slots:
         QCOMPARE(s.pauser.pauses, (QList<int>{250, 500}));
     }
 
+    // The fixed message gains a details part that says what was asked and
+    // what went wrong.
+    void noConnectionDetails_data() {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<QString>("why");
+        QTest::addRow("refused") << "refused"
+                                 << "the connection was refused";
+        QTest::addRow("timed out") << "silent"
+                                   << "timed out";
+        QTest::addRow("HTTP status") << "503"
+                                     << "the server answered with HTTP status 503";
+        QTest::addRow("not well-formed") << "broken"
+                                         << "not a well-formed document";
+        QTest::addRow("document refused") << "incomplete"
+                                          << "the document was refused: it lacks the Sizes element";
+    }
+    void noConnectionDetails() {
+        QFETCH(QString, kind);
+        QFETCH(QString, why);
+        Start s;
+        QString host = s.server.hostPort();
+        if (kind == "refused") {
+            TestHttpServer gone;
+            QVERIFY(gone.start());
+            host = gone.hostPort();
+        }
+        qputenv("PARLAMO_CONFIG_HOST", host.toUtf8());
+        ScriptedResponse r = ScriptedResponse::text(
+            kind == "broken" ? QByteArray("<Parlamo>") : sampleWith("<Sizes ", "<Sized "),
+            "text/xml");
+        r.neverAnswer = kind == "silent";
+        if (kind == "503") r = ScriptedResponse::withStatus(503);
+        s.server.setDefaultResponse(r);
+        s.run(300);
+
+        QCOMPARE(s.dialogs.asked.size(), 1);
+        const FakeDialogs::Asked& box = s.dialogs.asked[0];
+        QCOMPARE(box.text, StartupSequence::noConnectionMessage());
+        QCOMPARE(box.title, QString("Parlamo v3.1"));
+        QCOMPARE(box.icon, Icon::Exclamation);
+        QVERIFY2(box.details.startsWith("Address asked for: http://" + host +
+                                        "/translator/3/config.asp?uid="),
+                 qPrintable(box.details));
+        QVERIFY2(box.details.contains("\nWhat went wrong: " + why), qPrintable(box.details));
+    }
+
     void endlessAnswerIsAFailedLoad_data() {
         QTest::addColumn<bool>("announced");
         QTest::addRow("announced length") << true;
@@ -530,7 +576,9 @@ private slots:
         QVERIFY(!s.globals.gblnConfigLoaded);
         QVERIFY(!s.globals.gblnShowMain);
         QCOMPARE(s.dialogs.asked.size(), 1);
-        QVERIFY2(s.dialogs.asked[0].text.contains(named), qPrintable(s.dialogs.asked[0].text));
+        QCOMPARE(s.dialogs.asked[0].text, StartupSequence::noConnectionMessage());
+        QVERIFY2(s.dialogs.asked[0].details.contains(named),
+                 qPrintable(s.dialogs.asked[0].details));
         QCOMPARE(s.dialogs.asked[0].title, QString("Parlamo v3.1"));
         QCOMPARE(s.dialogs.asked[0].icon, Icon::Exclamation);
         QCOMPARE(s.dialogs.asked[0].buttons, Buttons::Ok);

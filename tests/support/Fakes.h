@@ -16,11 +16,19 @@ public:
         QString text, title;
         Icon icon;
         Buttons buttons;
+        QString details;  // empty for a box without a details part
     };
     Result messageBox(const QString& text, const QString& title, Icon icon,
                       Buttons buttons) override {
-        asked.append({text, title, icon, buttons});
+        asked.append({text, title, icon, buttons, QString()});
         return answers.isEmpty() ? Result::Ok : answers.takeFirst();
+    }
+    // Through messageBox, so that a subclass that watches it sees this box too.
+    Result detailedMessageBox(const QString& text, const QString& title, Icon icon, Buttons buttons,
+                              const QString& details) override {
+        const Result result = messageBox(text, title, icon, buttons);
+        asked.last().details = details;
+        return result;
     }
     QList<Asked> asked;
     QList<Result> answers;
