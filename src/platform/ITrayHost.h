@@ -28,6 +28,11 @@ public:
     // Removing an icon that is not there does nothing.
     virtual void removeIcon() = 0;
     virtual bool hasIcon() const = 0;
+    // Called when the notification area goes away while the icon is there
+    // (its host quit or crashed): nobody can click the icon any more. Set
+    // after addIcon; removeIcon forgets it.
+    using LostHandler = std::function<void()>;
+    virtual void setLostHandler(LostHandler onLost) = 0;
     // Pops the menu up at the mouse position and returns at once.
     virtual void popUpMenu(QMenu& menu) = 0;
 };

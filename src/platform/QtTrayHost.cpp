@@ -5,6 +5,7 @@
 #include <QLoggingCategory>
 #include <QMenu>
 #include <QSystemTrayIcon>
+#include <QTimer>
 
 namespace {
 
@@ -30,7 +31,10 @@ const char* activationName(ITrayHost::Activation a) {
 
 }  // namespace
 
-QtTrayHost::QtTrayHost(QObject* parent) : QObject(parent) {}
+QtTrayHost::QtTrayHost(QObject* parent) : QObject(parent), m_watch(new QTimer(this)) {
+    m_watch->setInterval(watchIntervalMs);
+    connect(m_watch, &QTimer::timeout, this, &QtTrayHost::watch);
+}
 
 QtTrayHost::~QtTrayHost() {
     delete m_icon.data();
@@ -69,6 +73,21 @@ void QtTrayHost::addIcon(const QIcon& icon, const QString& tip, ActivationHandle
                 if (ActivationHandler handler = m_onActivated) handler(a);
             });
     m_icon->show();
+    m_trayThere = isAvailable();
+    m_watch->start();
+}
+
+void QtTrayHost::setLostHandler(LostHandler onLost) {
+    m_onLost = std::move(onLost);
+}
+
+void QtTrayHost::watch() {
+    const bool there = isAvailable();
+    const bool lost = m_trayThere && !there;
+    m_trayThere = there;
+    if (!lost) return;
+    qCDebug(lcTray, "the notification area went away");
+    if (LostHandler handler = m_onLost) handler();
 }
 
 void QtTrayHost::showBalloon(const QString& title, const QString& text, BalloonIcon icon,
@@ -96,6 +115,8 @@ void QtTrayHost::showBalloon(const QString& title, const QString& text, BalloonI
 
 void QtTrayHost::removeIcon() {
     m_onActivated = nullptr;
+    m_onLost = nullptr;
+    m_watch->stop();
     if (!m_icon) return;
     m_icon->hide();
     // Later: this may run inside a slot of the icon itself.

@@ -6,6 +6,7 @@
 #include "platform/ITrayHost.h"
 
 class QSystemTrayIcon;
+class QTimer;
 
 // The notification area through QSystemTrayIcon (an XEmbed tray or a
 // StatusNotifierItem host, whichever the desktop offers).
@@ -21,9 +22,19 @@ public:
                      int milliseconds) override;
     void removeIcon() override;
     bool hasIcon() const override;
+    void setLostHandler(LostHandler onLost) override;
     void popUpMenu(QMenu& menu) override;
 
+    // How often the notification area is looked for while the icon is up:
+    // Qt says nothing when it goes away.
+    static constexpr int watchIntervalMs = 500;
+
 private:
+    void watch();
+
     QPointer<QSystemTrayIcon> m_icon;
     ActivationHandler m_onActivated;
+    LostHandler m_onLost;
+    QTimer* m_watch = nullptr;
+    bool m_trayThere = false;
 };

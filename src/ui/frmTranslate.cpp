@@ -32,6 +32,7 @@
 #include "startup/CommandLine.h"
 #include "startup/StartEntry.h"
 #include "translate/TranslateCommand.h"
+#include "ui/ElidedLabel.h"
 #include "ui/mGlobal.h"
 
 namespace {
@@ -131,7 +132,7 @@ void frmTranslate::buildControls() {
     barStatus = new QStatusBar(this);
     barStatus->setObjectName(QStringLiteral("barStatus"));
     barStatus->setSizeGripEnabled(true);
-    barStatusPanel1 = new QLabel(barStatus);
+    barStatusPanel1 = new ElidedLabel(barStatus);
     barStatusPanel1->setObjectName(QStringLiteral("barStatusPanel1"));
     barStatusCaps = new QLabel(QStringLiteral("CAPS"), barStatus);
     barStatusCaps->setObjectName(QStringLiteral("barStatusCaps"));
@@ -660,7 +661,9 @@ void frmTranslate::sessionEnding() {
 }
 
 void frmTranslate::Form_Unload(bool& Cancel) {
-    if (!mblnAllowUnload) {
+    // Hiding only makes sense with a tray icon to come back through.
+    const bool trayThere = m_platform.tray && m_platform.tray->isAvailable();
+    if (!mblnAllowUnload && trayThere) {
         Cancel = true;
         hide();
     }

@@ -9,6 +9,7 @@
 #include "ui/LayoutMath.h"
 
 class QAction;
+class ElidedLabel;
 class QComboBox;
 class QLabel;
 class QMenu;
@@ -44,7 +45,7 @@ public:
     QComboBox* cboEngines = nullptr;
     QPushButton* cmdTranslate = nullptr;
     QStatusBar* barStatus = nullptr;
-    QLabel* barStatusPanel1 = nullptr;  // the status line
+    ElidedLabel* barStatusPanel1 = nullptr;  // the status line, cut to the room it has
     QLabel* barStatusCaps = nullptr;
     QLabel* barStatusIns = nullptr;
     QPlainTextEdit* txtTo = nullptr;

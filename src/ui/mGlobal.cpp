@@ -15,6 +15,15 @@ void AddTrayIcon(ITrayHost* tray, frmTranslate& form, const QIcon& Icon, const Q
     tray->addIcon(Icon, Tip, [window](ITrayHost::Activation reason) {
         if (window) TrayWindowProc(*window, reason);
     });
+    tray->setLostHandler([window] {
+        if (window) TrayLost(*window);
+    });
+}
+
+void TrayLost(frmTranslate& form) {
+    if (form.isUnloaded() || form.isVisible()) return;
+    form.mnuTray->hide();
+    form.showFromTray();
 }
 
 void ShowTrayBalloon(ITrayHost* tray, int InfoFlags, const QString& Title, const QString& Text) {

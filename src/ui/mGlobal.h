@@ -13,7 +13,7 @@ class frmTranslate;
 namespace mGlobal {
 
 // Adds the icon with the window's picture and tip text, and routes its
-// activations to TrayWindowProc for that window.
+// activations to TrayWindowProc and the loss of the tray to TrayLost.
 void AddTrayIcon(ITrayHost* tray, frmTranslate& form, const QIcon& Icon, const QString& Tip);
 
 // InfoFlags: 0 none, 1 information, 2 warning, 3 error. The balloon is asked
@@ -26,6 +26,10 @@ void RemoveTrayIcon(ITrayHost* tray);
 // What a click on the icon does, given whether the window is visible.
 enum class TrayAction { None, ShowWindow, ActivateWindow, PopUpMenu };
 TrayAction trayActionFor(ITrayHost::Activation reason, bool windowVisible);
+
+// The notification area went away: a hidden window could never be reached
+// again, so it is shown.
+void TrayLost(frmTranslate& form);
 
 // Carries out trayActionFor on the window.
 void TrayWindowProc(frmTranslate& form, ITrayHost::Activation reason);

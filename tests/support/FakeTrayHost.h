@@ -34,13 +34,21 @@ public:
         ++removes;
         shown = false;
         m_handler = nullptr;
+        m_lost = nullptr;
     }
+    void setLostHandler(LostHandler onLost) override { m_lost = std::move(onLost); }
     bool hasIcon() const override { return shown; }
     void popUpMenu(QMenu& menu) override { poppedUp.append(&menu); }
 
     // A click on the icon; nothing happens when there is no icon.
     void activate(Activation reason) {
         if (ActivationHandler h = m_handler) h(reason);
+    }
+
+    // The notification area goes away (its host quits).
+    void loseTray() {
+        available = false;
+        if (LostHandler h = m_lost) h();
     }
 
     bool available = true;
@@ -53,4 +61,5 @@ public:
 
 private:
     ActivationHandler m_handler;
+    LostHandler m_lost;
 };

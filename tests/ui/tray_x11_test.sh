@@ -20,10 +20,10 @@ done
 work=$(mktemp -d)
 pids=()
 cleanup() {
-  local i
-  for ((i = ${#pids[@]} - 1; i >= 0; i--)); do
-    kill "${pids[i]}" 2>/dev/null
-    wait "${pids[i]}" 2>/dev/null
+  local i idx=("${!pids[@]}")
+  for ((i = ${#idx[@]} - 1; i >= 0; i--)); do
+    kill "${pids[idx[i]]}" 2>/dev/null
+    wait "${pids[idx[i]]}" 2>/dev/null
   done
   rm -rf "$work"
 }
@@ -71,7 +71,8 @@ wait_for 100 xdpyinfo || fail "Xvfb did not start on $display"
 
 # The tray host must be there before the program asks for it.
 trayer --edge top --align right --widthtype request --height 28 >"$work/trayer.log" 2>&1 &
-pids+=($!)
+trayer=$!
+pids+=("$trayer")
 panel=""
 find_panel() { panel=$(xdotool search --classname '^panel$' 2>/dev/null | head -1); [ -n "$panel" ]; }
 wait_for 100 find_panel || fail "trayer's panel did not appear"
@@ -143,4 +144,19 @@ unset 'pids[-1]'
 marker_has "$marker" shown && fail "the menu's Exit showed the window"
 wait_for 50 icon_gone || fail "the icon stayed in the panel after Exit"
 echo "tray menu Exit ended the program"
+
+# Run 3: the tray host quits while the window is hidden: the window shows,
+# or the program could never be reached again.
+marker=$work/run3.marker
+"$driver" --config "$config" --tray --command-line /startup --marker "$marker" \
+  >"$work/run3.log" 2>&1 &
+pids+=($!)
+wait_for 100 find_icon || fail "no icon docked in the panel (third run)"
+sleep 0.3
+window_visible && fail "the window is visible in tray mode before the tray host quit"
+kill "$trayer" && wait "$trayer" 2>/dev/null
+for i in "${!pids[@]}"; do [ "${pids[i]}" = "$trayer" ] && unset 'pids[i]'; done
+wait_for 50 window_visible || fail "the window stayed hidden after the tray host quit"
+marker_has "$marker" unloaded && fail "the program ended when the tray host quit"
+echo "the window showed when the tray host quit"
 echo PASS

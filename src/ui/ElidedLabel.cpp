@@ -1,0 +1,50 @@
+#include "ui/ElidedLabel.h"
+
+#include <QPainter>
+#include <QStyle>
+
+namespace {
+
+QString oneLine(QString text) {
+    text.replace(QLatin1String("\r\n"), QLatin1String(" "));
+    text.replace(QLatin1Char('\n'), QLatin1Char(' '));
+    text.replace(QLatin1Char('\r'), QLatin1Char(' '));
+    return text;
+}
+
+}  // namespace
+
+ElidedLabel::ElidedLabel(QWidget* parent) : QLabel(parent) {
+    setTextFormat(Qt::PlainText);
+    setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+}
+
+void ElidedLabel::setText(const QString& text) {
+    QLabel::setText(text);
+    setToolTip(text);
+}
+
+QString ElidedLabel::shownText() const {
+    const QRect room = contentsRect().adjusted(margin(), margin(), -margin(), -margin());
+    return fontMetrics().elidedText(oneLine(text()), Qt::ElideRight, room.width());
+}
+
+QSize ElidedLabel::minimumSizeHint() const {
+    // The height of one line; no width of its own.
+    const QMargins m = contentsMargins();
+    return {m.left() + m.right() + 2 * margin(),
+            fontMetrics().height() + m.top() + m.bottom() + 2 * margin()};
+}
+
+QSize ElidedLabel::sizeHint() const {
+    return minimumSizeHint();
+}
+
+void ElidedLabel::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    drawFrame(&painter);
+    const QRect room = contentsRect().adjusted(margin(), margin(), -margin(), -margin());
+    style()->drawItemText(&painter, room,
+                          int(QStyle::visualAlignment(layoutDirection(), alignment())), palette(),
+                          isEnabled(), shownText(), foregroundRole());
+}
