@@ -14,6 +14,7 @@ packages=(
   apertium-apy apertium-eng-spa apertium-spa-cat apertium-eng-cat
   curl ca-certificates procps openssl
   qt6-qpa-plugins libqt6svg6 fonts-dejavu-core
+  fonts-liberation2
   clang clang-format clang-tidy libclang-rt-14-dev llvm shellcheck
 )
 

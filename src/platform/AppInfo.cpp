@@ -32,7 +32,12 @@ QString title() {
 }
 
 QString exeName() {
-    return QStringLiteral("RaDudezozad");
+    // The running executable, so that a renamed copy starts itself at log-on;
+    // the path is that of the file a symlink leads to.
+    const QString path =
+        QCoreApplication::instance() ? QCoreApplication::applicationFilePath() : QString();
+    const QString name = QFileInfo(path).fileName();
+    return name.isEmpty() ? QStringLiteral("RaDudezozad") : name;
 }
 
 QString programFolder() {

@@ -2,8 +2,8 @@
 
 #include <QString>
 
-// What the application object told the original program: version, title,
-// executable name and folder, fixed at build time here.
+// What the application object told the original program: version and title,
+// fixed at build time here, and the running executable's name and folder.
 namespace AppInfo {
 
 inline constexpr int versionMajor = PARLAMO_VERSION_MAJOR;
@@ -12,7 +12,9 @@ inline constexpr int versionRevision = PARLAMO_VERSION_REVISION;
 
 QString versionText();  // "3.1.108"
 QString title();        // "Parlamo v3.1"
-QString exeName();      // "RaDudezozad"
+// The running executable's file name ("RaDudezozad" as built); the built
+// name when there is no application object yet.
+QString exeName();
 
 // The folder of the running executable, unless a test has set another one.
 QString programFolder();

@@ -23,7 +23,11 @@ QString StartupSequence::versionLabel() {
 }
 
 QString StartupSequence::installDateText() {
-    return QLocale::system().toString(QDateTime::currentDateTime(), QLocale::ShortFormat);
+    // The general date form: the short date and the long time, seconds included.
+    const QLocale locale = QLocale::system();
+    return locale.toString(QDateTime::currentDateTime(),
+                           locale.dateFormat(QLocale::ShortFormat) + QLatin1Char(' ') +
+                               locale.timeFormat(QLocale::LongFormat));
 }
 
 QString StartupSequence::noConnectionMessage() {

@@ -20,8 +20,9 @@ public:
     void setLoadTimeout(int milliseconds) { m_timeoutMs = milliseconds; }
     void run();
 
-    static QString versionLabel();     // "v3.1 build 108"
-    static QString installDateText();  // now, in the locale's short date-and-time form
+    static QString versionLabel();  // "v3.1 build 108"
+    // Now in the locale's general date form: short date, long time with seconds.
+    static QString installDateText();
     static QString noConnectionMessage();
     // The details part of that message: the address and what went wrong.
     static QString failureDetails(const QString& address, const QString& failure);

@@ -1,5 +1,8 @@
 #include <QDir>
+#include <QProcess>
+#include <QTemporaryDir>
 #include <QTest>
+#include <QTextStream>
 
 #include "TestEnv.h"
 #include "config/cVeRegistry.h"
@@ -20,12 +23,13 @@ private slots:
     void commandIsFolderExeAndSwitch_data() {
         QTest::addColumn<QString>("folder");
         QTest::addColumn<QString>("command");
+        // The name is that of the running program: this test.
         QTest::addRow("plain") << "/opt/parlamo"
-                               << "/opt/parlamo/RaDudezozad /startup";
+                               << "/opt/parlamo/test_startentry /startup";
         QTest::addRow("root folder") << "/"
-                                     << "//RaDudezozad /startup";
+                                     << "//test_startentry /startup";
         QTest::addRow("spaces") << "/home/a b/My Apps"
-                                << "/home/a b/My Apps/RaDudezozad /startup";
+                                << "/home/a b/My Apps/test_startentry /startup";
     }
     void commandIsFolderExeAndSwitch() {
         QFETCH(QString, folder);
@@ -67,7 +71,30 @@ private slots:
         QCOMPARE(StartEntry::toggle(reg), false);
         QCOMPARE(readEntry(reg), QString("<absent>"));
         QCOMPARE(StartEntry::toggle(reg), true);
-        QCOMPARE(readEntry(reg), env.programFolder() + "/RaDudezozad /startup");
+        QCOMPARE(readEntry(reg), env.programFolder() + "/test_startentry /startup");
+    }
+
+    // A copy of the program under another name, started directly or through
+    // a symlink elsewhere, names the file it runs from.
+    void commandNamesTheRunningCopy_data() {
+        QTest::addColumn<bool>("throughLink");
+        QTest::addRow("renamed copy") << false;
+        QTest::addRow("symlink to the copy") << true;
+    }
+    void commandNamesTheRunningCopy() {
+        QFETCH(bool, throughLink);
+        QTemporaryDir dir;
+        QVERIFY(QDir().mkpath(dir.path() + "/bin") && QDir().mkpath(dir.path() + "/links"));
+        const QString copy = dir.path() + "/bin/parlamo";
+        QVERIFY(QFile::copy(QCoreApplication::applicationFilePath(), copy));
+        const QString link = dir.path() + "/links/other";
+        QVERIFY(QFile::link(copy, link));
+        QProcess run;
+        run.start(throughLink ? link : copy, {QStringLiteral("--print-start-command")});
+        QVERIFY(run.waitForFinished(20000));
+        QCOMPARE(run.exitCode(), 0);
+        const QString real = QFileInfo(dir.path()).canonicalFilePath() + "/bin/parlamo";
+        QCOMPARE(QString::fromUtf8(run.readAllStandardOutput()), real + " /startup");
     }
 
     void checkMarkFollowsTheActionWhenTheStoreFails() {
@@ -108,5 +135,15 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TestStartEntry)
+// "--print-start-command": print the start entry's command and end (for a
+// copy of this program started by commandNamesTheRunningCopy).
+int main(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    if (argc == 2 && qstrcmp(argv[1], "--print-start-command") == 0) {
+        QTextStream(stdout) << StartEntry::command();
+        return 0;
+    }
+    TestStartEntry test;
+    return QTest::qExec(&test, argc, argv);
+}
 #include "test_startentry.moc"

@@ -303,7 +303,7 @@ void TestFrmTranslate::loadOnStartupToggles() {
     QVERIFY(!f.form->mnuLoad->isChecked());  // an empty entry counts as off
     f.form->mnuLoad->trigger();
     QVERIFY(f.form->mnuLoad->isChecked());
-    QVERIFY(entry().endsWith(QStringLiteral("RaDudezozad /startup")));
+    QVERIFY(entry().endsWith(QStringLiteral("/test_frmtranslate /startup")));
     f.form->mnuLoad->trigger();
     QVERIFY(!f.form->mnuLoad->isChecked());
     QVERIFY(entry().isEmpty());
