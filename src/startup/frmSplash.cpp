@@ -1,6 +1,7 @@
 #include "startup/frmSplash.h"
 
 #include <QCloseEvent>
+#include <QFontMetricsF>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QPixmap>
@@ -48,7 +49,7 @@ frmSplash::frmSplash(Globals& globals, Platform platform, QWidget* parent)
     black.setColor(QPalette::WindowText, Qt::black);
     lblSplash->setPalette(black);
     QFont arial(QStringLiteral("Arial"));
-    arial.setPointSizeF(9.75);
+    arial.setPointSizeF(statusPointSize);
     lblSplash->setFont(arial);
 
     barLoading = new QProgressBar(this);
@@ -130,6 +131,19 @@ QString frmSplash::status() const {
 }
 void frmSplash::setStatus(const QString& text) {
     lblSplash->setText(text);
+    fitStatusFont();
+}
+
+void frmSplash::fitStatusFont() {
+    // The label is sized for Arial, which fontconfig answers with Liberation
+    // Sans (same metrics) where that is installed. Should a wider font stand
+    // in, a slightly smaller size keeps the whole status readable.
+    QFont f = lblSplash->font();
+    f.setPointSizeF(statusPointSize);
+    const int room = lblSplash->contentsRect().width();
+    while (f.pointSizeF() > 7.0 && QFontMetricsF(f).horizontalAdvance(lblSplash->text()) > room)
+        f.setPointSizeF(f.pointSizeF() - 0.25);
+    lblSplash->setFont(f);
 }
 void frmSplash::setBarMinimum(int value) {
     barLoading->setMinimum(value);

@@ -54,11 +54,13 @@ protected:
 
 private:
     void place(QWidget* w, int left, int top, int width, int height);
+    void fitStatusFont();
 
     Globals& m_globals;
     Platform m_platform;
     int m_timeoutMs = ConfigLoader::defaultTimeoutMs;
     static constexpr int exposeWaitMs = 1000;
+    static constexpr double statusPointSize = 9.75;
     bool m_scheduled = false;
     bool m_activated = false;
     bool m_running = false;

@@ -1,4 +1,7 @@
 #include <QApplication>
+#include <QFontDatabase>
+#include <QFontInfo>
+#include <QFontMetricsF>
 #include <QLabel>
 #include <QProgressBar>
 #include <QScreen>
@@ -132,6 +135,28 @@ private slots:
         QCOMPARE(splash.lblSplash->font().pointSizeF(), 9.75);
         QVERIFY(splash.lblVersion->text().isEmpty());
         QVERIFY(splash.lblSplash->text().isEmpty());
+    }
+
+    // Every status the start-up shows fits its label whole; with Liberation
+    // Sans installed (Arial's metrics) it does so at the designed size.
+    void statusTextFitsItsLabel_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addRow("preferences") << "Loading preferences";
+        QTest::addRow("server configuration") << "Loading updated server configuration";
+        QTest::addRow("tray") << "Initialized, minimizing to tray.";
+    }
+    void statusTextFitsItsLabel() {
+        QFETCH(QString, text);
+        SplashRig rig;
+        QLabel* label = rig.splash.lblSplash;
+        rig.splash.setStatus(text);
+        QCOMPARE(label->text(), text);
+        QVERIFY(QFontMetricsF(label->font()).horizontalAdvance(text) <=
+                label->contentsRect().width());
+        if (QFontDatabase::families().contains("Liberation Sans")) {
+            QCOMPARE(QFontInfo(label->font()).family(), QString("Liberation Sans"));
+            QCOMPARE(label->font().pointSizeF(), 9.75);
+        }
     }
 
     void cannotBeClosedBeforeTheStartUpRan() {
