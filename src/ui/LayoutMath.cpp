@@ -16,24 +16,17 @@ double twipsPerPixel(double logicalDpi) {
 }
 
 int twipsToPixels(double twips, double logicalDpi) {
-    const double px = twips / twipsPerPixel(logicalDpi);
-    const double limit = std::numeric_limits<int>::max() / 2;
-    if (!std::isfinite(px)) return 0;
-    return static_cast<int>(std::lround(std::clamp(px, -limit, limit)));
+    return toPixels(twips, twipsPerPixel(logicalDpi));
 }
 
 double pixelsToTwips(int pixels, double logicalDpi) {
     return pixels * twipsPerPixel(logicalDpi);
 }
 
-int roundToInt(double value) {
-    if (std::isnan(value)) return 0;
-    constexpr double lo = std::numeric_limits<int>::min();
-    constexpr double hi = std::numeric_limits<int>::max();
-    const double r = std::round(value);
-    if (r <= lo) return std::numeric_limits<int>::min();
-    if (r >= hi) return std::numeric_limits<int>::max();
-    return static_cast<int>(r);
+int toPixels(double twips, double twipsPerPixel) {
+    const double px = twips / twipsPerPixel;
+    if (std::isnan(px)) return 0;
+    return static_cast<int>(std::round(std::clamp<double>(px, -pixelLimit, pixelLimit)));
 }
 
 std::optional<int> roundHalfEven32(double value) {

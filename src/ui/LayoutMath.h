@@ -15,10 +15,12 @@ double twipsPerPixel(double logicalDpi);
 int twipsToPixels(double twips, double logicalDpi);
 double pixelsToTwips(int pixels, double logicalDpi);
 
-// Round to the nearest integer as qRound does (a half away from zero), but
-// defined for every double: values beyond the int range saturate, NaN is 0.
-// Whatever sizes a document sends, the pixel arithmetic stays defined.
-int roundToInt(double value);
+// Twips to whole pixels as qRound would round them (a half away from zero),
+// but defined for every value: the result stays within +-pixelLimit (Qt's
+// largest widget size), so a position plus a size still fits an int, and NaN
+// gives 0. Whatever sizes a document sends, the pixel arithmetic is defined.
+inline constexpr int pixelLimit = (1 << 24) - 1;
+int toPixels(double twips, double twipsPerPixel);
 
 // Round to the nearest integer, a half to the even neighbour. Nothing when
 // the value does not fit a signed 32-bit integer (or is not finite).

@@ -434,8 +434,8 @@ void frmTranslate::setHeight(double twips) {
 }
 
 void frmTranslate::applyOuterSize() {
-    const QSize outer(std::max(1, LayoutMath::roundToInt(m_outerTwips.width / twipsPerPixelX())),
-                      std::max(1, LayoutMath::roundToInt(m_outerTwips.height / twipsPerPixelY())));
+    const QSize outer(std::max(1, LayoutMath::toPixels(m_outerTwips.width, twipsPerPixelX())),
+                      std::max(1, LayoutMath::toPixels(m_outerTwips.height, twipsPerPixelY())));
     // The window system sizes the client area; the frame goes around it.
     m_appliedOuterPx = outer;
     m_requestedClientPx = (outer - m_frameSize).expandedTo(QSize(1, 1));
@@ -527,10 +527,9 @@ void frmTranslate::saveSize(const char* key, double twips) {
 void frmTranslate::applyBoxes() {
     const double tx = twipsPerPixelX(), ty = twipsPerPixelY();
     const auto put = [tx, ty](QWidget* w, const LayoutMath::Box& b) {
-        using LayoutMath::roundToInt;
-        w->setGeometry(roundToInt(b.left / tx), roundToInt(b.top / ty),
-                       std::max(0, roundToInt(b.width / tx)),
-                       std::max(0, roundToInt(b.height / ty)));
+        using LayoutMath::toPixels;
+        w->setGeometry(toPixels(b.left, tx), toPixels(b.top, ty),
+                       std::max(0, toPixels(b.width, tx)), std::max(0, toPixels(b.height, ty)));
     };
     put(txtFrom, m_boxes.txtFrom);
     put(cboLanguages, m_boxes.cboLanguages);

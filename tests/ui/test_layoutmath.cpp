@@ -27,8 +27,8 @@ class TestLayoutMath : public QObject {
 private slots:
     void workedExample();
     void passIsStable();
-    void roundToIntIsDefinedEverywhere_data();
-    void roundToIntIsDefinedEverywhere();
+    void toPixelsIsDefinedEverywhere_data();
+    void toPixelsIsDefinedEverywhere();
     void footerTopRoundsHalfToEven_data();
     void footerTopRoundsHalfToEven();
     void springBack_data();
@@ -82,25 +82,23 @@ void TestLayoutMath::passIsStable() {
     QVERIFY(once.controls == twice.controls);
 }
 
-void TestLayoutMath::roundToIntIsDefinedEverywhere_data() {
-    QTest::addColumn<double>("value");
-    QTest::addColumn<int>("rounded");
-    constexpr int top = std::numeric_limits<int>::max(), bottom = std::numeric_limits<int>::min();
-    QTest::addRow("half away from zero") << 2.5 << 3;
-    QTest::addRow("negative half") << -2.5 << -3;
-    QTest::addRow("largest int") << 2147483647.4 << top;
-    QTest::addRow("smallest int") << -2147483648.4 << bottom;
-    QTest::addRow("past the top") << 2147483647.5 << top;
-    QTest::addRow("3e38 twips a pixel-count") << 3e38 / 15 << top;
-    QTest::addRow("-3e38") << -3e38 << bottom;
-    QTest::addRow("infinity") << std::numeric_limits<double>::infinity() << top;
-    QTest::addRow("-infinity") << -std::numeric_limits<double>::infinity() << bottom;
+void TestLayoutMath::toPixelsIsDefinedEverywhere_data() {
+    QTest::addColumn<double>("twips");
+    QTest::addColumn<int>("pixels");
+    const double inf = std::numeric_limits<double>::infinity();
+    QTest::addRow("half away from zero") << 37.5 << 3;
+    QTest::addRow("negative half") << -37.5 << -3;
+    QTest::addRow("largest widget") << pixelLimit * 15.0 << pixelLimit;
+    QTest::addRow("3e38 twips") << 3e38 << pixelLimit;
+    QTest::addRow("-3e38 twips") << -3e38 << -pixelLimit;
+    QTest::addRow("infinity") << inf << pixelLimit;
+    QTest::addRow("-infinity") << -inf << -pixelLimit;
     QTest::addRow("nan") << std::numeric_limits<double>::quiet_NaN() << 0;
 }
 
-void TestLayoutMath::roundToIntIsDefinedEverywhere() {
-    QFETCH(double, value);
-    QTEST(roundToInt(value), "rounded");
+void TestLayoutMath::toPixelsIsDefinedEverywhere() {
+    QFETCH(double, twips);
+    QTEST(toPixels(twips, 15.0), "pixels");
 }
 
 void TestLayoutMath::footerTopRoundsHalfToEven_data() {
