@@ -1,23 +1,39 @@
 #!/usr/bin/env bash
 # Runs Parlamo against the local demo services: installs what is missing,
-# builds, starts Apertium APy (reusing one that already answers on 2737) and
-# the reference service on 127.0.0.1:8780, runs the client, and stops what it
-# started when the client exits. Arguments go to the client (/startup, /debug).
+# builds the two programs it runs, starts Apertium APy (reusing one that
+# already answers on 2737) and the reference service on 127.0.0.1 port
+# $PARLAMO_SERVER_PORT (default 8780), runs the client against it, and stops
+# what it started when the client exits. Arguments go to the client
+# (/startup, /debug).
 set -euo pipefail
 here="$(cd "$(dirname "$0")/.." && pwd)"
 build="${PARLAMO_BUILD_DIR:-$here/build}"
-
-"$here/scripts/install-deps.sh"
-"$here/scripts/build.sh"
-
-# shellcheck source=services.sh
-. "$here/scripts/services.sh"
+port="${PARLAMO_SERVER_PORT:-8780}"
+case "$port" in
+    '' | *[!0-9]*) echo "run.sh: PARLAMO_SERVER_PORT must be a port number, not '$port'" >&2; exit 2 ;;
+esac
+if [ "$port" -lt 1 ] || [ "$port" -gt 65535 ]; then
+    echo "run.sh: PARLAMO_SERVER_PORT must be from 1 to 65535" >&2
+    exit 2
+fi
 
 if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
     echo "run.sh: no display (DISPLAY is not set). On a machine without a desktop try:" >&2
     echo "  xvfb-run -a ./scripts/run.sh" >&2
     exit 1
 fi
+
+"$here/scripts/install-deps.sh"
+# Only the client and the reference service: the tests and benchmarks are
+# built by scripts/test.sh. The build folder is configured the way
+# scripts/build.sh does it, so both scripts share it.
+if [ ! -f "$build/build.ninja" ]; then
+    cmake -S "$here" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+fi
+cmake --build "$build" -j"$(nproc)" --target RaDudezozad parlamo-server
+
+# shellcheck source=services.sh
+. "$here/scripts/services.sh"
 
 state="$(mktemp -d "${TMPDIR:-/tmp}/parlamo-run.XXXXXX")"
 started=()
@@ -41,16 +57,17 @@ else
     started+=("$PARLAMO_APY_PID")
 fi
 
-if parlamo_port_busy 8780; then
-    echo "run.sh: port 8780 is already in use; stop what runs there first" >&2
+if parlamo_port_busy "$port"; then
+    echo "run.sh: port $port is already in use; stop what runs there first," >&2
+    echo "  or choose another one: PARLAMO_SERVER_PORT=8781 ./scripts/run.sh" >&2
     exit 1
 fi
-echo "run.sh: starting parlamo-server on 127.0.0.1:8780"
-parlamo_start_server "$build/server/src/parlamo-server" "$here/data/demo/config.xml" 8780 \
+echo "run.sh: starting parlamo-server on 127.0.0.1:$port"
+parlamo_start_server "$build/server/src/parlamo-server" "$here/data/demo/config.xml" "$port" \
     "$state/cache" "$state/server.log"
 started+=("$PARLAMO_SERVER_PID")
 
 echo "run.sh: starting Parlamo"
 rc=0
-PARLAMO_CONFIG_HOST=127.0.0.1:8780 "$build/RaDudezozad" "$@" || rc=$?
+PARLAMO_CONFIG_HOST="127.0.0.1:$port" "$build/RaDudezozad" "$@" || rc=$?
 exit "$rc"

@@ -6,7 +6,8 @@
 # which own the processes they start and stop them by PID. Run directly it
 # starts or stops the demo services for a developer:
 #
-#   scripts/services.sh start    # APy on 2737 (reused when one answers), server on 8780
+#   scripts/services.sh start    # APy on 2737 (reused when one answers), server on
+#                                # $PARLAMO_SERVER_PORT (default 8780)
 #   scripts/services.sh stop
 #
 # Every wait polls with a time limit; nothing here stops a process it did not start.
@@ -120,9 +121,10 @@ parlamo_stop_pid() {
 # The command-line use: demo services for a developer.
 parlamo_services_main() {
     set -euo pipefail
-    local here state build
+    local here state build port
     here="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
     build="${PARLAMO_BUILD_DIR:-$here/build}"
+    port="${PARLAMO_SERVER_PORT:-8780}"
     state="${PARLAMO_SERVICES_DIR:-${XDG_RUNTIME_DIR:-/tmp}/parlamo-services-$(id -u)}"
     case "${1:-}" in
         start)
@@ -136,15 +138,15 @@ parlamo_services_main() {
                 disown "$PARLAMO_APY_PID" 2>/dev/null || true
                 echo "APy started on 2737 (PID $PARLAMO_APY_PID)"
             fi
-            if parlamo_port_busy 8780; then
-                echo "port 8780 is already in use; not starting parlamo-server" >&2
+            if parlamo_port_busy "$port"; then
+                echo "port $port is already in use; not starting parlamo-server" >&2
                 exit 1
             fi
             parlamo_start_server "$build/server/src/parlamo-server" "$here/data/demo/config.xml" \
-                8780 "$state/cache" "$state/server.log"
+                "$port" "$state/cache" "$state/server.log"
             echo "$PARLAMO_SERVER_PID" >"$state/server.pid"
             disown "$PARLAMO_SERVER_PID" 2>/dev/null || true
-            echo "parlamo-server started on 8780 (PID $PARLAMO_SERVER_PID), log $state/server.log"
+            echo "parlamo-server started on $port (PID $PARLAMO_SERVER_PID), log $state/server.log"
             ;;
         stop)
             local f

@@ -1,18 +1,17 @@
 #!/usr/bin/env bash
-# Draws the application icon (two speech bubbles on a blue tile) at 16 and
-# 32 pixels as 256-colour PNGs. Needs ImageMagick; run from anywhere.
+# Renders the application icon (two speech bubbles on a blue tile) from
+# parlamo.svg into the PNG sizes the desktop and the window use. The 16 px
+# one is drawn pixel by pixel instead: scaled down, the text lines in the
+# bubbles turn to mud. Needs rsvg-convert (librsvg2-bin) and ImageMagick;
+# run from anywhere.
 set -euo pipefail
 cd "$(dirname "$0")"
 IM=/usr/bin/convert
 [ -x "$IM" ] || IM=convert
 
-"$IM" -size 32x32 xc:none \
-  -fill '#1f5fae' -stroke '#163f73' -strokewidth 1 -draw 'roundrectangle 0.5,0.5 31.5,31.5 6,6' \
-  -stroke none -fill white -draw 'roundrectangle 4,5 21,17 4,4' -draw 'polygon 7,16 7,22 13,16' \
-  -fill '#f59a23' -draw 'roundrectangle 11,14 28,26 4,4' -draw 'polygon 24,25 25,30 19,25' \
-  -fill '#1f5fae' -draw 'rectangle 15,19 24,20' -draw 'rectangle 15,22 21,23' \
-  -fill '#1f5fae' -draw 'rectangle 7,9 17,10' -draw 'rectangle 7,12 11,13' \
-  PNG8:parlamo-32.png
+for size in 32 48 64 128 256; do
+  rsvg-convert -w "$size" -h "$size" parlamo.svg -o "parlamo-$size.png"
+done
 
 "$IM" -size 16x16 xc:none \
   -fill '#1f5fae' -draw 'roundrectangle 0,0 15,15 3,3' \

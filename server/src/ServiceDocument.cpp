@@ -34,7 +34,13 @@ std::optional<std::string> ServiceDocument::pathOfAddress(const std::string& add
         return std::nullopt;
     const std::size_t slash = address.find_first_of("/?", authority);
     if (slash == std::string::npos) return std::string("/");
-    if (address[slash] == '?') return "/" + address.substr(slash);
+    if (address[slash] == '?') {
+        // Built by appending rather than as "/" + substr: GCC 12 at -O3 warns
+        // about that form with a false -Wrestrict (GCC bug 105651).
+        std::string path(1, '/');
+        path.append(address, slash);
+        return path;
+    }
     return address.substr(slash);
 }
 

@@ -4,6 +4,7 @@
 #include <QTextStream>
 #include <cstdio>
 
+#include "app/AppCommandLine.h"
 #include "cli/HeadlessCommandLine.h"
 #include "config/Globals.h"
 #include "platform/DesktopUrlOpener.h"
@@ -18,20 +19,22 @@
 
 namespace {
 
-// The headless mode is decided before any application object exists: it must
-// not need a display, so it never gets a QApplication.
-bool wantsHeadless(int argc, char** argv) {
-    for (int i = 1; i < argc; ++i) {
-        const QByteArray arg(argv[i]);
-        if (arg == "--list" || arg == "--translate" || arg.startsWith("--translate=")) return true;
-    }
-    return false;
+// The installed desktop entry, icon and metainfo carry this name; announcing
+// it lets the desktop match the window to its entry and icon.
+constexpr auto desktopFileName = "org.velmor.Parlamo";
+
+int printAndExit(const AppCommand& command) {
+    const QByteArray text = command.output.toLocal8Bit();
+    std::fwrite(text.constData(), 1, static_cast<std::size_t>(text.size()), stdout);
+    return std::fflush(stdout) == 0 ? command.exitCode : 1;
 }
 
+// The headless mode must not need a display, so it never gets a
+// QApplication.
 int runHeadless(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     QCommandLineParser parser;
-    HeadlessCommandLine::addOptions(parser);
+    AppCommandLine::describe(parser);
     if (!parser.parse(app.arguments())) {
         QTextStream(stderr) << HeadlessTranslation::prefix() << parser.errorText() << Qt::endl;
         return HeadlessTranslation::Usage;
@@ -39,12 +42,9 @@ int runHeadless(int argc, char** argv) {
     return HeadlessCommandLine::run(parser);
 }
 
-}  // namespace
-
-int main(int argc, char** argv) {
-    if (wantsHeadless(argc, argv)) return runHeadless(argc, argv);
-
+int runWindow(int argc, char** argv) {
     QApplication app(argc, argv);
+    QGuiApplication::setDesktopFileName(QString::fromLatin1(desktopFileName));
     // The program lives as long as the main window is loaded, also while it
     // is hidden in the tray.
     app.setQuitOnLastWindowClosed(false);
@@ -62,10 +62,29 @@ int main(int argc, char** argv) {
     platform.tray = &tray;
 
     Globals globals;
+    // The old switches are read from the line as the application object
+    // sees it, as they always were.
     globals.commandLine = CommandLine::fromArguments(app.arguments());
 
     const std::unique_ptr<frmTranslate> window = mMain::Main(globals, platform);
     if (!window) return 0;
     QObject::connect(window.get(), &frmTranslate::unloaded, &app, &QCoreApplication::quit);
     return app.exec();
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    // Decided before any application object exists: --help and --version
+    // need no display, and read or write nothing.
+    const AppCommand command = AppCommandLine::parse(AppCommandLine::argumentsOf(argc, argv));
+    switch (command.kind) {
+        case AppCommand::Kind::PrintAndExit:
+            return printAndExit(command);
+        case AppCommand::Kind::Headless:
+            return runHeadless(argc, argv);
+        case AppCommand::Kind::RunWindow:
+            break;
+    }
+    return runWindow(argc, argv);
 }

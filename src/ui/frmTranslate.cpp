@@ -59,9 +59,11 @@ frmTranslate::frmTranslate(Globals& globals, Platform platform, QWidget* parent)
     initResources();
     setObjectName(QStringLiteral("frmTranslate"));
     setWindowTitle(QString());
+    // The sizes of the installed icon theme entry, so that the taskbar,
+    // window switchers and the tray get a sharp picture at any size.
     QIcon icon;
-    icon.addFile(QStringLiteral(":/icons/parlamo-16.png"), QSize(16, 16));
-    icon.addFile(QStringLiteral(":/icons/parlamo-32.png"), QSize(32, 32));
+    for (const int size : {16, 32, 48, 64, 128, 256})
+        icon.addFile(QStringLiteral(":/icons/parlamo-%1.png").arg(size), QSize(size, size));
     setWindowIcon(icon);
 
     buildControls();

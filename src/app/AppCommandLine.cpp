@@ -1,0 +1,86 @@
+#include "app/AppCommandLine.h"
+
+#include <QCommandLineOption>
+#include <QCommandLineParser>
+
+#include "cli/HeadlessCommandLine.h"
+#include "platform/AppInfo.h"
+
+namespace AppCommandLine {
+
+namespace {
+
+const QCommandLineOption& helpOption() {
+    static const QCommandLineOption option({QStringLiteral("h"), QStringLiteral("help")},
+                                           QStringLiteral("Show this help and exit."));
+    return option;
+}
+
+const QCommandLineOption& versionOption() {
+    static const QCommandLineOption option({QStringLiteral("v"), QStringLiteral("version")},
+                                           QStringLiteral("Show the version and exit."));
+    return option;
+}
+
+void describe(QCommandLineParser& parser) {
+    // "-help" means --help, not -h -e -l -p; a word that merely starts with
+    // "-h" or "-v" must not end the program.
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    parser.setApplicationDescription(QStringLiteral(
+        "Parlamo, a desktop client for online translation. At every start it fetches its\n"
+        "service configuration from the configuration server (built in; override it with\n"
+        "PARLAMO_CONFIG_HOST=host[:port]).\n"
+        "Without --help, --version, --translate or --list the window starts, and other\n"
+        "options are ignored. See RaDudezozad(1)."));
+    parser.addOption(helpOption());
+    parser.addOption(versionOption());
+    HeadlessCommandLine::addOptions(parser);
+    parser.addPositionalArgument(
+        QStringLiteral("/startup"),
+        QStringLiteral("Started at log-on: in tray mode, go to the tray without a notice."),
+        QStringLiteral("[/startup] [/debug]"));
+    parser.addPositionalArgument(
+        QStringLiteral("/debug"),
+        QStringLiteral("Show the window, without a tray icon, even in tray mode."));
+}
+
+QStringList argumentsOf(int argc, const char* const* argv) {
+    QStringList arguments;
+    arguments.reserve(argc);
+    for (int i = 0; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
+    return arguments;
+}
+
+QString helpText() {
+    QCommandLineParser parser;
+    describe(parser);
+    // The parser names the program after the application object, which does
+    // not exist yet: write the usage line ourselves.
+    return QStringLiteral("Usage: %1 [options] [/startup] [/debug]\n").arg(AppInfo::exeName()) +
+           parser.helpText().section(QLatin1Char('\n'), 1);
+}
+
+QString versionText() {
+    return QStringLiteral("%1 (Parlamo) %2\n").arg(AppInfo::exeName(), AppInfo::versionText());
+}
+
+AppCommand parse(const QStringList& arguments) {
+    QCommandLineParser parser;
+    describe(parser);
+    // An unknown option makes parse() report an error after reading the whole
+    // line; it is not one for this program, so the result is not looked at.
+    (void)parser.parse(arguments);
+    AppCommand command;
+    if (parser.isSet(helpOption())) {
+        command.kind = AppCommand::Kind::PrintAndExit;
+        command.output = helpText();
+    } else if (parser.isSet(versionOption())) {
+        command.kind = AppCommand::Kind::PrintAndExit;
+        command.output = versionText();
+    } else if (HeadlessCommandLine::isRequested(parser)) {
+        command.kind = AppCommand::Kind::Headless;
+    }
+    return command;
+}
+
+}  // namespace AppCommandLine

@@ -1,0 +1,104 @@
+#!/usr/bin/env bash
+# What a user or a packager gets from the build: installs it into a temporary
+# prefix, checks the files a desktop reads and validates them, runs the
+# installed program's --help and --version with no display and an empty home,
+# and builds the Debian package and runs the program from it.
+# Usage: install_check.sh BUILD_DIR VERSION
+set -euo pipefail
+build=$1
+version=$2
+id=org.velmor.Parlamo
+
+work=$(mktemp -d "${TMPDIR:-/tmp}/parlamo-install.XXXXXX")
+trap 'rm -rf "$work"' EXIT
+fail() {
+    echo "FAIL: $*" >&2
+    exit 1
+}
+
+# --- the installed tree ---------------------------------------------------
+prefix=$work/prefix
+cmake --install "$build" --prefix "$prefix" >"$work/install.log" || {
+    cat "$work/install.log" >&2
+    fail "cmake --install failed"
+}
+for f in bin/RaDudezozad bin/parlamo-server \
+    "share/applications/$id.desktop" "share/metainfo/$id.metainfo.xml" \
+    "share/icons/hicolor/scalable/apps/$id.svg" \
+    share/man/man1/RaDudezozad.1 share/man/man1/parlamo-server.1 \
+    share/parlamo-server/demo/config.xml; do
+    [ -f "$prefix/$f" ] || fail "not installed: $f"
+done
+for size in 16 32 48 64 128 256; do
+    png=$prefix/share/icons/hicolor/${size}x${size}/apps/$id.png
+    file -b "$png" | grep -q "^PNG image data, $size x $size," || fail "$png is not $size x $size"
+done
+rsvg-convert -w 256 -h 256 "$prefix/share/icons/hicolor/scalable/apps/$id.svg" >/dev/null ||
+    fail "the scalable icon does not render"
+
+desktop=$prefix/share/applications/$id.desktop
+desktop-file-validate "$desktop" || fail "desktop-file-validate: $desktop"
+grep -qx "Exec=RaDudezozad" "$desktop" || fail "the desktop entry does not run RaDudezozad"
+grep -qx "Icon=$id" "$desktop" || fail "the desktop entry does not use the installed icon"
+appstreamcli validate --no-net "$prefix/share/metainfo/$id.metainfo.xml" ||
+    fail "appstreamcli validate: the metainfo"
+grep -q "<release version=\"$version\"" "$prefix/share/metainfo/$id.metainfo.xml" ||
+    fail "the metainfo does not list release $version"
+for page in "$prefix"/share/man/man1/*.1; do
+    warnings=$(LC_ALL=C.UTF-8 groff -man -ww -z "$page" 2>&1)
+    [ -z "$warnings" ] || fail "$page: $warnings"
+done
+
+# The reference service is a component of its own.
+cmake --install "$build" --prefix "$work/server-only" --component server >/dev/null
+[ -x "$work/server-only/bin/parlamo-server" ] || fail "the server component lacks parlamo-server"
+[ ! -e "$work/server-only/bin/RaDudezozad" ] || fail "the server component holds the client"
+
+# --- the command line, as installed -----------------------------------------
+# No display, no Qt platform, an empty home: --help and --version must work
+# and leave the home empty.
+home=$work/home
+mkdir -p "$home"
+program() {
+    local bin=$1
+    shift
+    env -i PATH=/usr/bin:/bin HOME="$home" XDG_CONFIG_HOME="$home/.config" \
+        XDG_DATA_HOME="$home/.local/share" XDG_CACHE_HOME="$home/.cache" \
+        PARLAMO_CONFIG_HOST=127.0.0.1:9 "$bin" "$@"
+}
+expect_version() {
+    local out
+    out=$(program "$@") || fail "$* ended with status $?"
+    [ "$out" = "RaDudezozad (Parlamo) $version" ] || fail "$*: printed '$out'"
+}
+expect_version "$prefix/bin/RaDudezozad" --version
+expect_version "$prefix/bin/RaDudezozad" --unknown-option /startup --version
+help=$(program "$prefix/bin/RaDudezozad" /debug --help) || fail "--help ended with status $?"
+case "$help" in
+    "Usage: RaDudezozad "*) ;;
+    *) fail "--help printed: $help" ;;
+esac
+[ -z "$(find "$home" -mindepth 1)" ] || fail "--help or --version wrote: $(find "$home" -mindepth 1)"
+
+# --- the Debian package ---------------------------------------------------
+cpack --config "$build/CPackConfig.cmake" -B "$work/package" >"$work/cpack.log" 2>&1 || {
+    cat "$work/cpack.log" >&2
+    fail "cpack failed"
+}
+debs=("$work"/package/*.deb)
+if [ ${#debs[@]} -ne 1 ] || [ ! -f "${debs[0]}" ]; then
+    fail "cpack made no single .deb: ${debs[*]}"
+fi
+deb=${debs[0]}
+depends=$(dpkg-deb -f "$deb" Depends)
+for needed in libqt6widgets6 libqt6multimedia6 libqt6sql6-sqlite fonts-liberation2 libespeak-ng1; do
+    grep -q "$needed" <<<"$depends" || fail "Depends lacks $needed: $depends"
+done
+contents=$(dpkg-deb -c "$deb")
+for f in ./usr/bin/RaDudezozad ./usr/bin/parlamo-server "./usr/share/applications/$id.desktop" \
+    "./usr/share/metainfo/$id.metainfo.xml" ./usr/share/man/man1/RaDudezozad.1; do
+    grep -q " $f\$" <<<"$contents" || fail "the package lacks $f"
+done
+dpkg -x "$deb" "$work/root"
+expect_version "$work/root/usr/bin/RaDudezozad" --version
+echo "install_check: all good ($(basename "$deb"))"
