@@ -22,6 +22,8 @@ const QCommandLineOption& versionOption() {
     return option;
 }
 
+}  // namespace
+
 void describe(QCommandLineParser& parser) {
     // "-help" means --help, not -h -e -l -p; a word that merely starts with
     // "-h" or "-v" must not end the program.
