@@ -16,7 +16,6 @@ packages=(
   qt6-qpa-plugins libqt6svg6 fonts-dejavu-core
   fonts-liberation2
   clang clang-format clang-tidy libclang-rt-14-dev llvm shellcheck
-  fonts-liberation2
   librsvg2-bin
   desktop-file-utils
   appstream

@@ -10,6 +10,10 @@ namespace AppCommandLine {
 
 namespace {
 
+// The installed command's name; the running file may be a renamed copy, but
+// the help and the version speak of the program.
+const QString programName = QStringLiteral("RaDudezozad");
+
 const QCommandLineOption& helpOption() {
     static const QCommandLineOption option({QStringLiteral("h"), QStringLiteral("help")},
                                            QStringLiteral("Show this help and exit."));
@@ -58,12 +62,12 @@ QString helpText() {
     describe(parser);
     // The parser names the program after the application object, which does
     // not exist yet: write the usage line ourselves.
-    return QStringLiteral("Usage: %1 [options] [/startup] [/debug]\n").arg(AppInfo::exeName()) +
+    return QStringLiteral("Usage: %1 [options] [/startup] [/debug]\n").arg(programName) +
            parser.helpText().section(QLatin1Char('\n'), 1);
 }
 
 QString versionText() {
-    return QStringLiteral("%1 (Parlamo) %2\n").arg(AppInfo::exeName(), AppInfo::versionText());
+    return QStringLiteral("%1 (Parlamo) %2\n").arg(programName, AppInfo::versionText());
 }
 
 AppCommand parse(const QStringList& arguments) {
