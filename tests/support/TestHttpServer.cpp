@@ -86,6 +86,7 @@ private:
         m_server->record(m_req);
         m_resp = m_server->responseFor(m_req);
         if (m_resp.neverAnswer) return;
+        if (m_resp.closeWithoutAnswer) return m_socket->disconnectFromHost();
         if (m_resp.delayMs > 0)
             QTimer::singleShot(m_resp.delayMs, this, [this] { begin(); });
         else

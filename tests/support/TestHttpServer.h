@@ -44,6 +44,7 @@ struct ScriptedResponse {
                                       // at a time, this long apart (a slow server)
     int delayMs = 0;                  // wait this long before answering
     bool neverAnswer = false;         // read the request, then hold the socket silently
+    bool closeWithoutAnswer = false;  // read the request, then close the connection
     qint64 cutAfterBodyBytes = -1;    // >= 0: close the connection after this many
                                       // body bytes although more were announced
     qint64 stallAfterBodyBytes = -1;  // >= 0: send this many body bytes, then go

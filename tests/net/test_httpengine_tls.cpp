@@ -4,11 +4,10 @@
 #include <QTest>
 
 #include "TlsTestServer.h"
-#include "net/cVeNetWrapper.h"
+#include "net/HttpEngine.h"
 
-// Port 443 means HTTPS, and the certificate is checked in full: chain and
-// host name.
-class TestNetWrapperTls : public QObject {
+// https: the certificate is checked in full, chain and host name.
+class TestHttpEngineTls : public QObject {
     Q_OBJECT
 
     QTemporaryDir m_dir;
@@ -32,14 +31,14 @@ private slots:
         QSslConfiguration::setDefaultConfiguration(config);
     }
 
-    void port443IsVerifiedHttps_data() {
+    void httpsIsVerifiedInFull_data() {
         QTest::addColumn<int>("which");  // 0 right, 1 wrong name, 2 untrusted
         QTest::addColumn<bool>("accepted");
         QTest::addRow("trusted, matching name") << 0 << true;
         QTest::addRow("trusted, other host name") << 1 << false;
         QTest::addRow("self-signed, not trusted") << 2 << false;
     }
-    void port443IsVerifiedHttps() {
+    void httpsIsVerifiedInFull() {
         QFETCH(int, which);
         QFETCH(bool, accepted);
         const QSslCertificate& cert = which == 0   ? m_rightCert
@@ -48,14 +47,14 @@ private slots:
         const QSslKey& key = which == 0 ? m_rightKey : which == 1 ? m_wrongKey : m_untrustedKey;
         TlsTestServer server(cert, key, "secret");
         QVERIFY(server.start());
-        cVeNetWrapper net;
-        // The address says http: the port argument alone picks TLS.
-        const QByteArray got =
-            net.Download(QStringLiteral("http://127.0.0.1:%1/x").arg(server.port()), "", 443);
-        QCOMPARE(got, accepted ? QByteArray("secret") : QByteArray());
+        HttpRequest r;
+        r.address = QStringLiteral("https://127.0.0.1:%1/x").arg(server.port());
+        const HttpResult got = HttpEngine::forThread().fetch(r);
+        QCOMPARE(got.error, accepted ? HttpResult::Error::None : HttpResult::Error::Tls);
+        QCOMPARE(got.body, accepted ? QByteArray("secret") : QByteArray());
         QCOMPARE(server.requestCount(), accepted ? 1 : 0);
     }
 };
 
-QTEST_GUILESS_MAIN(TestNetWrapperTls)
-#include "test_netwrapper_tls.moc"
+QTEST_GUILESS_MAIN(TestHttpEngineTls)
+#include "test_httpengine_tls.moc"

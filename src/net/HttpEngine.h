@@ -1,0 +1,41 @@
+#pragma once
+
+#include <functional>
+#include <memory>
+
+#include "net/HttpMessage.h"
+#include "net/HttpTransfer.h"
+
+class QTcpSocket;
+class QObject;
+
+// The program's one HTTP client: each request is written to the wire exactly
+// as built and goes out once, over a connection of its own (nothing is ever
+// re-sent, also when a server closes without answering). HTTP/1.1 with
+// Content-Length, chunked and close-delimited answers, no content coding (the
+// body is what the server sent, byte for byte), TLS with full certificate
+// checks for https, redirects followed unless they lead from https to http.
+// One engine per thread; transfers report on the thread that started them.
+class HttpEngine {
+public:
+    static HttpEngine& forThread();
+
+    // Starts the request and returns at once; the transfer reports through
+    // its signals. A request that cannot be sent at all (see
+    // HttpResult::Error::BadRequest) comes back finished, without a signal.
+    HttpTransferPtr start(const HttpRequest& request);
+
+    // Starts the request and waits for its result in a local event loop
+    // that processes events as flags allow. started, when given, receives
+    // the running transfer, so that the caller can abort() it from an event
+    // handler meanwhile, and nullptr once it is over.
+    HttpResult fetch(const HttpRequest& request,
+                     QEventLoop::ProcessEventsFlags flags = QEventLoop::AllEvents,
+                     const std::function<void(HttpTransfer*)>& started = {});
+
+private:
+    friend class HttpTransfer;
+    HttpEngine() = default;
+    // The one place where network connections are made.
+    QTcpSocket* openSocket(bool secure, QObject* parent);
+};
