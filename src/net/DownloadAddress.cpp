@@ -2,6 +2,8 @@
 
 #include <QRegularExpression>
 
+#include "net/HttpAddress.h"
+
 std::optional<DownloadAddress> DownloadAddress::split(const QString& strUrl) {
     DownloadAddress out;
     if (!strUrl.contains(QLatin1Char('/'))) {
@@ -23,11 +25,8 @@ std::optional<int> DownloadAddress::portFromArgument(qint32 lngPort) {
     return static_cast<int>(static_cast<quint16>(static_cast<qint16>(lngPort)));
 }
 
-QUrl DownloadAddress::toUrl(int port) const {
+QString DownloadAddress::toAddress(int port) const {
     const bool secure = port == 443;
-    QUrl url;
-    url.setScheme(secure ? QStringLiteral("https") : QStringLiteral("http"));
-
     // "name:port" in the host text: the digits after the last colon, unless
     // the colon belongs to a bracketed IPv6 literal.
     QString name = host;
@@ -42,17 +41,14 @@ QUrl DownloadAddress::toUrl(int port) const {
             hostPort = p;
         }
     }
-    if (name.isEmpty()) return QUrl();
-    url.setHost(name, QUrl::StrictMode);
-    if (url.host().isEmpty() || !url.isValid()) return QUrl();
+    if (name.isEmpty() || name.contains(QLatin1Char(':')) != name.startsWith(QLatin1Char('[')))
+        return QString();
 
     const int defaultPort = secure ? 443 : 80;
     const int usePort = hostPort > 0 ? hostPort : (port == 0 ? defaultPort : port);
-    if (usePort != defaultPort) url.setPort(usePort);
-
-    const qsizetype q = path.indexOf(QLatin1Char('?'));
-    url.setPath(QLatin1Char('/') + (q < 0 ? path : path.left(q)), QUrl::TolerantMode);
-    if (q >= 0) url.setQuery(path.mid(q + 1), QUrl::TolerantMode);
-    if (!url.isValid()) return QUrl();
-    return url;
+    QString address = (secure ? QStringLiteral("https://") : QStringLiteral("http://")) + name;
+    if (usePort != defaultPort) address += QLatin1Char(':') + QString::number(usePort);
+    address += QLatin1Char('/') + path;
+    if (!HttpAddress::parse(address)) return QString();
+    return address;
 }

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QString>
-#include <QUrl>
 #include <optional>
 
 // How the downloader turns its address text and port number into a request.
@@ -30,9 +29,7 @@ public:
     // default port of the scheme.
     static std::optional<int> portFromArgument(qint32 lngPort);
 
-    // The request address. An empty or unusable host gives an invalid QUrl,
-    // which never connects. The path may carry a query after "?"; characters
-    // that cannot stand in an address are percent-encoded, existing escapes
-    // are kept.
-    QUrl toUrl(int port) const;
+    // The request address for the HTTP engine, the path as written (the
+    // engine sends it exactly so). Empty when the host is empty or unusable.
+    QString toAddress(int port) const;
 };

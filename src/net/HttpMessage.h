@@ -34,16 +34,18 @@ struct HttpResult {
     enum class Error {
         None,
         BadRequest,  // address, method or header line unusable; nothing sent
-        Connect,     // host not found, connection refused
-        Tls,         // handshake or certificate check failed
-        NoAnswer,    // connection closed before any answer
-        CutShort,    // connection ended inside the answer
-        Protocol,    // not an HTTP answer we can read
-        TooLarge,    // body over the request's size limit
-        Stalled,     // silence longer than the stall time-out
-        TimedOut,    // longer than the overall bound
-        Redirect,    // too many redirects, or one to a less safe address
-        Aborted,     // ended by the caller
+        HostNotFound,
+        Refused,   // connection refused
+        Connect,   // no connection for another reason
+        Tls,       // handshake or certificate check failed
+        NoAnswer,  // connection closed before any answer
+        CutShort,  // connection ended inside the answer
+        Protocol,  // not an HTTP answer we can read
+        TooLarge,  // body over the request's size limit
+        Stalled,   // silence longer than the stall time-out
+        TimedOut,  // longer than the overall bound
+        Redirect,  // too many redirects, or one to a less safe address
+        Aborted,   // ended by the caller
     };
 
     int status = 0;

@@ -426,7 +426,11 @@ void HttpTransfer::onSocketError() {
         const bool tls = e == QAbstractSocket::SslHandshakeFailedError ||
                          e == QAbstractSocket::SslInternalError ||
                          e == QAbstractSocket::SslInvalidUserDataError;
-        return fail(tls ? Error::Tls : Error::Connect,
+        const Error kind = tls                                            ? Error::Tls
+                           : e == QAbstractSocket::ConnectionRefusedError ? Error::Refused
+                           : e == QAbstractSocket::HostNotFoundError      ? Error::HostNotFound
+                                                                          : Error::Connect;
+        return fail(kind,
                     QStringLiteral("Cannot connect to %1: %2")
                         .arg(QString::fromLatin1(m_address.hostHeader), m_socket->errorString()));
     }

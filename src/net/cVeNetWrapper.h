@@ -3,19 +3,19 @@
 #include <QByteArray>
 #include <QString>
 #include <chrono>
-#include <functional>
-#include <memory>
 
-class QNetworkAccessManager;
+#include "net/HttpLimits.h"
+
+class HttpTransfer;
 
 // A blocking HTTP downloader: Download() returns when the whole body is in,
 // running a local event loop meanwhile so the window stays responsive. One
-// instance serves one Hear It command; it owns its network session.
+// instance serves one Hear It command. A thin adapter over HttpEngine.
 class cVeNetWrapper {
 public:
     static constexpr int errorNumber = 11;
-    static constexpr std::chrono::milliseconds defaultStallTimeout{30000};
-    static constexpr qint64 defaultMaximumBodySize = qint64(64) * 1024 * 1024;
+    static constexpr std::chrono::milliseconds defaultStallTimeout = HttpLimits::stallTimeout;
+    static constexpr qint64 defaultMaximumBodySize = HttpLimits::downloadMaxBody;
 
     cVeNetWrapper();
     ~cVeNetWrapper();
@@ -39,15 +39,19 @@ public:
     // Fetches the address and returns the body exactly as received, whatever
     // the HTTP status. GET when strPostData is empty, else a form POST of it.
     // Port 443 means HTTPS with full certificate checks, any other port plain
-    // HTTP past every cache. A host that cannot be reached gives an empty
-    // body. Throws DownloadError (number 11) when the host cannot be cut out
-    // of the address, the port does not fit 16 bits, the server goes silent
-    // for the stall time-out, the body grows past the maximum size, or the
-    // wait is broken off because the application is quitting.
+    // HTTP past every cache. Throws DownloadError (number 11) when the host
+    // cannot be cut out of the address, the port does not fit 16 bits, and
+    // whenever the whole body did not arrive: the host cannot be reached,
+    // the connection fails or ends early (fewer bytes than announced), the
+    // server goes silent for the stall time-out, the transfer runs past the
+    // overall bound, the body grows past the maximum size, Cancel() is
+    // called, or the wait is broken off because the application is quitting.
     QByteArray Download(const QString& strUrl, const QString& strPostData, qint32 lngPort);
 
-    // Breaks off a Download that is running (it raises error 11) and makes
-    // every later one raise it at once: the window that needs it is going.
+    // Breaks off a Download that is running (it raises error 11 as soon as
+    // control returns to it) and makes every later one raise it at once.
+    // Safe to call from any event handler on the downloading thread (Escape,
+    // closing the window); nothing of the broken-off transfer arrives later.
     void Cancel();
 
     // Limits that keep a bad server from hanging or flooding the program.
@@ -55,6 +59,8 @@ public:
     std::chrono::milliseconds stallTimeout() const { return m_stallTimeout; }
     void setMaximumBodySize(qint64 bytes) { m_maximumBodySize = bytes; }
     qint64 maximumBodySize() const { return m_maximumBodySize; }
+    void setOverallBound(std::chrono::milliseconds bound) { m_overallBound = bound; }
+    std::chrono::milliseconds overallBound() const { return m_overallBound; }
 
     static constexpr const char* userAgent =
         "Mozilla/4.0 (compatible; MSIE 5.0; Windows NT; DigExt)";
@@ -62,7 +68,6 @@ public:
 private:
     [[noreturn]] static void raiseDownloadError();
 
-    std::unique_ptr<QNetworkAccessManager> m_session;
     QString m_username;
     QString m_password;
     qint16 m_proxyPort = 0;
@@ -71,6 +76,7 @@ private:
     QString m_proxyPassword;
     std::chrono::milliseconds m_stallTimeout = defaultStallTimeout;
     qint64 m_maximumBodySize = defaultMaximumBodySize;
+    std::chrono::milliseconds m_overallBound = HttpLimits::overallBound;
     bool m_cancelled = false;
-    std::function<void()> m_breakOff;  // set while a Download waits
+    HttpTransfer* m_running = nullptr;  // set while a Download waits
 };

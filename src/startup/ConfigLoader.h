@@ -2,24 +2,28 @@
 
 #include <QString>
 
+#include "net/HttpLimits.h"
+
 class ConfigDocument;
 
 // Fetches the service configuration document from the configuration server.
 class ConfigLoader {
 public:
-    static constexpr int defaultTimeoutMs = 30000;
+    static constexpr int defaultTimeoutMs = static_cast<int>(HttpLimits::stallTimeout.count());
 
     // "http://" host "/translator/3/config.asp?uid=" uid "&version=3.1.108"
     // "&installdate=" installdate, with no escaping of any value.
     static QString requestAddress(const QString& host, const QString& uid,
                                   const QString& installdate);
 
-    // A plain GET of the address, synchronous for the caller: it waits in a
-    // local event loop that lets no user input through. Characters an
-    // address cannot carry (the spaces of the date) are percent-encoded on
-    // the way out. False, with a reason in *error, when there is no answer
-    // within timeoutMs, the server answers with an error status, or the
-    // answer is not a well-formed document.
+    // A plain GET of the address through HttpEngine, synchronous for the
+    // caller: it waits in a local event loop that lets no user input
+    // through. The address goes out as built; only characters a request
+    // line cannot carry (the spaces of the date) are percent-encoded. False,
+    // with a reason in *error, when the transfer fails or is cut short, the
+    // server stays silent for timeoutMs or takes longer than the overall
+    // bound, answers with an error status, or the answer is not a
+    // well-formed document.
     static bool load(ConfigDocument& document, const QString& address,
                      int timeoutMs = defaultTimeoutMs, QString* error = nullptr);
 };

@@ -4,13 +4,14 @@
 #include <QObject>
 #include <QString>
 
-class QNetworkAccessManager;
-class QNetworkReply;
+#include "net/HttpLimits.h"
+#include "net/HttpTransfer.h"
 
-// An asynchronous HTTP transfer: one request per Execute, its answer body
-// kept in memory and handed out in pieces. Reports through StateChanged on
-// the thread that created it: icResponseCompleted when the answer is in
-// (whatever its HTTP status), icError when the transfer failed.
+// An asynchronous HTTP transfer over HttpEngine: one request per Execute,
+// its answer body kept in memory and handed out in pieces. Reports through
+// StateChanged on the thread that created it: icResponseCompleted when the
+// whole answer is in (whatever its HTTP status), icError when the transfer
+// failed, was cut short, stalled or ran past the overall bound.
 class InetTransfer : public QObject {
     Q_OBJECT
 public:
@@ -21,17 +22,16 @@ public:
     };
 
     // Larger answers are cut off and reported as an error.
-    static constexpr qint64 kMaxBodySize = 32 * 1024 * 1024;
+    static constexpr qint64 kMaxBodySize = HttpLimits::translationMaxBody;
 
     explicit InetTransfer(QObject* parent = nullptr);
     ~InetTransfer() override;
 
-    // Starts the request and returns at once. url is sent as given (already
-    // percent-encoded); operation is the HTTP method ("GET" when empty); data
-    // is the request body; headers holds extra header lines "name:value",
-    // separated by line breaks. Throws TransferError when the request cannot
-    // be started (bad address, unsupported scheme, malformed header or
-    // method, a transfer still running).
+    // Starts the request and returns at once. url goes out exactly as built
+    // (existing %XX kept, see HttpRequest::address); operation is the HTTP method ("GET" when
+    // empty); data is the request body; headers holds extra header lines "name:value", separated by
+    // line breaks. Throws TransferError when the request cannot be started (bad address,
+    // unsupported scheme, malformed header or method, a transfer still running).
     void Execute(const QString& url, const QString& operation, const QByteArray& data = {},
                  const QString& headers = {});
 
@@ -39,10 +39,12 @@ public:
     // body has been handed out (or before the answer is complete).
     QByteArray GetChunk(qint64 size);
 
-    // Ends a running transfer without reporting a state.
+    // Ends a running transfer at once: no StateChanged or DataArrived of it
+    // comes afterwards, and the state is back to icNone. Does nothing when
+    // no transfer runs.
     void abort();
 
-    bool StillExecuting() const { return m_reply != nullptr; }
+    bool StillExecuting() const { return m_transfer != nullptr; }
     int state() const { return m_state; }
     // The reason of the last icError.
     QString errorText() const { return m_errorText; }
@@ -56,14 +58,9 @@ signals:
     void DataArrived();
 
 private:
-    void onMetaData();
-    void onReadyRead();
     void onFinished();
-    void fail(const QString& reason);
-    void dropReply();
 
-    QNetworkAccessManager* m_nam = nullptr;
-    QNetworkReply* m_reply = nullptr;
+    HttpTransferPtr m_transfer;
     QByteArray m_body;
     qint64 m_readPos = 0;
     QByteArray m_contentType;

@@ -81,7 +81,7 @@ private slots:
         QCOMPARE(got.value_or(-1), port);
     }
 
-    void toUrl_data() {
+    void toAddress_data() {
         QTest::addColumn<QString>("host");
         QTest::addColumn<QString>("path");
         QTest::addColumn<int>("port");
@@ -109,9 +109,9 @@ private slots:
         QTest::addRow("existing escapes kept")
             << "server"
             << "a%20b?q=%C3%A9&x=1" << 80 << "http://server/a%20b?q=%C3%A9&x=1";
-        QTest::addRow("spaces escaped")
+        QTest::addRow("written as is")
             << "server"
-            << "look?w=two words" << 80 << "http://server/look?w=two%20words";
+            << "look?w=two words&p=100%" << 80 << "http://server/look?w=two words&p=100%";
         QTest::addRow("empty host") << ""
                                     << "x" << 80 << "";
         QTest::addRow("colon, no port") << "HTTP:"
@@ -121,7 +121,7 @@ private slots:
         QTest::addRow("space in host") << "ser ver"
                                        << "" << 80 << "";
     }
-    void toUrl() {
+    void toAddress() {
         QFETCH(QString, host);
         QFETCH(QString, path);
         QFETCH(int, port);
@@ -129,12 +129,7 @@ private slots:
         DownloadAddress a;
         a.host = host;
         a.path = path;
-        const QUrl got = a.toUrl(port);
-        if (url.isEmpty()) {
-            QVERIFY2(!got.isValid() || got.isEmpty(), qPrintable(got.toString()));
-            return;
-        }
-        QCOMPARE(QString::fromLatin1(got.toEncoded()), url);
+        QCOMPARE(a.toAddress(port), url);
     }
 };
 

@@ -150,7 +150,7 @@ private slots:
         const ScriptedResponse page = ScriptedResponse::text(QByteArray(4000, 'x'));
         ScriptedResponse s = page;
         QTest::addRow("refused") << s << QStringLiteral("http://127.0.0.1:%1/").arg(closedPort())
-                                 << Error::Connect;
+                                 << Error::Refused;
         QTest::addRow("unusable address") << s << "ftp://127.0.0.1/" << Error::BadRequest;
         QTest::addRow("space in the host") << s << "http://ser ver/" << Error::BadRequest;
         s.closeWithoutAnswer = true;

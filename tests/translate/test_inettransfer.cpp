@@ -42,6 +42,19 @@ private slots:
     }
     void cleanup() { delete m_server; }
 
+private:
+    // Runs a transfer of its own all the way through: whatever an earlier
+    // transfer still had queued would have been delivered by then.
+    void completeAnother() {
+        TestHttpServer other;
+        QVERIFY(other.start());
+        InetTransfer u;
+        QSignalSpy done(&u, &InetTransfer::StateChanged);
+        u.Execute(other.baseUrl() + "/", "GET");
+        QTRY_COMPARE(done.size(), 1);
+    }
+
+private slots:
     void sendsTheRequestAsGiven_data() {
         QTest::addColumn<QString>("operation");
         QTest::addColumn<QByteArray>("method");
@@ -55,7 +68,8 @@ private slots:
         m_server->setDefaultResponse(ScriptedResponse::text("answer"));
         InetTransfer t;
         QSignalSpy states(&t, &InetTransfer::StateChanged);
-        t.Execute(m_server->baseUrl() + "/t?q=a%20b%25%2B%26%C3%A9&l=x", operation, {}, kUserAgent);
+        t.Execute(m_server->baseUrl() + "/t?q=a%20b%25%2B%26%C3%A9&l=x&o=100%&p=%2f", operation, {},
+                  kUserAgent);
         QVERIFY(t.StillExecuting());
         QTRY_COMPARE(states.size(), 1);
         QCOMPARE(states.at(0).at(0).toInt(), int(InetTransfer::icResponseCompleted));
@@ -63,7 +77,8 @@ private slots:
 
         const RecordedRequest r = m_server->lastRequest();
         QCOMPARE(r.method, method);
-        QCOMPARE(r.target, QByteArray("/t?q=a%20b%25%2B%26%C3%A9&l=x"));
+        // As built: escapes kept in their case, a lone "%" sent as "%25".
+        QCOMPARE(r.target, QByteArray("/t?q=a%20b%25%2B%26%C3%A9&l=x&o=100%25&p=%2f"));
         QCOMPARE(r.header("User-Agent"),
                  QByteArray("Mozilla/4.0 (compatible;\"MSIE 6.0; Windows NT 5.1)\"\""));
         int agents = 0;
@@ -108,7 +123,6 @@ private slots:
         QTest::addRow("connection refused") << 0;
         QTest::addRow("answer cut off") << 1;
         QTest::addRow("announced body over the limit") << 2;
-        QTest::addRow("chunked body over the limit") << 3;
     }
     void transferErrors() {
         QFETCH(int, kind);
@@ -116,11 +130,7 @@ private slots:
         ScriptedResponse r = ScriptedResponse::text(QByteArray(4000, 'x'));
         if (kind == 0) url = QStringLiteral("http://127.0.0.1:%1/").arg(freePort());
         if (kind == 1) r.cutAfterBodyBytes = 100;
-        if (kind >= 2) r.generatedBodySize = InetTransfer::kMaxBodySize + 1;
-        if (kind == 3) {
-            r.chunked = true;
-            r.chunkSize = 256 * 1024;
-        }
+        if (kind == 2) r.generatedBodySize = InetTransfer::kMaxBodySize + 1;
         m_server->setDefaultResponse(r);
         InetTransfer t;
         QSignalSpy states(&t, &InetTransfer::StateChanged);
@@ -128,23 +138,11 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(states.size(), 1, 15000);
         QCOMPARE(states.at(0).at(0).toInt(), int(InetTransfer::icError));
         QVERIFY(!t.errorText().isEmpty());
-        if (kind >= 2) QCOMPARE(t.errorText(), QString("The answer is larger than 32 MiB."));
+        if (kind == 2) QCOMPARE(t.errorText(), QString("The answer is larger than 32 MiB."));
         QVERIFY(!t.StillExecuting());
         QVERIFY(t.GetChunk(1024).isEmpty());
-        QTest::qWait(50);
+        completeAnother();
         QCOMPARE(states.size(), 1);  // one report only
-    }
-
-    void bodyOfExactlyTheLimitIsAccepted() {
-        ScriptedResponse r;
-        r.generatedBodySize = InetTransfer::kMaxBodySize;
-        m_server->setDefaultResponse(r);
-        InetTransfer t;
-        QSignalSpy states(&t, &InetTransfer::StateChanged);
-        t.Execute(m_server->baseUrl() + "/", "GET");
-        QTRY_COMPARE_WITH_TIMEOUT(states.size(), 1, 15000);
-        QCOMPARE(states.at(0).at(0).toInt(), int(InetTransfer::icResponseCompleted));
-        QCOMPARE(t.GetChunk(InetTransfer::kMaxBodySize + 10).size(), InetTransfer::kMaxBodySize);
     }
 
     void refusesWhatItCannotStart_data() {
@@ -191,13 +189,15 @@ private slots:
         m_server->setDefaultResponse(stall);
         InetTransfer t;
         QSignalSpy states(&t, &InetTransfer::StateChanged);
+        QSignalSpy arrived(&t, &InetTransfer::DataArrived);
         t.Execute(m_server->baseUrl() + "/", "GET");
-        QVERIFY(m_server->waitForRequests(1));
-        QTest::qWait(100);
+        QTRY_VERIFY(!arrived.isEmpty());
+        const qsizetype before = arrived.size();
         t.abort();
         QVERIFY(!t.StillExecuting());
-        QTest::qWait(100);
+        completeAnother();
         QCOMPARE(states.size(), 0);
+        QCOMPARE(arrived.size(), before);
         QVERIFY(t.GetChunk(1024).isEmpty());
     }
 
