@@ -1,10 +1,10 @@
 // How the downloader splits an address text and a port number into a request.
 // Input: four bytes of port argument, then the address text.
-#include <QUrl>
 #include <cstring>
 
 #include "FuzzInput.h"
 #include "net/DownloadAddress.h"
+#include "net/HttpAddress.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     qint32 lngPort = 0;
@@ -20,12 +20,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     // Either no address at all, or a web address with a host: never another
     // scheme, never a request without a host.
-    const QUrl url = address->toUrl(port.value_or(80));
-    if (!url.isEmpty()) {
-        fuzz::require(url.isValid());
-        fuzz::require(url.scheme() == QLatin1String("http") ||
-                      url.scheme() == QLatin1String("https"));
-        fuzz::require(!url.host().isEmpty());
+    const QString text = address->toAddress(port.value_or(80));
+    if (!text.isEmpty()) {
+        const auto parsed = HttpAddress::parse(text);
+        fuzz::require(parsed.has_value());
+        fuzz::require(!parsed->host.isEmpty());
+        fuzz::require(parsed->target.startsWith('/'));
+        // Nothing that could end the request line or start a header.
+        for (const char c : parsed->target) fuzz::require(c > ' ' && c < 0x7F);
+        for (const char c : parsed->hostHeader) fuzz::require(c > ' ' && c < 0x7F);
     }
     return 0;
 }
