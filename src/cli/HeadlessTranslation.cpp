@@ -3,7 +3,6 @@
 #include <QEventLoop>
 #include <QTextStream>
 #include <QTimer>
-#include <QUrl>
 #include <vector>
 
 #include "config/ConfigDocument.h"
@@ -36,14 +35,6 @@ QString quotedList(const QStringList& names) {
     QStringList out;
     for (const QString& n : names) out += quoted(n);
     return out.isEmpty() ? QStringLiteral("none") : out.join(QStringLiteral(", "));
-}
-
-// The server part of an address, for naming it: "host" or "host:port".
-QString hostOf(const QString& address) {
-    const QUrl url = QUrl::fromEncoded(address.toUtf8(), QUrl::TolerantMode);
-    if (url.host().isEmpty()) return address;
-    return url.port() < 0 ? url.host()
-                          : url.host() + QLatin1Char(':') + QString::number(url.port());
 }
 
 struct Named {
@@ -213,7 +204,7 @@ int HeadlessTranslation::translate(const ConfigDocument& doc, const HeadlessRequ
     const TranslationRequest wire = TranslationRequest::build(
         engineElement, languageElement, UrlEncode(withCrLf(request.text), systemCodePage()));
     const QString what = QStringLiteral("engine ") + quoted(engine->name) + QStringLiteral(" at ") +
-                         hostOf(wire.url);
+                         wire.serverName();
 
     InetTransfer transfer;
     try {

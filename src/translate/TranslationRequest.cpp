@@ -1,5 +1,7 @@
 #include "translate/TranslationRequest.h"
 
+#include <QUrl>
+
 #include "config/ConfigElement.h"
 
 TranslationRequest TranslationRequest::build(const ConfigElement& engine,
@@ -17,6 +19,13 @@ TranslationRequest TranslationRequest::build(const ConfigElement& engine,
     r.operation = engine.joinedText("method").toUpper();
     r.headers = userAgentHeader();
     return r;
+}
+
+QString TranslationRequest::serverName() const {
+    const QUrl address = QUrl::fromEncoded(url.toUtf8(), QUrl::TolerantMode);
+    if (address.host().isEmpty()) return url;
+    return address.port() < 0 ? address.host()
+                              : address.host() + QLatin1Char(':') + QString::number(address.port());
 }
 
 QString TranslationRequest::userAgentHeader() {

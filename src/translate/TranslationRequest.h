@@ -18,6 +18,10 @@ struct TranslationRequest {
     static TranslationRequest build(const ConfigElement& engine, const ConfigElement& language,
                                     const QString& encodedText);
 
+    // The engine's server as messages name it: "host" or "host:port"; the
+    // address itself when it names no host.
+    QString serverName() const;
+
     // The user-agent line sent with every translation request.
     static QString userAgentHeader();
 };
