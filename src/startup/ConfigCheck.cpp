@@ -6,6 +6,7 @@
 #include "config/ConfigElement.h"
 #include "config/ConfigError.h"
 #include "config/ConfigValue.h"
+#include "ui/LayoutMath.h"
 
 namespace {
 
@@ -24,10 +25,10 @@ void needNumber(QStringList& out, const ConfigElement& e, const char* element, c
                    .arg(QLatin1String(element), QLatin1String(attr));
 }
 
-// No window system we run on makes a window side longer than 32767 pixels;
-// at 96 dots per inch (15 twips a pixel) that is 491 505 twips. A size beyond
-// it cannot be shown on any screen, and would overflow the pixel arithmetic.
-constexpr double largestTwips = 32767.0 * 15.0;
+// No window side is longer than the layout's pixel limit (32767); at 96 dots
+// per inch (15 twips a pixel) that is 491 505 twips. A size beyond it cannot
+// be shown on any screen.
+constexpr double largestTwips = LayoutMath::pixelLimit * 15.0;
 
 // Sizes: the four band measures must be numbers, the two minimums may be
 // absent (no minimum) but not something else; all must fit a screen.

@@ -16,10 +16,11 @@ int twipsToPixels(double twips, double logicalDpi);
 double pixelsToTwips(int pixels, double logicalDpi);
 
 // Twips to whole pixels as qRound would round them (a half away from zero),
-// but defined for every value: the result stays within +-pixelLimit (Qt's
-// largest widget size), so a position plus a size still fits an int, and NaN
-// gives 0. Whatever sizes a document sends, the pixel arithmetic is defined.
-inline constexpr int pixelLimit = (1 << 24) - 1;
+// but defined for every value: the result stays within +-pixelLimit, and NaN
+// gives 0. Whatever sizes a document sends, the pixel arithmetic is defined
+// and no window asks for more memory than the largest a screen could show.
+// X11 carries no window side longer than 32767 pixels.
+inline constexpr int pixelLimit = 32767;
 int toPixels(double twips, double twipsPerPixel);
 
 // Round to the nearest integer, a half to the even neighbour. Nothing when

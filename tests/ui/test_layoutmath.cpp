@@ -88,7 +88,7 @@ void TestLayoutMath::toPixelsIsDefinedEverywhere_data() {
     const double inf = std::numeric_limits<double>::infinity();
     QTest::addRow("half away from zero") << 37.5 << 3;
     QTest::addRow("negative half") << -37.5 << -3;
-    QTest::addRow("largest widget") << pixelLimit * 15.0 << pixelLimit;
+    QTest::addRow("largest window side") << pixelLimit * 15.0 << pixelLimit;
     QTest::addRow("3e38 twips") << 3e38 << pixelLimit;
     QTest::addRow("-3e38 twips") << -3e38 << -pixelLimit;
     QTest::addRow("infinity") << inf << pixelLimit;

@@ -14,6 +14,8 @@ class TestWindowGuards : public QObject {
 private slots:
     void statusTextKeepsTheWindowSize_data();
     void statusTextKeepsTheWindowSize();
+    void sizesBeyondAnyScreenStayDefined_data();
+    void sizesBeyondAnyScreenStayDefined();
     void lostTrayShowsTheWindow_data();
     void lostTrayShowsTheWindow();
 };
@@ -59,6 +61,42 @@ void TestWindowGuards::statusTextKeepsTheWindowSize() {
         QCOMPARE(shown, text);
     else
         QVERIFY2(shown.endsWith(QChar(0x2026)) && shown.size() > 3, qPrintable(shown));
+}
+
+// The start-up refuses such documents; the window's own arithmetic must stay
+// defined all the same (the sanitizer build turns any overflow into a failure).
+void TestWindowGuards::sizesBeyondAnyScreenStayDefined_data() {
+    QTest::addColumn<QString>("attribute");
+    QTest::addColumn<QString>("value");
+    QTest::addRow("minwidth") << "minwidth"
+                              << "3e38";
+    QTest::addRow("minheight") << "minheight"
+                               << "3e38";
+    QTest::addRow("header") << "header"
+                            << "3e38";
+    QTest::addRow("footer") << "footer"
+                            << "-3e38";
+    QTest::addRow("right") << "right"
+                           << "-3e38";
+    QTest::addRow("center") << "center"
+                            << "-3e38";
+}
+
+void TestWindowGuards::sizesBeyondAnyScreenStayDefined() {
+    QFETCH(QString, attribute);
+    QFETCH(QString, value);
+    const QByteArray name = attribute.toLatin1(), text = value.toLatin1();
+    FormFixture f(sample(attr("//Sizes", name.constData(), text.constData())));
+    f.form->Form_Load();
+    QVERIFY(!f.form->loadFailed());
+    QCoreApplication::processEvents();
+    constexpr int limit = LayoutMath::pixelLimit;
+    for (const QWidget* w : f.form->centralWidget()->findChildren<QWidget*>()) {
+        const QRect g = w->geometry();
+        QVERIFY2(std::abs(g.x()) <= limit && std::abs(g.y()) <= limit && g.width() <= limit &&
+                     g.height() <= limit,
+                 qPrintable(w->objectName()));
+    }
 }
 
 void TestWindowGuards::lostTrayShowsTheWindow_data() {
