@@ -3,10 +3,12 @@
 # printing and carrying on, so a test that runs into it fails.
 #
 # Every test gets the sanitizer options, including the scripted whole-program
-# tests and the programs they start in the background. Reports go to files in
-# <build>/sanitizer-reports/, because a background program's stderr ends up in
-# a log nobody reads; scripts/sanitizer-reports.sh prints them and fails when
-# there is one.
+# tests and the programs they start in the background. AddressSanitizer and
+# leak reports go to files in <build>/sanitizer-reports/, because a background
+# program's stderr ends up in a log nobody reads and a leak found at exit does
+# not always fail a test; scripts/sanitize.sh prints them and fails when there
+# is one. UBSan reports (GCC's runtime writes them to stderr whatever the
+# options say) stop the program, so the test that ran into one fails.
 option(PARLAMO_SANITIZE "Build with AddressSanitizer and UndefinedBehaviorSanitizer" OFF)
 
 # PARLAMO_FUZZ=ON (clang only) links the fuzz targets in tests/fuzz with
@@ -29,8 +31,10 @@ if(PARLAMO_SANITIZE)
   set(_reports "${CMAKE_BINARY_DIR}/sanitizer-reports")
   set(_asan "detect_leaks=1:check_initialization_order=1:strict_init_order=1")
   string(APPEND _asan ":detect_stack_use_after_return=1:halt_on_error=1")
+  # Whole allocation stacks through Qt, which is built without frame pointers.
+  string(APPEND _asan ":fast_unwind_on_malloc=0:malloc_context_size=40")
   string(APPEND _asan ":log_path=${_reports}/asan")
-  set(_ubsan "print_stacktrace=1:halt_on_error=1:log_path=${_reports}/ubsan")
+  set(_ubsan "print_stacktrace=1:halt_on_error=1")
   set(_lsan "suppressions=${CMAKE_SOURCE_DIR}/tests/sanitizer/lsan.supp:print_suppressions=0")
 
   # ctest reads this file in-process before it runs any test, so the variables

@@ -39,7 +39,11 @@ int runHeadless(int argc, char** argv) {
         QTextStream(stderr) << HeadlessTranslation::prefix() << parser.errorText() << Qt::endl;
         return HeadlessTranslation::Usage;
     }
-    return HeadlessCommandLine::run(parser);
+    const int status = HeadlessCommandLine::run(parser);
+    // The network objects of the last request are released with deleteLater;
+    // release them before the application object goes.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    return status;
 }
 
 int runWindow(int argc, char** argv) {
