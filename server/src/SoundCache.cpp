@@ -8,8 +8,8 @@
 #include <fstream>
 #include <iterator>
 
-SoundCache::SoundCache(std::filesystem::path root, std::string voice)
-    : m_voiceDir(std::move(root) / std::move(voice)) {}
+SoundCache::SoundCache(const std::filesystem::path& root, const std::string& voice)
+    : m_voiceDir(root / voice) {}
 
 bool SoundCache::prepare(std::string& error) {
     std::error_code ec;

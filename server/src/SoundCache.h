@@ -9,7 +9,7 @@
 // SoundName names; anything else is refused before it can touch a path.
 class SoundCache {
 public:
-    SoundCache(std::filesystem::path root, std::string voice);
+    SoundCache(const std::filesystem::path& root, const std::string& voice);
 
     bool prepare(std::string& error);  // creates the voice folder
     std::optional<std::filesystem::path> fileFor(const std::string& name) const;
