@@ -564,9 +564,6 @@ private slots:
         QTest::addRow("minheight not a number")
             << QByteArray(R"(minheight="3600")") << QByteArray(R"(minheight="tall")")
             << "a numeric Sizes attribute minheight";
-        QTest::addRow("header far below the screen")
-            << QByteArray(R"(header="120")") << QByteArray(R"(header="-1e30")")
-            << "a Sizes attribute header that a screen can hold";
         QTest::addRow("Languages default past the last pair")
             << QByteArray(R"(<Languages default="1">)") << QByteArray(R"(<Languages default="4">)")
             << "a language at the Languages default 4 of engine Lumen Post (there are 4)";
