@@ -4,6 +4,8 @@
 #include <QFileInfo>
 #include <QStringDecoder>
 
+#include "config/SafeFile.h"
+
 namespace {
 
 constexpr qint64 maxFileSize = 1024 * 1024;
@@ -199,10 +201,11 @@ std::optional<QStringList> AutostartEntry::parseExec(const QString& execValue) {
 }
 
 std::optional<QString> AutostartEntry::read(const QString& path) {
-    QFile file(path);
-    if (QFileInfo(path).isDir() || !file.open(QIODevice::ReadOnly)) return std::nullopt;
-    if (file.size() > maxFileSize) return std::nullopt;
-    const QByteArray bytes = file.readAll();
+    // A FIFO or a device at the name is not an entry, and reading it could
+    // block or never end.
+    const SafeFile::ReadResult in = SafeFile::readRegular(path, maxFileSize);
+    if (in.status != SafeFile::Status::Ok) return std::nullopt;
+    const QByteArray& bytes = in.bytes;
     QStringDecoder decode(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
     const QString text = decode(bytes);
     if (decode.hasError() || bytes.contains('\0')) return std::nullopt;

@@ -1,9 +1,9 @@
 #include "config/ConfigDocument.h"
 
 #include <QFile>
-#include <QSaveFile>
 
 #include "config/ConfigError.h"
+#include "config/SafeFile.h"
 
 bool ConfigDocument::loadFromBytes(const QByteArray& bytes) {
     m_loaded = false;
@@ -41,13 +41,9 @@ bool ConfigDocument::loadFromFile(const QString& path) {
 
 bool ConfigDocument::save(const QString& path) const {
     if (!m_loaded) return false;
-    QSaveFile f(path);
-    if (!f.open(QIODevice::WriteOnly)) return false;
-    if (f.write(m_raw) != m_raw.size()) {
-        f.cancelWriting();
-        return false;
-    }
-    return f.commit();
+    // The bytes are the server's: a link at the name is replaced, never
+    // written through.
+    return SafeFile::replaceWithoutFollowing(path, m_raw);
 }
 
 ConfigElement ConfigDocument::documentElement() const {

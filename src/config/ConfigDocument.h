@@ -26,7 +26,8 @@ public:
 
     // The bytes as received, for the copy written beside the program.
     const QByteArray& rawBytes() const { return m_raw; }
-    // Writes rawBytes() to path, replacing an earlier file. False on failure.
+    // Writes rawBytes() to path, replacing an earlier file (a link at path is
+    // replaced, not followed). False on failure.
     bool save(const QString& path) const;
 
     ConfigElement documentElement() const;

@@ -6,10 +6,12 @@
 #include <QSaveFile>
 #include <QStringDecoder>
 
+#include "config/SafeFile.h"
+
 namespace {
 
 // A settings file this large is not one of ours; refuse to read it into memory.
-constexpr qint64 maxFileSize = 4 * 1024 * 1024;
+constexpr qint64 maxFileSize = 1024 * 1024;
 
 // Only space and tab count as padding. QString::trimmed() would also eat
 // no-break spaces and similar, which are real text here.
@@ -190,7 +192,11 @@ IniFile IniFile::parse(const QByteArray& bytes) {
     const QStringList rows = text.split(QLatin1Char('\n'));
     for (qsizetype i = 0; i < rows.size(); ++i) {
         QString raw = rows[i];
-        if (raw.endsWith(QLatin1Char('\r'))) raw.chop(1);
+        // Every carriage return before the line feed belongs to the line end.
+        // Keeping one of several would put it back at the end of the line
+        // when the line is written out as read, and change what the line says
+        // the next time the file is read.
+        while (raw.endsWith(QLatin1Char('\r'))) raw.chop(1);
         if (i == rows.size() - 1 && raw.isEmpty()) break;  // after the last newline
         if (auto line = parseLine(raw)) {
             f.m_lines.append(*line);
@@ -206,23 +212,23 @@ IniFile IniFile::parse(const QByteArray& bytes) {
 
 IniFile IniFile::read(const QString& path) {
     IniFile f;
-    const QFileInfo info(path);
-    if (!info.exists()) return f;
-    QFile file(path);
-    if (info.isDir() || !file.open(QIODevice::ReadOnly)) {
-        f.m_state = State::Unreadable;
-        return f;
+    // Only a regular file is read, and never more than the limit: a FIFO at
+    // the name must not stop the start, nor a link to /dev/zero fill memory.
+    const SafeFile::ReadResult in = SafeFile::readRegular(path, maxFileSize);
+    switch (in.status) {
+        case SafeFile::Status::Ok:
+            return parse(in.bytes);
+        case SafeFile::Status::Missing:
+            return f;
+        case SafeFile::Status::TooLarge:
+            f.m_state = State::Corrupt;
+            return f;
+        case SafeFile::Status::NotRegular:
+        case SafeFile::Status::Failed:
+            break;
     }
-    if (file.size() > maxFileSize) {
-        f.m_state = State::Corrupt;
-        return f;
-    }
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
-        f.m_state = State::Unreadable;
-        return f;
-    }
-    return parse(bytes);
+    f.m_state = State::Unreadable;
+    return f;
 }
 
 int IniFile::indexOf(const QString& name) const {

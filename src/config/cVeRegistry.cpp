@@ -6,6 +6,7 @@
 
 #include "config/AutostartEntry.h"
 #include "config/IniFile.h"
+#include "config/SafeFile.h"
 
 namespace {
 
@@ -23,6 +24,9 @@ QString titleLine(const QString& section) {
 cVeRegistry::cVeRegistry(const QString& configHome) : m_configHome(configHome) {
     if (m_configHome.isEmpty()) m_configHome = qEnvironmentVariable("XDG_CONFIG_HOME");
     if (m_configHome.isEmpty()) m_configHome = QDir::homePath() + QStringLiteral("/.config");
+    // A write killed before its rename leaves its temporary beside the file;
+    // the store is made once, at the start, which is the time to sweep them.
+    SafeFile::removeStaleTemporaries(sectionFile(programSection()));
 }
 
 QString cVeRegistry::programSection() {

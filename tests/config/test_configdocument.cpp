@@ -1,3 +1,6 @@
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QTest>
 
 #include "TestEnv.h"
@@ -120,6 +123,30 @@ private slots:
         const QString out = env.root() + "/config.xml";
         QVERIFY(doc.save(out));
         QCOMPARE(TestEnv::readFile(out), TestEnv::readFile(TestEnv::sampleConfigPath()));
+    }
+
+    // The copy holds the server's bytes: a link at its name is replaced by
+    // the copy, and what the link pointed at is left alone.
+    void copyReplacesALinkAtItsName_data() {
+        QTest::addColumn<bool>("dangling");
+        QTest::addRow("link to a file") << false;
+        QTest::addRow("dangling link") << true;
+    }
+    void copyReplacesALinkAtItsName() {
+        QFETCH(bool, dangling);
+        TestEnv env;
+        const QString out = env.root() + "/config.xml";
+        const QString target = env.root() + "/elsewhere";
+        if (!dangling) QVERIFY(QFile(target).open(QIODevice::WriteOnly));
+        QVERIFY(QFile::link(target, out));
+        ConfigDocument doc;
+        QVERIFY(doc.loadFromBytes("<Parlamo/>"));
+        QVERIFY(doc.save(out));
+        QVERIFY(!QFileInfo(out).isSymLink());
+        QCOMPARE(TestEnv::readFile(out), QByteArray("<Parlamo/>"));
+        QCOMPARE(QFileInfo::exists(target), !dangling);
+        if (!dangling) QCOMPARE(QFileInfo(target).size(), 0);
+        QCOMPARE(QDir(env.root()).entryList(QDir::Files | QDir::Hidden).size(), dangling ? 1 : 2);
     }
 };
 

@@ -266,6 +266,90 @@ private slots:
         QVERIFY(!QFileInfo::exists(env.root() + "/escape.ini"));
     }
 
+    // Whatever stands at the name instead of a file, reading gives the
+    // default at once: no blocking open, no endless read.
+    void specialFilesAreNotRead_data() {
+        QTest::addColumn<bool>("startEntry");
+        QTest::addColumn<QString>("kind");
+        for (const bool startEntry : {false, true}) {
+            const char* where = startEntry ? "start entry" : "settings";
+            for (const char* kind : {"fifo", "/dev/zero", "/dev/urandom", "over 1 MiB"})
+                QTest::addRow("%s: %s", where, kind) << startEntry << QString(kind);
+        }
+    }
+    void specialFilesAreNotRead() {
+        QFETCH(bool, startEntry);
+        QFETCH(QString, kind);
+        TestEnv env;
+        cVeRegistry reg;
+        const QString path = startEntry ? reg.autostartFile(entry) : reg.sectionFile(program);
+        QVERIFY(QDir().mkpath(QFileInfo(path).absolutePath()));
+        QByteArray big;
+        if (kind == "fifo") {
+            QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+        } else if (kind.startsWith('/')) {
+            QVERIFY(QFile::link(kind, path));
+        } else {
+            // Valid, but larger than any file of ours: treated as corrupt.
+            big = "[Desktop Entry]\nExec=/x/RaDudezozad\nuid=big\n" + QByteArray(1 << 20, '#');
+            QVERIFY(writeFile(path, big));
+        }
+        const QString section = startEntry ? run : program;
+        const QString name = startEntry ? entry : QString("uid");
+        QCOMPARE(reg.GetSetting(section, name, "def"), QString("def"));
+        if (startEntry || kind != "over 1 MiB") return;
+        // An oversized settings file starts afresh, kept aside whole.
+        QVERIFY(reg.SaveSetting(program, "uid", "new"));
+        QCOMPARE(reg.GetSetting(program, "uid", "def"), QString("new"));
+        QCOMPARE(TestEnv::readFile(path + ".corrupt"), big);
+    }
+
+    // A line read with one carriage return too many must mean the same after
+    // the file has been written back, and must not come to hide a value saved
+    // later under its name.
+    void extraCarriageReturnsKeepTheirMeaning() {
+        TestEnv env;
+        cVeRegistry reg;
+        const QString path = reg.sectionFile(program);
+        QVERIFY(writeFile(path, "width=\"7200\"\r\r\nheight=3600\r\r\n"));
+        QCOMPARE(reg.GetSetting(program, "width", "def"), QString("7200"));
+        QCOMPARE(reg.GetSetting(program, "height", "def"), QString("3600"));
+        QVERIFY(reg.SaveSetting(program, "width", "9000"));
+        QVERIFY(reg.SaveSetting(program, "uid", "x"));  // rewrites the height line as read
+        QCOMPARE(reg.GetSetting(program, "width", "def"), QString("9000"));
+        QCOMPARE(reg.GetSetting(program, "height", "def"), QString("3600"));
+    }
+
+    void staleTemporariesAreSweptAtStart() {
+        TestEnv env;
+        const QString path = cVeRegistry().sectionFile(program);
+        const QStringList stale{"3.ini.a1B2c3", "3.ini.ZZZZZZ"};
+        const QStringList kept{"3.ini", "3.ini.corrupt", "3.ini.tmp", "4.ini.a1B2c3"};
+        for (const QString& name : stale + kept)
+            QVERIFY(writeFile(QFileInfo(path).absolutePath() + "/" + name, "uid=x\n"));
+        cVeRegistry reg;
+        QStringList expected = kept;
+        expected.sort();
+        QCOMPARE(QDir(QFileInfo(path).absolutePath()).entryList(QDir::Files, QDir::Name), expected);
+        QCOMPARE(reg.GetSetting(program, "uid", "def"), QString("x"));
+    }
+
+    // People keep their settings in a dotfile folder and link them in: the
+    // settings file is written where the link points, and the link stays.
+    void settingsFileFollowsItsLink() {
+        TestEnv env;
+        cVeRegistry reg;
+        const QString path = reg.sectionFile(program);
+        const QString kept = env.root() + "/dotfiles/3.ini";
+        QVERIFY(writeFile(kept, "uid=x\n"));
+        QVERIFY(QDir().mkpath(QFileInfo(path).absolutePath()));
+        QVERIFY(QFile::link(kept, path));
+        QVERIFY(reg.SaveSetting(program, "width", "9000"));
+        QVERIFY(QFileInfo(path).isSymLink());
+        QCOMPARE(TestEnv::readFile(kept),
+                 QByteArray("[Software\\Velmor\\Rorererizu\\3]\nuid=x\nwidth=9000\n"));
+    }
+
     // --- the Run section: XDG autostart ---
 
     void startEntryIsAnAutostartFile() {
