@@ -1,14 +1,11 @@
 #include "speech/HearItCommand.h"
 
 #include <QColor>
-#include <QDir>
 #include <QEvent>
-#include <QFileInfo>
 #include <QFocusEvent>
 #include <QLineEdit>
 #include <QPalette>
 #include <QPointer>
-#include <QSaveFile>
 #include <exception>
 #include <optional>
 
@@ -17,6 +14,7 @@
 #include "net/cVeNetWrapper.h"
 #include "platform/AppInfo.h"
 #include "speech/SoundLookup.h"
+#include "speech/WaveCache.h"
 #include "speech/WavePlayer.h"
 #include "ui/frmTranslate.h"
 
@@ -25,6 +23,14 @@ void setTextColour(QLineEdit* box, const QColor& colour) {
     QPalette palette = box->palette();
     palette.setColor(QPalette::Text, colour);
     box->setPalette(palette);
+}
+
+// A message in the narrow word box: shown from its first character, and
+// whole in the tooltip.
+void showMessage(QLineEdit* box, const QString& text) {
+    box->setText(text);
+    box->setCursorPosition(0);
+    box->setToolTip(text);
 }
 }  // namespace
 
@@ -48,6 +54,7 @@ bool HearItCommand::eventFilter(QObject* watched, QEvent* event) {
 void HearItCommand::txtHearIt_GotFocus() {
     setTextColour(m_form.txtHearIt, QColor(0, 0, 0));
     m_form.txtHearIt->setText(QString());
+    m_form.txtHearIt->setToolTip(QString());
 }
 
 void HearItCommand::cmdHearIt_Click() {
@@ -58,7 +65,7 @@ void HearItCommand::cmdHearIt_Click() {
     const QPointer<frmTranslate> form(&m_form);
     const auto failed = [&form] {
         if (!form) return;
-        form->txtHearIt->setText(QStringLiteral("No Sound file found."));
+        showMessage(form->txtHearIt, QStringLiteral("No Sound file found."));
         setTextColour(form->txtHearIt, QColor(255, 0, 0));
         form->Enable();
     };
@@ -100,21 +107,18 @@ void HearItCommand::cmdHearIt_Click() {
             net.Download(SoundLookup::waveAddress(*urltoplay, *name), QString(), 80);
         if (!form) return;
 
-        const QString folder = AppInfo::dataFolder() + QStringLiteral("/wav");
-        if (!QFileInfo(folder).isDir() && !QDir().mkdir(folder)) return failed();
-        const QString path = folder + QLatin1Char('/') + SoundLookup::cacheFileName(*name);
-        // Written whole under a temporary name and then renamed: the stored
-        // file is always exactly the last download, never an older file's
-        // tail behind a shorter one, and never half a file.
-        QSaveFile file(path);
-        if (!file.open(QIODevice::WriteOnly) || file.write(wave) != wave.size() || !file.commit())
-            return failed();
+        // Only a download that arrived whole gets here (Download raises on
+        // anything less), and it replaces the stored file in one step.
+        const QString path = WaveCache::store(AppInfo::dataFolder() + QStringLiteral("/wav"),
+                                              SoundLookup::cacheFileName(*name), wave);
+        if (path.isEmpty()) return failed();
 
         const WavePlayer player(form->platform().sound);
         if (player.SoundEnabled())
             player.PlayWave(path, false, false, false);
         else
-            form->txtHearIt->setText(QStringLiteral("Unable to detect WAV device in this system."));
+            showMessage(form->txtHearIt,
+                        QStringLiteral("Unable to detect WAV device in this system."));
         form->Enable();
     } catch (const std::exception&) {
         // DownloadError, ConfigError and anything else on the way.

@@ -104,8 +104,15 @@ class TestHearIt : public QObject {
               static_cast<QWidget*>(f->cmdHearIt)})
             QVERIFY2(w->isEnabled(), qPrintable(w->objectName()));
     }
+    // A message in the narrow box starts at its first character and is whole
+    // in the tooltip.
+    static void verifyMessage(QLineEdit* box, const QString& text) {
+        QCOMPARE(box->text(), text);
+        QCOMPARE(box->cursorPosition(), 0);
+        QCOMPARE(box->toolTip(), text);
+    }
     static void verifyFailed(Rig& rig) {
-        QCOMPARE(rig.form->txtHearIt->text(), QStringLiteral("No Sound file found."));
+        verifyMessage(rig.form->txtHearIt, QStringLiteral("No Sound file found."));
         QCOMPARE(rig.form->txtHearIt->palette().color(QPalette::Text), red);
         verifyIdle(rig.form);
         QVERIFY(rig.dialogs.asked.isEmpty());
@@ -285,6 +292,43 @@ private slots:
         QVERIFY(rig.dialogs.asked.isEmpty());
     }
 
+    // The server chooses the bytes: nothing is written through a link in the
+    // cache, and a cache folder that is a link is not used at all.
+    void linksInTheCacheAreNotFollowed_data() {
+        QTest::addColumn<QString>("link");
+        QTest::addColumn<bool>("targetExists");
+        QTest::addRow("file links to a file") << "wav/hello.wav" << true;
+        QTest::addRow("dangling file link") << "wav/hello.wav" << false;
+        QTest::addRow("folder links to a folder") << "wav" << true;
+        QTest::addRow("dangling folder link") << "wav" << false;
+    }
+    void linksInTheCacheAreNotFollowed() {
+        QFETCH(QString, link);
+        QFETCH(bool, targetExists);
+        Rig rig(wav());
+        const bool folderLink = link == "wav";
+        const QString outside = rig.env.root() + (folderLink ? "/outside" : "/outside.wav");
+        if (targetExists && folderLink) QVERIFY(QDir().mkpath(outside));
+        if (targetExists && !folderLink) QVERIFY(QFile(outside).open(QIODevice::WriteOnly));
+        QVERIFY(QDir().mkpath(folderLink ? rig.env.programFolder() : rig.wavFolder()));
+        QVERIFY(QFile::link(outside, rig.env.programFolder() + "/" + link));
+        servePage("[[hello]]");
+        m_server.setResponse("/snd/h/hello.wav", ScriptedResponse::text("EVIL"));
+        rig.hearIt("hello");
+        QCOMPARE(m_server.requestCount(), 2);
+        if (folderLink) {
+            verifyFailed(rig);
+            QVERIFY(QFileInfo(rig.wavFolder()).isSymLink());
+            QCOMPARE(filesBelow(rig.env.root() + "/outside"), QStringList());
+            return;
+        }
+        QVERIFY(!QFileInfo(rig.wavFolder() + "/hello.wav").isSymLink());
+        QCOMPARE(TestEnv::readFile(rig.wavFolder() + "/hello.wav"), QByteArray("EVIL"));
+        QCOMPARE(QFileInfo::exists(outside), targetExists);
+        if (targetExists) QCOMPARE(QFileInfo(outside).size(), 0);
+        QCOMPARE(rig.sound.played.size(), 1);
+    }
+
     void noDeviceKeepsTheFileAndSaysSo_data() {
         QTest::addColumn<bool>("withSound");
         QTest::addRow("no device") << true;
@@ -299,8 +343,8 @@ private slots:
         rig.hearIt("hello");
         QCOMPARE(TestEnv::readFile(rig.wavFolder() + "/hello.wav"), QByteArray("wave"));
         QVERIFY(rig.sound.played.isEmpty());
-        QCOMPARE(rig.form->txtHearIt->text(),
-                 QStringLiteral("Unable to detect WAV device in this system."));
+        verifyMessage(rig.form->txtHearIt,
+                      QStringLiteral("Unable to detect WAV device in this system."));
         verifyIdle(rig.form);
         QVERIFY(rig.dialogs.asked.isEmpty());
     }
@@ -336,6 +380,7 @@ private slots:
         QFocusEvent focusIn(QEvent::FocusIn, Qt::MouseFocusReason);
         QApplication::sendEvent(rig.form->txtHearIt, &focusIn);
         QCOMPARE(rig.form->txtHearIt->text(), QString());
+        QCOMPARE(rig.form->txtHearIt->toolTip(), QString());
         QCOMPARE(rig.form->txtHearIt->palette().color(QPalette::Text), QColor(0, 0, 0));
     }
 

@@ -1,0 +1,16 @@
+#include "speech/WaveCache.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+#include "config/SafeFile.h"
+
+QString WaveCache::store(const QString& folder, const QString& fileName, const QByteArray& bytes) {
+    const QFileInfo info(folder);
+    // A link, even a dangling one, could lead anywhere.
+    if (info.isSymLink()) return QString();
+    if (!info.exists() && !QDir().mkdir(folder)) return QString();
+    if (!QFileInfo(folder).isDir()) return QString();
+    const QString path = folder + QLatin1Char('/') + fileName;
+    return SafeFile::replaceWithoutFollowing(path, bytes) ? path : QString();
+}
