@@ -6,9 +6,12 @@
 #include <QMediaDevices>
 #include <QPointer>
 #include <QSoundEffect>
+#include <QTemporaryFile>
 #include <QTimer>
 #include <QUrl>
 #include <algorithm>
+
+#include "platform/WaveCheck.h"
 
 QtSoundOutput::QtSoundOutput(QObject* parent) : QObject(parent) {}
 
@@ -59,6 +62,10 @@ void QtSoundOutput::play(const QString& file, unsigned flags) {
     // that is not there has nothing to play.
     const QFileInfo info(file);
     if (file.isEmpty() || !info.isFile() || deviceCount() == 0) return;
+    // Only a file that passed the check reaches Qt Multimedia, and only as
+    // the plain copy the check wrote: anything else plays nothing.
+    m_copy = WaveCheck::playableCopy(info.absoluteFilePath());
+    if (!m_copy) return;
 
     const bool wait = !(flags & SND_ASYNC);
     m_effect = new QSoundEffect(this);
@@ -74,7 +81,7 @@ void QtSoundOutput::play(const QString& file, unsigned flags) {
     });
     m_file = file;
     m_busy = true;
-    effect->setSource(QUrl::fromLocalFile(info.absoluteFilePath()));
+    effect->setSource(QUrl::fromLocalFile(m_copy->fileName()));
     effect->play();
     if (!wait || !m_busy) return;
 

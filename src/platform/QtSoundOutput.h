@@ -3,10 +3,12 @@
 #include <QList>
 #include <QObject>
 #include <QString>
+#include <memory>
 
 #include "platform/ISoundOutput.h"
 
 class QSoundEffect;
+class QTemporaryFile;
 
 // Sound through Qt Multimedia. One sound at a time, as the classic call had
 // it: a new one replaces the playing one unless SND_NOSTOP asks to leave it.
@@ -34,5 +36,6 @@ private:
     QSoundEffect* m_effect = nullptr;
     QList<QSoundEffect*> m_retired;  // stopped, waiting to be deleted
     QString m_file;
+    std::unique_ptr<QTemporaryFile> m_copy;  // the checked copy being played
     bool m_busy = false;
 };

@@ -1,0 +1,117 @@
+// Wave files, good and hostile, through the check and the real sound output.
+// Run by with_null_sink.sh against a PulseAudio null sink of its own.
+#include <sys/stat.h>
+#include <QFile>
+#include <QGuiApplication>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QtEndian>
+#include <cmath>
+
+#include "platform/QtSoundOutput.h"
+#include "platform/WaveCheck.h"
+#include "speech/WavePlayer.h"
+
+namespace {
+
+template <typename T>
+void put(QByteArray& out, T value) {
+    char bytes[sizeof(T)];
+    qToLittleEndian(value, bytes);
+    out.append(bytes, sizeof(T));
+}
+
+// A RIFF/WAVE file with one fmt chunk as given and a data chunk of a quiet
+// tone, 0.2 s at 22050 frames a second whatever the header says.
+QByteArray wave(quint16 tag, quint16 channels, quint32 rate, quint16 bits, quint32 fmtSize = 16,
+                int frames = 4410) {
+    const int bytesPerFrame = channels * ((bits + 7) / 8);
+    QByteArray data;
+    for (int i = 0; i < frames * bytesPerFrame; ++i)
+        data.append(static_cast<char>(64 * std::sin(i * 0.3)));
+    QByteArray fmt;
+    put<quint16>(fmt, tag);
+    put<quint16>(fmt, channels);
+    put<quint32>(fmt, rate);
+    put<quint32>(fmt, rate * bytesPerFrame);
+    put<quint16>(fmt, bytesPerFrame);
+    put<quint16>(fmt, bits);
+    fmt = fmt.left(fmtSize);
+    QByteArray out = "RIFF";
+    put<quint32>(out, 4 + 8 + fmt.size() + 8 + data.size());
+    out += "WAVEfmt ";
+    put<quint32>(out, fmt.size());
+    out += fmt + "data";
+    put<quint32>(out, data.size());
+    return out + data;
+}
+
+}  // namespace
+
+class TestWaveCheck : public QObject {
+    Q_OBJECT
+    QTemporaryDir m_dir;
+
+private slots:
+    void hostileFilesPlayNothing_data() {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<bool>("playable");
+        QTest::addRow("16-bit mono 22050 Hz") << wave(1, 1, 22050, 16) << true;
+        QTest::addRow("8-bit stereo 8000 Hz") << wave(1, 2, 8000, 8) << true;
+        QTest::addRow("24-bit mono 44100 Hz") << wave(1, 1, 44100, 24) << true;
+        QTest::addRow("float mono 48000 Hz") << wave(3, 1, 48000, 32) << true;
+        QByteArray overstated = wave(1, 1, 22050, 16);
+        qToLittleEndian<quint32>(50000000, overstated.data() + 40);
+        QTest::addRow("data size beyond the file") << overstated << true;
+        // Qt Multimedia divides by zero on these a few seconds into playing.
+        for (const quint32 rate : {1u, 2u, 10u, 45u})
+            QTest::addRow("%u Hz", rate) << wave(1, 1, rate, 16) << false;
+        QTest::addRow("7999 Hz") << wave(1, 1, 7999, 16) << false;
+        QTest::addRow("384000 Hz") << wave(1, 1, 384000, 16) << false;
+        QTest::addRow("negative rate") << wave(1, 1, 0x80000000u, 16) << false;
+        QTest::addRow("no channels") << wave(1, 0, 22050, 16) << false;
+        QTest::addRow("9 channels") << wave(1, 9, 22050, 16) << false;
+        QTest::addRow("mu-law") << wave(7, 1, 8000, 8) << false;
+        QTest::addRow("12-bit samples in 16-bit words") << wave(1, 1, 22050, 12) << true;
+        QTest::addRow("IMA ADPCM") << wave(0x11, 1, 22050, 4) << false;
+        QTest::addRow("fmt chunk of 2 bytes") << wave(1, 1, 22050, 16, 2) << false;
+        QTest::addRow("no samples") << wave(1, 1, 22050, 16, 16, 0) << false;
+        QTest::addRow("header cut short") << wave(1, 1, 22050, 16).left(30) << false;
+        QTest::addRow("error page") << QByteArray("<html>404 Not Found</html>") << false;
+        QTest::addRow("empty file") << QByteArray() << false;
+    }
+    void hostileFilesPlayNothing() {
+        QFETCH(QByteArray, bytes);
+        QFETCH(bool, playable);
+        const QString path = m_dir.filePath(QString::fromLatin1(QTest::currentDataTag()) + ".wav");
+        QFile f(path);
+        QVERIFY(f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size());
+        f.close();
+        QCOMPARE(WaveCheck::inspect(path).has_value(), playable);
+
+        QtSoundOutput output;
+        const WavePlayer player(&output);
+        if (!player.SoundEnabled()) QSKIP("no sound device: run through with_null_sink.sh");
+        player.PlayWave(path, false, false, true);
+        QCOMPARE(output.isBusy(), playable);
+        // A playable sound runs to its end; the program is still here.
+        QVERIFY(QTest::qWaitFor([&] { return !output.isBusy(); }, 5000));
+    }
+
+    // Names that are not files play nothing, and at once.
+    void specialFilesPlayNothing() {
+        const QString fifo = m_dir.filePath("fifo.wav");
+        QCOMPARE(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+        const QString zero = m_dir.filePath("zero.wav");
+        QVERIFY(QFile::link("/dev/zero", zero));
+        for (const QString& path : {fifo, zero, m_dir.path()})
+            QVERIFY2(!WaveCheck::inspect(path), qPrintable(path));
+    }
+};
+
+int main(int argc, char** argv) {
+    QGuiApplication app(argc, argv);
+    TestWaveCheck test;
+    return QTest::qExec(&test, argc, argv);
+}
+#include "test_wavecheck.moc"
