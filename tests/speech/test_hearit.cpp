@@ -329,6 +329,38 @@ private slots:
         QCOMPARE(rig.sound.played.size(), 1);
     }
 
+    // A download that did not arrive whole takes the failure path and leaves
+    // the stored file as it was.
+    void failedDownloadKeepsTheStoredFile_data() {
+        QTest::addColumn<QString>("failure");
+        QTest::addRow("connection refused") << "refused";
+        QTest::addRow("cut short") << "cut";
+    }
+    void failedDownloadKeepsTheStoredFile() {
+        QFETCH(QString, failure);
+        QTcpServer closed;
+        QVERIFY(closed.listen(QHostAddress::LocalHost));
+        const QString refused = QStringLiteral("http://127.0.0.1:%1").arg(closed.serverPort());
+        closed.close();
+        Rig rig(QStringLiteral("<Wav url=\"%1/look?w=\" padbefore=\"[[\" padafter=\"]]\" "
+                               "urltoplay=\"%2\"/>")
+                    .arg(m_server.baseUrl(),
+                         failure == "refused" ? refused : m_server.baseUrl() + "/snd"));
+        const QByteArray good = waveBytes(3000);
+        QVERIFY(QDir().mkpath(rig.wavFolder()));
+        QFile stored(rig.wavFolder() + "/hello.wav");
+        QVERIFY(stored.open(QIODevice::WriteOnly) && stored.write(good) == good.size());
+        stored.close();
+        servePage("[[hello]]");
+        ScriptedResponse cut = ScriptedResponse::text(waveBytes(5000), "audio/wav");
+        cut.cutAfterBodyBytes = 1000;
+        m_server.setResponse("/snd/h/hello.wav", cut);
+        rig.hearIt("hello");
+        verifyFailed(rig);
+        QCOMPARE(TestEnv::readFile(rig.wavFolder() + "/hello.wav"), good);
+        QCOMPARE(filesBelow(rig.wavFolder()).size(), 1);
+    }
+
     void noDeviceKeepsTheFileAndSaysSo_data() {
         QTest::addColumn<bool>("withSound");
         QTest::addRow("no device") << true;
