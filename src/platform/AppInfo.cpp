@@ -50,17 +50,17 @@ void setProgramFolder(const QString& folder) {
 }
 
 QString dataFolder() {
-    const QString program = programFolder();
+    QString program = programFolder();
     if (isWritableFolder(program)) return program;
     QString base = qEnvironmentVariable("XDG_DATA_HOME");
     if (base.isEmpty()) base = QDir::homePath() + QStringLiteral("/.local/share");
-    const QString folder = base + QStringLiteral("/Velmor/Parlamo");
+    QString folder = base + QStringLiteral("/Velmor/Parlamo");
     QDir().mkpath(folder);
     return folder;
 }
 
 QString configHost() {
-    const QString env = qEnvironmentVariable("PARLAMO_CONFIG_HOST");
+    QString env = qEnvironmentVariable("PARLAMO_CONFIG_HOST");
     if (!env.isEmpty()) return env;
     return QStringLiteral(PARLAMO_DEFAULT_CONFIG_HOST);
 }
