@@ -20,7 +20,7 @@ export LSAN_OPTIONS="suppressions=$here/tests/sanitizer/lsan.supp:${LSAN_OPTIONS
 mkdir -p "$build/artifacts"
 failed=()
 for target in "$build"/tests/fuzz/fuzz_*; do
-    [ -x "$target" ] || continue
+    if [ ! -f "$target" ] || [ ! -x "$target" ]; then continue; fi
     name=${target##*/fuzz_}
     seeds="$here/tests/fuzz/corpus/$name"
     corpus="$build/corpus/$name"
