@@ -191,8 +191,7 @@ bool HttpTransfer::readIncoming() {
         if (m_framing == Framing::Length) n = std::min(n, m_remaining);
         QByteArray& body = m_result.body;
         if (body.size() + n > m_request.sizeLimit) {
-            fail(Error::TooLarge, QStringLiteral("The answer is larger than %1 MiB.")
-                                      .arg(m_request.sizeLimit / (1024 * 1024)));
+            failTooLarge();
             return false;
         }
         if (body.capacity() < body.size() + n)
@@ -318,8 +317,7 @@ bool HttpTransfer::parseHead() {
                 n = v;
             }
             if (n > m_request.sizeLimit) {
-                fail(Error::TooLarge, QStringLiteral("The answer is larger than %1 MiB.")
-                                          .arg(m_request.sizeLimit / (1024 * 1024)));
+                failTooLarge();
                 return false;
             }
             m_framing = Framing::Length;
@@ -346,8 +344,7 @@ bool HttpTransfer::parseHead() {
 bool HttpTransfer::takeBody(const char* data, qint64 n) {
     if (m_framing == Framing::Length) n = std::min(n, m_remaining);
     if (m_result.body.size() + n > m_request.sizeLimit) {
-        fail(Error::TooLarge, QStringLiteral("The answer is larger than %1 MiB.")
-                                  .arg(m_request.sizeLimit / (1024 * 1024)));
+        failTooLarge();
         return false;
     }
     m_result.body.append(data, n);
@@ -368,8 +365,7 @@ bool HttpTransfer::readChunks() {
             const qint64 n = std::min<qint64>(m_remaining, m_in.size() - m_inPos);
             if (n == 0) break;
             if (m_result.body.size() + n > m_request.sizeLimit) {
-                fail(Error::TooLarge, QStringLiteral("The answer is larger than %1 MiB.")
-                                          .arg(m_request.sizeLimit / (1024 * 1024)));
+                failTooLarge();
                 return false;
             }
             m_result.body.append(m_in.constData() + m_inPos, n);
@@ -467,6 +463,14 @@ void HttpTransfer::onStallCheck() {
          (m_anyAnswer ? QStringLiteral("The server sent nothing for %1 seconds.")
                       : QStringLiteral("The server sent no answer within %1 seconds."))
              .arg(seconds(m_request.stallTimeout)));
+}
+
+void HttpTransfer::failTooLarge() {
+    const qint64 limit = m_request.sizeLimit;
+    const qint64 mib = 1024 * 1024;
+    fail(Error::TooLarge, QStringLiteral("The answer is larger than %1.")
+                              .arg(limit % mib == 0 ? QString::number(limit / mib) + " MiB"
+                                                    : QString::number(limit) + " bytes"));
 }
 
 void HttpTransfer::complete() {

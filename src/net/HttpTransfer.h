@@ -59,6 +59,7 @@ private:
     bool readChunks();
     void complete();
     void fail(HttpResult::Error error, const QString& text);
+    void failTooLarge();
     void finish();
     void dropSocket();
     void touch() { m_lastActivity.restart(); }
