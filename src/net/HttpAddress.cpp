@@ -124,7 +124,7 @@ QString HttpAddress::origin() const {
 }
 
 QString HttpAddress::resolve(const QByteArray& location) const {
-    const QString loc = QString::fromUtf8(location.trimmed());
+    QString loc = QString::fromUtf8(location.trimmed());
     const qsizetype colon = loc.indexOf(QLatin1Char(':'));
     const qsizetype slash = loc.indexOf(QLatin1Char('/'));
     if (colon > 0 && (slash < 0 || colon < slash)) return loc;  // absolute

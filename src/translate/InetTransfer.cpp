@@ -67,7 +67,7 @@ QByteArray InetTransfer::GetChunk(qint64 size) {
         if (m_state == icResponseCompleted && m_readPos >= m_body.size()) m_body = QByteArray();
         return QByteArray();
     }
-    const QByteArray piece = m_body.mid(m_readPos, size);
+    QByteArray piece = m_body.mid(m_readPos, size);
     m_readPos += piece.size();
     return piece;
 }
