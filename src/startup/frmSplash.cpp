@@ -41,6 +41,7 @@ frmSplash::frmSplash(Globals& globals, Platform platform, QWidget* parent)
     QPalette white = lblVersion->palette();
     white.setColor(QPalette::WindowText, Qt::white);
     lblVersion->setPalette(white);
+    m_versionPointSize = lblVersion->font().pointSizeF();
 
     lblSplash = new QLabel(this);
     lblSplash->setObjectName(QStringLiteral("lblSplash"));
@@ -125,25 +126,26 @@ void frmSplash::closeEvent(QCloseEvent* event) {
 
 void frmSplash::setVersionText(const QString& text) {
     lblVersion->setText(text);
+    fitText(lblVersion, m_versionPointSize);
 }
 QString frmSplash::status() const {
     return lblSplash->text();
 }
 void frmSplash::setStatus(const QString& text) {
     lblSplash->setText(text);
-    fitStatusFont();
+    fitText(lblSplash, statusPointSize);
 }
 
-void frmSplash::fitStatusFont() {
-    // The label is sized for Arial, which fontconfig answers with Liberation
-    // Sans (same metrics) where that is installed. Should a wider font stand
-    // in, a slightly smaller size keeps the whole status readable.
-    QFont f = lblSplash->font();
-    f.setPointSizeF(statusPointSize);
-    const int room = lblSplash->contentsRect().width();
-    while (f.pointSizeF() > 7.0 && QFontMetricsF(f).horizontalAdvance(lblSplash->text()) > room)
+void frmSplash::fitText(QLabel* label, double designedPointSize) {
+    // The labels are sized for Arial, which fontconfig answers with
+    // Liberation Sans (same metrics) where that is installed. Should a wider
+    // font stand in, a slightly smaller size keeps the whole text readable.
+    QFont f = label->font();
+    f.setPointSizeF(designedPointSize);
+    const int room = label->contentsRect().width();
+    while (f.pointSizeF() > 6.0 && QFontMetricsF(f).horizontalAdvance(label->text()) > room)
         f.setPointSizeF(f.pointSizeF() - 0.25);
-    lblSplash->setFont(f);
+    label->setFont(f);
 }
 void frmSplash::setBarMinimum(int value) {
     barLoading->setMinimum(value);

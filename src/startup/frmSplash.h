@@ -54,13 +54,15 @@ protected:
 
 private:
     void place(QWidget* w, int left, int top, int width, int height);
-    void fitStatusFont();
+    // Shrinks the label's font from its designed size until the text fits.
+    static void fitText(QLabel* label, double designedPointSize);
 
     Globals& m_globals;
     Platform m_platform;
     int m_timeoutMs = ConfigLoader::defaultTimeoutMs;
     static constexpr int exposeWaitMs = 1000;
     static constexpr double statusPointSize = 9.75;
+    double m_versionPointSize = 0;
     bool m_scheduled = false;
     bool m_activated = false;
     bool m_running = false;

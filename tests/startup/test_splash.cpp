@@ -144,16 +144,21 @@ private slots:
         QTest::addRow("preferences") << "Loading preferences";
         QTest::addRow("server configuration") << "Loading updated server configuration";
         QTest::addRow("tray") << "Initialized, minimizing to tray.";
+        QTest::addRow("version") << "v3.1 build 108";
     }
     void statusTextFitsItsLabel() {
         QFETCH(QString, text);
         SplashRig rig;
-        QLabel* label = rig.splash.lblSplash;
-        rig.splash.setStatus(text);
+        const bool version = text.startsWith('v');
+        QLabel* label = version ? rig.splash.lblVersion : rig.splash.lblSplash;
+        if (version)
+            rig.splash.setVersionText(text);
+        else
+            rig.splash.setStatus(text);
         QCOMPARE(label->text(), text);
         QVERIFY(QFontMetricsF(label->font()).horizontalAdvance(text) <=
                 label->contentsRect().width());
-        if (QFontDatabase::families().contains("Liberation Sans")) {
+        if (!version && QFontDatabase::families().contains("Liberation Sans")) {
             QCOMPARE(QFontInfo(label->font()).family(), QString("Liberation Sans"));
             QCOMPARE(label->font().pointSizeF(), 9.75);
         }
