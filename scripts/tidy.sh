@@ -1,9 +1,11 @@
 #!/usr/bin/env bash
 # Runs clang-tidy (checks in .clang-tidy) over the program's own sources in
-# src/ and server/, with the compile commands of build/ (or $PARLAMO_BUILD_DIR).
+# src/ and server/, with the compile commands of a configure-only folder,
+# build-tidy/ (or $PARLAMO_TIDY_BUILD_DIR): clang cannot read the precompiled
+# headers of a GCC build.
 set -euo pipefail
 here="$(cd "$(dirname "$0")/.." && pwd)"
-build="${PARLAMO_BUILD_DIR:-$here/build}"
+build="${PARLAMO_TIDY_BUILD_DIR:-$here/build-tidy}"
 command -v run-clang-tidy >/dev/null || { echo "tidy: clang-tidy is missing (scripts/install-deps.sh)" >&2; exit 1; }
 
 # Configuring is enough: no source of ours includes generated code.
