@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFile>
 #include <QStringList>
+#include <utility>
 
 #include "config/AutostartEntry.h"
 #include "config/IniFile.h"
@@ -21,7 +22,7 @@ QString titleLine(const QString& section) {
 
 }  // namespace
 
-cVeRegistry::cVeRegistry(const QString& configHome) : m_configHome(configHome) {
+cVeRegistry::cVeRegistry(QString configHome) : m_configHome(std::move(configHome)) {
     if (m_configHome.isEmpty()) m_configHome = qEnvironmentVariable("XDG_CONFIG_HOME");
     if (m_configHome.isEmpty()) m_configHome = QDir::homePath() + QStringLiteral("/.config");
     // A write killed before its rename leaves its temporary beside the file;

@@ -16,7 +16,7 @@
 class cVeRegistry {
 public:
     // configHome empty: $XDG_CONFIG_HOME, or ~/.config when that is unset.
-    explicit cVeRegistry(const QString& configHome = QString());
+    explicit cVeRegistry(QString configHome = QString());
 
     // True when the value was there and is gone. The empty name deletes
     // nothing and gives True.
