@@ -3,6 +3,7 @@
 #include <QString>
 #include <QStringList>
 
+#include "net/HttpLimits.h"
 #include "startup/ConfigLoader.h"
 
 class ConfigDocument;
@@ -50,6 +51,6 @@ private:
     QTextStream& m_out;
     QTextStream& m_err;
     int m_configTimeoutMs = ConfigLoader::defaultTimeoutMs;
-    int m_translateTimeoutMs = 60000;
+    int m_translateTimeoutMs = static_cast<int>(HttpLimits::translationStallTimeout.count());
     QString m_host;
 };

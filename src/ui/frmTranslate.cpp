@@ -24,6 +24,7 @@
 #include "config/ConfigError.h"
 #include "config/ConfigValue.h"
 #include "config/Globals.h"
+#include "net/HttpLimits.h"
 #include "platform/AppInfo.h"
 #include "platform/IDialogs.h"
 #include "platform/ITrayHost.h"
@@ -162,7 +163,7 @@ void frmTranslate::buildControls() {
 
     timTimeout = new QTimer(this);
     timTimeout->setObjectName(QStringLiteral("timTimeout"));
-    timTimeout->setInterval(60000);
+    timTimeout->setInterval(HttpLimits::translationStallTimeout);
 
     // Tab order: source text, languages, engines, Translate, result, Hear It.
     setTabOrder(txtFrom, cboLanguages);
