@@ -22,12 +22,32 @@ QString StartupSequence::versionLabel() {
         .arg(AppInfo::versionRevision);
 }
 
+namespace {
+// Qt's long time form ends with the time zone ("t"), which the regional
+// settings' general date form does not carry: drop every unquoted run of "t"
+// with the blanks before it.
+QString withoutTimeZone(const QString& format) {
+    QString out;
+    bool quoted = false;
+    for (qsizetype i = 0; i < format.size(); ++i) {
+        const QChar c = format.at(i);
+        if (c == QLatin1Char('\'')) quoted = !quoted;
+        if (!quoted && c == QLatin1Char('t')) {
+            while (!out.isEmpty() && out.back().isSpace()) out.chop(1);
+            continue;
+        }
+        out += c;
+    }
+    return out.trimmed();
+}
+}  // namespace
+
 QString StartupSequence::installDateText() {
     // The general date form: the short date and the long time, seconds included.
     const QLocale locale = QLocale::system();
     return locale.toString(QDateTime::currentDateTime(),
                            locale.dateFormat(QLocale::ShortFormat) + QLatin1Char(' ') +
-                               locale.timeFormat(QLocale::LongFormat));
+                               withoutTimeZone(locale.timeFormat(QLocale::LongFormat)));
 }
 
 QString StartupSequence::noConnectionMessage() {
