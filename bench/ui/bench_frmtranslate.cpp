@@ -62,7 +62,8 @@ void BM_FormLoad(benchmark::State& state) {
         state.ResumeTiming();
         w->form->Form_Load();
         state.PauseTiming();
-        if (w->form->cboEngines->count() != engines) state.SkipWithError("engines not listed");
+        if (w->form->findChild<QComboBox*>("cboEngines")->count() != engines)
+            state.SkipWithError("engines not listed");
         w.reset();
         state.ResumeTiming();
     }
@@ -74,13 +75,15 @@ BENCHMARK(BM_FormLoad)->Unit(benchmark::kMillisecond)->Iterations(20);
 void BM_EngineSwitch(benchmark::State& state) {
     Window w;
     w.form->Form_Load();
-    w.form->cboLanguages->setCurrentIndex(5);
+    auto* cboEngines = w.form->findChild<QComboBox*>("cboEngines");
+    auto* cboLanguages = w.form->findChild<QComboBox*>("cboLanguages");
+    cboLanguages->setCurrentIndex(5);
     int next = engines - 1;
     for (auto _ : state) {
-        w.form->cboEngines->setCurrentIndex(next);
+        cboEngines->setCurrentIndex(next);
         next = engines - 1 - next;
     }
-    if (w.form->cboLanguages->count() != pairs) state.SkipWithError("pairs not listed");
+    if (cboLanguages->count() != pairs) state.SkipWithError("pairs not listed");
 }
 BENCHMARK(BM_EngineSwitch)->Unit(benchmark::kMillisecond);
 

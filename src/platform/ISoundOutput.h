@@ -2,20 +2,20 @@
 
 #include <QString>
 
-// The system's simple sound call: plays a wave file with the classic flag
-// word, and says how many wave output devices there are.
+// The system's simple sound call: plays a wave file as the caller intends,
+// and says how many wave output devices there are.
 class ISoundOutput {
 public:
-    // Flags of play(), with their classic values.
-    static constexpr unsigned SND_SYNC = 0x0000;       // return when the sound has ended
-    static constexpr unsigned SND_ASYNC = 0x0001;      // start it and return at once
-    static constexpr unsigned SND_NODEFAULT = 0x0002;  // no fallback sound when it fails
-    static constexpr unsigned SND_LOOP = 0x0008;       // repeat until another sound
-    static constexpr unsigned SND_NOSTOP = 0x0010;     // leave a playing sound alone
+    struct PlayOptions {
+        bool wait = false;            // return only when the sound has ended
+        bool loop = false;            // repeat until another sound replaces it
+        bool doNotInterrupt = false;  // a sound already playing goes on; this one is dropped
+        bool operator==(const PlayOptions&) const = default;
+    };
 
     virtual ~ISoundOutput() = default;
     virtual int deviceCount() = 0;
-    // Plays the file as the flags say; a file that is missing or not a
-    // playable wave plays nothing, and nothing is reported.
-    virtual void play(const QString& file, unsigned flags) = 0;
+    // A file that is missing or not a playable wave plays nothing, and
+    // nothing is reported.
+    virtual void play(const QString& file, PlayOptions options) = 0;
 };

@@ -49,8 +49,8 @@ void QtSoundOutput::deleteRetired() {
     m_retired.clear();
 }
 
-void QtSoundOutput::play(const QString& file, unsigned flags) {
-    if ((flags & SND_NOSTOP) && m_busy) return;
+void QtSoundOutput::play(const QString& file, PlayOptions options) {
+    if (options.doNotInterrupt && m_busy) return;
     stopCurrent();
     // Qt keeps one decoded sound per address for as long as any sound effect
     // holds it. The cache file is rewritten on every fetch, so the old effect
@@ -67,11 +67,11 @@ void QtSoundOutput::play(const QString& file, unsigned flags) {
     m_copy = WaveCheck::playableCopy(info.absoluteFilePath());
     if (!m_copy) return;
 
-    const bool wait = !(flags & SND_ASYNC);
+    const bool wait = options.wait;
     m_effect = new QSoundEffect(this);
     // Looping only makes sense for a sound that plays on its own; a waiting
     // caller would never get control back.
-    m_effect->setLoopCount((flags & SND_LOOP) && !wait ? QSoundEffect::Infinite : 1);
+    m_effect->setLoopCount(options.loop && !wait ? QSoundEffect::Infinite : 1);
     QSoundEffect* effect = m_effect;
     connect(effect, &QSoundEffect::statusChanged, this, [this, effect] {
         if (effect == m_effect && effect->status() == QSoundEffect::Error) stopCurrent();

@@ -11,7 +11,7 @@ class QSoundEffect;
 class QTemporaryFile;
 
 // Sound through Qt Multimedia. One sound at a time, as the classic call had
-// it: a new one replaces the playing one unless SND_NOSTOP asks to leave it.
+// it: a new one replaces the playing one unless asked not to interrupt it.
 class QtSoundOutput : public QObject, public ISoundOutput {
     Q_OBJECT
 public:
@@ -19,7 +19,7 @@ public:
     ~QtSoundOutput() override;
 
     int deviceCount() override;
-    void play(const QString& file, unsigned flags) override;
+    void play(const QString& file, PlayOptions options) override;
 
     // The sound being loaded or played, empty when silent.
     bool isBusy() const;

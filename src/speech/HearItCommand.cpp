@@ -1,10 +1,6 @@
 #include "speech/HearItCommand.h"
 
 #include <QColor>
-#include <QEvent>
-#include <QFocusEvent>
-#include <QLineEdit>
-#include <QPalette>
 #include <QPointer>
 #include <exception>
 #include <optional>
@@ -13,87 +9,75 @@
 #include "config/Globals.h"
 #include "net/cVeNetWrapper.h"
 #include "platform/AppInfo.h"
+#include "speech/IHearItView.h"
 #include "speech/SoundLookup.h"
 #include "speech/WaveCache.h"
 #include "speech/WavePlayer.h"
-#include "ui/frmTranslate.h"
 
-namespace {
-void setTextColour(QLineEdit* box, const QColor& colour) {
-    QPalette palette = box->palette();
-    palette.setColor(QPalette::Text, colour);
-    box->setPalette(palette);
-}
+HearItCommand::HearItCommand(IHearItView& view, const Globals& globals, Platform platform)
+    : m_view(view), m_globals(globals), m_platform(platform) {}
 
-// A message in the narrow word box: shown from its first character, and
-// whole in the tooltip.
-void showMessage(QLineEdit* box, const QString& text) {
-    box->setText(text);
-    box->setCursorPosition(0);
-    box->setToolTip(text);
-}
-}  // namespace
-
-HearItCommand::HearItCommand(frmTranslate& form) : m_form(form) {
-    m_form.txtHearIt->installEventFilter(this);
-}
-
-HearItCommand::~HearItCommand() = default;
-
-bool HearItCommand::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == m_form.txtHearIt && event->type() == QEvent::FocusIn) {
-        // Only the user moving into the box counts: the focus coming back
-        // with the window or from a closed menu leaves the word alone.
-        const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
-        if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason)
-            txtHearIt_GotFocus();
-    }
-    return QObject::eventFilter(watched, event);
+HearItCommand::~HearItCommand() {
+    // A download still waiting ends now; the click handler below finds the
+    // command gone and touches nothing.
+    if (m_net) m_net->Cancel();
 }
 
 void HearItCommand::txtHearIt_GotFocus() {
-    setTextColour(m_form.txtHearIt, QColor(0, 0, 0));
-    m_form.txtHearIt->setText(QString());
-    m_form.txtHearIt->setToolTip(QString());
+    m_view.setHearItTextColour(QColor(0, 0, 0));
+    m_view.setHearItText(QString());
+}
+
+bool HearItCommand::cancel() {
+    if (!m_net) return false;
+    m_cancelled = true;
+    m_net->Cancel();
+    return true;
 }
 
 void HearItCommand::cmdHearIt_Click() {
-    // Download lets the window's events run, and the window may be closed
-    // and destroyed meanwhile, taking this command with it. After each
-    // download only locals are used until the guard says the window is
-    // still there.
-    const QPointer<frmTranslate> form(&m_form);
-    const auto failed = [&form] {
-        if (!form) return;
-        showMessage(form->txtHearIt, QStringLiteral("No Sound file found."));
-        setTextColour(form->txtHearIt, QColor(255, 0, 0));
-        form->Enable();
+    if (m_net) return;  // one command at a time
+    // Download lets the window's events run: the window may be closed and
+    // destroyed meanwhile, taking this command with it, or the user may
+    // cancel. After each download only locals are used until the guard
+    // says the command is still there.
+    const QPointer<HearItCommand> self(this);
+    cVeNetWrapper net;
+    m_net = &net;
+    m_cancelled = false;
+    struct Finish {
+        const QPointer<HearItCommand>& self;
+        ~Finish() {
+            if (self) self->m_net = nullptr;
+        }
+    } finish{self};
+    const auto failed = [this] {
+        m_view.setHearItText(QStringLiteral("No Sound file found."));
+        m_view.setHearItTextColour(QColor(255, 0, 0));
+        m_view.Enable();
+    };
+    // Nothing of a cancelled command is stored, played or shown.
+    const auto cancelled = [this] {
+        m_view.Enable();
+        m_view.setStatusText(QStringLiteral("Cancelled."));
     };
 
     try {
-        form->Disable();
-        form->setStatusText(QStringLiteral("Downloading Sound file..."));
-        cVeNetWrapper net;
-        // Exit while a download waits: end it now rather than keep a program
-        // without a window running until the server is done.
-        const QMetaObject::Connection cancelOnUnload =
-            connect(form, &frmTranslate::unloading, [&net] { net.Cancel(); });
-        struct Disconnect {
-            QMetaObject::Connection c;
-            ~Disconnect() { QObject::disconnect(c); }
-        } disconnectAtEnd{cancelOnUnload};
+        m_view.Disable();
+        m_view.setStatusText(QStringLiteral("Downloading Sound file..."));
 
-        const ConfigDocument* doc = form->globals().gdocConfig.get();
+        const ConfigDocument* doc = m_globals.gdocConfig.get();
         if (!doc) return failed();
         const ConfigElement wav = doc->selectSingleNode(ConfigDocument::wavQuery());
         if (wav.isNull()) return failed();
-        const QString lookupAddress = wav.joinedText("url") + form->txtHearIt->text();
+        const QString lookupAddress = wav.joinedText("url") + m_view.hearItText();
         const std::optional<QString> padbefore = wav.getAttribute("padbefore");
         const std::optional<QString> padafter = wav.getAttribute("padafter");
         const std::optional<QString> urltoplay = wav.getAttribute("urltoplay");
 
         const QByteArray page = net.Download(lookupAddress, QString(), 80);
-        if (!form) return;
+        if (!self) return;
+        if (m_cancelled) return cancelled();
         if (!padbefore || !padafter) return failed();
         // A page without padbefore has no sound name in it either.
         const std::optional<QString> name =
@@ -105,7 +89,8 @@ void HearItCommand::cmdHearIt_Click() {
 
         const QByteArray wave =
             net.Download(SoundLookup::waveAddress(*urltoplay, *name), QString(), 80);
-        if (!form) return;
+        if (!self) return;
+        if (m_cancelled) return cancelled();
 
         // Only a download that arrived whole gets here (Download raises on
         // anything less), and it replaces the stored file in one step.
@@ -113,15 +98,16 @@ void HearItCommand::cmdHearIt_Click() {
                                               SoundLookup::cacheFileName(*name), wave);
         if (path.isEmpty()) return failed();
 
-        const WavePlayer player(form->platform().sound);
+        const WavePlayer player(*m_platform.sound);
         if (player.SoundEnabled())
             player.PlayWave(path, false, false, false);
         else
-            showMessage(form->txtHearIt,
-                        QStringLiteral("Unable to detect WAV device in this system."));
-        form->Enable();
+            m_view.setHearItText(QStringLiteral("Unable to detect WAV device in this system."));
+        m_view.Enable();
     } catch (const std::exception&) {
         // DownloadError, ConfigError and anything else on the way.
+        if (!self) return;
+        if (m_cancelled) return cancelled();
         failed();
     }
 }

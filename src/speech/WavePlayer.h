@@ -4,11 +4,11 @@
 
 class ISoundOutput;
 
-// Wave playback for the Hear It command: device detection and the flag word
-// of the classic sound call.
+// Wave playback for the Hear It command: device detection and the classic
+// call's three switches, passed on as what the caller intends.
 class WavePlayer {
 public:
-    explicit WavePlayer(ISoundOutput* output) : m_output(output) {}
+    explicit WavePlayer(ISoundOutput& output) : m_output(output) {}
 
     // At least one wave output device.
     bool SoundEnabled() const;
@@ -18,8 +18,6 @@ public:
     // Interupt.
     void PlayWave(const QString& WaveFile, bool Wait, bool Repeat, bool Interupt) const;
 
-    static unsigned playFlags(bool Wait, bool Repeat, bool Interupt);
-
 private:
-    ISoundOutput* m_output;
+    ISoundOutput& m_output;
 };

@@ -4,12 +4,12 @@
 #include <QLocale>
 
 #include "config/Globals.h"
+#include "launch/StartEntry.h"
 #include "platform/AppInfo.h"
 #include "platform/IDialogs.h"
 #include "platform/IPauser.h"
 #include "startup/ConfigCheck.h"
 #include "startup/ISplashScreen.h"
-#include "startup/StartEntry.h"
 
 StartupSequence::StartupSequence(Globals& globals, IDialogs& dialogs, IPauser& pauser,
                                  ISplashScreen& screen)

@@ -163,7 +163,7 @@ void frmSplash::Repaint() {
 }
 
 void frmSplash::Navigate(const QString& NavTo) {
-    if (m_platform.urlOpener) m_platform.urlOpener->open(NavTo);
+    m_platform.urlOpener->open(NavTo);
 }
 
 void frmSplash::Unload() {

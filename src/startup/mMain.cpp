@@ -25,11 +25,10 @@ std::unique_ptr<frmTranslate> Main(Globals& globals, Platform platform, int conf
             // The document was checked at start-up; should the window still
             // find something it cannot use, say so and end instead of
             // crashing.
-            if (platform.dialogs)
-                platform.dialogs->messageBox(
-                    QStringLiteral("The configuration sent by the server cannot be used: ") +
-                        e.message(),
-                    AppInfo::title(), IDialogs::Icon::Exclamation, IDialogs::Buttons::Ok);
+            platform.dialogs->messageBox(
+                QStringLiteral("The configuration sent by the server cannot be used: ") +
+                    e.message(),
+                AppInfo::title(), IDialogs::Icon::Exclamation, IDialogs::Buttons::Ok);
             return nullptr;
         }
         // A window that gave up while loading (and said why) leaves nothing

@@ -1,7 +1,5 @@
 #include "translate/TranslateCommand.h"
 
-#include <QComboBox>
-#include <QPlainTextEdit>
 #include <QTimer>
 #include <exception>
 
@@ -11,36 +9,33 @@
 #include "platform/IDialogs.h"
 #include "translate/AnswerCollection.h"
 #include "translate/AnswerDecoding.h"
+#include "translate/ITranslateView.h"
 #include "translate/InetTransfer.h"
 #include "translate/ResultExtraction.h"
 #include "translate/TranslationRequest.h"
 #include "translate/UrlEncode.h"
-#include "ui/frmTranslate.h"
 
 namespace {
 
-const ConfigDocument& document(frmTranslate& form) {
-    const ConfigDocument* doc = form.globals().gdocConfig.get();
+const ConfigDocument& document(const Globals& globals) {
+    const ConfigDocument* doc = globals.gdocConfig.get();
     if (!doc) throw ConfigError(QStringLiteral("no configuration document"));
     return *doc;
 }
 
 // The box keeps line breaks as a bare line feed; a typed line break is a
 // carriage return and a line feed, and is sent as such.
-QString sourceText(frmTranslate& form) {
-    QString text = form.txtFrom->toPlainText();
+QString sentText(const ITranslateView& view) {
+    QString text = view.sourceText();
     text.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
     return text;
 }
 
-QString selectedText(const QComboBox* list) {
-    return list->itemText(list->currentIndex());
-}
-
 }  // namespace
 
-TranslateCommand::TranslateCommand(frmTranslate& form) : m_form(form) {
-    connect(m_form.timTimeout, &QTimer::timeout, this, &TranslateCommand::timTimeout_Timer);
+TranslateCommand::TranslateCommand(ITranslateView& view, const Globals& globals, Platform platform)
+    : m_view(view), m_globals(globals), m_platform(platform) {
+    connect(&m_view.timeoutTimer(), &QTimer::timeout, this, &TranslateCommand::timTimeout_Timer);
 }
 
 TranslateCommand::~TranslateCommand() {
@@ -51,28 +46,29 @@ TranslateCommand::~TranslateCommand() {
 void TranslateCommand::cmdTranslate_Click() {
     bool replaced = false;
     try {
-        const ConfigDocument& doc = document(m_form);
+        const ConfigDocument& doc = document(m_globals);
         const ConfigElement features = doc.selectSingleNode(ConfigDocument::featuresQuery());
 
-        const bool haveLanguage = m_form.cboLanguages->currentIndex() >= 0;
-        const bool haveEngine = m_form.cboEngines->currentIndex() >= 0;
-        const bool haveText = !m_form.txtFrom->toPlainText().isEmpty();
+        const ITranslateView::Selection engineItem = m_view.selectedEngine();
+        const ITranslateView::Selection languageItem = m_view.selectedLanguage();
+        const bool haveLanguage = languageItem.index >= 0;
+        const bool haveEngine = engineItem.index >= 0;
+        const bool haveText = !m_view.sourceText().isEmpty();
         if (!haveLanguage || !haveEngine || !haveText) return;
 
         if (mlngTranslations >= features.requireInt32("maxtranslation")) {
-            const ConfigElement& messages = m_form.globals().gelmMessages;
+            const ConfigElement& messages = m_globals.gelmMessages;
             const QString text = messages.requireText("maxtranslation");
             const QString title = messages.requireText("titlemsgbox");
-            if (IDialogs* dialogs = m_form.platform().dialogs)
-                dialogs->messageBox(text, title, IDialogs::Icon::Information,
-                                    IDialogs::Buttons::Ok);
+            m_platform.dialogs->messageBox(text, title, IDialogs::Icon::Information,
+                                           IDialogs::Buttons::Ok);
             return;
         }
 
-        m_form.Disable();
+        m_view.Disable();
 
-        const QString engineName = selectedText(m_form.cboEngines);
-        const QString languageName = selectedText(m_form.cboLanguages);
+        const QString& engineName = engineItem.text;
+        const QString& languageName = languageItem.text;
         const ConfigElement engine = doc.selectSingleNode(ConfigDocument::engineQuery(engineName));
         const ConfigElement language =
             doc.selectSingleNode(ConfigDocument::languageQuery(engineName, languageName));
@@ -88,18 +84,27 @@ void TranslateCommand::cmdTranslate_Click() {
         // The time-out is for a request that stalls, not for a slow answer
         // that keeps coming: every piece that arrives starts it afresh.
         connect(mintCurrent, &InetTransfer::DataArrived, this, [this] {
-            if (m_form.timTimeout->isActive()) m_form.timTimeout->start();
+            if (m_view.timeoutTimer().isActive()) m_view.timeoutTimer().start();
         });
 
         const TranslationRequest request = TranslationRequest::build(
-            engine, language, UrlEncode(sourceText(m_form), systemCodePage()));
+            engine, language, UrlEncode(sentText(m_view), systemCodePage()));
         mintCurrent->Execute(request.url, request.operation, QByteArray(), request.headers);
-        m_form.timTimeout->start();
+        m_running = true;
+        m_view.timeoutTimer().start();
     } catch (const std::exception& e) {
         // The command's one error handler: nothing is left busy or running.
         if (replaced) releaseTransfer();
         endBusy(QStringLiteral("Translation failed: ") + QString::fromStdString(e.what()));
     }
+}
+
+bool TranslateCommand::cancel() {
+    if (!m_running) return false;
+    // Released first: an answer that is being collected is dropped with it.
+    releaseTransfer();
+    endBusy(QStringLiteral("Cancelled."));
+    return true;
 }
 
 void TranslateCommand::mintCurrent_StateChanged(int State) {
@@ -110,7 +115,7 @@ void TranslateCommand::mintCurrent_StateChanged(int State) {
     }
     if (State != InetTransfer::icResponseCompleted) return;
 
-    m_form.timTimeout->stop();
+    m_view.timeoutTimer().stop();
     InetTransfer* const transfer = mintCurrent;
     const std::shared_ptr<bool> alive = m_alive;
     m_collecting = true;
@@ -120,14 +125,14 @@ void TranslateCommand::mintCurrent_StateChanged(int State) {
         transfer, [alive, this, transfer] { return *alive && mintCurrent == transfer; });
     if (!*alive) return;
     m_collecting = false;
-    if (!answer) return;  // a newer request took over
+    if (!answer) return;  // a newer request took over, or this one was cancelled
     ExtractResult(decodeAnswer(*answer, transfer->contentType()));
 }
 
 void TranslateCommand::ExtractResult(const QString& answer) {
     try {
-        const ConfigElement engine = document(m_form).selectSingleNode(
-            ConfigDocument::engineQuery(selectedText(m_form.cboEngines)));
+        const ConfigElement engine = document(m_globals).selectSingleNode(
+            ConfigDocument::engineQuery(m_view.selectedEngine().text));
         const std::optional<QString> before = engine.getAttribute("tokenbefore");
         const std::optional<QString> after = engine.getAttribute("tokenafter");
         const std::optional<QString> result =
@@ -136,23 +141,24 @@ void TranslateCommand::ExtractResult(const QString& answer) {
             endBusy(QStringLiteral("No translation found in the answer."));
             return;
         }
-        m_form.txtTo->setPlainText(*result);
+        m_view.showResult(*result);
         ++mlngTranslations;
-        m_form.Enable();
+        m_running = false;
+        m_view.Enable();
     } catch (const std::exception& e) {
         endBusy(QStringLiteral("Translation failed: ") + QString::fromStdString(e.what()));
     }
 }
 
 void TranslateCommand::timTimeout_Timer() {
-    m_form.timTimeout->stop();
+    m_view.timeoutTimer().stop();
     if (m_collecting || !mintCurrent || !mintCurrent->StillExecuting()) return;
     mintCurrent->abort();
     endBusy(QStringLiteral("Translation timed out."));
 }
 
 void TranslateCommand::releaseTransfer() {
-    m_form.timTimeout->stop();
+    m_view.timeoutTimer().stop();
     if (!mintCurrent) return;
     InetTransfer* old = mintCurrent;
     mintCurrent = nullptr;
@@ -164,7 +170,8 @@ void TranslateCommand::releaseTransfer() {
 }
 
 void TranslateCommand::endBusy(const QString& status) {
-    m_form.timTimeout->stop();
-    m_form.Enable();
-    m_form.setStatusText(status);
+    m_running = false;
+    m_view.timeoutTimer().stop();
+    m_view.Enable();
+    m_view.setStatusText(status);
 }

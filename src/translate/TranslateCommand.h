@@ -6,20 +6,29 @@
 #include <cstdint>
 #include <memory>
 
+#include "platform/Platform.h"
 #include "translate/InetTransfer.h"
 
-class frmTranslate;
+struct Globals;
+class ITranslateView;
 
 // The Translate command of the main window and the collection of its answer.
 // The window is busy from the accepted click until the answer is shown or
-// the request has failed, timed out or brought no translation.
+// the request has failed, timed out, been cancelled or brought no
+// translation.
 class TranslateCommand : public QObject {
     Q_OBJECT
 public:
-    explicit TranslateCommand(frmTranslate& form);
+    TranslateCommand(ITranslateView& view, const Globals& globals, Platform platform);
     ~TranslateCommand() override;
 
     void cmdTranslate_Click();
+
+    // Ends a running request at the user's wish: it is aborted, nothing of
+    // its answer is shown, and the window is idle with "Cancelled." in the
+    // status line. False when no request was running.
+    bool cancel();
+    bool isRunning() const { return m_running; }
 
     // Translations shown since the window was created.
     std::int32_t translations() const { return mlngTranslations; }
@@ -33,9 +42,12 @@ private:
     void releaseTransfer();
     void endBusy(const QString& status);
 
-    frmTranslate& m_form;
+    ITranslateView& m_view;
+    const Globals& m_globals;
+    Platform m_platform;
     QPointer<InetTransfer> mintCurrent;
     std::int32_t mlngTranslations = 0;
+    bool m_running = false;
     bool m_collecting = false;
     // Cleared by the destructor; the collection loop, which lets the window's
     // events run (Exit among them), holds a copy to learn that it must stop.

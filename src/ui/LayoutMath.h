@@ -10,6 +10,10 @@ class ConfigElement;
 // boxes in and applies what comes out.
 namespace LayoutMath {
 
+// The client area before any code runs.
+inline constexpr double clientWidthTwips = 5385;
+inline constexpr double clientHeightTwips = 1785;
+
 // Twips per pixel at a logical resolution (15 at 96 dots per inch).
 double twipsPerPixel(double logicalDpi);
 int twipsToPixels(double twips, double logicalDpi);

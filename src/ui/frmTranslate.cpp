@@ -1,12 +1,9 @@
 #include "ui/frmTranslate.h"
 
-#include <QAbstractEventDispatcher>
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
-#include <QFontMetricsF>
-#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
@@ -15,72 +12,31 @@
 #include <QResizeEvent>
 #include <QScreen>
 #include <QSessionManager>
+#include <QShortcut>
 #include <QSignalBlocker>
-#include <QStatusBar>
-#include <QThread>
 #include <QTimer>
-#include <algorithm>
 
 #include "config/ConfigError.h"
-#include "config/ConfigValue.h"
 #include "config/Globals.h"
-#include "net/HttpLimits.h"
+#include "launch/StartEntry.h"
 #include "platform/AppInfo.h"
 #include "platform/IDialogs.h"
 #include "platform/ITrayHost.h"
 #include "platform/IUrlOpener.h"
 #include "speech/HearItCommand.h"
-#include "startup/CommandLine.h"
-#include "startup/StartEntry.h"
 #include "translate/TranslateCommand.h"
 #include "ui/ElidedLabel.h"
+#include "ui/EngineLists.h"
+#include "ui/MainLoop.h"
+#include "ui/StartMode.h"
 #include "ui/mGlobal.h"
-
-namespace {
-
-// Twips of the client area before any code runs.
-constexpr double clientWidthTwips = 5385;
-constexpr double clientHeightTwips = 1785;
-
-// A size as the settings store keeps it: decimal text of a single-precision
-// number (6000 as "6000").
-QString singleText(double value) {
-    return QString::number(static_cast<double>(static_cast<float>(value)), 'g', 7);
-}
-
-}  // namespace
-
-// The icons live in a static library: pull its resources in explicitly.
-static void initResources() {
-    Q_INIT_RESOURCE(parlamo_ui);
-}
 
 frmTranslate::frmTranslate(Globals& globals, Platform platform, QWidget* parent)
     : QMainWindow(parent), m_globals(globals), m_platform(platform) {
-    initResources();
-    setObjectName(QStringLiteral("frmTranslate"));
-    setWindowTitle(QString());
-    // The sizes of the installed icon theme entry, so that the taskbar,
-    // window switchers and the tray get a sharp picture at any size.
-    QIcon icon;
-    for (const int size : {16, 32, 48, 64, 128, 256})
-        icon.addFile(QStringLiteral(":/icons/parlamo-%1.png").arg(size), QSize(size, size));
-    setWindowIcon(icon);
-
-    buildControls();
-    buildMenus();
-    m_translate = std::make_unique<TranslateCommand>(*this);
-    m_hearIt = std::make_unique<HearItCommand>(*this);
-    connect(cmdTranslate, &QPushButton::clicked, this, &frmTranslate::cmdTranslate_Click);
-    connect(cmdHearIt, &QPushButton::clicked, this, &frmTranslate::cmdHearIt_Click);
-    // Every change of the selected engine, by the user or by code.
-    connect(cboEngines, &QComboBox::currentIndexChanged, this, &frmTranslate::cboEngines_Click);
-    connect(mnuExit, &QAction::triggered, this, &frmTranslate::mnuExit_Click);
-    connect(mnuLoad, &QAction::triggered, this, &frmTranslate::mnuLoad_Click);
-    connect(mnuOnlineHelp, &QAction::triggered, this, &frmTranslate::mnuOnlineHelp_Click);
-    connect(mnuSupport, &QAction::triggered, this, &frmTranslate::mnuSupport_Click);
-    connect(mnuTrayOpen, &QAction::triggered, this, &frmTranslate::mnuTrayOpen_Click);
-    connect(mnuTrayExit, &QAction::triggered, this, &frmTranslate::mnuTrayExit_Click);
+    m_ui.setupUi(this);
+    m_translate = std::make_unique<TranslateCommand>(*this, m_globals, m_platform);
+    m_hearIt = std::make_unique<HearItCommand>(*this, m_globals, m_platform);
+    connectControls();
 
     // The program ends when this window unloads, not when its last visible
     // window closes: in the tray no window is visible at all.
@@ -93,162 +49,120 @@ frmTranslate::frmTranslate(Globals& globals, Platform platform, QWidget* parent)
 
     m_boxes = LayoutMath::initialControls();
     const double menuTwips = menuBar()->sizeHint().height() * twipsPerPixelY();
-    m_outerTwips = {clientWidthTwips, clientHeightTwips + menuTwips};
-    applyOuterSize();
-    applyBoxes();
-    fitHintFont();
-}
-
-void frmTranslate::fitHintFont() {
-    // The hint keeps its width, measured for a narrower font than most
-    // desktops use; a slightly smaller font keeps the whole text readable.
-    QFont f = lblHint->font();
-    const QString text = lblHint->text();
-    while (f.pointSizeF() > 6.5 && QFontMetricsF(f).horizontalAdvance(text) > lblHint->width())
-        f.setPointSizeF(f.pointSizeF() - 0.5);
-    lblHint->setFont(f);
+    applyOuterSize({LayoutMath::clientWidthTwips, LayoutMath::clientHeightTwips + menuTwips});
+    m_ui.placeControls(m_boxes, twipsPerPixelX(), twipsPerPixelY());
+    m_ui.fitHintFont();
 }
 
 frmTranslate::~frmTranslate() {
     if (m_idleConnection) disconnect(m_idleConnection);
 }
 
-void frmTranslate::buildControls() {
-    auto* client = new QWidget(this);
-    client->setObjectName(QStringLiteral("client"));
-    setCentralWidget(client);
-
-    txtFrom = new QPlainTextEdit(client);
-    txtFrom->setObjectName(QStringLiteral("txtFrom"));
-    txtFrom->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    txtFrom->setTabChangesFocus(true);
-
-    cboLanguages = new QComboBox(client);
-    cboLanguages->setObjectName(QStringLiteral("cboLanguages"));
-
-    cboEngines = new QComboBox(client);
-    cboEngines->setObjectName(QStringLiteral("cboEngines"));
-
-    cmdTranslate = new QPushButton(client);
-    cmdTranslate->setObjectName(QStringLiteral("cmdTranslate"));
-
-    barStatus = new QStatusBar(this);
-    barStatus->setObjectName(QStringLiteral("barStatus"));
-    barStatus->setSizeGripEnabled(true);
-    barStatusPanel1 = new ElidedLabel(barStatus);
-    barStatusPanel1->setObjectName(QStringLiteral("barStatusPanel1"));
-    barStatusCaps = new QLabel(QStringLiteral("CAPS"), barStatus);
-    barStatusCaps->setObjectName(QStringLiteral("barStatusCaps"));
-    barStatusIns = new QLabel(QStringLiteral("INS"), barStatus);
-    barStatusIns->setObjectName(QStringLiteral("barStatusIns"));
-    barStatus->addWidget(barStatusPanel1, 1);
-    barStatus->addPermanentWidget(barStatusCaps);
-    barStatus->addPermanentWidget(barStatusIns);
-    setStatusBar(barStatus);
-
-    txtTo = new QPlainTextEdit(client);
-    txtTo->setObjectName(QStringLiteral("txtTo"));
-    txtTo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    txtTo->setTabChangesFocus(true);
-
-    txtHearIt = new QLineEdit(client);
-    txtHearIt->setObjectName(QStringLiteral("txtHearIt"));
-
-    cmdHearIt = new QPushButton(QStringLiteral("&Hear It!"), client);
-    cmdHearIt->setObjectName(QStringLiteral("cmdHearIt"));
-
-    lblHint = new QLabel(QStringLiteral("Type a word to Hear It"), client);
-    lblHint->setObjectName(QStringLiteral("lblHint"));
-    lblHint->setForegroundRole(QPalette::PlaceholderText);
-
-    timTimeout = new QTimer(this);
-    timTimeout->setObjectName(QStringLiteral("timTimeout"));
-    timTimeout->setInterval(HttpLimits::translationStallTimeout);
-
-    // Tab order: source text, languages, engines, Translate, result, Hear It.
-    setTabOrder(txtFrom, cboLanguages);
-    setTabOrder(cboLanguages, cboEngines);
-    setTabOrder(cboEngines, cmdTranslate);
-    setTabOrder(cmdTranslate, txtTo);
-    setTabOrder(txtTo, txtHearIt);
-    setTabOrder(txtHearIt, cmdHearIt);
+void frmTranslate::connectControls() {
+    connect(m_ui.cmdTranslate, &QPushButton::clicked, this, &frmTranslate::cmdTranslate_Click);
+    connect(m_ui.cmdHearIt, &QPushButton::clicked, this, &frmTranslate::cmdHearIt_Click);
+    // Every change of the selected engine, by the user or by code.
+    connect(m_ui.cboEngines, &QComboBox::currentIndexChanged, this,
+            &frmTranslate::cboEngines_Click);
+    connect(m_ui.mnuExit, &QAction::triggered, this, &frmTranslate::mnuExit_Click);
+    connect(m_ui.mnuLoad, &QAction::triggered, this, &frmTranslate::mnuLoad_Click);
+    connect(m_ui.mnuOnlineHelp, &QAction::triggered, this, &frmTranslate::mnuOnlineHelp_Click);
+    connect(m_ui.mnuSupport, &QAction::triggered, this, &frmTranslate::mnuSupport_Click);
+    connect(m_ui.mnuTrayOpen, &QAction::triggered, this, &frmTranslate::mnuTrayOpen_Click);
+    connect(m_ui.mnuTrayExit, &QAction::triggered, this, &frmTranslate::mnuTrayExit_Click);
+    // Exit while a command waits: end it now rather than keep a program
+    // without a window running until the server is done.
+    connect(this, &frmTranslate::unloading, this, [this] {
+        m_translate->cancel();
+        m_hearIt->cancel();
+    });
+    m_ui.txtHearIt->installEventFilter(this);
+    // Escape ends a running Translate or Hear It command.
+    connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this, [this] {
+        if (!m_translate->cancel()) m_hearIt->cancel();
+    });
 }
 
-void frmTranslate::buildMenus() {
-    mnuFile = menuBar()->addMenu(QStringLiteral("&File"));
-    mnuFile->setObjectName(QStringLiteral("mnuFile"));
-    mnuExit = mnuFile->addAction(QStringLiteral("&Exit"));
-    mnuExit->setObjectName(QStringLiteral("mnuExit"));
+bool frmTranslate::eventFilter(QObject* watched, QEvent* event) {
+    // Only the user moving into the word box clears it: the focus coming
+    // back with the window or from a closed menu leaves the word alone.
+    if (watched == m_ui.txtHearIt && event->type() == QEvent::FocusIn) {
+        const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+        if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason)
+            m_hearIt->txtHearIt_GotFocus();
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
 
-    mnuOptions = menuBar()->addMenu(QStringLiteral("&Options"));
-    mnuOptions->setObjectName(QStringLiteral("mnuOptions"));
-    mnuLoad = mnuOptions->addAction(QStringLiteral("&Load on Startup"));
-    mnuLoad->setObjectName(QStringLiteral("mnuLoad"));
-    mnuLoad->setCheckable(true);
+QString frmTranslate::sourceText() const {
+    return m_ui.txtFrom->toPlainText();
+}
 
-    mnuHelp = menuBar()->addMenu(QStringLiteral("&Help"));
-    mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
-    mnuOnlineHelp = mnuHelp->addAction(QStringLiteral("&Online Help"));
-    mnuOnlineHelp->setObjectName(QStringLiteral("mnuOnlineHelp"));
-    mnuSupport = mnuHelp->addAction(QStringLiteral("Online &Support"));
-    mnuSupport->setObjectName(QStringLiteral("mnuSupport"));
+ITranslateView::Selection frmTranslate::selectedEngine() const {
+    return {m_ui.cboEngines->currentIndex(), m_ui.cboEngines->currentText()};
+}
 
-    mnuTray = new QMenu(QStringLiteral("TrayIcon"), this);
-    mnuTray->setObjectName(QStringLiteral("mnuTray"));
-    mnuTrayOpen = mnuTray->addAction(QStringLiteral("&Open"));
-    mnuTrayOpen->setObjectName(QStringLiteral("mnuTrayOpen"));
-    mnuTrayExit = mnuTray->addAction(QStringLiteral("&Exit"));
-    mnuTrayExit->setObjectName(QStringLiteral("mnuTrayExit"));
+ITranslateView::Selection frmTranslate::selectedLanguage() const {
+    return {m_ui.cboLanguages->currentIndex(), m_ui.cboLanguages->currentText()};
+}
+
+void frmTranslate::showResult(const QString& text) {
+    m_ui.txtTo->setPlainText(text);
+}
+
+QTimer& frmTranslate::timeoutTimer() {
+    return *m_ui.timTimeout;
+}
+
+QString frmTranslate::hearItText() const {
+    return m_ui.txtHearIt->text();
+}
+
+void frmTranslate::setHearItText(const QString& text) {
+    // The box is narrow: a message shows from its start, and whole in the
+    // tooltip; an emptied box gets its hint back.
+    m_ui.txtHearIt->setText(text);
+    m_ui.txtHearIt->setCursorPosition(0);
+    m_ui.txtHearIt->setToolTip(text.isEmpty() ? frmTranslateUi::hearItHint() : text);
+}
+
+void frmTranslate::setHearItTextColour(const QColor& colour) {
+    QPalette palette = m_ui.txtHearIt->palette();
+    palette.setColor(QPalette::Text, colour);
+    m_ui.txtHearIt->setPalette(palette);
 }
 
 QString frmTranslate::statusText() const {
-    return barStatusPanel1->text();
+    return m_ui.barStatusPanel1->text();
 }
 
 void frmTranslate::setStatusText(const QString& text) {
-    barStatusPanel1->setText(text);
+    m_ui.barStatusPanel1->setText(text);
 }
 
 void frmTranslate::Disable() {
     // Disabling the control that has the focus would hand the focus on to
     // the next one, and the Hear It box clears itself when it gets the focus.
     // Take the focus off instead, and give it back when the window is idle.
-    QWidget* focused = focusWidget();
-    for (QWidget* w : {static_cast<QWidget*>(txtFrom), static_cast<QWidget*>(txtTo),
-                       static_cast<QWidget*>(cboEngines), static_cast<QWidget*>(cboLanguages),
-                       static_cast<QWidget*>(cmdTranslate), static_cast<QWidget*>(txtHearIt),
-                       static_cast<QWidget*>(cmdHearIt)})
-        if (focused == w) {
-            m_focusBeforeBusy = w;
-            w->clearFocus();
-        }
-    txtFrom->setEnabled(false);
-    txtTo->setEnabled(false);
-    cboEngines->setEnabled(false);
-    cboLanguages->setEnabled(false);
-    cmdTranslate->setEnabled(false);
-    setStatusText(QStringLiteral("Translating from ") + cboLanguages->currentText());
-    txtHearIt->setEnabled(false);
-    cmdHearIt->setEnabled(false);
+    if (QWidget* focused = focusWidget(); m_ui.inputControls().contains(focused)) {
+        m_focusBeforeBusy = focused;
+        focused->clearFocus();
+    }
+    m_ui.setTranslationControlsEnabled(false);
+    setStatusText(QStringLiteral("Translating from ") + m_ui.cboLanguages->currentText());
+    m_ui.setHearItControlsEnabled(false);
 }
 
 void frmTranslate::Enable() {
-    txtFrom->setEnabled(true);
-    txtTo->setEnabled(true);
-    cboEngines->setEnabled(true);
-    cboLanguages->setEnabled(true);
-    cmdTranslate->setEnabled(true);
+    m_ui.setTranslationControlsEnabled(true);
     setStatusText(QStringLiteral("Translated."));
-    txtHearIt->setEnabled(true);
-    cmdHearIt->setEnabled(true);
+    m_ui.setHearItControlsEnabled(true);
     if (QWidget* w = m_focusBeforeBusy) {
         m_focusBeforeBusy = nullptr;
         // Not into the Hear It box: that would clear the word just typed.
-        if (w != txtHearIt && !focusWidget()) w->setFocus(Qt::OtherFocusReason);
+        if (w != m_ui.txtHearIt && !focusWidget()) w->setFocus(Qt::OtherFocusReason);
     }
 }
-
-// ---- Loading ---------------------------------------------------------------
 
 void frmTranslate::Form_Load() {
     m_loading = true;
@@ -259,14 +173,13 @@ void frmTranslate::Form_Load() {
         // Nothing useful can be shown from a document the window cannot
         // read: say so and end, leaving no hidden window or tray icon behind.
         m_loadFailed = true;
-        mGlobal::RemoveTrayIcon(m_platform.tray);
+        mGlobal::RemoveTrayIcon(*m_platform.tray);
         mblnAllowUnload = true;
         hide();
-        if (m_platform.dialogs)
-            m_platform.dialogs->messageBox(
-                QStringLiteral("The service configuration could not be used (") + e.message() +
-                    QStringLiteral("). The program will close."),
-                AppInfo::title(), IDialogs::Icon::Exclamation, IDialogs::Buttons::Ok);
+        m_platform.dialogs->messageBox(
+            QStringLiteral("The service configuration could not be used (") + e.message() +
+                QStringLiteral("). The program will close."),
+            AppInfo::title(), IDialogs::Icon::Exclamation, IDialogs::Buttons::Ok);
         Unload();
         return;
     }
@@ -274,98 +187,72 @@ void frmTranslate::Form_Load() {
 }
 
 void frmTranslate::loadSteps() {
-    const QString section = cVeRegistry::programSection();
-    cVeRegistry* registry = m_globals.gobjRegistry.get();
-
-    // The stored outer size. The layout passes this starts do not save, so
-    // the stored width survives until it has been read.
-    mblnSizeRestored = false;
-    if (registry) {
-        const QSize room = screen() ? screen()->availableVirtualSize() : QSize();
-        const auto restored = [&](const char* key, double current, double limit) {
-            const QString text =
-                registry->GetSetting(section, QString::fromLatin1(key), singleText(current));
-            const auto value = ConfigValue::toSingle(text);
-            // A damaged value must not keep the program from starting, and a
-            // size far beyond the screen is of no use to anyone.
-            if (!value || !(*value > 0)) return current;
-            return limit > 0 ? std::min<double>(*value, limit) : double(*value);
-        };
-        setHeight(restored("height", Height(), room.height() * twipsPerPixelY()));
-        setWidth(restored("width", Width(), room.width() * twipsPerPixelX()));
-    }
-    mblnSizeRestored = true;
+    restoreSize();
 
     // The start entry's presence is the check mark.
-    if (registry && StartEntry::isOn(*registry)) mnuLoad->setChecked(true);
-
-    saveSize("width", Width());
+    cVeRegistry* registry = m_globals.gobjRegistry.get();
+    if (registry && StartEntry::isOn(*registry)) m_ui.mnuLoad->setChecked(true);
+    saveSize(false, true);
 
     // Captions from the document.
     const ConfigElement& messages = m_globals.gelmMessages;
     setWindowTitle(messages.requireText("titlemsgbox"));
-    cmdTranslate->setText(messages.requireText("cmdTranslate"));
+    m_ui.cmdTranslate->setText(messages.requireText("cmdTranslate"));
 
     if (!m_globals.gdocConfig || !m_globals.gdocConfig->isLoaded())
         throw ConfigError(QStringLiteral("no configuration document"));
-    const ConfigDocument& doc = *m_globals.gdocConfig;
-
-    // Tray mode, or the window shown.
-    const ConfigElement features = doc.selectSingleNode(ConfigDocument::featuresQuery());
-    if (features.isNull())
-        throw ConfigError(QStringLiteral("the document has no Features element"));
-    const QString& commandLine = m_globals.commandLine;
-    const bool trayMode = features.getAttribute("tray") == QStringLiteral("1") &&
-                          !CommandLine::hasDebugSwitch(commandLine);
-    // Without a notification area an icon could never be clicked, and the
-    // hidden window would never be reached: open it as with "/debug".
-    ITrayHost* tray = m_platform.tray;
-    if (trayMode && tray && tray->isAvailable()) {
-        mGlobal::AddTrayIcon(tray, *this, windowIcon(), windowTitle());
-        if (!CommandLine::hasStartupSwitch(commandLine))
+    const StartMode mode = StartMode::decide(*m_globals.gdocConfig, m_globals.commandLine,
+                                             m_platform.tray->isAvailable());
+    if (mode.tray) {
+        mGlobal::AddTrayIcon(*m_platform.tray, *this, windowIcon(), windowTitle());
+        if (mode.balloon)
             mGlobal::ShowTrayBalloon(
-                tray, 1, windowTitle(),
+                *m_platform.tray, 1, windowTitle(),
                 QStringLiteral("Loaded, and mimized to tray.\r\nDouble-click to open."));
     } else {
         show();
         mblnAllowUnload = true;
     }
 
-    // The engines, in document order, none selected yet.
-    const ConfigElement engines = doc.selectSingleNode(ConfigDocument::enginesQuery());
-    if (engines.isNull()) throw ConfigError(QStringLiteral("the document has no Engines element"));
-    {
-        QStringList names;
-        for (const ConfigElement& engine : engines.childNodes())
-            names.append(engine.requireText("name"));
-        const QSignalBlocker quiet(cboEngines);
-        const int keep = cboEngines->currentIndex();
-        cboEngines->addItems(names);
-        cboEngines->setCurrentIndex(keep);  // adding to an empty list selects nothing
-    }
-
-    // Selecting the default engine fills the languages at once.
-    setEnginesListIndex(engines.requireInt16("default"));
-
-    // A single engine needs no list to choose from (it keeps its selection).
-    if (cboEngines->count() == 1) cboEngines->setVisible(false);
-
+    fillEngines();
     LoadLanguages();
 }
 
-void frmTranslate::setListIndex(QComboBox* list, int index, const QString& what) {
-    if (index < -1 || index >= list->count())
-        throw ConfigError(what + QStringLiteral(" ") + QString::number(index) +
-                          QStringLiteral(" selects no entry of ") + QString::number(list->count()));
-    list->setCurrentIndex(index);
+void frmTranslate::restoreSize() {
+    // The layout passes this starts do not save, so the stored width
+    // survives until it has been read.
+    mblnSizeRestored = false;
+    if (cVeRegistry* registry = m_globals.gobjRegistry.get()) {
+        const QSize room = screen() ? screen()->availableVirtualSize() : QSize();
+        const LayoutMath::OuterSize stored = m_geometry.storedSize(
+            *registry, {room.width() * twipsPerPixelX(), room.height() * twipsPerPixelY()});
+        setHeight(stored.height);
+        setWidth(stored.width);
+    }
+    mblnSizeRestored = true;
+}
+
+void frmTranslate::fillEngines() {
+    const EngineLists::List engines = EngineLists::engines(*m_globals.gdocConfig);
+    {
+        // Adding to an empty list would select its first item.
+        const QSignalBlocker quiet(m_ui.cboEngines);
+        const int keep = m_ui.cboEngines->currentIndex();
+        m_ui.cboEngines->addItems(engines.names);
+        m_ui.cboEngines->setCurrentIndex(keep);
+    }
+    // Selecting the default engine fills the languages at once.
+    setEnginesListIndex(engines.selected);
+    // A single engine needs no list to choose from (it keeps its selection).
+    if (m_ui.cboEngines->count() == 1) m_ui.cboEngines->setVisible(false);
 }
 
 void frmTranslate::setEnginesListIndex(int index) {
     m_clickError.clear();
-    if (index == cboEngines->currentIndex() && index >= -1 && index < cboEngines->count())
+    if (index == m_ui.cboEngines->currentIndex())
         cboEngines_Click();  // no change signal for the same index; the click runs all the same
     else
-        setListIndex(cboEngines, index, QStringLiteral("Engines@default"));
+        m_ui.cboEngines->setCurrentIndex(index);
     if (!m_clickError.isEmpty()) throw ConfigError(m_clickError);
 }
 
@@ -373,48 +260,24 @@ void frmTranslate::cboEngines_Click() {
     try {
         LoadLanguages();
     } catch (const ConfigError& e) {
-        if (m_loading) {
+        if (m_loading)
             m_clickError = e.message();  // Form_Load reports it
-        } else if (m_platform.dialogs) {
+        else
             m_platform.dialogs->messageBox(
                 QStringLiteral("The languages of this engine could not be listed (") + e.message() +
                     QStringLiteral(")."),
                 messageTitle(), IDialogs::Icon::Exclamation, IDialogs::Buttons::Ok);
-        }
     }
 }
 
 void frmTranslate::LoadLanguages() {
     if (!m_globals.gdocConfig || !m_globals.gdocConfig->isLoaded()) return;
-    const ConfigDocument& doc = *m_globals.gdocConfig;
-    const int previous = cboLanguages->currentIndex();
-
-    const ConfigElement engines = doc.selectSingleNode(ConfigDocument::enginesQuery());
-    if (engines.isNull()) throw ConfigError(QStringLiteral("the document has no Engines element"));
-    const int engineIndex = cboEngines->currentIndex();
-    const QString engineName = engineIndex >= 0 ? cboEngines->itemText(engineIndex) : QString();
-    const ConfigElement languages =
-        doc.selectSingleNode(ConfigDocument::languagesQuery(engineName));
-    if (languages.isNull())
-        throw ConfigError(QStringLiteral("no Languages element for the engine \"") + engineName +
-                          QStringLiteral("\""));
-
-    cboLanguages->clear();
-    QStringList names;
-    for (const ConfigElement& language : languages.childNodes())
-        names.append(language.requireText("name"));
-    cboLanguages->addItems(names);
-    cboLanguages->setCurrentIndex(-1);  // a refilled list starts without a selection
-
-    const std::int32_t common = engines.requireInt32("commonlanguages");
-    if (previous > common)
-        setListIndex(cboLanguages, languages.requireInt16("default"),
-                     QStringLiteral("Languages@default"));
-    else
-        setListIndex(cboLanguages, previous, QStringLiteral("the kept language"));
+    const EngineLists::List languages = EngineLists::languages(
+        *m_globals.gdocConfig, m_ui.cboEngines->currentText(), m_ui.cboLanguages->currentIndex());
+    m_ui.cboLanguages->clear();
+    m_ui.cboLanguages->addItems(languages.names);
+    m_ui.cboLanguages->setCurrentIndex(languages.selected);
 }
-
-// ---- Size and layout -------------------------------------------------------
 
 double frmTranslate::twipsPerPixelX() const {
     return LayoutMath::twipsPerPixel(screen() ? screen()->logicalDotsPerInchX() : 96.0);
@@ -425,38 +288,27 @@ double frmTranslate::twipsPerPixelY() const {
 }
 
 void frmTranslate::setWidth(double twips) {
-    m_outerTwips.width = twips;
-    applyOuterSize();
+    applyOuterSize({twips, Height()});
     resizePass();
 }
 
 void frmTranslate::setHeight(double twips) {
-    m_outerTwips.height = twips;
-    applyOuterSize();
+    applyOuterSize({Width(), twips});
     resizePass();
 }
 
-void frmTranslate::applyOuterSize() {
-    const QSize outer(std::max(1, LayoutMath::toPixels(m_outerTwips.width, twipsPerPixelX())),
-                      std::max(1, LayoutMath::toPixels(m_outerTwips.height, twipsPerPixelY())));
+void frmTranslate::applyOuterSize(LayoutMath::OuterSize twips) {
     // The window system sizes the client area; the frame goes around it.
-    m_appliedOuterPx = outer;
-    m_requestedClientPx = (outer - m_frameSize).expandedTo(QSize(1, 1));
-    resize(m_requestedClientPx);
+    m_geometry.setTwips(twips);
+    resize(m_geometry.clientSizeToRequest(twipsPerPixelX(), twipsPerPixelY()));
 }
 
 bool frmTranslate::settleFrame() {
     if (!isVisible()) return false;
-    const QSize frame = frameGeometry().size() - size();
-    if (frame == m_frameSize) return false;
-    m_frameSize = frame;
-    // The window manager has framed the window (or changed its frame). An
-    // outer size asked for before then did not count the frame: ask again,
-    // unless the user has sized the window since.
-    if (size() != m_requestedClientPx) return false;
-    m_requestedClientPx = (m_appliedOuterPx - frame).expandedTo(QSize(1, 1));
-    if (m_requestedClientPx == size()) return false;
-    resize(m_requestedClientPx);
+    const std::optional<QSize> again =
+        m_geometry.frameSeen(frameGeometry().size() - size(), size());
+    if (!again) return false;
+    resize(*again);
     return true;
 }
 
@@ -476,27 +328,15 @@ void frmTranslate::Form_Resize() {
         sizes = LayoutMath::readSizes(
             m_globals.gdocConfig->selectSingleNode(ConfigDocument::sizesQuery()));
     } catch (const ConfigError& e) {
-        if (!m_layoutErrorReported && m_platform.dialogs) {
-            m_layoutErrorReported = true;
-            // Not from inside the resize event: the box would re-enter it.
-            const QString text = QStringLiteral("The window layout could not be applied (") +
-                                 e.message() + QStringLiteral(").");
-            QTimer::singleShot(0, this, [this, text] {
-                m_platform.dialogs->messageBox(text, messageTitle(), IDialogs::Icon::Exclamation,
-                                               IDialogs::Buttons::Ok);
-            });
-        }
+        reportLayoutError(e.message());
         return;
     }
     if (isMinimized() || !isEnabled()) return;
 
-    const LayoutMath::OuterSize sprung = LayoutMath::springBack(sizes, m_outerTwips);
-    if (sprung.width != m_outerTwips.width || sprung.height != m_outerTwips.height) {
-        m_outerTwips = sprung;
-        applyOuterSize();
-    }
+    const LayoutMath::OuterSize sprung = LayoutMath::springBack(sizes, m_geometry.twips());
+    if (sprung.width != Width() || sprung.height != Height()) applyOuterSize(sprung);
 
-    const LayoutMath::Result result = LayoutMath::layout(sizes, m_outerTwips, m_boxes);
+    const LayoutMath::Result result = LayoutMath::layout(sizes, m_geometry.twips(), m_boxes);
     if (!result.ok) {
         // Too small for these sizes: the controls keep their last places
         // rather than taking impossible ones.
@@ -507,54 +347,32 @@ void frmTranslate::Form_Resize() {
         return;
     }
     m_boxes = result.controls;
-    applyBoxes();
+    m_ui.placeControls(m_boxes, twipsPerPixelX(), twipsPerPixelY());
 
-    if (mblnSizeRestored) {
-        saveSize("height", m_outerTwips.height);
-        saveSize("width", m_outerTwips.width);
-    }
+    if (mblnSizeRestored) saveSize(true, true);
 }
 
-void frmTranslate::saveSize(const char* key, double twips) {
-    cVeRegistry* registry = m_globals.gobjRegistry.get();
-    if (!registry) return;
-    const QString text = singleText(twips);
-    // Every pass saves; rewriting the same text again (nested passes, the
-    // many events of one drag) would only cost disk writes.
-    QString& last = key[0] == 'h' ? m_savedHeight : m_savedWidth;
-    if (text == last) return;
-    if (registry->SaveSetting(cVeRegistry::programSection(), QString::fromLatin1(key), text))
-        last = text;
+void frmTranslate::reportLayoutError(const QString& detail) {
+    if (m_layoutErrorReported) return;
+    m_layoutErrorReported = true;
+    // Not from inside the resize event: the box would re-enter it.
+    const QString text =
+        QStringLiteral("The window layout could not be applied (") + detail + QStringLiteral(").");
+    QTimer::singleShot(0, this, [this, text] {
+        m_platform.dialogs->messageBox(text, messageTitle(), IDialogs::Icon::Exclamation,
+                                       IDialogs::Buttons::Ok);
+    });
 }
 
-void frmTranslate::applyBoxes() {
-    const double tx = twipsPerPixelX(), ty = twipsPerPixelY();
-    const auto put = [tx, ty](QWidget* w, const LayoutMath::Box& b) {
-        using LayoutMath::toPixels;
-        w->setGeometry(toPixels(b.left, tx), toPixels(b.top, ty),
-                       std::max(0, toPixels(b.width, tx)), std::max(0, toPixels(b.height, ty)));
-    };
-    put(txtFrom, m_boxes.txtFrom);
-    put(cboLanguages, m_boxes.cboLanguages);
-    put(cboEngines, m_boxes.cboEngines);
-    put(cmdTranslate, m_boxes.cmdTranslate);
-    put(txtTo, m_boxes.txtTo);
-    put(txtHearIt, m_boxes.txtHearIt);
-    put(cmdHearIt, m_boxes.cmdHearIt);
-    put(lblHint, m_boxes.lblHint);
+void frmTranslate::saveSize(bool height, bool width) {
+    if (cVeRegistry* registry = m_globals.gobjRegistry.get())
+        m_geometry.save(*registry, height, width);
 }
 
 void frmTranslate::resizeEvent(QResizeEvent* event) {
     QMainWindow::resizeEvent(event);
     if (settleFrame()) return;  // sized again to count the frame; that size's event follows
-    // A size that differs from the one last asked for came from the user or
-    // the window system; one that matches keeps its exact twips.
-    const QSize outer = size() + m_frameSize;
-    if (outer != m_appliedOuterPx) {
-        m_appliedOuterPx = outer;
-        m_requestedClientPx = size();
-        m_outerTwips = {outer.width() * twipsPerPixelX(), outer.height() * twipsPerPixelY()};
-    }
+    m_geometry.resized(size(), twipsPerPixelX(), twipsPerPixelY());
     resizePass();
 }
 
@@ -580,39 +398,28 @@ void frmTranslate::changeEvent(QEvent* event) {
 void frmTranslate::setVisible(bool visible) {
     // A window that failed to load or has been unloaded stays out of sight.
     if (visible && (m_loadFailed || m_unloaded)) return;
-    if (visible && !m_placed) {
+    if (visible && !m_placed && screen()) {
         m_placed = true;
-        centreOnScreen();
+        move(m_geometry.centredIn(screen()->availableGeometry()));
     }
     QMainWindow::setVisible(visible);
 }
-
-void frmTranslate::centreOnScreen() {
-    const QScreen* s = screen();
-    if (!s) return;
-    const QRect room = s->availableGeometry();
-    move(room.x() + std::max(0, (room.width() - m_appliedOuterPx.width()) / 2),
-         room.y() + std::max(0, (room.height() - m_appliedOuterPx.height()) / 2));
-}
-
-// ---- Menus and closing -----------------------------------------------------
 
 QString frmTranslate::messageTitle() const {
     return m_globals.gelmMessages.getAttribute("titlemsgbox").value_or(AppInfo::title());
 }
 
 void frmTranslate::Navigate(const QString& NavTo) {
-    if (m_platform.urlOpener) m_platform.urlOpener->open(NavTo);
+    m_platform.urlOpener->open(NavTo);
 }
 
 void frmTranslate::openMessagesLink(const char* attribute, const QString& what) {
     const std::optional<QString> address = m_globals.gelmMessages.getAttribute(attribute);
     if (!address || address->trimmed().isEmpty()) {
-        if (m_platform.dialogs)
-            m_platform.dialogs->messageBox(
-                QStringLiteral("No address for ") + what +
-                    QStringLiteral(" has been configured. Please try again later."),
-                messageTitle(), IDialogs::Icon::Information, IDialogs::Buttons::Ok);
+        m_platform.dialogs->messageBox(
+            QStringLiteral("No address for ") + what +
+                QStringLiteral(" has been configured. Please try again later."),
+            messageTitle(), IDialogs::Icon::Information, IDialogs::Buttons::Ok);
         return;
     }
     Navigate(*address);
@@ -628,22 +435,20 @@ void frmTranslate::mnuSupport_Click() {
 
 void frmTranslate::mnuLoad_Click() {
     // The check mark follows the action taken, not whether the store managed it.
-    if (cVeRegistry* registry = m_globals.gobjRegistry.get())
-        mnuLoad->setChecked(StartEntry::toggle(*registry));
-    else
-        mnuLoad->setChecked(false);
+    cVeRegistry* registry = m_globals.gobjRegistry.get();
+    m_ui.mnuLoad->setChecked(registry && StartEntry::toggle(*registry));
 }
 
 void frmTranslate::mnuExit_Click() {
-    mnuTray->hide();
+    m_ui.mnuTray->hide();
     mblnAllowUnload = true;
-    mGlobal::RemoveTrayIcon(m_platform.tray);
+    mGlobal::RemoveTrayIcon(*m_platform.tray);
     close();
     if (!m_unloaded) Unload();  // a window never shown may not see the close event
 }
 
 void frmTranslate::mnuTrayOpen_Click() {
-    mnuTray->hide();
+    m_ui.mnuTray->hide();
     showFromTray();
 }
 
@@ -658,14 +463,17 @@ void frmTranslate::showFromTray() {
     activateWindow();
 }
 
+void frmTranslate::popUpTrayMenu() {
+    m_platform.tray->popUpMenu(*m_ui.mnuTray);
+}
+
 void frmTranslate::sessionEnding() {
     mblnAllowUnload = true;
 }
 
 void frmTranslate::Form_Unload(bool& Cancel) {
     // Hiding only makes sense with a tray icon to come back through.
-    const bool trayThere = m_platform.tray && m_platform.tray->isAvailable();
-    if (!mblnAllowUnload && trayThere) {
+    if (!mblnAllowUnload && m_platform.tray->isAvailable()) {
         Cancel = true;
         hide();
     }
@@ -678,8 +486,8 @@ bool frmTranslate::Unload() {
     if (Cancel) return false;
     m_unloaded = true;
     emit unloading();
-    mnuTray->hide();
-    mGlobal::RemoveTrayIcon(m_platform.tray);
+    m_ui.mnuTray->hide();
+    mGlobal::RemoveTrayIcon(*m_platform.tray);
     QMainWindow::setVisible(false);
     finishUnloadWhenOutermost();
     return true;
@@ -694,22 +502,9 @@ void frmTranslate::closeEvent(QCloseEvent* event) {
 
 void frmTranslate::finishUnloadWhenOutermost() {
     // Exit may come from inside a command that lets events run (the answer
-    // collection, a download, the tray menu). The receiver of unloaded() may
-    // delete this window, so wait until the main loop itself is idle again:
-    // the dispatcher announces that it is about to block only from an event
-    // loop, never from a processEvents() spin, and the loop level tells the
-    // main loop from a nested one.
-    QAbstractEventDispatcher* dispatcher = QAbstractEventDispatcher::instance(thread());
-    if (!dispatcher) {
-        emit unloaded();
-        return;
-    }
-    m_idleConnection = connect(dispatcher, &QAbstractEventDispatcher::aboutToBlock, this, [this] {
-        if (QThread::currentThread()->loopLevel() > 1) return;
-        disconnect(m_idleConnection);
-        emit unloaded();
-    });
-    QTimer::singleShot(0, this, [] {});  // make sure the loop wakes up and comes back to idle
+    // collection, a download, the tray menu); the receiver of unloaded() may
+    // delete this window.
+    m_idleConnection = MainLoop::whenIdle(this, [this] { emit unloaded(); });
 }
 
 void frmTranslate::cmdTranslate_Click() {

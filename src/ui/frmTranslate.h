@@ -6,67 +6,34 @@
 #include <memory>
 
 #include "platform/Platform.h"
+#include "speech/IHearItView.h"
+#include "translate/ITranslateView.h"
 #include "ui/LayoutMath.h"
+#include "ui/WindowGeometry.h"
+#include "ui/frmTranslateUi.h"
 
-class QAction;
-class ElidedLabel;
-class QComboBox;
-class QLabel;
-class QMenu;
-class QPlainTextEdit;
-class QLineEdit;
-class QPushButton;
-class QStatusBar;
-class QTimer;
 struct Globals;
 class TranslateCommand;
 class HearItCommand;
 
-// The program's one working window. Every control carries its documented
-// name as objectName; handlers are thin and call the commands of their rooms.
-// Geometry is kept in twips, as the configuration document measures it, and
-// reaches the screen rounded to whole pixels.
-class frmTranslate : public QMainWindow {
+// The program's one working window. Its controls are its own (tests find
+// them by their documented objectNames); handlers are thin and call the
+// commands of their rooms, which see the window through their view
+// interfaces. Geometry is kept in twips, as the configuration document
+// measures it, and reaches the screen rounded to whole pixels.
+class frmTranslate : public QMainWindow, public ITranslateView, public IHearItView {
     Q_OBJECT
 public:
     frmTranslate(Globals& globals, Platform platform, QWidget* parent = nullptr);
     ~frmTranslate() override;
 
     // Busy state: the seven input controls and the status line.
-    void Disable();
-    void Enable();
+    void Disable() override;
+    void Enable() override;
 
     QString statusText() const;
-    void setStatusText(const QString& text);
+    void setStatusText(const QString& text) override;
 
-    // Controls, for the commands of the other rooms and for tests.
-    QPlainTextEdit* txtFrom = nullptr;
-    QComboBox* cboLanguages = nullptr;
-    QComboBox* cboEngines = nullptr;
-    QPushButton* cmdTranslate = nullptr;
-    QStatusBar* barStatus = nullptr;
-    ElidedLabel* barStatusPanel1 = nullptr;  // the status line, cut to the room it has
-    QLabel* barStatusCaps = nullptr;
-    QLabel* barStatusIns = nullptr;
-    QPlainTextEdit* txtTo = nullptr;
-    QLineEdit* txtHearIt = nullptr;
-    QPushButton* cmdHearIt = nullptr;
-    QLabel* lblHint = nullptr;
-    QTimer* timTimeout = nullptr;
-
-    QMenu* mnuFile = nullptr;
-    QAction* mnuExit = nullptr;
-    QMenu* mnuOptions = nullptr;
-    QAction* mnuLoad = nullptr;
-    QMenu* mnuHelp = nullptr;
-    QAction* mnuOnlineHelp = nullptr;
-    QAction* mnuSupport = nullptr;
-    QMenu* mnuTray = nullptr;  // never in the menu bar; the tray icon's pop-up
-    QAction* mnuTrayOpen = nullptr;
-    QAction* mnuTrayExit = nullptr;
-
-    Globals& globals() { return m_globals; }
-    Platform& platform() { return m_platform; }
     TranslateCommand& translateCommand() { return *m_translate; }
     HearItCommand& hearItCommand() { return *m_hearIt; }
 
@@ -93,11 +60,13 @@ public:
     // Shows the window from the tray (double click, Open): restored from a
     // minimised state and brought to the front.
     void showFromTray();
+    // Pops the tray menu up at the mouse position.
+    void popUpTrayMenu();
 
     // The window's outer size (frame, caption and menu bar included) in
     // twips, as the window system reports it. Setting it runs a layout pass.
-    double Width() const { return m_outerTwips.width; }
-    double Height() const { return m_outerTwips.height; }
+    double Width() const { return m_geometry.twips().width; }
+    double Height() const { return m_geometry.twips().height; }
     void setWidth(double twips);
     void setHeight(double twips);
     double twipsPerPixelX() const;
@@ -116,7 +85,7 @@ signals:
     // outermost event loop, never from inside a command that lets events
     // run, so a receiver may delete the window.
     void unloaded();
-    // The window is being unloaded: commands still running should end now.
+    // The window is being unloaded: commands still running end now.
     void unloading();
 
 public slots:
@@ -136,6 +105,7 @@ public:
     void setVisible(bool visible) override;
 
 protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
@@ -143,24 +113,32 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
-    void buildControls();
-    void buildMenus();
+    // ITranslateView and IHearItView: what the commands read and write.
+    QString sourceText() const override;
+    Selection selectedEngine() const override;
+    Selection selectedLanguage() const override;
+    void showResult(const QString& text) override;
+    QTimer& timeoutTimer() override;
+    QString hearItText() const override;
+    void setHearItText(const QString& text) override;
+    void setHearItTextColour(const QColor& colour) override;
+
+    void connectControls();
     void loadSteps();
+    void restoreSize();
+    void fillEngines();
     void setEnginesListIndex(int index);
-    void setListIndex(QComboBox* list, int index, const QString& what);
-    void applyOuterSize();
+    void applyOuterSize(LayoutMath::OuterSize twips);
     void resizePass();
-    void applyBoxes();
-    void centreOnScreen();
-    void fitHintFont();
-    void saveSize(const char* key, double twips);
+    void saveSize(bool height, bool width);
     bool settleFrame();
-    void reportConfigError(const QString& detail);
+    void reportLayoutError(const QString& detail);
     void openMessagesLink(const char* attribute, const QString& what);
     bool Unload();
     void finishUnloadWhenOutermost();
     QString messageTitle() const;
 
+    frmTranslateUi m_ui;
     Globals& m_globals;
     Platform m_platform;
     std::unique_ptr<TranslateCommand> m_translate;
@@ -169,15 +147,11 @@ private:
     bool mblnAllowUnload = false;
     bool mblnSizeRestored = false;
 
-    LayoutMath::OuterSize m_outerTwips;
+    WindowGeometry m_geometry;
     LayoutMath::Controls m_boxes;
-    QSize m_appliedOuterPx;     // the outer size in pixels last asked for
-    QSize m_requestedClientPx;  // the client size that went with it
-    QSize m_frameSize{0, 0};    // frame width and height as last seen (none until shown)
-    bool m_placed = false;      // centred on its first showing
+    bool m_placed = false;  // centred on its first showing
     int m_resizeDepth = 0;
     bool m_layoutErrorReported = false;
-    QString m_savedHeight, m_savedWidth;  // as last written by this window
 
     bool m_loading = false;
     bool m_loadFailed = false;

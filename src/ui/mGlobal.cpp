@@ -1,33 +1,29 @@
 #include "ui/mGlobal.h"
 
 #include <QIcon>
-#include <QMenu>
 #include <QPointer>
 
 #include "ui/frmTranslate.h"
 
 namespace mGlobal {
 
-void AddTrayIcon(ITrayHost* tray, frmTranslate& form, const QIcon& Icon, const QString& Tip) {
-    if (!tray) return;
+void AddTrayIcon(ITrayHost& tray, frmTranslate& form, const QIcon& Icon, const QString& Tip) {
     // The icon may outlive the window (the host belongs to the program).
     QPointer<frmTranslate> window(&form);
-    tray->addIcon(Icon, Tip, [window](ITrayHost::Activation reason) {
+    tray.addIcon(Icon, Tip, [window](ITrayHost::Activation reason) {
         if (window) TrayWindowProc(*window, reason);
     });
-    tray->setLostHandler([window] {
+    tray.setLostHandler([window] {
         if (window) TrayLost(*window);
     });
 }
 
 void TrayLost(frmTranslate& form) {
     if (form.isUnloaded() || form.isVisible()) return;
-    form.mnuTray->hide();
-    form.showFromTray();
+    form.mnuTrayOpen_Click();
 }
 
-void ShowTrayBalloon(ITrayHost* tray, int InfoFlags, const QString& Title, const QString& Text) {
-    if (!tray) return;
+void ShowTrayBalloon(ITrayHost& tray, int InfoFlags, const QString& Title, const QString& Text) {
     ITrayHost::BalloonIcon icon = ITrayHost::BalloonIcon::None;
     switch (InfoFlags) {
         case 1:
@@ -42,11 +38,11 @@ void ShowTrayBalloon(ITrayHost* tray, int InfoFlags, const QString& Title, const
         default:
             break;
     }
-    tray->showBalloon(Title, Text, icon, balloonTimeout);
+    tray.showBalloon(Title, Text, icon, balloonTimeout);
 }
 
-void RemoveTrayIcon(ITrayHost* tray) {
-    if (tray) tray->removeIcon();
+void RemoveTrayIcon(ITrayHost& tray) {
+    tray.removeIcon();
 }
 
 TrayAction trayActionFor(ITrayHost::Activation reason, bool windowVisible) {
@@ -64,15 +60,14 @@ void TrayWindowProc(frmTranslate& form, ITrayHost::Activation reason) {
     if (form.isUnloaded()) return;
     switch (trayActionFor(reason, form.isVisible())) {
         case TrayAction::ShowWindow:
-            form.mnuTray->hide();
-            form.showFromTray();
+            form.mnuTrayOpen_Click();
             break;
         case TrayAction::ActivateWindow:
             form.raise();
             form.activateWindow();
             break;
         case TrayAction::PopUpMenu:
-            if (ITrayHost* tray = form.platform().tray) tray->popUpMenu(*form.mnuTray);
+            form.popUpTrayMenu();
             break;
         case TrayAction::None:
             break;

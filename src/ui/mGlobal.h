@@ -9,19 +9,18 @@ class frmTranslate;
 
 // The tray routines of the main window: add the icon, annotate it with a
 // balloon, remove it, and route the user's clicks on it to the window.
-// A null tray host (no notification area wired) makes each of them a no-op.
 namespace mGlobal {
 
 // Adds the icon with the window's picture and tip text, and routes its
 // activations to TrayWindowProc and the loss of the tray to TrayLost.
-void AddTrayIcon(ITrayHost* tray, frmTranslate& form, const QIcon& Icon, const QString& Tip);
+void AddTrayIcon(ITrayHost& tray, frmTranslate& form, const QIcon& Icon, const QString& Tip);
 
 // InfoFlags: 0 none, 1 information, 2 warning, 3 error. The balloon is asked
 // to stay for three seconds.
-void ShowTrayBalloon(ITrayHost* tray, int InfoFlags, const QString& Title, const QString& Text);
+void ShowTrayBalloon(ITrayHost& tray, int InfoFlags, const QString& Title, const QString& Text);
 inline constexpr int balloonTimeout = 3000;
 
-void RemoveTrayIcon(ITrayHost* tray);
+void RemoveTrayIcon(ITrayHost& tray);
 
 // What a click on the icon does, given whether the window is visible.
 enum class TrayAction { None, ShowWindow, ActivateWindow, PopUpMenu };

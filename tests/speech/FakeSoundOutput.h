@@ -12,13 +12,13 @@ class FakeSoundOutput : public ISoundOutput {
 public:
     struct Played {
         QString file;
-        unsigned flags;
+        PlayOptions options;
         QByteArray bytes;
     };
     int deviceCount() override { return devices; }
-    void play(const QString& file, unsigned flags) override {
+    void play(const QString& file, PlayOptions options) override {
         QFile f(file);
-        played.append({file, flags, f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray()});
+        played.append({file, options, f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray()});
     }
     int devices = 1;
     QList<Played> played;

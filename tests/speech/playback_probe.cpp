@@ -40,7 +40,7 @@ int main(int argc, char** argv) {
     const qint64 longerMs = static_cast<qint64>(QByteArray(argv[5]).toDouble() * 1000);
 
     QtSoundOutput output;
-    const WavePlayer player(&output);
+    const WavePlayer player(output);
     check(player.SoundEnabled(), "SoundEnabled with the null sink");
 
     QElapsedTimer t;

@@ -15,6 +15,7 @@
 
 #include "FakeSoundOutput.h"
 #include "Fakes.h"
+#include "FormControls.h"
 #include "TestEnv.h"
 #include "TestHttpServer.h"
 #include "config/Globals.h"
@@ -48,7 +49,7 @@ QStringList filesBelow(const QString& folder) {
 
 // The main window with a document whose Wav element points at the loopback
 // server, recording fakes for the platform.
-struct Rig {
+struct Rig : FormControls {
     explicit Rig(const QString& wavElement, bool withSound = true) {
         globals.gdocConfig = std::make_unique<ConfigDocument>();
         const QString xml = "<Parlamo><Messages titlemsgbox=\"T\"/>" + wavElement + "</Parlamo>";
@@ -59,11 +60,12 @@ struct Rig {
         p.urlOpener = &opener;
         p.sound = withSound ? &sound : nullptr;
         form = new frmTranslate(globals, p);
+        findControls(form);
     }
     ~Rig() { delete form; }
     void hearIt(const QString& word) {
-        form->txtHearIt->setText(word);
-        form->cmdHearIt->click();
+        txtHearIt->setText(word);
+        cmdHearIt->click();
     }
     QString wavFolder() const { return env.programFolder() + "/wav"; }
 
@@ -95,13 +97,9 @@ class TestHearIt : public QObject {
         for (const auto& r : m_server.requests()) out << r.target;
         return out;
     }
-    static void verifyIdle(frmTranslate* f) {
-        QCOMPARE(f->statusText(), QStringLiteral("Translated."));
-        for (QWidget* w :
-             {static_cast<QWidget*>(f->txtFrom), static_cast<QWidget*>(f->txtTo),
-              static_cast<QWidget*>(f->cboEngines), static_cast<QWidget*>(f->cboLanguages),
-              static_cast<QWidget*>(f->cmdTranslate), static_cast<QWidget*>(f->txtHearIt),
-              static_cast<QWidget*>(f->cmdHearIt)})
+    static void verifyIdle(const Rig& rig) {
+        QCOMPARE(rig.form->statusText(), QStringLiteral("Translated."));
+        for (QWidget* w : rig.inputControls())
             QVERIFY2(w->isEnabled(), qPrintable(w->objectName()));
     }
     // A message in the narrow box starts at its first character and is whole
@@ -112,9 +110,9 @@ class TestHearIt : public QObject {
         QCOMPARE(box->toolTip(), text);
     }
     static void verifyFailed(Rig& rig) {
-        verifyMessage(rig.form->txtHearIt, QStringLiteral("No Sound file found."));
-        QCOMPARE(rig.form->txtHearIt->palette().color(QPalette::Text), red);
-        verifyIdle(rig.form);
+        verifyMessage(rig.txtHearIt, QStringLiteral("No Sound file found."));
+        QCOMPARE(rig.txtHearIt->palette().color(QPalette::Text), red);
+        verifyIdle(rig);
         QVERIFY(rig.dialogs.asked.isEmpty());
         QVERIFY(rig.sound.played.isEmpty());
     }
@@ -139,7 +137,7 @@ private slots:
         bool buttonWhileBusy = true;
         QTimer::singleShot(50, rig.form, [&] {
             statusWhileBusy = rig.form->statusText();
-            buttonWhileBusy = rig.form->cmdHearIt->isEnabled();
+            buttonWhileBusy = rig.cmdHearIt->isEnabled();
         });
         rig.hearIt("Hello");
 
@@ -151,10 +149,10 @@ private slots:
         QCOMPARE(TestEnv::readFile(file), wave);
         QCOMPARE(rig.sound.played.size(), 1);
         QCOMPARE(rig.sound.played[0].file, file);
-        QCOMPARE(rig.sound.played[0].flags, 0x13u);
+        QVERIFY((rig.sound.played[0].options == ISoundOutput::PlayOptions{false, false, true}));
         QCOMPARE(rig.sound.played[0].bytes, wave);
-        QCOMPARE(rig.form->txtHearIt->text(), QStringLiteral("Hello"));
-        verifyIdle(rig.form);
+        QCOMPARE(rig.txtHearIt->text(), QStringLiteral("Hello"));
+        verifyIdle(rig);
         QVERIFY(rig.dialogs.asked.isEmpty());
     }
 
@@ -288,7 +286,7 @@ private slots:
         rig.hearIt("ghost");
         QCOMPARE(TestEnv::readFile(rig.wavFolder() + "/ghost.wav"), page);
         QCOMPARE(rig.sound.played.size(), 1);
-        QCOMPARE(rig.form->txtHearIt->text(), QStringLiteral("ghost"));
+        QCOMPARE(rig.txtHearIt->text(), QStringLiteral("ghost"));
         QVERIFY(rig.dialogs.asked.isEmpty());
     }
 
@@ -375,9 +373,8 @@ private slots:
         rig.hearIt("hello");
         QCOMPARE(TestEnv::readFile(rig.wavFolder() + "/hello.wav"), QByteArray("wave"));
         QVERIFY(rig.sound.played.isEmpty());
-        verifyMessage(rig.form->txtHearIt,
-                      QStringLiteral("Unable to detect WAV device in this system."));
-        verifyIdle(rig.form);
+        verifyMessage(rig.txtHearIt, QStringLiteral("Unable to detect WAV device in this system."));
+        verifyIdle(rig);
         QVERIFY(rig.dialogs.asked.isEmpty());
     }
 
@@ -410,27 +407,27 @@ private slots:
         rig.hearIt("hello");
         verifyFailed(rig);
         QFocusEvent focusIn(QEvent::FocusIn, Qt::MouseFocusReason);
-        QApplication::sendEvent(rig.form->txtHearIt, &focusIn);
-        QCOMPARE(rig.form->txtHearIt->text(), QString());
-        QCOMPARE(rig.form->txtHearIt->toolTip(), QString());
-        QCOMPARE(rig.form->txtHearIt->palette().color(QPalette::Text), QColor(0, 0, 0));
+        QApplication::sendEvent(rig.txtHearIt, &focusIn);
+        QCOMPARE(rig.txtHearIt->text(), QString());
+        QVERIFY(!rig.txtHearIt->toolTip().contains(QStringLiteral("No Sound")));
+        QCOMPARE(rig.txtHearIt->palette().color(QPalette::Text), QColor(0, 0, 0));
     }
 
     void busyStateAndReturningFocusKeepTheWord() {
         Rig rig(wav());
         rig.form->show();
         QVERIFY(QTest::qWaitForWindowActive(rig.form));
-        rig.form->txtHearIt->setText("hello");
-        rig.form->cmdTranslate->setFocus();
-        QCOMPARE(QApplication::focusWidget(), rig.form->cmdTranslate);
+        rig.txtHearIt->setText("hello");
+        rig.cmdTranslate->setFocus();
+        QCOMPARE(QApplication::focusWidget(), rig.cmdTranslate);
         rig.form->Disable();
         rig.form->Enable();
-        QCOMPARE(rig.form->txtHearIt->text(), QString("hello"));
-        QCOMPARE(QApplication::focusWidget(), rig.form->cmdTranslate);
+        QCOMPARE(rig.txtHearIt->text(), QString("hello"));
+        QCOMPARE(QApplication::focusWidget(), rig.cmdTranslate);
         for (Qt::FocusReason reason : {Qt::ActiveWindowFocusReason, Qt::PopupFocusReason}) {
             QFocusEvent focusIn(QEvent::FocusIn, reason);
-            QApplication::sendEvent(rig.form->txtHearIt, &focusIn);
-            QCOMPARE(rig.form->txtHearIt->text(), QString("hello"));
+            QApplication::sendEvent(rig.txtHearIt, &focusIn);
+            QCOMPARE(rig.txtHearIt->text(), QString("hello"));
         }
     }
 
@@ -442,12 +439,12 @@ private slots:
         page.pieceDelayMs = 50;
         m_server.setResponse("/look", page);
         QSignalSpy unloaded(rig.form.data(), &frmTranslate::unloaded);
-        rig.form->txtHearIt->setText("hello");
+        rig.txtHearIt->setText("hello");
         frmTranslate* f = rig.form;
         QTimer::singleShot(300, f, [f] { f->mnuExit_Click(); });
         QElapsedTimer clock;
         clock.start();
-        rig.form->cmdHearIt->click();
+        rig.cmdHearIt->click();
         QVERIFY2(clock.elapsed() < 3000, qPrintable(QString::number(clock.elapsed())));
         QVERIFY(unloaded.count() == 1 || unloaded.wait(2000));
         QCOMPARE(m_server.requestCount(), 1);
@@ -471,10 +468,10 @@ private slots:
         m_server.setResponse("/look", page);
         m_server.setResponse("/snd/h/hello.wav", wave);
         m_server.setHandler(nullptr);
-        rig.form->txtHearIt->setText("hello");
+        rig.txtHearIt->setText("hello");
         frmTranslate* f = rig.form;
         QTimer::singleShot(duringWave ? 150 : 50, [f] { delete f; });
-        f->cmdHearIt->click();
+        rig.cmdHearIt->click();
         QVERIFY(rig.form.isNull());
         QCOMPARE(m_server.requestCount(), duringWave ? 2 : 1);
         QVERIFY(!QFileInfo::exists(rig.wavFolder()));

@@ -1,6 +1,7 @@
 #include <QTest>
 
 #include "FakeSoundOutput.h"
+#include "platform/Platform.h"
 #include "speech/SoundLookup.h"
 #include "speech/WavePlayer.h"
 
@@ -112,37 +113,39 @@ private slots:
         QCOMPARE(SoundLookup::waveAddress("http://s/snd", name), address);
     }
 
-    void playWaveFlags_data() {
+    void playWaveOptions_data() {
         QTest::addColumn<bool>("wait");
         QTest::addColumn<bool>("repeat");
         QTest::addColumn<bool>("interupt");
-        QTest::addColumn<unsigned>("flags");
-        QTest::addRow("background, leave playing") << false << false << false << 0x13u;
-        QTest::addRow("background, cut off") << false << false << true << 0x03u;
-        QTest::addRow("wait, leave playing") << true << false << false << 0x12u;
-        QTest::addRow("background loop, cut off") << false << true << true << 0x0Bu;
-        QTest::addRow("wait, cut off") << true << false << true << 0x02u;
-        QTest::addRow("wait loop, leave playing") << true << true << false << 0x1Au;
+        QTest::addColumn<bool>("doNotInterrupt");
+        QTest::addRow("background, leave playing") << false << false << false << true;
+        QTest::addRow("background, cut off") << false << false << true << false;
+        QTest::addRow("wait, leave playing") << true << false << false << true;
+        QTest::addRow("background loop, cut off") << false << true << true << false;
+        QTest::addRow("wait, cut off") << true << false << true << false;
+        QTest::addRow("wait loop, leave playing") << true << true << false << true;
     }
-    void playWaveFlags() {
+    void playWaveOptions() {
         QFETCH(bool, wait);
         QFETCH(bool, repeat);
         QFETCH(bool, interupt);
-        QFETCH(unsigned, flags);
+        QFETCH(bool, doNotInterrupt);
         FakeSoundOutput out;
-        WavePlayer(&out).PlayWave("/x/a.wav", wait, repeat, interupt);
+        WavePlayer(out).PlayWave("/x/a.wav", wait, repeat, interupt);
         QCOMPARE(out.played.size(), 1);
         QCOMPARE(out.played[0].file, QStringLiteral("/x/a.wav"));
-        QCOMPARE(out.played[0].flags, flags);
+        QVERIFY((out.played[0].options == ISoundOutput::PlayOptions{wait, repeat, doNotInterrupt}));
     }
 
     void soundEnabledFollowsTheDevices() {
         FakeSoundOutput out;
-        QVERIFY(WavePlayer(&out).SoundEnabled());
+        QVERIFY(WavePlayer(out).SoundEnabled());
         out.devices = 0;
-        QVERIFY(!WavePlayer(&out).SoundEnabled());
-        QVERIFY(!WavePlayer(nullptr).SoundEnabled());
-        WavePlayer(nullptr).PlayWave("/x/a.wav", false, false, false);  // no seam: nothing
+        QVERIFY(!WavePlayer(out).SoundEnabled());
+        // A platform without sound: no device, and playing does nothing.
+        const Platform none;
+        QVERIFY(!WavePlayer(*none.sound).SoundEnabled());
+        WavePlayer(*none.sound).PlayWave("/x/a.wav", false, false, false);
     }
 };
 

@@ -90,7 +90,7 @@ private slots:
         QCOMPARE(WaveCheck::inspect(path).has_value(), playable);
 
         QtSoundOutput output;
-        const WavePlayer player(&output);
+        const WavePlayer player(output);
         if (!player.SoundEnabled()) QSKIP("no sound device: run through with_null_sink.sh");
         player.PlayWave(path, false, false, true);
         QCOMPARE(output.isBusy(), playable);

@@ -6,9 +6,9 @@
 
 #include "TestEnv.h"
 #include "config/cVeRegistry.h"
+#include "launch/CommandLine.h"
+#include "launch/StartEntry.h"
 #include "platform/AppInfo.h"
-#include "startup/CommandLine.h"
-#include "startup/StartEntry.h"
 
 namespace {
 QString readEntry(cVeRegistry& reg) {

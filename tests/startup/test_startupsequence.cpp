@@ -10,10 +10,10 @@
 #include "TestEnv.h"
 #include "TestHttpServer.h"
 #include "config/Globals.h"
+#include "launch/StartEntry.h"
 #include "platform/AppInfo.h"
 #include "startup/ConfigCheck.h"
 #include "startup/ISplashScreen.h"
-#include "startup/StartEntry.h"
 #include "startup/StartupSequence.h"
 
 namespace {

@@ -5,12 +5,14 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QSignalBlocker>
+#include <QSignalSpy>
 #include <QTcpServer>
 #include <QTest>
 #include <QTimer>
 #include <memory>
 
 #include "Fakes.h"
+#include "FormControls.h"
 #include "TestEnv.h"
 #include "TestHttpServer.h"
 #include "config/Globals.h"
@@ -42,7 +44,7 @@ int closedPort() {
 }
 
 // The main window over a document, with recording dialogs.
-struct Window {
+struct Window : FormControls {
     TestEnv env;
     Globals globals;
     FakeDialogs dialogs;
@@ -65,42 +67,39 @@ struct Window {
         platform.urlOpener = &opener;
         platform.pauser = &pauser;
         form = std::make_unique<frmTranslate>(globals, platform);
+        findControls(form.get());
     }
 
     // Puts the given items into the lists and selects them. The engine
     // list's change handler (which refills the languages from the document)
     // is held off so that names the document lacks can be selected too.
     void select(const QString& engine, const QString& language) {
-        const QSignalBlocker hold(form->cboEngines);
-        form->cboEngines->clear();
-        form->cboLanguages->clear();
-        form->cboEngines->addItem(QStringLiteral("Other"));
-        form->cboEngines->addItem(engine);
-        form->cboEngines->setCurrentIndex(1);
-        form->cboLanguages->addItem(language);
-        form->cboLanguages->setCurrentIndex(0);
+        const QSignalBlocker hold(cboEngines);
+        cboEngines->clear();
+        cboLanguages->clear();
+        cboEngines->addItem(QStringLiteral("Other"));
+        cboEngines->addItem(engine);
+        cboEngines->setCurrentIndex(1);
+        cboLanguages->addItem(language);
+        cboLanguages->setCurrentIndex(0);
     }
 
     TranslateCommand& command() { return form->translateCommand(); }
 
-    QList<QWidget*> seven() const {
-        return {form->txtFrom,      form->txtTo,     form->cboEngines, form->cboLanguages,
-                form->cmdTranslate, form->txtHearIt, form->cmdHearIt};
-    }
     bool allEnabled() const {
-        for (QWidget* w : seven())
+        for (QWidget* w : inputControls())
             if (!w->isEnabled()) return false;
         return true;
     }
     bool noneEnabled() const {
-        for (QWidget* w : seven())
+        for (QWidget* w : inputControls())
             if (w->isEnabled()) return false;
         return true;
     }
 
     // Clicks Translate and waits until the window is idle again.
     bool translate(const QString& text, int timeoutMs = 5000) {
-        form->txtFrom->setPlainText(text);
+        txtFrom->setPlainText(text);
         form->cmdTranslate_Click();
         return QTest::qWaitFor([this] { return allEnabled(); }, timeoutMs);
     }
@@ -121,6 +120,20 @@ class TestTranslateCommand : public QObject {
             m_server->baseUrl(), features.isNull() ? kFeatures : features, messageLimit));
     }
 
+    // The requests the server has had, apart from a probe sent now and
+    // waited for. The probe goes out after anything the command could have
+    // sent, on the same connections, so a request sent late is counted too.
+    int requestsBesideAProbe() {
+        InetTransfer probe;
+        bool done = false;
+        connect(&probe, &InetTransfer::StateChanged, [&done](int) { done = true; });
+        probe.Execute(m_server->baseUrl() + "/probe", "GET");
+        if (!QTest::qWaitFor([&done] { return done; }, 5000)) return -1;
+        int count = 0;
+        for (const RecordedRequest& r : m_server->requests()) count += r.path() != "/probe";
+        return count;
+    }
+
 private slots:
     void init() {
         m_server = std::make_unique<TestHttpServer>();
@@ -132,16 +145,16 @@ private slots:
     void getRequestAndShownResult() {
         auto w = window();
         w->select("Get", "English to Spanish");
-        w->form->txtTo->setPlainText("previous");
-        w->form->txtFrom->setPlainText(QString::fromUtf8("Hello, wörld & 100% + 'x'\n"));
+        w->txtTo->setPlainText("previous");
+        w->txtFrom->setPlainText(QString::fromUtf8("Hello, wörld & 100% + 'x'\n"));
         w->form->cmdTranslate_Click();
 
         // Busy while the request is out: the previous result stays, greyed.
         QVERIFY(w->noneEnabled());
         QCOMPARE(w->form->statusText(), QString("Translating from English to Spanish"));
-        QCOMPARE(w->form->txtTo->toPlainText(), QString("previous"));
-        QVERIFY(w->form->timTimeout->isActive());
-        QCOMPARE(w->form->timTimeout->interval(), 60000);
+        QCOMPARE(w->txtTo->toPlainText(), QString("previous"));
+        QVERIFY(w->timTimeout->isActive());
+        QCOMPARE(w->timTimeout->interval(), 60000);
 
         QVERIFY(QTest::qWaitFor([&] { return w->allEnabled(); }, 5000));
         QCOMPARE(m_server->requestCount(), 1);
@@ -153,10 +166,10 @@ private slots:
         QCOMPARE(r.header("user-agent"), kUserAgentValue);
         QVERIFY(r.body.isEmpty());
 
-        QCOMPARE(w->form->txtTo->toPlainText(), QString("hola mundo"));
+        QCOMPARE(w->txtTo->toPlainText(), QString("hola mundo"));
         QCOMPARE(w->form->statusText(), QString("Translated."));
         QCOMPARE(w->command().translations(), 1);
-        QVERIFY(!w->form->timTimeout->isActive());
+        QVERIFY(!w->timTimeout->isActive());
     }
 
     void postRequestCarriesTheQueryAndNoBody() {
@@ -170,7 +183,7 @@ private slots:
         QVERIFY(r.body.isEmpty());
         QCOMPARE(r.header("content-length"), QByteArray("0"));
         QCOMPARE(r.header("user-agent"), kUserAgentValue);
-        QCOMPARE(w->form->txtTo->toPlainText(), QString("hello"));
+        QCOMPARE(w->txtTo->toPlainText(), QString("hello"));
     }
 
     void absentAttributesKeepTheirSeparators() {
@@ -204,18 +217,17 @@ private slots:
         auto w = window("<Features/>");
         w->select("Get", "English to Spanish");
         if (!engine) {
-            const QSignalBlocker hold(w->form->cboEngines);
-            w->form->cboEngines->setCurrentIndex(-1);
+            const QSignalBlocker hold(w->cboEngines);
+            w->cboEngines->setCurrentIndex(-1);
         }
-        if (!language) w->form->cboLanguages->setCurrentIndex(-1);
+        if (!language) w->cboLanguages->setCurrentIndex(-1);
         w->form->setStatusText("untouched");
-        w->form->txtFrom->setPlainText(text);
+        w->txtFrom->setPlainText(text);
         w->form->cmdTranslate_Click();
-        QTest::qWait(50);
         QCOMPARE(w->form->statusText(), QString("untouched"));
         QVERIFY(w->allEnabled());
         QVERIFY(w->dialogs.asked.isEmpty());
-        QCOMPARE(m_server->requestCount(), 0);
+        QCOMPARE(requestsBesideAProbe(), 0);
         QVERIFY(!w->command().currentTransfer());
     }
 
@@ -234,7 +246,7 @@ private slots:
         QCOMPARE(w->command().translations(), 1);
         w->form->setStatusText("after first");
 
-        w->form->txtFrom->setPlainText("two");
+        w->txtFrom->setPlainText("two");
         w->form->cmdTranslate_Click();
         if (sent) {
             QVERIFY(w->noneEnabled());
@@ -243,8 +255,7 @@ private slots:
             QCOMPARE(w->command().translations(), 2);
             QVERIFY(w->dialogs.asked.isEmpty());
         } else {
-            QTest::qWait(50);
-            QCOMPARE(m_server->requestCount(), 1);
+            QCOMPARE(requestsBesideAProbe(), 1);
             QCOMPARE(w->dialogs.asked.size(), 1);
             const FakeDialogs::Asked& a = w->dialogs.asked.at(0);
             QCOMPARE(a.text, QString("Limit reached."));
@@ -260,7 +271,7 @@ private slots:
     void limitZeroRefusesEveryCommand() {
         auto w = window("<Features maxtranslation=\"0\"/>");
         w->select("Get", "English to Spanish");
-        w->form->txtFrom->setPlainText("x");
+        w->txtFrom->setPlainText("x");
         w->form->cmdTranslate_Click();
         QCOMPARE(w->dialogs.asked.size(), 1);
         QCOMPARE(m_server->requestCount(), 0);
@@ -307,26 +318,25 @@ private slots:
         QFETCH(QString, language);
         auto w = window(features, messageLimit);
         w->select(engine, language);
-        w->form->txtTo->setPlainText("kept");
-        w->form->txtFrom->setPlainText("text");
+        w->txtTo->setPlainText("kept");
+        w->txtFrom->setPlainText("text");
         w->form->cmdTranslate_Click();
         QVERIFY(w->allEnabled());
         QVERIFY2(w->form->statusText().startsWith("Translation failed: "),
                  qPrintable(w->form->statusText()));
         QVERIFY(w->dialogs.asked.isEmpty());
-        QCOMPARE(w->form->txtTo->toPlainText(), QString("kept"));
+        QCOMPARE(w->txtTo->toPlainText(), QString("kept"));
         QCOMPARE(w->command().translations(), 0);
-        QVERIFY(!w->form->timTimeout->isActive());
-        QTest::qWait(50);
-        QCOMPARE(m_server->requestCount(), 0);
+        QVERIFY(!w->timTimeout->isActive());
+        QCOMPARE(requestsBesideAProbe(), 0);
     }
 
     void emptyTokenAfterClearsAndCounts() {
         auto w = window();
         w->select("EmptyAfter", "Pair");
-        w->form->txtTo->setPlainText("old");
+        w->txtTo->setPlainText("old");
         QVERIFY(w->translate("x"));
-        QCOMPARE(w->form->txtTo->toPlainText(), QString());
+        QCOMPARE(w->txtTo->toPlainText(), QString());
         QCOMPARE(w->command().translations(), 1);
         QCOMPARE(w->form->statusText(), QString("Translated."));
     }
@@ -336,7 +346,7 @@ private slots:
         auto w = window();
         w->select("Get", "English to Spanish");
         QVERIFY(w->translate("x"));
-        QCOMPARE(w->form->txtTo->toPlainText(), QString("a<br>&amp;b"));
+        QCOMPARE(w->txtTo->toPlainText(), QString("a<br>&amp;b"));
         QCOMPARE(w->command().translations(), 1);
     }
 
@@ -363,7 +373,7 @@ private slots:
         auto w = window();
         w->select("Get", "English to Spanish");
         QVERIFY(w->translate("x"));
-        QCOMPARE(w->form->txtTo->toPlainText(), shown);
+        QCOMPARE(w->txtTo->toPlainText(), shown);
     }
 
     // The ways a request can end without a translation. Each leaves the
@@ -417,24 +427,24 @@ private slots:
         m_server->setDefaultResponse(r);
         auto w = window();
         w->select(engine, engine == "Get" ? "English to Spanish" : "Pair");
-        w->form->timTimeout->setInterval(300);
-        w->form->txtTo->setPlainText("kept");
-        w->form->txtFrom->setPlainText("x");
+        w->timTimeout->setInterval(300);
+        w->txtTo->setPlainText("kept");
+        w->txtFrom->setPlainText("x");
         w->form->cmdTranslate_Click();
         QVERIFY(w->noneEnabled());
         QVERIFY(QTest::qWaitFor([&] { return w->allEnabled(); }, 10000));
         QVERIFY2(w->form->statusText().startsWith(status), qPrintable(w->form->statusText()));
         if (status.endsWith(": ")) QVERIFY(w->form->statusText().size() > status.size());
-        QCOMPARE(w->form->txtTo->toPlainText(), QString("kept"));
+        QCOMPARE(w->txtTo->toPlainText(), QString("kept"));
         QCOMPARE(w->command().translations(), 0);
-        QVERIFY(!w->form->timTimeout->isActive());
+        QVERIFY(!w->timTimeout->isActive());
         QVERIFY(!w->command().currentTransfer()->StillExecuting());
 
         // Nothing is left hanging: the next request works.
         m_server->setDefaultResponse(ScriptedResponse::text("[[again]]"));
         w->select("Get", "English to Spanish");
         QVERIFY(w->translate("y"));
-        QCOMPARE(w->form->txtTo->toPlainText(), QString("again"));
+        QCOMPARE(w->txtTo->toPlainText(), QString("again"));
         QCOMPARE(w->command().translations(), 1);
     }
 
@@ -446,12 +456,12 @@ private slots:
         m_server->setDefaultResponse(slow);
         auto w = window();
         w->select("Get", "English to Spanish");
-        w->form->timTimeout->setInterval(300);
-        w->form->txtFrom->setPlainText("x");
+        w->timTimeout->setInterval(300);
+        w->txtFrom->setPlainText("x");
         w->form->cmdTranslate_Click();
         QVERIFY(QTest::qWaitFor([&] { return w->allEnabled(); }, 10000));
         QCOMPARE(w->form->statusText(), QString("Translated."));
-        QCOMPARE(w->form->txtTo->toPlainText(), QString(978, QChar('s')));
+        QCOMPARE(w->txtTo->toPlainText(), QString(978, QChar('s')));
     }
 
     void timerStandsStillWhenIdle() {
@@ -460,10 +470,11 @@ private slots:
         QVERIFY(w->translate("x"));
         // A stray tick (the window may run its timer) must not disturb an
         // idle window.
-        w->form->timTimeout->start(10);
-        QTest::qWait(60);
+        QSignalSpy ticks(w->timTimeout, &QTimer::timeout);
+        w->timTimeout->start(10);
+        QVERIFY(ticks.wait(2000));
         QCOMPARE(w->form->statusText(), QString("Translated."));
-        QCOMPARE(w->form->txtTo->toPlainText(), QString("hola mundo"));
+        QCOMPARE(w->txtTo->toPlainText(), QString("hola mundo"));
     }
 
     void everyRequestGetsANewTransfer() {
@@ -488,15 +499,15 @@ private slots:
         m_server->setResponse("/post", ScriptedResponse::text("<b>second</b>"));
         auto w = window();
         w->select("Get", "English to Spanish");
-        w->form->txtFrom->setPlainText("one");
+        w->txtFrom->setPlainText("one");
         w->form->cmdTranslate_Click();
         QPointer<InetTransfer> first = w->command().currentTransfer();
         w->select("Post", "Spanish to English");
         QVERIFY(w->translate("two"));
-        QCOMPARE(w->form->txtTo->toPlainText(), QString("second"));
+        QCOMPARE(w->txtTo->toPlainText(), QString("second"));
         QTRY_VERIFY(first.isNull());
         QTest::qWait(600);
-        QCOMPARE(w->form->txtTo->toPlainText(), QString("second"));
+        QCOMPARE(w->txtTo->toPlainText(), QString("second"));
         QCOMPARE(w->command().translations(), 1);
     }
 
@@ -507,7 +518,7 @@ private slots:
         m_server->setDefaultResponse(big);
         auto w = window();
         w->select("Get", "English to Spanish");
-        w->form->txtFrom->setPlainText("x");
+        w->txtFrom->setPlainText("x");
         w->form->cmdTranslate_Click();
         QPointer<InetTransfer> transfer = w->command().currentTransfer();
         bool released = false;
@@ -529,7 +540,7 @@ private slots:
         w->form->Disable();
         QVERIFY(w->noneEnabled());
         QCOMPARE(w->form->statusText(), QString("Translating from English to Spanish"));
-        w->form->cboLanguages->setItemText(0, " B ");
+        w->cboLanguages->setItemText(0, " B ");
         w->form->Disable();
         QCOMPARE(w->form->statusText(), QString("Translating from  B "));
         w->form->Enable();

@@ -10,6 +10,7 @@
 
 #include "FakeTrayHost.h"
 #include "Fakes.h"
+#include "FormControls.h"
 #include "TestEnv.h"
 #include "config/ConfigDocument.h"
 #include "config/Globals.h"
@@ -87,7 +88,7 @@ inline QByteArray generated(int engines, int pairs, int engineDefault = 0, int c
 }  // namespace FormDocs
 
 // One window with fakes for every platform facility and its own settings.
-struct FormFixture {
+struct FormFixture : FormControls {
     explicit FormFixture(const QByteArray& xml, const QString& commandLine = QString()) {
         globals.gdocConfig = std::make_unique<ConfigDocument>();
         globals.gdocConfig->loadFromBytes(xml);
@@ -102,6 +103,7 @@ struct FormFixture {
         platform.pauser = &pauser;
         platform.tray = &tray;
         form = std::make_unique<frmTranslate>(globals, platform);
+        findControls(form.get());
     }
 
     QString stored(const char* key) {

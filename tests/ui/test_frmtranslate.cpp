@@ -55,7 +55,7 @@ void TestFrmTranslate::initialWindow() {
     FormFixture f(sample());
     frmTranslate& w = *f.form;
     QVERIFY(w.windowTitle().isEmpty());
-    QCOMPARE(w.cmdTranslate->text(), QString());
+    QCOMPARE(f.cmdTranslate->text(), QString());
     QVERIFY(!w.allowUnload());
     QVERIFY(!w.sizeRestored());
     const QList<QSize> sizes = w.windowIcon().availableSizes();
@@ -66,13 +66,13 @@ void TestFrmTranslate::initialWindow() {
     const int clientH = w.height() - w.menuBar()->sizeHint().height();
     QCOMPARE(clientW, px(5385, w.twipsPerPixelX()));
     QCOMPARE(clientH, px(1785, w.twipsPerPixelY()));
-    QCOMPARE(w.txtHearIt->geometry(),
+    QCOMPARE(f.txtHearIt->geometry(),
              QRect(px(2160, w.twipsPerPixelX()), px(1140, w.twipsPerPixelY()),
                    px(1785, w.twipsPerPixelX()), px(285, w.twipsPerPixelY())));
 
     // Tab order over the focusable controls.
-    const QList<QWidget*> order{w.txtFrom, w.cboLanguages, w.cboEngines, w.cmdTranslate,
-                                w.txtTo,   w.txtHearIt,    w.cmdHearIt};
+    const QList<QWidget*> order{f.txtFrom, f.cboLanguages, f.cboEngines, f.cmdTranslate,
+                                f.txtTo,   f.txtHearIt,    f.cmdHearIt};
     for (int i = 0; i + 1 < order.size(); ++i) {
         QWidget* next = order[i]->nextInFocusChain();
         while (next->focusPolicy() == Qt::NoFocus) next = next->nextInFocusChain();
@@ -80,7 +80,7 @@ void TestFrmTranslate::initialWindow() {
     }
 
     // The tray menu is never in the menu bar.
-    QVERIFY(!w.menuBar()->actions().contains(w.mnuTray->menuAction()));
+    QVERIFY(!w.menuBar()->actions().contains(f.mnuTray->menuAction()));
     QCOMPARE(w.menuBar()->actions().size(), 3);
 }
 
@@ -134,8 +134,8 @@ void TestFrmTranslate::trayOrWindow() {
     QCOMPARE(f.form->isVisible(), !iconAdded);
     QCOMPARE(f.form->allowUnload(), !iconAdded);
     // The lists are filled in both modes.
-    QCOMPARE(f.form->cboEngines->count(), 2);
-    QCOMPARE(f.form->cboLanguages->count(), 4);
+    QCOMPARE(f.cboEngines->count(), 2);
+    QCOMPARE(f.cboLanguages->count(), 4);
 }
 
 void TestFrmTranslate::balloonAndIcon() {
@@ -179,10 +179,10 @@ void TestFrmTranslate::enginesAndDefaults() {
     f.form->Form_Load();
     QVERIFY(f.dialogs.asked.isEmpty());
     QVERIFY(!f.form->loadFailed());
-    QTEST(f.form->cboEngines->currentIndex(), "engine");
-    QTEST(FormFixture::items(f.form->cboLanguages), "languages");
-    QTEST(f.form->cboLanguages->currentIndex(), "language");
-    QVERIFY(f.form->cboEngines->isVisibleTo(f.form.get()));
+    QTEST(f.cboEngines->currentIndex(), "engine");
+    QTEST(FormFixture::items(f.cboLanguages), "languages");
+    QTEST(f.cboLanguages->currentIndex(), "language");
+    QVERIFY(f.cboEngines->isVisibleTo(f.form.get()));
 }
 
 void TestFrmTranslate::engineSwitchKeepsCommonLanguage_data() {
@@ -200,10 +200,10 @@ void TestFrmTranslate::engineSwitchKeepsCommonLanguage() {
     QFETCH(int, selected);
     FormFixture f(generated(2, 5, 0, common, 3));
     f.form->Form_Load();
-    f.form->cboLanguages->setCurrentIndex(selected);
-    f.form->cboEngines->setCurrentIndex(1);
-    QCOMPARE(FormFixture::items(f.form->cboLanguages).first(), QStringLiteral("E1 P0"));
-    QTEST(f.form->cboLanguages->currentIndex(), "afterSwitch");
+    f.cboLanguages->setCurrentIndex(selected);
+    f.cboEngines->setCurrentIndex(1);
+    QCOMPARE(FormFixture::items(f.cboLanguages).first(), QStringLiteral("E1 P0"));
+    QTEST(f.cboLanguages->currentIndex(), "afterSwitch");
 }
 
 void TestFrmTranslate::oneEngineHidesTheList() {
@@ -211,11 +211,11 @@ void TestFrmTranslate::oneEngineHidesTheList() {
     f.form->Form_Load();
     QVERIFY(f.dialogs.asked.isEmpty());
     QVERIFY(f.form->isVisible());
-    QVERIFY(!f.form->cboEngines->isVisibleTo(f.form.get()));
-    QCOMPARE(f.form->cboEngines->count(), 1);
-    QCOMPARE(f.form->cboEngines->currentIndex(), 0);
-    QCOMPARE(f.form->cboLanguages->count(), 4);
-    QCOMPARE(f.form->cboLanguages->itemText(0), QStringLiteral("English to Spanish"));
+    QVERIFY(!f.cboEngines->isVisibleTo(f.form.get()));
+    QCOMPARE(f.cboEngines->count(), 1);
+    QCOMPARE(f.cboEngines->currentIndex(), 0);
+    QCOMPARE(f.cboLanguages->count(), 4);
+    QCOMPARE(f.cboLanguages->itemText(0), QStringLiteral("English to Spanish"));
 }
 
 void TestFrmTranslate::configErrorsEndTheProgramCleanly_data() {
@@ -263,14 +263,14 @@ void TestFrmTranslate::engineSwitchErrorIsReported() {
     FormFixture f(sample(removeNode("//Engine[2]/Languages")));
     f.form->Form_Load();
     QVERIFY(f.dialogs.asked.isEmpty());
-    f.form->cboEngines->setCurrentIndex(1);
+    f.cboEngines->setCurrentIndex(1);
     QCOMPARE(f.dialogs.asked.size(), 1);
     QVERIFY(f.dialogs.asked.first().text.contains(QStringLiteral("Lumen Post")));
     QVERIFY(f.form->isVisible());
     QVERIFY(!f.form->isUnloaded());
     // Back to the good engine: its pairs again.
-    f.form->cboEngines->setCurrentIndex(0);
-    QCOMPARE(f.form->cboLanguages->count(), 4);
+    f.cboEngines->setCurrentIndex(0);
+    QCOMPARE(f.cboLanguages->count(), 4);
 }
 
 void TestFrmTranslate::startEntryChecksLoadOnStartup_data() {
@@ -288,7 +288,7 @@ void TestFrmTranslate::startEntryChecksLoadOnStartup() {
         f.globals.gobjRegistry->SaveSetting(cVeRegistry::runSection(),
                                             cVeRegistry::startEntryName(), entry);
     f.form->Form_Load();
-    QTEST(f.form->mnuLoad->isChecked(), "checked");
+    QTEST(f.mnuLoad->isChecked(), "checked");
 }
 
 void TestFrmTranslate::loadOnStartupToggles() {
@@ -300,12 +300,12 @@ void TestFrmTranslate::loadOnStartupToggles() {
     };
     store.SaveSetting(cVeRegistry::runSection(), cVeRegistry::startEntryName(), QString());
     f.form->Form_Load();
-    QVERIFY(!f.form->mnuLoad->isChecked());  // an empty entry counts as off
-    f.form->mnuLoad->trigger();
-    QVERIFY(f.form->mnuLoad->isChecked());
+    QVERIFY(!f.mnuLoad->isChecked());  // an empty entry counts as off
+    f.mnuLoad->trigger();
+    QVERIFY(f.mnuLoad->isChecked());
     QVERIFY(entry().endsWith(QStringLiteral("/test_frmtranslate /startup")));
-    f.form->mnuLoad->trigger();
-    QVERIFY(!f.form->mnuLoad->isChecked());
+    f.mnuLoad->trigger();
+    QVERIFY(!f.mnuLoad->isChecked());
     QVERIFY(entry().isEmpty());
 }
 
@@ -327,11 +327,11 @@ void TestFrmTranslate::storedSizeRestoredAndSaved() {
     // The controls at that size, rounded to pixels on their way to the screen.
     QCOMPARE(f.form->controlBoxes().cboLanguages.top, 1302.5);
     const double tx = f.form->twipsPerPixelX(), ty = f.form->twipsPerPixelY();
-    QCOMPARE(f.form->txtFrom->geometry(), QRect(0, px(120, ty), px(5820, tx), px(1140, ty)));
-    QCOMPARE(f.form->cmdTranslate->geometry().topLeft(), QPoint(px(4500, tx), px(1317.5, ty)));
-    QCOMPARE(f.form->txtTo->geometry(), QRect(0, px(1617.5, ty), px(5820, tx), px(1140, ty)));
-    QCOMPARE(f.form->txtHearIt->geometry().topLeft(), QPoint(px(2650, tx), px(2850, ty)));
-    QCOMPARE(f.form->lblHint->geometry().topLeft(), QPoint(px(865, tx), px(2920, ty)));
+    QCOMPARE(f.txtFrom->geometry(), QRect(0, px(120, ty), px(5820, tx), px(1140, ty)));
+    QCOMPARE(f.cmdTranslate->geometry().topLeft(), QPoint(px(4500, tx), px(1317.5, ty)));
+    QCOMPARE(f.txtTo->geometry(), QRect(0, px(1617.5, ty), px(5820, tx), px(1140, ty)));
+    QCOMPARE(f.txtHearIt->geometry().topLeft(), QPoint(px(2650, tx), px(2850, ty)));
+    QCOMPARE(f.lblHint->geometry().topLeft(), QPoint(px(865, tx), px(2920, ty)));
 
     // The next start opens at the same size.
     FormFixture g(sample());
@@ -447,10 +447,10 @@ void TestFrmTranslate::impossibleSizesKeepTheLastLayout() {
     f.store("width", "6000");
     f.form->Form_Load();
     const LayoutMath::Controls before = f.form->controlBoxes();
-    const QRect txtFrom = f.form->txtFrom->geometry();
+    const QRect txtFrom = f.txtFrom->geometry();
     f.form->setHeight(1500);
     QVERIFY(f.form->controlBoxes() == before);
-    QCOMPARE(f.form->txtFrom->geometry(), txtFrom);
+    QCOMPARE(f.txtFrom->geometry(), txtFrom);
     QCOMPARE(f.stored("height"), QStringLiteral("4000"));
     QVERIFY(f.dialogs.asked.isEmpty());
     // A size that works again lays out and saves again.

@@ -58,9 +58,9 @@ void TestFrmTranslateClose::closingInTrayModeOnlyHides() {
     QVERIFY(!f.form->isVisible());
     f.tray.activate(Activation::DoubleClick);
     QVERIFY(f.form->isVisible());
-    f.form->txtFrom->setPlainText(QStringLiteral("kept text"));
-    f.form->txtTo->setPlainText(QStringLiteral("kept result"));
-    const int engine = f.form->cboEngines->currentIndex();
+    f.txtFrom->setPlainText(QStringLiteral("kept text"));
+    f.txtTo->setPlainText(QStringLiteral("kept result"));
+    const int engine = f.cboEngines->currentIndex();
 
     QVERIFY(!f.form->close());  // refused: only hidden
     QVERIFY(!f.form->isVisible());
@@ -70,9 +70,9 @@ void TestFrmTranslateClose::closingInTrayModeOnlyHides() {
 
     f.tray.activate(Activation::DoubleClick);
     QVERIFY(f.form->isVisible());
-    QCOMPARE(f.form->txtFrom->toPlainText(), QStringLiteral("kept text"));
-    QCOMPARE(f.form->txtTo->toPlainText(), QStringLiteral("kept result"));
-    QCOMPARE(f.form->cboEngines->currentIndex(), engine);
+    QCOMPARE(f.txtFrom->toPlainText(), QStringLiteral("kept text"));
+    QCOMPARE(f.txtTo->toPlainText(), QStringLiteral("kept result"));
+    QCOMPARE(f.cboEngines->currentIndex(), engine);
 }
 
 void TestFrmTranslateClose::exitEndsTheProgram_data() {
@@ -92,7 +92,7 @@ void TestFrmTranslateClose::exitEndsTheProgram() {
     if (shownFirst) f.tray.activate(Activation::DoubleClick);
     QCOMPARE(f.form->isVisible(), shownFirst);
 
-    f.form->mnuExit->trigger();
+    f.mnuExit->trigger();
     QVERIFY(f.form->allowUnload());
     QVERIFY(f.form->isUnloaded());
     QVERIFY(!f.form->isVisible());
@@ -127,14 +127,14 @@ void TestFrmTranslateClose::trayClicks() {
     QFETCH(bool, visibleBefore);
     FormFixture f(trayDoc());
     f.form->Form_Load();
-    if (visibleBefore) f.form->mnuTrayOpen->trigger();
+    if (visibleBefore) f.mnuTrayOpen->trigger();
     QCOMPARE(f.form->isVisible(), visibleBefore);
 
     f.tray.activate(Activation(reason));
     QTEST(f.form->isVisible(), "visibleAfter");
     QFETCH(bool, menu);
     QCOMPARE(f.tray.poppedUp.size(), menu ? 1 : 0);
-    if (menu) QCOMPARE(f.tray.poppedUp.first().data(), f.form->mnuTray);
+    if (menu) QCOMPARE(f.tray.poppedUp.first().data(), f.mnuTray);
     QVERIFY(!f.form->isUnloaded());
     QVERIFY(f.tray.hasIcon());
 }
@@ -145,14 +145,14 @@ void TestFrmTranslateClose::trayMenuOpenAndExit() {
     f.form->Form_Load();
     f.tray.activate(Activation::Context);
     QCOMPARE(f.tray.poppedUp.size(), 1);
-    f.form->mnuTrayOpen->trigger();
+    f.mnuTrayOpen->trigger();
     QVERIFY(f.form->isVisible());
-    QVERIFY(!f.form->mnuTray->isVisible());
+    QVERIFY(!f.mnuTray->isVisible());
 
     QVERIFY(!f.form->close());
     f.tray.activate(Activation::Context);
     QCOMPARE(f.tray.poppedUp.size(), 2);
-    f.form->mnuTrayExit->trigger();
+    f.mnuTrayExit->trigger();
     QVERIFY(!f.tray.hasIcon());
     QVERIFY(unloaded.wait(2000));
 }
@@ -191,7 +191,7 @@ void TestFrmTranslateClose::exitWhileACommandLetsEventsRun() {
 
     QTimer::singleShot(0, window, [&] {
         window->Disable();
-        QTimer::singleShot(5, window->mnuTrayExit, &QAction::trigger);
+        QTimer::singleShot(5, f->mnuTrayExit, &QAction::trigger);
         if (nestedLoop) {
             QEventLoop download;
             QTimer::singleShot(100, &download, &QEventLoop::quit);
@@ -206,7 +206,7 @@ void TestFrmTranslateClose::exitWhileACommandLetsEventsRun() {
         aliveAfterCommand = !window.isNull();
         if (window) {
             // The command finishes with the window it started from.
-            window->txtTo->setPlainText(QStringLiteral("late answer"));
+            f->txtTo->setPlainText(QStringLiteral("late answer"));
             window->Enable();
         }
     });
@@ -240,8 +240,8 @@ void TestFrmTranslateClose::helpLinks() {
     QFETCH(QByteArray, xml);
     FormFixture f(xml);
     f.form->Form_Load();
-    f.form->mnuOnlineHelp->trigger();
-    f.form->mnuSupport->trigger();
+    f.mnuOnlineHelp->trigger();
+    f.mnuSupport->trigger();
     QTEST(f.opener.opened, "opened");
     QTEST(int(f.dialogs.asked.size()), "messages");
     for (const FakeDialogs::Asked& a : f.dialogs.asked) {

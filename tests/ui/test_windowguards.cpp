@@ -38,25 +38,25 @@ void TestWindowGuards::statusTextKeepsTheWindowSize() {
     w.Form_Load();
     QVERIFY(QTest::qWaitForWindowExposed(&w));
     const QSize outer = w.frameGeometry().size();
-    const int statusHeight = w.barStatus->height();
+    const int statusHeight = f.barStatus->height();
 
     w.setStatusText(text);
     QCoreApplication::sendPostedEvents();  // the layout requests a new label size posts
     QCoreApplication::processEvents();
 
     QCOMPARE(w.frameGeometry().size(), outer);
-    QCOMPARE(w.barStatus->height(), statusHeight);
+    QCOMPARE(f.barStatus->height(), statusHeight);
     QCOMPARE(w.Width(), 6000.0);
     QCOMPARE(f.stored("width"), QStringLiteral("6000"));
     QCOMPARE(f.stored("height"), QStringLiteral("4000"));
     // The whole text is kept and offered in the tooltip; the screen shows
     // what fits, in one line.
     QCOMPARE(w.statusText(), text);
-    QCOMPARE(w.barStatusPanel1->toolTip(), text);
-    const QString shown = w.barStatusPanel1->shownText();
+    QCOMPARE(f.barStatusPanel1->toolTip(), text);
+    const QString shown = f.barStatusPanel1->shownText();
     QVERIFY(!shown.contains(QLatin1Char('\n')));
-    QVERIFY(w.barStatusPanel1->fontMetrics().horizontalAdvance(shown) <=
-            w.barStatusPanel1->contentsRect().width());
+    QVERIFY(f.barStatusPanel1->fontMetrics().horizontalAdvance(shown) <=
+            f.barStatusPanel1->contentsRect().width());
     if (text.size() < 20)
         QCOMPARE(shown, text);
     else
@@ -102,14 +102,14 @@ void TestWindowGuards::lostTrayShowsTheWindow() {
     QSignalSpy unloaded(f.form.get(), &frmTranslate::unloaded);
     frmTranslate& w = *f.form;
     w.Form_Load();
-    if (shownBefore) w.mnuTrayOpen->trigger();
+    if (shownBefore) f.mnuTrayOpen->trigger();
     QCOMPARE(w.isVisible(), shownBefore);
-    w.txtFrom->setPlainText(QStringLiteral("kept text"));
+    f.txtFrom->setPlainText(QStringLiteral("kept text"));
 
     f.tray.loseTray();
     QVERIFY(w.isVisible());
     QVERIFY(!w.isUnloaded());
-    QCOMPARE(w.txtFrom->toPlainText(), QStringLiteral("kept text"));
+    QCOMPARE(f.txtFrom->toPlainText(), QStringLiteral("kept text"));
 
     // With no tray to hide in, closing ends the program as without a tray.
     QVERIFY(w.close());

@@ -87,9 +87,11 @@ int main(int argc, char** argv) {
         QCoreApplication::quit();
     });
     form.Form_Load();
-    if (parser.isSet("text")) form.txtFrom->setPlainText(parser.value("text"));
+    if (parser.isSet("text"))
+        form.findChild<QPlainTextEdit*>("txtFrom")->setPlainText(parser.value("text"));
     if (parser.isSet("language"))
-        form.cboLanguages->setCurrentIndex(parser.value("language").toInt());
+        form.findChild<QComboBox*>("cboLanguages")
+            ->setCurrentIndex(parser.value("language").toInt());
     if (tray.hasIcon()) marker.write("icon");
     return app.exec();
 }

@@ -1,4 +1,4 @@
-#include "startup/StartEntry.h"
+#include "launch/StartEntry.h"
 
 #include "config/cVeRegistry.h"
 #include "platform/AppInfo.h"

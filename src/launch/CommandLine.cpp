@@ -1,4 +1,4 @@
-#include "startup/CommandLine.h"
+#include "launch/CommandLine.h"
 
 QString CommandLine::fromArguments(const QStringList& arguments) {
     return arguments.mid(1).join(QLatin1Char(' '));

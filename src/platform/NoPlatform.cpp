@@ -1,0 +1,74 @@
+// The do-nothing facilities behind every seam that was left unwired.
+
+#include "platform/IDialogs.h"
+#include "platform/IPauser.h"
+#include "platform/ISoundOutput.h"
+#include "platform/ITrayHost.h"
+#include "platform/IUrlOpener.h"
+#include "platform/Platform.h"
+
+namespace {
+
+class NoDialogs final : public IDialogs {
+public:
+    Result messageBox(const QString&, const QString&, Icon, Buttons) override { return Result::Ok; }
+};
+
+class NoUrlOpener final : public IUrlOpener {
+public:
+    void open(const QString&) override {}
+};
+
+class NoPauser final : public IPauser {
+public:
+    void pause(int) override {}
+};
+
+class NoSoundOutput final : public ISoundOutput {
+public:
+    int deviceCount() override { return 0; }
+    void play(const QString&, PlayOptions) override {}
+};
+
+class NoTrayHost final : public ITrayHost {
+public:
+    bool isAvailable() const override { return false; }
+    void addIcon(const QIcon&, const QString&, ActivationHandler) override {}
+    void showBalloon(const QString&, const QString&, BalloonIcon, int) override {}
+    void removeIcon() override {}
+    bool hasIcon() const override { return false; }
+    void setLostHandler(LostHandler) override {}
+    void popUpMenu(QMenu&) override {}
+};
+
+}  // namespace
+
+template <>
+IDialogs& doNothing<IDialogs>() {
+    static NoDialogs none;
+    return none;
+}
+
+template <>
+IUrlOpener& doNothing<IUrlOpener>() {
+    static NoUrlOpener none;
+    return none;
+}
+
+template <>
+IPauser& doNothing<IPauser>() {
+    static NoPauser none;
+    return none;
+}
+
+template <>
+ISoundOutput& doNothing<ISoundOutput>() {
+    static NoSoundOutput none;
+    return none;
+}
+
+template <>
+ITrayHost& doNothing<ITrayHost>() {
+    static NoTrayHost none;
+    return none;
+}

@@ -1,0 +1,206 @@
+#include "ui/frmTranslateUi.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QFontMetricsF>
+#include <QIcon>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMainWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QShortcut>
+#include <QStatusBar>
+#include <QTimer>
+#include <algorithm>
+
+#include "net/HttpLimits.h"
+#include "ui/ElidedLabel.h"
+
+namespace {
+
+template <class T>
+T* named(T* object, const char* name) {
+    object->setObjectName(QString::fromLatin1(name));
+    return object;
+}
+
+void describe(QWidget* w, const QString& name, const QString& description,
+              const QString& toolTip = QString()) {
+    w->setAccessibleName(name);
+    w->setAccessibleDescription(description);
+    if (!toolTip.isEmpty()) w->setToolTip(toolTip);
+}
+
+}  // namespace
+
+// The icons live in a static library: pull its resources in explicitly.
+static void initResources() {
+    Q_INIT_RESOURCE(parlamo_ui);
+}
+
+void frmTranslateUi::setupUi(QMainWindow* window) {
+    initResources();
+    window->setObjectName(QStringLiteral("frmTranslate"));
+    window->setWindowTitle(QString());  // set from the document by Form_Load
+    // The sizes of the installed icon theme entry, so that the taskbar,
+    // window switchers and the tray get a sharp picture at any size.
+    QIcon icon;
+    for (const int size : {16, 32, 48, 64, 128, 256})
+        icon.addFile(QStringLiteral(":/icons/parlamo-%1.png").arg(size), QSize(size, size));
+    window->setWindowIcon(icon);
+    buildControls(window);
+    buildMenus(window);
+    describeControls();
+    connectKeys();
+}
+
+void frmTranslateUi::buildControls(QMainWindow* window) {
+    auto* client = named(new QWidget(window), "client");
+    window->setCentralWidget(client);
+
+    txtFrom = named(new QPlainTextEdit(client), "txtFrom");
+    txtFrom->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    txtFrom->setTabChangesFocus(true);
+    cboLanguages = named(new QComboBox(client), "cboLanguages");
+    cboEngines = named(new QComboBox(client), "cboEngines");
+    cmdTranslate = named(new QPushButton(client), "cmdTranslate");
+
+    barStatus = named(new QStatusBar(window), "barStatus");
+    barStatus->setSizeGripEnabled(true);
+    barStatusPanel1 = named(new ElidedLabel(barStatus), "barStatusPanel1");
+    barStatusCaps = named(new QLabel(QStringLiteral("CAPS"), barStatus), "barStatusCaps");
+    barStatusIns = named(new QLabel(QStringLiteral("INS"), barStatus), "barStatusIns");
+    barStatus->addWidget(barStatusPanel1, 1);
+    barStatus->addPermanentWidget(barStatusCaps);
+    barStatus->addPermanentWidget(barStatusIns);
+    window->setStatusBar(barStatus);
+
+    txtTo = named(new QPlainTextEdit(client), "txtTo");
+    txtTo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    txtTo->setTabChangesFocus(true);
+    txtHearIt = named(new QLineEdit(client), "txtHearIt");
+    cmdHearIt = named(new QPushButton(QStringLiteral("&Hear It!"), client), "cmdHearIt");
+    lblHint = named(new QLabel(QStringLiteral("Type a word to Hear It"), client), "lblHint");
+    lblHint->setForegroundRole(QPalette::PlaceholderText);
+
+    timTimeout = named(new QTimer(window), "timTimeout");
+    timTimeout->setInterval(HttpLimits::translationStallTimeout);
+
+    // Tab order: source text, languages, engines, Translate, result, Hear It.
+    QWidget::setTabOrder(txtFrom, cboLanguages);
+    QWidget::setTabOrder(cboLanguages, cboEngines);
+    QWidget::setTabOrder(cboEngines, cmdTranslate);
+    QWidget::setTabOrder(cmdTranslate, txtTo);
+    QWidget::setTabOrder(txtTo, txtHearIt);
+    QWidget::setTabOrder(txtHearIt, cmdHearIt);
+}
+
+void frmTranslateUi::connectKeys() {
+    // Ctrl+Enter in the source text is a click on Translate, and Enter in
+    // the word box one on Hear It: nothing happens while they are disabled.
+    for (const Qt::Key enter : {Qt::Key_Return, Qt::Key_Enter})
+        QObject::connect(new QShortcut(QKeySequence(Qt::CTRL | enter), txtFrom, nullptr, nullptr,
+                                       Qt::WidgetShortcut),
+                         &QShortcut::activated, cmdTranslate, &QPushButton::click);
+    QObject::connect(txtHearIt, &QLineEdit::returnPressed, cmdHearIt, &QPushButton::click);
+}
+
+void frmTranslateUi::buildMenus(QMainWindow* window) {
+    // No entry has a shortcut key: the access keys of the captions are all.
+    QMenuBar* bar = window->menuBar();
+    mnuFile = named(bar->addMenu(QStringLiteral("&File")), "mnuFile");
+    mnuExit = named(mnuFile->addAction(QStringLiteral("&Exit")), "mnuExit");
+
+    mnuOptions = named(bar->addMenu(QStringLiteral("&Options")), "mnuOptions");
+    mnuLoad = named(mnuOptions->addAction(QStringLiteral("&Load on Startup")), "mnuLoad");
+    mnuLoad->setCheckable(true);
+
+    mnuHelp = named(bar->addMenu(QStringLiteral("&Help")), "mnuHelp");
+    mnuOnlineHelp = named(mnuHelp->addAction(QStringLiteral("&Online Help")), "mnuOnlineHelp");
+    mnuSupport = named(mnuHelp->addAction(QStringLiteral("Online &Support")), "mnuSupport");
+
+    mnuTray = named(new QMenu(QStringLiteral("TrayIcon"), window), "mnuTray");
+    mnuTrayOpen = named(mnuTray->addAction(QStringLiteral("&Open")), "mnuTrayOpen");
+    mnuTrayExit = named(mnuTray->addAction(QStringLiteral("&Exit")), "mnuTrayExit");
+}
+
+void frmTranslateUi::describeControls() {
+    describe(txtFrom, QStringLiteral("Source text"), QStringLiteral("The text to translate."),
+             QStringLiteral("The text to translate. Ctrl+Enter translates it."));
+    describe(cboLanguages, QStringLiteral("Language pair"),
+             QStringLiteral("From which language into which one."),
+             QStringLiteral("The language pair"));
+    describe(cboEngines, QStringLiteral("Translation engine"),
+             QStringLiteral("The online service that translates."),
+             QStringLiteral("The translation engine"));
+    describe(cmdTranslate, QStringLiteral("Translate"),
+             QStringLiteral("Sends the source text to the engine and shows the translation."),
+             QStringLiteral("Translate the text (Ctrl+Enter in the text). Esc cancels."));
+    describe(txtTo, QStringLiteral("Translation"),
+             QStringLiteral("The translated text of the last translation."));
+    describe(txtHearIt, QStringLiteral("Word to hear"),
+             QStringLiteral("A word to hear spoken; messages about the sound show here too."),
+             hearItHint());
+    describe(cmdHearIt, QStringLiteral("Hear It"),
+             QStringLiteral("Fetches and plays the pronunciation of the word."),
+             QStringLiteral("Hear the word spoken (Enter in the word box). Esc cancels."));
+    describe(lblHint, QStringLiteral("Hint"), lblHint->text());
+    describe(barStatus, QStringLiteral("Status bar"),
+             QStringLiteral("What the program is doing, and the keyboard's state."));
+    describe(barStatusPanel1, QStringLiteral("Status"),
+             QStringLiteral("What the program is doing or has just done."));
+    describe(barStatusCaps, QStringLiteral("Caps Lock"), QStringLiteral("Caps Lock indicator."));
+    describe(barStatusIns, QStringLiteral("Insert"), QStringLiteral("Insert indicator."));
+}
+
+QString frmTranslateUi::hearItHint() {
+    return QStringLiteral("Type a word and press Enter to hear it.");
+}
+
+void frmTranslateUi::fitHintFont() {
+    // The hint keeps its width, measured for a narrower font than most
+    // desktops use; a slightly smaller font keeps the whole text readable.
+    QFont f = lblHint->font();
+    const QString text = lblHint->text();
+    while (f.pointSizeF() > 6.5 && QFontMetricsF(f).horizontalAdvance(text) > lblHint->width())
+        f.setPointSizeF(f.pointSizeF() - 0.5);
+    lblHint->setFont(f);
+}
+
+QList<QWidget*> frmTranslateUi::inputControls() const {
+    return {txtFrom, txtTo, cboEngines, cboLanguages, cmdTranslate, txtHearIt, cmdHearIt};
+}
+
+void frmTranslateUi::setTranslationControlsEnabled(bool enabled) {
+    txtFrom->setEnabled(enabled);
+    txtTo->setEnabled(enabled);
+    cboEngines->setEnabled(enabled);
+    cboLanguages->setEnabled(enabled);
+    cmdTranslate->setEnabled(enabled);
+}
+
+void frmTranslateUi::setHearItControlsEnabled(bool enabled) {
+    txtHearIt->setEnabled(enabled);
+    cmdHearIt->setEnabled(enabled);
+}
+
+void frmTranslateUi::placeControls(const LayoutMath::Controls& boxes, double twipsX,
+                                   double twipsY) {
+    const auto put = [twipsX, twipsY](QWidget* w, const LayoutMath::Box& b) {
+        using LayoutMath::toPixels;
+        w->setGeometry(toPixels(b.left, twipsX), toPixels(b.top, twipsY),
+                       std::max(0, toPixels(b.width, twipsX)),
+                       std::max(0, toPixels(b.height, twipsY)));
+    };
+    put(txtFrom, boxes.txtFrom);
+    put(cboLanguages, boxes.cboLanguages);
+    put(cboEngines, boxes.cboEngines);
+    put(cmdTranslate, boxes.cmdTranslate);
+    put(txtTo, boxes.txtTo);
+    put(txtHearIt, boxes.txtHearIt);
+    put(cmdHearIt, boxes.cmdHearIt);
+    put(lblHint, boxes.lblHint);
+}

@@ -1,0 +1,71 @@
+#pragma once
+
+#include <QList>
+
+#include "ui/LayoutMath.h"
+
+class ElidedLabel;
+class QAction;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QMainWindow;
+class QMenu;
+class QPlainTextEdit;
+class QPushButton;
+class QStatusBar;
+class QTimer;
+class QWidget;
+
+// The controls and menus of the main window, each under its documented
+// objectName, with their tab order, tooltips and accessible names. The
+// window keeps them to itself; tests find them by name.
+struct frmTranslateUi {
+    // Builds everything into the window (its central widget, menu bar and
+    // status bar).
+    void setupUi(QMainWindow* window);
+    // The word box's tooltip while it holds no message.
+    static QString hearItHint();
+    // Shrinks the hint's font until its text fits the label's width.
+    void fitHintFont();
+
+    // The seven input controls of the busy state, in the order it switches
+    // them: the five of the translation, then the two of Hear It.
+    QList<QWidget*> inputControls() const;
+    void setTranslationControlsEnabled(bool enabled);
+    void setHearItControlsEnabled(bool enabled);
+
+    // Moves the controls to their boxes (in twips), rounded to pixels.
+    void placeControls(const LayoutMath::Controls& boxes, double twipsX, double twipsY);
+
+    QPlainTextEdit* txtFrom = nullptr;
+    QComboBox* cboLanguages = nullptr;
+    QComboBox* cboEngines = nullptr;
+    QPushButton* cmdTranslate = nullptr;
+    QStatusBar* barStatus = nullptr;
+    ElidedLabel* barStatusPanel1 = nullptr;  // the status line, cut to the room it has
+    QLabel* barStatusCaps = nullptr;
+    QLabel* barStatusIns = nullptr;
+    QPlainTextEdit* txtTo = nullptr;
+    QLineEdit* txtHearIt = nullptr;
+    QPushButton* cmdHearIt = nullptr;
+    QLabel* lblHint = nullptr;
+    QTimer* timTimeout = nullptr;
+
+    QMenu* mnuFile = nullptr;
+    QAction* mnuExit = nullptr;
+    QMenu* mnuOptions = nullptr;
+    QAction* mnuLoad = nullptr;
+    QMenu* mnuHelp = nullptr;
+    QAction* mnuOnlineHelp = nullptr;
+    QAction* mnuSupport = nullptr;
+    QMenu* mnuTray = nullptr;  // never in the menu bar; the tray icon's pop-up
+    QAction* mnuTrayOpen = nullptr;
+    QAction* mnuTrayExit = nullptr;
+
+private:
+    void buildControls(QMainWindow* window);
+    void buildMenus(QMainWindow* window);
+    void describeControls();
+    void connectKeys();
+};
