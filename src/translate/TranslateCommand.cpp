@@ -89,6 +89,7 @@ void TranslateCommand::cmdTranslate_Click() {
 
         const TranslationRequest request = TranslationRequest::build(
             engine, language, UrlEncode(sentText(m_view), systemCodePage()));
+        m_server = request.serverName();
         mintCurrent->Execute(request.url, request.operation, QByteArray(), request.headers);
         m_running = true;
         m_view.timeoutTimer().start();
@@ -110,7 +111,8 @@ bool TranslateCommand::cancel() {
 void TranslateCommand::mintCurrent_StateChanged(int State) {
     if (!mintCurrent) return;
     if (State == InetTransfer::icError) {
-        endBusy(QStringLiteral("Translation failed: ") + mintCurrent->errorText());
+        endBusy(QStringLiteral("Translation failed at ") + m_server + QStringLiteral(": ") +
+                mintCurrent->errorText());
         return;
     }
     if (State != InetTransfer::icResponseCompleted) return;
@@ -138,7 +140,8 @@ void TranslateCommand::ExtractResult(const QString& answer) {
         const std::optional<QString> result =
             before && after ? ::ExtractResult(answer, *before, *after) : std::nullopt;
         if (!result) {
-            endBusy(QStringLiteral("No translation found in the answer."));
+            endBusy(QStringLiteral("No translation found in the answer of ") + m_server +
+                    QLatin1Char('.'));
             return;
         }
         m_view.showResult(*result);
@@ -154,7 +157,8 @@ void TranslateCommand::timTimeout_Timer() {
     m_view.timeoutTimer().stop();
     if (m_collecting || !mintCurrent || !mintCurrent->StillExecuting()) return;
     mintCurrent->abort();
-    endBusy(QStringLiteral("Translation timed out."));
+    endBusy(QStringLiteral("Translation timed out: ") + m_server +
+            QStringLiteral(" did not answer."));
 }
 
 void TranslateCommand::releaseTransfer() {

@@ -47,6 +47,8 @@ private:
     Platform m_platform;
     QPointer<InetTransfer> mintCurrent;
     std::int32_t mlngTranslations = 0;
+    // The engine's server of the running request, for the failure texts.
+    QString m_server;
     bool m_running = false;
     bool m_collecting = false;
     // Cleared by the destructor; the collection loop, which lets the window's

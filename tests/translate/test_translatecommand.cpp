@@ -382,17 +382,19 @@ private slots:
         QTest::addColumn<QString>("engine");
         QTest::addColumn<int>("answer");
         QTest::addColumn<QString>("status");
-        QTest::addRow("tokenbefore missing") << "Get" << 0 << "No translation found in the answer.";
-        QTest::addRow("tokenafter missing after it")
-            << "Get" << 1 << "No translation found in the answer.";
-        QTest::addRow("engine without markers")
-            << "NoMarkers" << 2 << "No translation found in the answer.";
-        QTest::addRow("connection refused") << "Refused" << 2 << "Translation failed: ";
-        QTest::addRow("answer cut off") << "Get" << 3 << "Translation failed: ";
+        // HOST: the loopback server that the engines ask.
+        const QString none = "No translation found in the answer of HOST.";
+        QTest::addRow("tokenbefore missing") << "Get" << 0 << none;
+        QTest::addRow("tokenafter missing after it") << "Get" << 1 << none;
+        QTest::addRow("engine without markers") << "NoMarkers" << 2 << none;
+        QTest::addRow("connection refused") << "Refused" << 2 << "Translation failed at 127.0.0.1:";
+        QTest::addRow("answer cut off") << "Get" << 3 << "Translation failed at HOST: ";
         QTest::addRow("answer over 32 MiB")
-            << "Get" << 4 << "Translation failed: The answer is larger than 32 MiB.";
-        QTest::addRow("never answered") << "Get" << 5 << "Translation timed out.";
-        QTest::addRow("stalls midway") << "Get" << 6 << "Translation timed out.";
+            << "Get" << 4 << "Translation failed at HOST: The answer is larger than 32 MiB.";
+        QTest::addRow("never answered")
+            << "Get" << 5 << "Translation timed out: HOST did not answer.";
+        QTest::addRow("stalls midway")
+            << "Get" << 6 << "Translation timed out: HOST did not answer.";
     }
     void endsWithoutTranslation() {
         QFETCH(QString, engine);
@@ -433,6 +435,7 @@ private slots:
         w->form->cmdTranslate_Click();
         QVERIFY(w->noneEnabled());
         QVERIFY(QTest::qWaitFor([&] { return w->allEnabled(); }, 10000));
+        status.replace("HOST", m_server->hostPort());
         QVERIFY2(w->form->statusText().startsWith(status), qPrintable(w->form->statusText()));
         if (status.endsWith(": ")) QVERIFY(w->form->statusText().size() > status.size());
         QCOMPARE(w->txtTo->toPlainText(), QString("kept"));
