@@ -31,11 +31,16 @@ QString temporaryName(const QString& path) {
 
 bool isTemporarySuffix(QStringView suffix) {
     if (suffix.size() != kSuffixLength) return false;
-    for (const QChar c : suffix)
-        if (!(c.isDigit() || (c >= QLatin1Char('a') && c <= QLatin1Char('z')) ||
-              (c >= QLatin1Char('A') && c <= QLatin1Char('Z'))))
+    bool lowerOnly = true;
+    for (const QChar c : suffix) {
+        const bool lower = c >= QLatin1Char('a') && c <= QLatin1Char('z');
+        if (!(lower || c.isDigit() || (c >= QLatin1Char('A') && c <= QLatin1Char('Z'))))
             return false;
-    return true;
+        lowerOnly = lowerOnly && lower;
+    }
+    // A lower-case word ("3.ini.backup") is a name somebody chose, not one of
+    // ours: the random suffixes almost always hold a capital or a digit.
+    return !lowerOnly;
 }
 
 bool writeAll(int fd, const QByteArray& bytes) {

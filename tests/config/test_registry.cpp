@@ -324,7 +324,8 @@ private slots:
         TestEnv env;
         const QString path = cVeRegistry().sectionFile(program);
         const QStringList stale{"3.ini.a1B2c3", "3.ini.ZZZZZZ"};
-        const QStringList kept{"3.ini", "3.ini.corrupt", "3.ini.tmp", "4.ini.a1B2c3"};
+        const QStringList kept{"3.ini", "3.ini.corrupt", "3.ini.tmp", "3.ini.backup",
+                               "4.ini.a1B2c3"};
         for (const QString& name : stale + kept)
             QVERIFY(writeFile(QFileInfo(path).absolutePath() + "/" + name, "uid=x\n"));
         cVeRegistry reg;
