@@ -25,12 +25,14 @@ fi
 
 "$here/scripts/install-deps.sh"
 # Only the client and the reference service: the tests and benchmarks are
-# built by scripts/test.sh. The build folder is configured the way
-# scripts/build.sh does it, so both scripts share it.
+# built by scripts/test.sh. A build folder made here is a Release one, with no
+# debug information, which is the quickest first build; scripts/build.sh
+# turns the same folder into its RelWithDebInfo build, and a folder that is
+# already there is used as it is.
 if [ ! -f "$build/build.ninja" ]; then
-    cmake -S "$here" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+    cmake -S "$here" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release
 fi
-cmake --build "$build" -j"$(nproc)" --target RaDudezozad parlamo-server
+cmake --build "$build" --target RaDudezozad parlamo-server
 
 # shellcheck source=services.sh
 . "$here/scripts/services.sh"
