@@ -54,9 +54,7 @@ frmTranslate::frmTranslate(Globals& globals, Platform platform, QWidget* parent)
     m_ui.fitHintFont();
 }
 
-frmTranslate::~frmTranslate() {
-    if (m_idleConnection) disconnect(m_idleConnection);
-}
+frmTranslate::~frmTranslate() = default;  // the idle wait below ends with the window
 
 void frmTranslate::connectControls() {
     connect(m_ui.cmdTranslate, &QPushButton::clicked, this, &frmTranslate::cmdTranslate_Click);
@@ -72,15 +70,11 @@ void frmTranslate::connectControls() {
     connect(m_ui.mnuTrayExit, &QAction::triggered, this, &frmTranslate::mnuTrayExit_Click);
     // Exit while a command waits: end it now rather than keep a program
     // without a window running until the server is done.
-    connect(this, &frmTranslate::unloading, this, [this] {
-        m_translate->cancel();
-        m_hearIt->cancel();
-    });
+    connect(this, &frmTranslate::unloading, this, &frmTranslate::cancelCommand);
     m_ui.txtHearIt->installEventFilter(this);
     // Escape ends a running Translate or Hear It command.
-    connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this, [this] {
-        if (!m_translate->cancel()) m_hearIt->cancel();
-    });
+    connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this,
+            &frmTranslate::cancelCommand);
 }
 
 bool frmTranslate::eventFilter(QObject* watched, QEvent* event) {
@@ -119,17 +113,11 @@ QString frmTranslate::hearItText() const {
 }
 
 void frmTranslate::setHearItText(const QString& text) {
-    // The box is narrow: a message shows from its start, and whole in the
-    // tooltip; an emptied box gets its hint back.
-    m_ui.txtHearIt->setText(text);
-    m_ui.txtHearIt->setCursorPosition(0);
-    m_ui.txtHearIt->setToolTip(text.isEmpty() ? frmTranslateUi::hearItHint() : text);
+    m_ui.setHearItText(text);
 }
 
 void frmTranslate::setHearItTextColour(const QColor& colour) {
-    QPalette palette = m_ui.txtHearIt->palette();
-    palette.setColor(QPalette::Text, colour);
-    m_ui.txtHearIt->setPalette(palette);
+    m_ui.setHearItTextColour(colour);
 }
 
 QString frmTranslate::statusText() const {
@@ -504,7 +492,11 @@ void frmTranslate::finishUnloadWhenOutermost() {
     // Exit may come from inside a command that lets events run (the answer
     // collection, a download, the tray menu); the receiver of unloaded() may
     // delete this window.
-    m_idleConnection = MainLoop::whenIdle(this, [this] { emit unloaded(); });
+    MainLoop::whenIdle(this, [this] { emit unloaded(); });
+}
+
+void frmTranslate::cancelCommand() {
+    if (!m_translate->cancel()) m_hearIt->cancel();
 }
 
 void frmTranslate::cmdTranslate_Click() {

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QMainWindow>
-#include <QMetaObject>
 #include <QPointer>
 #include <memory>
 
@@ -100,6 +99,9 @@ public slots:
     void mnuTrayExit_Click();
     // The desktop session is ending: closing must unload, even in tray mode.
     void sessionEnding();
+    // Ends the running Translate or Hear It command (Escape, or the window
+    // is going); nothing when none runs.
+    void cancelCommand();
 
 public:
     void setVisible(bool visible) override;
@@ -159,5 +161,4 @@ private:
 
     bool m_unloaded = false;
     QPointer<QWidget> m_focusBeforeBusy;  // given back by Enable()
-    QMetaObject::Connection m_idleConnection;
 };

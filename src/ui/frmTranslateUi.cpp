@@ -156,6 +156,18 @@ void frmTranslateUi::describeControls() {
     describe(barStatusIns, QStringLiteral("Insert"), QStringLiteral("Insert indicator."));
 }
 
+void frmTranslateUi::setHearItText(const QString& text) {
+    txtHearIt->setText(text);
+    txtHearIt->setCursorPosition(0);
+    txtHearIt->setToolTip(text.isEmpty() ? hearItHint() : text);
+}
+
+void frmTranslateUi::setHearItTextColour(const QColor& colour) {
+    QPalette palette = txtHearIt->palette();
+    palette.setColor(QPalette::Text, colour);
+    txtHearIt->setPalette(palette);
+}
+
 QString frmTranslateUi::hearItHint() {
     return QStringLiteral("Type a word and press Enter to hear it.");
 }

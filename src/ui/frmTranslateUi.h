@@ -5,6 +5,7 @@
 #include "ui/LayoutMath.h"
 
 class ElidedLabel;
+class QColor;
 class QAction;
 class QComboBox;
 class QLabel;
@@ -26,6 +27,10 @@ struct frmTranslateUi {
     void setupUi(QMainWindow* window);
     // The word box's tooltip while it holds no message.
     static QString hearItHint();
+    // The box is narrow: a message shows from its start, and whole in the
+    // tooltip; an emptied box gets its hint back.
+    void setHearItText(const QString& text);
+    void setHearItTextColour(const QColor& colour);
     // Shrinks the hint's font until its text fits the label's width.
     void fitHintFont();
 
