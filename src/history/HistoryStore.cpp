@@ -32,6 +32,9 @@ public:
           m_connection(QStringLiteral("parlamo-history-%1").arg(++s_connections)) {}
 
     void open();
+    // Opens (creating when needed) and checks the database; false when it
+    // cannot be used (the history is then off).
+    bool connectDatabase();
     void write();
     void close();
 
@@ -44,6 +47,7 @@ private:
     QString m_path;
     QString m_connection;
     bool m_ok = false;
+    bool m_connected = false;
     static inline std::atomic<int> s_connections{0};
 };
 
@@ -60,39 +64,15 @@ void HistoryWorker::fail(const QString& reason) {
 }
 
 void HistoryWorker::open() {
-    if (!QDir().mkpath(QFileInfo(m_path).absolutePath())) {
-        fail(QStringLiteral("cannot create the folder of ") + m_path);
+    // No file yet: nothing to read, and none is made until there is
+    // something to keep.
+    if (!QFileInfo::exists(m_path)) {
+        m_ok = true;
+        QMetaObject::invokeMethod(m_store, [store = m_store] { store->loaded({}); });
         return;
     }
-    {
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_connection);
-        if (!db.isValid()) {
-            fail(QStringLiteral("the SQLite driver of Qt SQL is not installed"));
-            return;
-        }
-        db.setDatabaseName(m_path);
-        // Another running copy of the program may be writing just now.
-        db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=1000"));
-        if (!db.open()) {
-            fail(errorText(db.lastError()));
-            return;
-        }
-    }
-    m_ok = true;
+    if (!connectDatabase()) return;
     QSqlQuery q(database());
-    if (!exec(q, QStringLiteral("PRAGMA quick_check"))) return;
-    if (!q.next() || q.value(0).toString() != QLatin1String("ok")) {
-        fail(QStringLiteral("the history database is damaged"));
-        return;
-    }
-    if (!exec(q, QStringLiteral("CREATE TABLE IF NOT EXISTS history ("
-                                "id INTEGER PRIMARY KEY AUTOINCREMENT, time INTEGER NOT NULL, "
-                                "engine TEXT NOT NULL, pair TEXT NOT NULL, "
-                                "source TEXT NOT NULL, result TEXT NOT NULL)")))
-        return;
-    // A write now, so that a file we may read but not write is found out
-    // before the first translation relies on it.
-    if (!exec(q, QStringLiteral("PRAGMA user_version = 1"))) return;
     if (!exec(q, QStringLiteral("SELECT time, engine, pair, source, result FROM history "
                                 "ORDER BY id DESC LIMIT %1")
                      .arg(HistoryList::defaultLimit)))
@@ -106,9 +86,48 @@ void HistoryWorker::open() {
     QMetaObject::invokeMethod(m_store, [store = m_store, entries] { store->loaded(entries); });
 }
 
+bool HistoryWorker::connectDatabase() {
+    m_connected = true;
+    if (!QDir().mkpath(QFileInfo(m_path).absolutePath())) {
+        fail(QStringLiteral("cannot create the folder of ") + m_path);
+        return false;
+    }
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_connection);
+        if (!db.isValid()) {
+            fail(QStringLiteral("the SQLite driver of Qt SQL is not installed"));
+            return false;
+        }
+        db.setDatabaseName(m_path);
+        // Another running copy of the program may be writing just now.
+        db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=1000"));
+        if (!db.open()) {
+            fail(errorText(db.lastError()));
+            return false;
+        }
+    }
+    m_ok = true;
+    QSqlQuery q(database());
+    if (!exec(q, QStringLiteral("PRAGMA quick_check"))) return false;
+    if (!q.next() || q.value(0).toString() != QLatin1String("ok")) {
+        fail(QStringLiteral("the history database is damaged"));
+        return false;
+    }
+    if (!exec(q, QStringLiteral("CREATE TABLE IF NOT EXISTS history ("
+                                "id INTEGER PRIMARY KEY AUTOINCREMENT, time INTEGER NOT NULL, "
+                                "engine TEXT NOT NULL, pair TEXT NOT NULL, "
+                                "source TEXT NOT NULL, result TEXT NOT NULL)")))
+        return false;
+    // A write now, so that a file we may read but not write is found out
+    // before the first translation relies on it.
+    if (!exec(q, QStringLiteral("PRAGMA user_version = 1"))) return false;
+    return true;
+}
+
 void HistoryWorker::write() {
     const QList<std::optional<HistoryEntry>> batch = m_store->takePending();
     if (!m_ok || batch.isEmpty()) return;
+    if (!m_connected && !connectDatabase()) return;
     QSqlDatabase db = database();
     if (!db.transaction()) {
         fail(errorText(db.lastError()));

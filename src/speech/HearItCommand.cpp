@@ -24,7 +24,7 @@ HearItCommand::~HearItCommand() {
 }
 
 void HearItCommand::txtHearIt_GotFocus() {
-    m_view.setHearItTextColour(QColor(0, 0, 0));
+    m_view.setHearItTextColour(QColor());
     m_view.setHearItText(QString());
 }
 

@@ -14,6 +14,7 @@ public:
     // message shows from its first character and whole in the tooltip.
     virtual QString hearItText() const = 0;
     virtual void setHearItText(const QString& text) = 0;
+    // An invalid colour gives the box the theme's own text colour again.
     virtual void setHearItTextColour(const QColor& colour) = 0;
 
     // The busy state: Disable and Enable switch the seven input controls

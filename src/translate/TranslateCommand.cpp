@@ -11,6 +11,7 @@
 #include "translate/AnswerDecoding.h"
 #include "translate/ITranslateView.h"
 #include "translate/InetTransfer.h"
+#include "translate/ResultDecode.h"
 #include "translate/ResultExtraction.h"
 #include "translate/TranslationRequest.h"
 #include "translate/UrlEncode.h"
@@ -144,10 +145,13 @@ void TranslateCommand::ExtractResult(const QString& answer) {
                     QLatin1Char('.'));
             return;
         }
-        m_view.showResult(*result);
+        const QString shown =
+            decodeResult(*result, engine.getAttribute("decode").value_or(QString()));
+        m_view.showResult(shown);
         ++mlngTranslations;
         m_running = false;
         m_view.Enable();
+        emit translated(shown);
     } catch (const std::exception& e) {
         endBusy(QStringLiteral("Translation failed: ") + QString::fromStdString(e.what()));
     }

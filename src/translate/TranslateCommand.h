@@ -35,6 +35,10 @@ public:
     // The transfer of the last request (null before the first).
     InetTransfer* currentTransfer() const { return mintCurrent; }
 
+signals:
+    // A translation has reached the result box and the window is idle.
+    void translated(const QString& result);
+
 private:
     void mintCurrent_StateChanged(int State);
     void timTimeout_Timer();

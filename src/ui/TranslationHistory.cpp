@@ -22,6 +22,10 @@ QString TranslationHistory::record(const QString& engine, const QString& pair,
     return m_store->takeOffNotice();
 }
 
+HistoryWindow* TranslationHistory::window() const {
+    return m_window;
+}
+
 void TranslationHistory::showWindow() {
     if (!m_window) {
         // Its own top-level window, kept above the main window.

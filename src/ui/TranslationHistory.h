@@ -30,7 +30,7 @@ public:
     void showWindow();
 
     HistoryStore& store() { return *m_store; }
-    HistoryWindow* window() const { return m_window; }
+    HistoryWindow* window() const;
 
 signals:
     void entryChosen(const QString& source, const QString& result, const QString& engine,

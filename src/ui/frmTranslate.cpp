@@ -29,6 +29,7 @@
 #include "ui/EngineLists.h"
 #include "ui/MainLoop.h"
 #include "ui/StartMode.h"
+#include "ui/TranslationHistory.h"
 #include "ui/mGlobal.h"
 
 frmTranslate::frmTranslate(Globals& globals, Platform platform, QWidget* parent)
@@ -36,6 +37,8 @@ frmTranslate::frmTranslate(Globals& globals, Platform platform, QWidget* parent)
     m_ui.setupUi(this);
     m_translate = std::make_unique<TranslateCommand>(*this, m_globals, m_platform);
     m_hearIt = std::make_unique<HearItCommand>(*this, m_globals, m_platform);
+    m_history = std::make_unique<TranslationHistory>(m_globals.gobjRegistry.get(),
+                                                     &*m_platform.dialogs, this);
     connectControls();
 
     // The program ends when this window unloads, not when its last visible
@@ -68,6 +71,10 @@ void frmTranslate::connectControls() {
     connect(m_ui.mnuSupport, &QAction::triggered, this, &frmTranslate::mnuSupport_Click);
     connect(m_ui.mnuTrayOpen, &QAction::triggered, this, &frmTranslate::mnuTrayOpen_Click);
     connect(m_ui.mnuTrayExit, &QAction::triggered, this, &frmTranslate::mnuTrayExit_Click);
+    connect(m_ui.mnuHistory, &QAction::triggered, m_history.get(), &TranslationHistory::showWindow);
+    connect(m_history.get(), &TranslationHistory::entryChosen, this, &frmTranslate::putBack);
+    connect(m_translate.get(), &TranslateCommand::translated, this,
+            &frmTranslate::recordTranslation);
     // Exit while a command waits: end it now rather than keep a program
     // without a window running until the server is done.
     connect(this, &frmTranslate::unloading, this, &frmTranslate::cancelCommand);
@@ -242,6 +249,25 @@ void frmTranslate::setEnginesListIndex(int index) {
     else
         m_ui.cboEngines->setCurrentIndex(index);
     if (!m_clickError.isEmpty()) throw ConfigError(m_clickError);
+}
+
+void frmTranslate::recordTranslation(const QString& result) {
+    const QString notice =
+        m_history->record(selectedEngine().text, selectedLanguage().text, sourceText(), result);
+    if (!notice.isEmpty()) setStatusText(statusText() + QLatin1Char(' ') + notice);
+}
+
+void frmTranslate::putBack(const QString& source, const QString& result, const QString& engine,
+                           const QString& pair) {
+    if (!m_ui.cmdTranslate->isEnabled()) return;
+    const int engineIndex = m_ui.cboEngines->findText(engine, Qt::MatchExactly);
+    if (engineIndex >= 0) {
+        m_ui.cboEngines->setCurrentIndex(engineIndex);  // refills the pairs
+        const int pairIndex = m_ui.cboLanguages->findText(pair, Qt::MatchExactly);
+        if (pairIndex >= 0) m_ui.cboLanguages->setCurrentIndex(pairIndex);
+    }
+    m_ui.txtFrom->setPlainText(source);
+    m_ui.txtTo->setPlainText(result);
 }
 
 void frmTranslate::cboEngines_Click() {

@@ -14,6 +14,7 @@
 struct Globals;
 class TranslateCommand;
 class HearItCommand;
+class TranslationHistory;
 
 // The program's one working window. Its controls are its own (tests find
 // them by their documented objectNames); handlers are thin and call the
@@ -126,6 +127,11 @@ private:
     void setHearItTextColour(const QColor& colour) override;
 
     void connectControls();
+    void recordTranslation(const QString& result);
+    // A history entry back in the window: texts, and engine and pair when
+    // the document still has them. Nothing while the window is busy.
+    void putBack(const QString& source, const QString& result, const QString& engine,
+                 const QString& pair);
     void loadSteps();
     void restoreSize();
     void fillEngines();
@@ -145,6 +151,7 @@ private:
     Platform m_platform;
     std::unique_ptr<TranslateCommand> m_translate;
     std::unique_ptr<HearItCommand> m_hearIt;
+    std::unique_ptr<TranslationHistory> m_history;
 
     bool mblnAllowUnload = false;
     bool mblnSizeRestored = false;

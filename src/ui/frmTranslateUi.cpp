@@ -117,6 +117,7 @@ void frmTranslateUi::buildMenus(QMainWindow* window) {
     mnuOptions = named(bar->addMenu(QStringLiteral("&Options")), "mnuOptions");
     mnuLoad = named(mnuOptions->addAction(QStringLiteral("&Load on Startup")), "mnuLoad");
     mnuLoad->setCheckable(true);
+    mnuHistory = named(mnuOptions->addAction(QStringLiteral("&History...")), "mnuHistory");
 
     mnuHelp = named(bar->addMenu(QStringLiteral("&Help")), "mnuHelp");
     mnuOnlineHelp = named(mnuHelp->addAction(QStringLiteral("&Online Help")), "mnuOnlineHelp");
@@ -163,6 +164,10 @@ void frmTranslateUi::setHearItText(const QString& text) {
 }
 
 void frmTranslateUi::setHearItTextColour(const QColor& colour) {
+    if (!colour.isValid()) {
+        txtHearIt->setPalette(QPalette());  // inherits the theme again
+        return;
+    }
     QPalette palette = txtHearIt->palette();
     palette.setColor(QPalette::Text, colour);
     txtHearIt->setPalette(palette);

@@ -61,6 +61,7 @@ struct frmTranslateUi {
     QAction* mnuExit = nullptr;
     QMenu* mnuOptions = nullptr;
     QAction* mnuLoad = nullptr;
+    QAction* mnuHistory = nullptr;
     QMenu* mnuHelp = nullptr;
     QAction* mnuOnlineHelp = nullptr;
     QAction* mnuSupport = nullptr;

@@ -157,9 +157,11 @@ void TestHistoryStore::unusableDatabaseTurnsHistoryOff() {
 
     auto store = openStore(path);
     QVERIFY(store);
-    QVERIFY(store->isOff());
+    // A database that is not there yet is only made for the first entry.
+    store->add(entry(QStringLiteral("first")));
+    QTRY_VERIFY(store->isOff());
     store->add(entry(QStringLiteral("lost")));
-    QCOMPARE(store->entries().size(), 0);
+    QVERIFY(store->entries().search(QStringLiteral("lost")).isEmpty());
     const QString notice = store->takeOffNotice();
     QVERIFY2(notice.startsWith(QStringLiteral("History is off for this run: ")),
              qPrintable(notice));

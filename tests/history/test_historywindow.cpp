@@ -7,8 +7,14 @@
 #include <QTreeView>
 #include <memory>
 
+#include <QDir>
+#include <QFileInfo>
+#include <QUrlQuery>
+
+#include "../ui/FormFixture.h"
 #include "Fakes.h"
 #include "TestEnv.h"
+#include "TestHttpServer.h"
 #include "config/cVeRegistry.h"
 #include "history/HistoryModel.h"
 #include "history/HistoryStore.h"
@@ -18,6 +24,8 @@ class TestHistoryWindow : public QObject {
     Q_OBJECT
 private slots:
     void searchPutBackClear();
+    void throughTheMainWindow();
+    void corruptDatabaseDoesNotStopTranslating();
 };
 
 void TestHistoryWindow::searchPutBackClear() {
@@ -73,6 +81,123 @@ void TestHistoryWindow::searchPutBackClear() {
     QCOMPARE(window.model().rowCount(), 0);
     QVERIFY(!window.cmdClear->isEnabled());
     QVERIFY(window.lblState->isHidden());
+}
+
+namespace {
+
+// Two engines over the loopback server, which answers "[[TEXT \"ok\"]]";
+// the first decodes JSON escapes.
+QByteArray twoEngines(const QString& base) {
+    QByteArray xml = R"(<Parlamo>
+  <Messages titlemsgbox="T" cmdTranslate="Go" helpurl="h" supporturl="s"/>
+  <Features maxtranslation="100" tray="0"/>
+  <Engines default="0" commonlanguages="-2">
+    <Engine name="Json" url="BASE/t" textstring="q" languagestring="l" method="GET"
+            tokenbefore="[[" tokenafter="]]" decode="json">
+      <Languages default="0"><Language name="A to B" value="ab"/><Language name="B to A" value="ba"/></Languages>
+    </Engine>
+    <Engine name="Plain" url="BASE/t" textstring="q" languagestring="l" method="GET"
+            tokenbefore="[[" tokenafter="]]">
+      <Languages default="0"><Language name="A to B" value="ab"/></Languages>
+    </Engine>
+  </Engines>
+  <Sizes minwidth="5500" minheight="3600" header="120" footer="1200" right="180" center="200"/>
+</Parlamo>)";
+    return xml.replace("BASE", base.toUtf8());
+}
+
+// The program starting again over the same settings and data.
+void restart(FormFixture& f) {
+    f.form.reset();
+    Platform platform;
+    platform.dialogs = &f.dialogs;
+    platform.urlOpener = &f.opener;
+    platform.pauser = &f.pauser;
+    platform.tray = &f.tray;
+    f.form = std::make_unique<frmTranslate>(f.globals, platform);
+    f.findControls(f.form.get());
+    f.form->Form_Load();
+}
+
+bool translate(FormFixture& f, const QString& text) {
+    f.txtFrom->setPlainText(text);
+    f.cmdTranslate->click();
+    return QTest::qWaitFor(
+        [&] { return f.cmdTranslate->isEnabled() && f.txtTo->toPlainText().startsWith(text); });
+}
+
+HistoryWindow* openHistory(FormFixture& f) {
+    control<QAction>(f.form.get(), "mnuHistory")->trigger();
+    auto* window = f.form->findChild<HistoryWindow*>(QStringLiteral("frmHistory"));
+    return window && window->isVisible() ? window : nullptr;
+}
+
+}  // namespace
+
+void TestHistoryWindow::throughTheMainWindow() {
+    TestHttpServer server;
+    QVERIFY(server.start());
+    server.setHandler([](const RecordedRequest& r) {
+        const QByteArray q = QUrlQuery(QString::fromUtf8(r.query())).queryItemValue("q").toUtf8();
+        return ScriptedResponse::text("[[" + q + R"( \"ok\"]])");
+    });
+    FormFixture f(twoEngines(server.baseUrl()));
+    f.form->Form_Load();
+    QVERIFY(translate(f, "one"));
+    QCOMPARE(f.txtTo->toPlainText(), QStringLiteral("one \"ok\""));
+    f.cboLanguages->setCurrentIndex(1);
+    QVERIFY(translate(f, "two"));
+
+    // The new entry closes the Options menu, after its own entries.
+    QAction* mnuHistory = control<QAction>(f.form.get(), "mnuHistory");
+    QCOMPARE(control<QMenu>(f.form.get(), "mnuOptions")->actions().last(), mnuHistory);
+    QVERIFY(mnuHistory->shortcut().isEmpty());
+    HistoryWindow* window = openHistory(f);
+    QVERIFY(window);
+    QCOMPARE(window->model().rowCount(), 2);
+    QCOMPARE(window->model().entry(0).pair, QStringLiteral("B to A"));
+    QTest::keyClicks(window->txtSearch, "ONE");
+    QCOMPARE(window->model().rowCount(), 1);
+
+    f.cboEngines->setCurrentIndex(1);
+    f.txtFrom->setPlainText(QStringLiteral("other"));
+    QTest::keyClick(window->txtSearch, Qt::Key_Return);
+    QCOMPARE(f.txtFrom->toPlainText(), QStringLiteral("one"));
+    QCOMPARE(f.txtTo->toPlainText(), QStringLiteral("one \"ok\""));
+    QCOMPARE(f.cboEngines->currentText(), QStringLiteral("Json"));
+    QCOMPARE(f.cboLanguages->currentText(), QStringLiteral("A to B"));
+
+    restart(f);
+    window = openHistory(f);
+    QVERIFY(window);
+    QTRY_COMPARE(window->model().rowCount(), 2);
+    QCOMPARE(window->model().entry(1).source, QStringLiteral("one"));
+}
+
+void TestHistoryWindow::corruptDatabaseDoesNotStopTranslating() {
+    TestHttpServer server;
+    QVERIFY(server.start());
+    server.setDefaultResponse(ScriptedResponse::text("[[uno]]"));
+    FormFixture f(twoEngines(server.baseUrl()));
+    f.form.reset();
+    const QString path = HistoryStore::defaultPath();
+    QVERIFY(QDir().mkpath(QFileInfo(path).absolutePath()));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly) && file.write(QByteArray(4096, 'x')) == 4096);
+    file.close();
+    restart(f);
+    HistoryWindow* window = openHistory(f);
+    QVERIFY(window);
+    QTRY_VERIFY(!window->lblState->isHidden());
+
+    // Said once, after the translation; translating goes on.
+    QVERIFY(translate(f, "uno"));
+    const QString status = f.form->statusText();
+    QVERIFY2(status.startsWith(QStringLiteral("Translated. History is off for this run: ")),
+             qPrintable(status));
+    QVERIFY(translate(f, "uno"));
+    QCOMPARE(f.form->statusText(), QStringLiteral("Translated."));
+    QCOMPARE(window->model().rowCount(), 0);
 }
 
 QTEST_MAIN(TestHistoryWindow)

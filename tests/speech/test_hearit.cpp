@@ -8,6 +8,7 @@
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QSignalSpy>
 #include <QTcpServer>
 #include <QTest>
@@ -401,7 +402,15 @@ private slots:
         verifyFailed(rig);
     }
 
+    // Under a dark theme: the failure is pure red, and the focus gives the
+    // box the theme's text colour back (black would be unreadable).
     void focusClearsTheBox() {
+        const QPalette before = QApplication::palette();
+        QPalette dark = before;
+        dark.setColor(QPalette::Base, QColor(30, 30, 30));
+        dark.setColor(QPalette::Text, QColor(230, 230, 230));
+        QApplication::setPalette(dark);
+        const auto restore = qScopeGuard([&] { QApplication::setPalette(before); });
         Rig rig(wav());
         servePage("nothing");
         rig.hearIt("hello");
@@ -410,7 +419,7 @@ private slots:
         QApplication::sendEvent(rig.txtHearIt, &focusIn);
         QCOMPARE(rig.txtHearIt->text(), QString());
         QVERIFY(!rig.txtHearIt->toolTip().contains(QStringLiteral("No Sound")));
-        QCOMPARE(rig.txtHearIt->palette().color(QPalette::Text), QColor(0, 0, 0));
+        QCOMPARE(rig.txtHearIt->palette().color(QPalette::Text), QColor(230, 230, 230));
     }
 
     void busyStateAndReturningFocusKeepTheWord() {
