@@ -201,9 +201,7 @@ void frmTranslate::loadSteps() {
     if (mode.tray) {
         mGlobal::AddTrayIcon(*m_platform.tray, *this, windowIcon(), windowTitle());
         if (mode.balloon)
-            mGlobal::ShowTrayBalloon(
-                *m_platform.tray, 1, windowTitle(),
-                QStringLiteral("Loaded, and mimized to tray.\r\nDouble-click to open."));
+            mGlobal::ShowTrayBalloon(*m_platform.tray, 1, windowTitle(), mGlobal::loadedText());
     } else {
         show();
         mblnAllowUnload = true;
@@ -230,11 +228,9 @@ void frmTranslate::restoreSize() {
 void frmTranslate::fillEngines() {
     const EngineLists::List engines = EngineLists::engines(*m_globals.gdocConfig);
     {
-        // Adding to an empty list would select its first item.
+        // Filled without a click: a filled list would select its first item.
         const QSignalBlocker quiet(m_ui.cboEngines);
-        const int keep = m_ui.cboEngines->currentIndex();
-        m_ui.cboEngines->addItems(engines.names);
-        m_ui.cboEngines->setCurrentIndex(keep);
+        frmTranslateUi::refill(m_ui.cboEngines, engines.names, -1);
     }
     // Selecting the default engine fills the languages at once.
     setEnginesListIndex(engines.selected);
@@ -259,15 +255,7 @@ void frmTranslate::recordTranslation(const QString& result) {
 
 void frmTranslate::putBack(const QString& source, const QString& result, const QString& engine,
                            const QString& pair) {
-    if (!m_ui.cmdTranslate->isEnabled()) return;
-    const int engineIndex = m_ui.cboEngines->findText(engine, Qt::MatchExactly);
-    if (engineIndex >= 0) {
-        m_ui.cboEngines->setCurrentIndex(engineIndex);  // refills the pairs
-        const int pairIndex = m_ui.cboLanguages->findText(pair, Qt::MatchExactly);
-        if (pairIndex >= 0) m_ui.cboLanguages->setCurrentIndex(pairIndex);
-    }
-    m_ui.txtFrom->setPlainText(source);
-    m_ui.txtTo->setPlainText(result);
+    if (m_ui.cmdTranslate->isEnabled()) m_ui.showEntry(source, result, engine, pair);
 }
 
 void frmTranslate::cboEngines_Click() {
@@ -288,9 +276,7 @@ void frmTranslate::LoadLanguages() {
     if (!m_globals.gdocConfig || !m_globals.gdocConfig->isLoaded()) return;
     const EngineLists::List languages = EngineLists::languages(
         *m_globals.gdocConfig, m_ui.cboEngines->currentText(), m_ui.cboLanguages->currentIndex());
-    m_ui.cboLanguages->clear();
-    m_ui.cboLanguages->addItems(languages.names);
-    m_ui.cboLanguages->setCurrentIndex(languages.selected);
+    frmTranslateUi::refill(m_ui.cboLanguages, languages.names, languages.selected);
 }
 
 double frmTranslate::twipsPerPixelX() const {
@@ -301,13 +287,8 @@ double frmTranslate::twipsPerPixelY() const {
     return LayoutMath::twipsPerPixel(screen() ? screen()->logicalDotsPerInchY() : 96.0);
 }
 
-void frmTranslate::setWidth(double twips) {
-    applyOuterSize({twips, Height()});
-    resizePass();
-}
-
-void frmTranslate::setHeight(double twips) {
-    applyOuterSize({Width(), twips});
+void frmTranslate::setOuterSize(LayoutMath::OuterSize twips) {
+    applyOuterSize(twips);
     resizePass();
 }
 

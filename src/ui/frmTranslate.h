@@ -67,8 +67,8 @@ public:
     // twips, as the window system reports it. Setting it runs a layout pass.
     double Width() const { return m_geometry.twips().width; }
     double Height() const { return m_geometry.twips().height; }
-    void setWidth(double twips);
-    void setHeight(double twips);
+    void setWidth(double twips) { setOuterSize({twips, Height()}); }
+    void setHeight(double twips) { setOuterSize({Width(), twips}); }
     double twipsPerPixelX() const;
     double twipsPerPixelY() const;
 
@@ -136,6 +136,7 @@ private:
     void restoreSize();
     void fillEngines();
     void setEnginesListIndex(int index);
+    void setOuterSize(LayoutMath::OuterSize twips);
     void applyOuterSize(LayoutMath::OuterSize twips);
     void resizePass();
     void saveSize(bool height, bool width);

@@ -204,6 +204,24 @@ void frmTranslateUi::setHearItControlsEnabled(bool enabled) {
     cmdHearIt->setEnabled(enabled);
 }
 
+void frmTranslateUi::showEntry(const QString& source, const QString& result, const QString& engine,
+                               const QString& pair) {
+    const int engineIndex = cboEngines->findText(engine, Qt::MatchExactly);
+    if (engineIndex >= 0) {
+        cboEngines->setCurrentIndex(engineIndex);
+        const int pairIndex = cboLanguages->findText(pair, Qt::MatchExactly);
+        if (pairIndex >= 0) cboLanguages->setCurrentIndex(pairIndex);
+    }
+    txtFrom->setPlainText(source);
+    txtTo->setPlainText(result);
+}
+
+void frmTranslateUi::refill(QComboBox* list, const QStringList& items, int selected) {
+    list->clear();
+    list->addItems(items);
+    list->setCurrentIndex(selected);
+}
+
 void frmTranslateUi::placeControls(const LayoutMath::Controls& boxes, double twipsX,
                                    double twipsY) {
     const auto put = [twipsX, twipsY](QWidget* w, const LayoutMath::Box& b) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QList>
+#include <QStringList>
 
 #include "ui/LayoutMath.h"
 
@@ -39,6 +40,13 @@ struct frmTranslateUi {
     QList<QWidget*> inputControls() const;
     void setTranslationControlsEnabled(bool enabled);
     void setHearItControlsEnabled(bool enabled);
+
+    // Puts a history entry back: the texts, and the engine and pair when the
+    // lists hold them (choosing the engine refills the pairs first).
+    void showEntry(const QString& source, const QString& result, const QString& engine,
+                   const QString& pair);
+    // Replaces a list's items and selects one (-1: none).
+    static void refill(QComboBox* list, const QStringList& items, int selected);
 
     // Moves the controls to their boxes (in twips), rounded to pixels.
     void placeControls(const LayoutMath::Controls& boxes, double twipsX, double twipsY);

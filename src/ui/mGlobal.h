@@ -19,6 +19,10 @@ void AddTrayIcon(ITrayHost& tray, frmTranslate& form, const QIcon& Icon, const Q
 // to stay for three seconds.
 void ShowTrayBalloon(ITrayHost& tray, int InfoFlags, const QString& Title, const QString& Text);
 inline constexpr int balloonTimeout = 3000;
+// The balloon's text when the window starts in the tray.
+inline QString loadedText() {
+    return QStringLiteral("Loaded, and mimized to tray.\r\nDouble-click to open.");
+}
 
 void RemoveTrayIcon(ITrayHost& tray);
 
