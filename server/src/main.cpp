@@ -1,6 +1,6 @@
 // parlamo-server: the reference configuration and pronunciation service.
 #include <pthread.h>
-#include <signal.h>
+#include <signal.h>  // NOLINT(modernize-deprecated-headers): POSIX sigwait, not std::signal
 
 #include <atomic>
 #include <cstdio>
@@ -71,7 +71,9 @@ int main(int argc, char** argv) {
     const bool ok = service.run();
 
     finished = true;
-    pthread_kill(signalThread.native_handle(), SIGTERM);  // wakes sigwait if still waiting
+    // Wakes sigwait if still waiting: SIGTERM is blocked in every thread, so it
+    // ends nothing. NOLINTNEXTLINE(bugprone-bad-signal-to-kill-thread)
+    pthread_kill(signalThread.native_handle(), SIGTERM);
     signalThread.join();
     return ok ? 0 : fail("the server stopped unexpectedly");
 }

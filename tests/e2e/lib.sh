@@ -277,12 +277,19 @@ e2e_status_reads() {
 }
 
 # e2e_text_boxes WID: sets FROM_Y and TO_Y, the middles of the source and the
-# target box, found as the white runs in a column near the left edge.
+# target box, found as the white runs in a column near the left edge. A window
+# just mapped may not be painted yet (slow under the sanitizers): look again
+# for up to ten seconds.
 e2e_text_boxes() {
-    e2e_screenshot "$1" "$E2E_ROOT/window.png" || return 1
-    local runs
-    mapfile -t runs < <(e2e_white_runs "$E2E_ROOT/window.png" 20)
-    [ ${#runs[@]} -ge 2 ] || return 1
+    local runs=() end=$((SECONDS + 10))
+    while :; do
+        if e2e_screenshot "$1" "$E2E_ROOT/window.png"; then
+            mapfile -t runs < <(e2e_white_runs "$E2E_ROOT/window.png" 20)
+            [ ${#runs[@]} -ge 2 ] && break
+        fi
+        [ "$SECONDS" -lt "$end" ] || return 1
+        sleep 0.3
+    done
     FROM_Y=$(awk '{print int(($1 + $2) / 2)}' <<<"${runs[0]}")
     TO_Y=$(awk '{print int(($1 + $2) / 2)}' <<<"${runs[1]}")
 }
