@@ -29,8 +29,7 @@ namespace {
 QString withoutTimeZone(const QString& format) {
     QString out;
     bool quoted = false;
-    for (qsizetype i = 0; i < format.size(); ++i) {
-        const QChar c = format.at(i);
+    for (const QChar c : format) {
         if (c == QLatin1Char('\'')) quoted = !quoted;
         if (!quoted && c == QLatin1Char('t')) {
             while (!out.isEmpty() && out.back().isSpace()) out.chop(1);
