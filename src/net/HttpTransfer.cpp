@@ -489,27 +489,25 @@ void HttpTransfer::fail(HttpResult::Error error, const QString& text) {
 
 void HttpTransfer::finish() {
     if (!m_running) return;
-    m_running = false;
-    m_phase = Phase::Done;
-    m_stall.stop();
-    m_overall.stop();
-    dropSocket();
-    m_in = QByteArray();
-    if (m_waitLoop) m_waitLoop->quit();
+    stop();
     emit finished();  // last: a receiver may delete this transfer
 }
 
 void HttpTransfer::abort() {
     if (!m_running) return;
+    m_result.error = Error::Aborted;
+    m_result.errorText = QStringLiteral("The transfer was cancelled.");
+    m_result.body = QByteArray();
+    stop();
+}
+
+void HttpTransfer::stop() {
     m_running = false;
     m_phase = Phase::Done;
     m_stall.stop();
     m_overall.stop();
     dropSocket();
     m_in = QByteArray();
-    m_result.error = Error::Aborted;
-    m_result.errorText = QStringLiteral("The transfer was cancelled.");
-    m_result.body = QByteArray();
     if (m_waitLoop) m_waitLoop->quit();
 }
 

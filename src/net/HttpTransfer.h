@@ -61,6 +61,8 @@ private:
     void fail(HttpResult::Error error, const QString& text);
     void failTooLarge();
     void finish();
+    // Ends the transfer where it stands: timers, socket, a blocked wait.
+    void stop();
     void dropSocket();
     void touch() { m_lastActivity.restart(); }
     void onStallCheck();

@@ -1,16 +1,9 @@
 #!/usr/bin/env bash
-# Plays spoken words through the real sound output into a PulseAudio null
-# sink of our own and checks that sound arrived there. Exits 77 (skipped)
-# only when PulseAudio cannot be started here.
+# Plays spoken words through the real sound output into the null sink that
+# with_null_sink.sh starts, and checks that sound arrived there.
 set -u
 probe=$1
 
-for tool in pulseaudio pactl; do
-  if ! command -v "$tool" >/dev/null 2>&1; then
-    echo "SKIP: PulseAudio cannot start here: $tool is not installed"
-    exit 77
-  fi
-done
 for tool in parecord espeak-ng sox soxi; do
   if ! command -v "$tool" >/dev/null 2>&1; then
     echo "FAILED: $tool is missing (scripts/install-deps.sh installs it)"
@@ -18,33 +11,14 @@ for tool in parecord espeak-ng sox soxi; do
   fi
 done
 
+# Runs inside with_null_sink.sh, which owns the daemon and its folder.
 work=$(mktemp -d)
-export XDG_RUNTIME_DIR=$work HOME=$work/home
-mkdir -p "$HOME"
-unset DBUS_SESSION_BUS_ADDRESS PULSE_SERVER PULSE_RUNTIME_PATH
-pa_pid=""
 rec_pid=""
 cleanup() {
   [ -n "$rec_pid" ] && kill "$rec_pid" 2>/dev/null && wait "$rec_pid" 2>/dev/null
-  [ -n "$pa_pid" ] && kill "$pa_pid" 2>/dev/null && wait "$pa_pid" 2>/dev/null
   rm -rf "$work"
 }
 trap cleanup EXIT
-
-pulseaudio -n --exit-idle-time=-1 --disallow-exit --daemonize=no \
-  --load=module-null-sink --load=module-native-protocol-unix \
-  --log-target=file:"$work/pa.log" &
-pa_pid=$!
-for _ in $(seq 100); do
-  pactl info >/dev/null 2>&1 && break
-  kill -0 "$pa_pid" 2>/dev/null || break
-  sleep 0.1
-done
-if ! pactl info >/dev/null 2>&1; then
-  echo "SKIP: PulseAudio cannot start here:"
-  tail -5 "$work/pa.log" 2>/dev/null
-  exit 77
-fi
 
 # Qt's sound effect drops the last moment of a file: give the words a quiet tail.
 espeak-ng -w "$work/hello-raw.wav" hello || exit 1
