@@ -44,6 +44,9 @@ ReferenceService::ReferenceService(ServiceDocument document, Settings settings,
       m_synthesizer(synthesizer),
       m_log(log),
       m_cache(m_settings.cacheDir, m_document.wav().voice) {
+    // Read-only after construction, so the worker threads share it freely.
+    for (const std::string& voice : speakVoices())
+        m_speakCaches.emplace(voice, SoundCache(m_settings.cacheDir / "speak", voice));
     m_server.Get(".*",
                  [this](const httplib::Request& req, httplib::Response& res) { route(req, res); });
     m_server.set_logger([this](const httplib::Request& req, const httplib::Response& res) {
@@ -57,8 +60,18 @@ ReferenceService::ReferenceService(ServiceDocument document, Settings settings,
     m_server.set_write_timeout(10);
 }
 
+const std::vector<std::string>& ReferenceService::speakVoices() {
+    static const std::vector<std::string> voices{"en", "en-us", "es", "ca", "fr", "de", "it", "pt"};
+    return voices;
+}
+
 bool ReferenceService::prepare(std::string& error) {
-    if (!m_document.wav().enabled) return true;
+    if (!m_document.wav().enabled) {
+        // Speech is then only for /speak, which says so when it is missing.
+        std::string ignored;
+        m_synthesizer.initialize(ignored);
+        return true;
+    }
     if (!m_synthesizer.initialize(error)) return false;
     if (!m_synthesizer.hasVoice(m_document.wav().voice)) {
         error = "espeak-ng has no voice \"" + m_document.wav().voice + "\"";
@@ -96,6 +109,7 @@ void ReferenceService::plain(httplib::Response& res, int status, const std::stri
 void ReferenceService::route(const httplib::Request& req, httplib::Response& res) {
     const std::string& path = req.path;
     if (path == kConfigPath) return answerConfig(req, res);
+    if (path == kSpeakPath) return answerSpeak(req, res);
 
     const WavContract& wav = m_document.wav();
     if (wav.enabled) {
@@ -182,6 +196,34 @@ bool ReferenceService::answerPage(const std::string& path, httplib::Response& re
     res.status = 200;
     res.set_content(bytes, type);
     return true;
+}
+
+void ReferenceService::answerSpeak(const httplib::Request& req, httplib::Response& res) {
+    if (!req.has_param("voice") || !req.has_param("text"))
+        return plain(res, 400, "voice and text are required");
+    const std::string voice = req.get_param_value("voice");
+    const auto cache = m_speakCaches.find(voice);
+    if (cache == m_speakCaches.end() || !m_synthesizer.hasVoice(voice))
+        return plain(res, 404, "no such voice");
+    const std::string text = req.get_param_value("text");
+    const auto name = SoundName::forText(text);
+    if (!name) return plain(res, 400, "the text must be UTF-8, 1 to 1000 bytes");
+
+    std::string wave;
+    if (auto cached = cache->second.read(*name)) {
+        wave = std::move(*cached);
+    } else {
+        const auto r = m_synthesizer.synthesize(text, voice, kMaxSpeakSeconds);
+        if (r.status == SpeechSynthesizer::Status::Busy) {
+            res.set_header("Retry-After", "1");
+            return plain(res, 503, "busy, try again");
+        }
+        if (r.status != SpeechSynthesizer::Status::Ok) return plain(res, 404, "nothing to speak");
+        wave = WaveFile::encode(r.samples, m_synthesizer.sampleRate(), kTailMs);
+        cache->second.store(*name, wave);
+    }
+    res.status = 200;
+    res.set_content(wave, "audio/wav");
 }
 
 ReferenceService::Sound ReferenceService::sound(const std::string& name) {

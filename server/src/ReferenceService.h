@@ -3,7 +3,9 @@
 #include <httplib.h>
 
 #include <filesystem>
+#include <map>
 #include <string>
+#include <vector>
 
 #include "RequestLog.h"
 #include "ServiceDocument.h"
@@ -36,6 +38,11 @@ public:
 
     static constexpr const char* kConfigPath = "/translator/3/config.asp";
     static constexpr std::uintmax_t kMaxPageSize = 4 * 1024 * 1024;
+    // A whole translation spoken: /speak?voice=V&text=T answers a wave file.
+    static constexpr const char* kSpeakPath = "/speak";
+    static constexpr int kMaxSpeakSeconds = 90;
+    // The voices /speak accepts (when eSpeak NG has them).
+    static const std::vector<std::string>& speakVoices();
 
 private:
     enum class SoundState { Ok, Busy, Unknown };
@@ -49,6 +56,7 @@ private:
     void answerLookup(const std::string& word, httplib::Response& res);
     bool answerPlay(const std::string& rest, httplib::Response& res);
     bool answerPage(const std::string& path, httplib::Response& res);
+    void answerSpeak(const httplib::Request& req, httplib::Response& res);
     void logRequest(const httplib::Request& req, const httplib::Response& res);
     Sound sound(const std::string& name);
 
@@ -59,6 +67,7 @@ private:
     SpeechSynthesizer& m_synthesizer;
     RequestLog& m_log;
     SoundCache m_cache;
+    std::map<std::string, SoundCache> m_speakCaches;  // by voice, made in the constructor
     httplib::Server m_server;
     int m_port = 0;
 };

@@ -20,6 +20,13 @@ bool isValid(std::string_view name);
 // the result is not a valid name (other characters, empty, too long).
 std::optional<std::string> forWord(std::string_view word);
 
+inline constexpr std::size_t kMaxTextLength = 1000;  // bytes of a text to speak
+
+// The cache name of a whole text to speak: "s" and 32 hexadecimal digits of
+// two independent 64-bit hashes of its bytes. nullopt for an empty text, one
+// over kMaxTextLength bytes, or one that is not UTF-8.
+std::optional<std::string> forText(std::string_view text);
+
 // What the client cuts out of a page: the text after the first `before` up to
 // the first `after` that follows it; nullopt when `after` does not follow.
 // A missing `before` counts as found at the start (the client goes on then).

@@ -66,7 +66,7 @@ bool SpeechSynthesizer::hasVoice(const std::string& voice) {
 }
 
 SpeechSynthesizer::Result SpeechSynthesizer::synthesize(const std::string& text,
-                                                        const std::string& voice) {
+                                                        const std::string& voice, int maxSeconds) {
     Result result;
     if (m_pending.fetch_add(1) >= m_maxPending) {
         m_pending.fetch_sub(1);
@@ -83,7 +83,8 @@ SpeechSynthesizer::Result SpeechSynthesizer::synthesize(const std::string& text,
     if (!e.initialized || text.empty()) return result;
     if (espeak_SetVoiceByName(voice.c_str()) != EE_OK) return result;
 
-    Collector collector{&result.samples, static_cast<std::size_t>(e.sampleRate) * kMaxSeconds};
+    Collector collector{&result.samples, static_cast<std::size_t>(e.sampleRate) *
+                                             static_cast<std::size_t>(std::max(1, maxSeconds))};
     const espeak_ERROR rc = espeak_Synth(text.c_str(), text.size() + 1, 0, POS_CHARACTER, 0,
                                          espeakCHARS_UTF8, nullptr, &collector);
     if (rc != EE_OK || collector.overflow) {

@@ -26,10 +26,12 @@ public:
     bool hasVoice(const std::string& voice);
     int sampleRate() const;
 
-    // Ok only when the text produced audible samples.
-    Result synthesize(const std::string& text, const std::string& voice);
+    // Ok only when the text produced audible samples, at most `maxSeconds`
+    // of them.
+    Result synthesize(const std::string& text, const std::string& voice,
+                      int maxSeconds = kMaxSeconds);
 
-    static constexpr int kMaxSeconds = 20;  // of speech for one text
+    static constexpr int kMaxSeconds = 20;  // of speech for one word
 
 private:
     int m_maxPending;

@@ -61,6 +61,33 @@ private slots:
             QCOMPARE(QString::fromStdString(got.value_or("<none>")), name);
     }
 
+    // Only well-formed UTF-8 of a bounded length gets a cache name.
+    void soundNameForText_data() {
+        QTest::addColumn<QByteArray>("text");
+        QTest::addColumn<bool>("named");
+        QTest::addRow("plain") << QByteArray(
+                                      "Buenos d\xC3\xAD"
+                                      "as")
+                               << true;
+        QTest::addRow("four-byte") << QByteArray("\xF0\x9F\x98\x80") << true;
+        QTest::addRow("longest") << QByteArray(1000, 'a') << true;
+        QTest::addRow("too long") << QByteArray(1001, 'a') << false;
+        QTest::addRow("empty") << QByteArray() << false;
+        QTest::addRow("Latin-1") << QByteArray("caf\xE9") << false;
+        QTest::addRow("overlong") << QByteArray("\xC0\xAF") << false;
+        QTest::addRow("surrogate") << QByteArray("\xED\xA0\x80") << false;
+        QTest::addRow("cut short") << QByteArray("x\xE2\x82") << false;
+    }
+    void soundNameForText() {
+        QFETCH(QByteArray, text);
+        QFETCH(bool, named);
+        const auto name = SoundName::forText(text.toStdString());
+        QCOMPARE(name.has_value(), named);
+        if (!name) return;
+        QVERIFY(SoundName::isValid(*name));
+        QVERIFY(SoundName::forText(text.toStdString() + "!") != name);
+    }
+
     void cutBetween_data() {
         QTest::addColumn<QString>("page");
         QTest::addColumn<QString>("expected");  // "<none>": the client finds nothing

@@ -191,6 +191,37 @@ private slots:
         QVERIFY(r.body.find("root:") == std::string::npos);
     }
 
+    // A whole text spoken: a valid wave file, cached by a name of its own, and
+    // refusals for what must not reach the synthesizer or a path.
+    void speak_data() {
+        QTest::addColumn<QString>("target");
+        QTest::addColumn<int>("status");
+        QTest::addRow("spoken") << "/speak?voice=es&text=Buenos%20d%C3%ADas%2C%20amigo" << 200;
+        QTest::addRow("no text") << "/speak?voice=es" << 400;
+        QTest::addRow("empty text") << "/speak?voice=es&text=" << 400;
+        QTest::addRow("not UTF-8") << "/speak?voice=es&text=caf%E9" << 400;
+        QTest::addRow("too long") << "/speak?voice=en&text=" + QString(1001, 'a') << 400;
+        QTest::addRow("unknown voice") << "/speak?voice=xx&text=hello" << 404;
+        QTest::addRow("voice as a path") << "/speak?voice=..%2Fen&text=hello" << 404;
+        QTest::addRow("nothing audible") << "/speak?voice=en&text=%20%20" << 404;
+    }
+    void speak() {
+        QFETCH(QString, target);
+        QFETCH(int, status);
+        const Reply r = rawGet(m_port, target.toStdString());
+        QCOMPARE(r.status, status);
+        if (status != 200) {
+            QVERIFY(r.body.find("RIFF") == std::string::npos);
+            return;
+        }
+        QVERIFY(r.head.find("Content-Type: audio/wav") != std::string::npos);
+        QVERIFY(WaveFile::parse(r.body));
+        const std::string name = SoundName::forText("Buenos días, amigo").value_or("");
+        QVERIFY(readAll(cacheDir() + "/speak/es/s/" + QString::fromStdString(name) + ".wav") ==
+                r.body);
+        QVERIFY(rawGet(m_port, target.toStdString()).body == r.body);  // from the cache
+    }
+
     void helpPagesAreServed() {
         const Reply r = rawGet(m_port, "/help.html");
         QCOMPARE(r.status, 200);
