@@ -80,9 +80,11 @@ cmake --install "$build" --prefix "$work/server-only" --component server >/dev/n
 home=$work/home
 mkdir -p "$home" "$work/run"
 chmod 700 "$work/run"
-# in_home [NAME=VALUE...] PROGRAM ARGS...
+# in_home [NAME=VALUE...] PROGRAM ARGS...: replaces the calling shell, so
+# that a program started with `in_home ... &` has the PID in $!. Call it in a
+# subshell or in the background.
 in_home() {
-    env -i PATH=/usr/bin:/bin HOME="$home" XDG_CONFIG_HOME="$home/.config" \
+    exec env -i PATH=/usr/bin:/bin HOME="$home" XDG_CONFIG_HOME="$home/.config" \
         XDG_DATA_HOME="$home/.local/share" XDG_CACHE_HOME="$home/.cache" \
         XDG_RUNTIME_DIR="$work/run" "$@"
 }
