@@ -22,6 +22,7 @@ packages=(
   appstream
   groff-base
   file
+  lintian
 )
 
 missing=()

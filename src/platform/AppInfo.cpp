@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QStandardPaths>
+#include <QStringList>
 #include <QTemporaryFile>
 
 namespace AppInfo {
@@ -20,6 +21,20 @@ bool isWritableFolder(const QString& folder) {
     // Permission bits lie for root and for some file systems: try it.
     QTemporaryFile probe(folder + QStringLiteral("/.parlamo-probe-XXXXXX"));
     return probe.open();
+}
+
+bool isInstalledFolder(const QString& programFolder) {
+    // Canonical, so that /bin on a merged /usr and a symlinked prefix count.
+    const QString folder = QFileInfo(programFolder).canonicalFilePath();
+    if (folder.isEmpty()) return false;
+    static const QStringList systemFolders{
+        QStringLiteral("/usr/bin"), QStringLiteral("/usr/local/bin"), QStringLiteral("/bin"),
+        QStringLiteral("/usr/games"), QStringLiteral("/usr/local/games")};
+    if (systemFolders.contains(folder)) return true;
+    // The prefix is not known when the program is built (a package is laid
+    // out under /usr, `cmake --install --prefix` anywhere), but the way from
+    // its bin folder to the metainfo is.
+    return QFileInfo::exists(folder + QStringLiteral("/" PARLAMO_INSTALLED_MARKER));
 }
 }  // namespace
 
@@ -51,7 +66,7 @@ void setProgramFolder(const QString& folder) {
 
 QString dataFolder() {
     QString program = programFolder();
-    if (isWritableFolder(program)) return program;
+    if (!isInstalledFolder(program) && isWritableFolder(program)) return program;
     QString base = qEnvironmentVariable("XDG_DATA_HOME");
     if (base.isEmpty()) base = QDir::homePath() + QStringLiteral("/.local/share");
     QString folder = base + QStringLiteral("/Velmor/Parlamo");

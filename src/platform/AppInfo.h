@@ -20,8 +20,13 @@ QString exeName();
 QString programFolder();
 void setProgramFolder(const QString& folder);  // empty restores the default
 
-// Where files "beside the program" go: the program's folder when it is
-// writable, otherwise $XDG_DATA_HOME/Velmor/Parlamo (created on demand).
+// Where files "beside the program" go: the program's folder when it runs
+// from a folder of its own (a build or an unpacked copy) that is writable;
+// otherwise, and always for an installed program, even one run as root,
+// $XDG_DATA_HOME/Velmor/Parlamo (created on demand). Installed means a
+// system folder of programs (/usr/bin, /usr/local/bin...) or the bin folder
+// of an installation made by `cmake --install` or the package, known by the
+// metainfo file installed with it under the same prefix.
 QString dataFolder();
 
 // The configuration server: PARLAMO_CONFIG_HOST when set, else the built-in

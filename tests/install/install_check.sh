@@ -2,15 +2,25 @@
 # What a user or a packager gets from the build: installs it into a temporary
 # prefix, checks the files a desktop reads and validates them, runs the
 # installed program's --help and --version with no display and an empty home,
-# and builds the Debian package and runs the program from it.
+# runs its window against the installed reference service and checks that it
+# wrote nothing into the prefix, and builds the Debian package, checks it with
+# lintian (when installed) and runs the program from it.
 # Usage: install_check.sh BUILD_DIR VERSION
 set -euo pipefail
 build=$1
 version=$2
 id=org.velmor.Parlamo
+# shellcheck source=../../scripts/services.sh
+. "$(dirname "${BASH_SOURCE[0]}")/../../scripts/services.sh"
 
 work=$(mktemp -d "${TMPDIR:-/tmp}/parlamo-install.XXXXXX")
-trap 'rm -rf "$work"' EXIT
+pids=()
+# shellcheck disable=SC2317  # called by the trap
+cleanup() {
+    parlamo_stop_pid "${pids[@]}"
+    rm -rf "$work"
+}
+trap cleanup EXIT
 fail() {
     echo "FAIL: $*" >&2
     exit 1
@@ -25,7 +35,8 @@ cmake --install "$build" --prefix "$prefix" >"$work/install.log" || {
 for f in bin/RaDudezozad bin/parlamo-server \
     "share/applications/$id.desktop" "share/metainfo/$id.metainfo.xml" \
     "share/icons/hicolor/scalable/apps/$id.svg" \
-    share/man/man1/RaDudezozad.1 share/man/man1/parlamo-server.1 \
+    share/man/man1/RaDudezozad.1.gz share/man/man1/parlamo-server.1.gz \
+    share/doc/parlamo/copyright share/doc/parlamo/changelog.gz \
     share/parlamo-server/demo/config.xml; do
     [ -f "$prefix/$f" ] || fail "not installed: $f"
 done
@@ -44,10 +55,19 @@ appstreamcli validate --no-net "$prefix/share/metainfo/$id.metainfo.xml" ||
     fail "appstreamcli validate: the metainfo"
 grep -q "<release version=\"$version\"" "$prefix/share/metainfo/$id.metainfo.xml" ||
     fail "the metainfo does not list release $version"
-for page in "$prefix"/share/man/man1/*.1; do
-    warnings=$(LC_ALL=C.UTF-8 groff -man -ww -z "$page" 2>&1)
+[ -z "$(find "$prefix/share/man" -name '*.1')" ] || fail "a manual page is installed uncompressed"
+for page in "$prefix"/share/man/man1/*.1.gz; do
+    warnings=$(gzip -dc "$page" | LC_ALL=C.UTF-8 groff -man -ww -z 2>&1)
     [ -z "$warnings" ] || fail "$page: $warnings"
 done
+# gzip -9n: no file name and no time stamp in the header, so that two builds
+# give the same bytes.
+for gz in "$prefix"/share/man/man1/*.gz "$prefix/share/doc/parlamo/changelog.gz"; do
+    [ "$(od -An -tx1 -j3 -N5 "$gz" | tr -d ' ')" = 0000000000 ] ||
+        fail "$gz carries a name or a time stamp"
+done
+gzip -dc "$prefix/share/doc/parlamo/changelog.gz" | head -n1 | grep -q "^parlamo ($version) " ||
+    fail "the changelog does not begin with version $version"
 
 # The reference service is a component of its own.
 cmake --install "$build" --prefix "$work/server-only" --component server >/dev/null
@@ -58,14 +78,17 @@ cmake --install "$build" --prefix "$work/server-only" --component server >/dev/n
 # No display, no Qt platform, an empty home: --help and --version must work
 # and leave the home empty.
 home=$work/home
-mkdir -p "$home"
-program() {
-    local bin=$1
-    shift
-    env -i PATH=/usr/bin:/bin HOME="$home" XDG_CONFIG_HOME="$home/.config" \
+mkdir -p "$home" "$work/run"
+chmod 700 "$work/run"
+# in_home [NAME=VALUE...] PROGRAM ARGS...: replaces the calling shell, so
+# that a program started with `in_home ... &` has the PID in $!. Call it in a
+# subshell or in the background.
+in_home() {
+    exec env -i PATH=/usr/bin:/bin HOME="$home" XDG_CONFIG_HOME="$home/.config" \
         XDG_DATA_HOME="$home/.local/share" XDG_CACHE_HOME="$home/.cache" \
-        PARLAMO_CONFIG_HOST=127.0.0.1:9 "$bin" "$@"
+        XDG_RUNTIME_DIR="$work/run" "$@"
 }
+program() { in_home PARLAMO_CONFIG_HOST=127.0.0.1:9 "$@"; }
 expect_version() {
     local out
     out=$(program "$@") || fail "$* ended with status $?"
@@ -79,6 +102,32 @@ case "$help" in
     *) fail "--help printed: $help" ;;
 esac
 [ -z "$(find "$home" -mindepth 1)" ] || fail "--help or --version wrote: $(find "$home" -mindepth 1)"
+
+# --- where the installed program writes ----------------------------------------
+# The prefix is writable, as /usr/bin is for root: the window's start-up must
+# still keep config.xml in the home and write nothing into the prefix.
+listing() { find "$prefix" -printf '%P %s\n' | sort; }
+before=$(listing)
+port=$(parlamo_free_port) || fail "no free port"
+parlamo_start_server "$prefix/bin/parlamo-server" "$prefix/share/parlamo-server/demo/config.xml" \
+    "$port" "$work/server-cache" "$work/server.log" || fail "the installed parlamo-server did not start"
+pids+=("$PARLAMO_SERVER_PID")
+in_home QT_QPA_PLATFORM=offscreen PARLAMO_CONFIG_HOST="127.0.0.1:$port" \
+    "$prefix/bin/RaDudezozad" >"$work/client.log" 2>&1 &
+client=$!
+pids+=("$client")
+saved=$home/.local/share/Velmor/Parlamo/config.xml
+saved_somewhere() { [ -s "$saved" ] || [ -e "$prefix/bin/config.xml" ]; }
+parlamo_wait_until 60 saved_somewhere || {
+    cat "$work/client.log" >&2
+    fail "the installed program saved no config.xml"
+}
+kill -0 "$client" 2>/dev/null || fail "the installed program ended at start-up"
+parlamo_stop_pid "$client" "$PARLAMO_SERVER_PID"
+after=$(listing)
+[ "$before" = "$after" ] ||
+    fail "the installed program changed its prefix: $(diff <(echo "$before") <(echo "$after"))"
+[ -s "$saved" ] || fail "the installed program did not save $saved"
 
 # --- the Debian package ---------------------------------------------------
 cpack --config "$build/CPackConfig.cmake" -B "$work/package" >"$work/cpack.log" 2>&1 || {
@@ -96,9 +145,18 @@ for needed in libqt6widgets6 libqt6multimedia6 libqt6sql6-sqlite fonts-liberatio
 done
 contents=$(dpkg-deb -c "$deb")
 for f in ./usr/bin/RaDudezozad ./usr/bin/parlamo-server "./usr/share/applications/$id.desktop" \
-    "./usr/share/metainfo/$id.metainfo.xml" ./usr/share/man/man1/RaDudezozad.1; do
+    "./usr/share/metainfo/$id.metainfo.xml" ./usr/share/man/man1/RaDudezozad.1.gz \
+    ./usr/share/doc/parlamo/copyright ./usr/share/doc/parlamo/changelog.gz; do
     grep -q " $f\$" <<<"$contents" || fail "the package lacks $f"
 done
+if command -v lintian >/dev/null; then
+    lintian --fail-on error,warning "$deb" >"$work/lintian.log" 2>&1 || {
+        cat "$work/lintian.log" >&2
+        fail "lintian found errors or warnings in $(basename "$deb")"
+    }
+else
+    echo "install_check: lintian is not installed (scripts/install-deps.sh installs it): not run"
+fi
 dpkg -x "$deb" "$work/root"
 expect_version "$work/root/usr/bin/RaDudezozad" --version
 echo "install_check: all good ($(basename "$deb"))"
