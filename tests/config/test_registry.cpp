@@ -8,13 +8,14 @@
 #include "TestEnv.h"
 #include "config/AutostartEntry.h"
 #include "config/IniFile.h"
+#include "config/Settings.h"
 #include "config/cVeRegistry.h"
 
 namespace {
 
 const QString program = cVeRegistry::programSection();
 const QString run = cVeRegistry::runSection();
-const QString entry = cVeRegistry::startEntryName();
+const QString entry = Settings::name(Settings::Key::StartEntry);
 
 bool writeFile(const QString& path, const QByteArray& bytes) {
     QDir().mkpath(QFileInfo(path).absolutePath());

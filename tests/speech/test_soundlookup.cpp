@@ -2,6 +2,7 @@
 
 #include "FakeSoundOutput.h"
 #include "platform/Platform.h"
+#include "service/Markers.h"
 #include "speech/SoundLookup.h"
 #include "speech/WavePlayer.h"
 
@@ -56,7 +57,7 @@ private slots:
         QFETCH(QString, before);
         QFETCH(QString, after);
         QFETCH(QString, name);
-        const auto got = SoundLookup::cutSoundName(page, before, after);
+        const auto got = Markers::between(page, before, after);
         QCOMPARE(got.has_value(), !name.isNull());
         if (got) QCOMPARE(*got, name);
     }

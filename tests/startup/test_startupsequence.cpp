@@ -10,9 +10,10 @@
 #include "TestEnv.h"
 #include "TestHttpServer.h"
 #include "config/Globals.h"
-#include "launch/StartEntry.h"
+#include "config/Settings.h"
+#include "config/StartEntry.h"
 #include "platform/AppInfo.h"
-#include "startup/ConfigCheck.h"
+#include "service/ConfigCheck.h"
 #include "startup/ISplashScreen.h"
 #include "startup/StartupSequence.h"
 
@@ -132,8 +133,8 @@ struct Start {
         return cVeRegistry().GetSetting(program, name, "<absent>");
     }
     QString entry() {
-        return cVeRegistry().GetSetting(cVeRegistry::runSection(), cVeRegistry::startEntryName(),
-                                        "<absent>");
+        return cVeRegistry().GetSetting(cVeRegistry::runSection(),
+                                        Settings::name(Settings::Key::StartEntry), "<absent>");
     }
     QString configXml() const { return env.programFolder() + "/config.xml"; }
     // As after an earlier start: not a first start, the start entry on.

@@ -2,7 +2,8 @@
 #include <limits>
 
 #include "config/ConfigDocument.h"
-#include "config/ConfigError.h"
+#include "config/Failure.h"
+#include "service/Twips.h"
 #include "ui/LayoutMath.h"
 
 using namespace LayoutMath;
@@ -87,16 +88,16 @@ void TestLayoutMath::toPixelsIsDefinedEverywhere_data() {
     QTest::addColumn<int>("pixels");
     const double inf = std::numeric_limits<double>::infinity();
     QTest::addRow("half away from zero") << 37.5 << 3;
-    QTest::addRow("largest window side") << pixelLimit * 15.0 << pixelLimit;
-    QTest::addRow("3e38 twips") << 3e38 << pixelLimit;
-    QTest::addRow("-3e38 twips") << -3e38 << -pixelLimit;
-    QTest::addRow("infinity") << inf << pixelLimit;
+    QTest::addRow("largest window side") << Twips::largest << Twips::pixelLimit;
+    QTest::addRow("3e38 twips") << 3e38 << Twips::pixelLimit;
+    QTest::addRow("-3e38 twips") << -3e38 << -Twips::pixelLimit;
+    QTest::addRow("infinity") << inf << Twips::pixelLimit;
     QTest::addRow("nan") << std::numeric_limits<double>::quiet_NaN() << 0;
 }
 
 void TestLayoutMath::toPixelsIsDefinedEverywhere() {
     QFETCH(double, twips);
-    QTEST(toPixels(twips, 15.0), "pixels");
+    QTEST(Twips::toPixels(twips, 15.0), "pixels");
 }
 
 void TestLayoutMath::footerTopRoundsHalfToEven_data() {
@@ -200,7 +201,7 @@ void TestLayoutMath::readSizesFailures() {
     ConfigDocument doc;
     QVERIFY(doc.loadFromBytes(xml));
     QVERIFY_THROWS_EXCEPTION(
-        ConfigError, LayoutMath::readSizes(doc.selectSingleNode(ConfigDocument::sizesQuery())));
+        Failure, LayoutMath::readSizes(doc.selectSingleNode(ConfigDocument::sizesQuery())));
 }
 
 QTEST_GUILESS_MAIN(TestLayoutMath)

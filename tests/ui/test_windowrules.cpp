@@ -1,8 +1,8 @@
 #include <QTest>
 
 #include "config/ConfigDocument.h"
-#include "config/ConfigError.h"
-#include "ui/EngineLists.h"
+#include "config/Failure.h"
+#include "service/EngineLists.h"
 #include "ui/WindowGeometry.h"
 
 // The main window's rules as plain code: the language list after an engine
@@ -41,7 +41,7 @@ private slots:
             const EngineLists::List list = EngineLists::languages(doc, "E", previous);
             QCOMPARE(list.names, (QStringList{"a", "b", "c"}));
             QCOMPARE(list.selected, selected);
-        } catch (const ConfigError& e) {
+        } catch (const Failure& e) {
             QVERIFY2(selected == -2, qPrintable(e.message()));
         }
     }
