@@ -2,8 +2,8 @@
 # Checks how the folders under src/ include each other. Each folder is one
 # library with its own concerns, and includes go one way:
 #
-#   platform -> net, config -> service -> translate, speech, history
-#            -> startup -> ui -> app;   desktop and cli beside them
+#   net, config (on platform) -> service -> translate, speech, history
+#   -> startup -> ui -> app;  desktop on config only, cli on translate only
 #
 # The table below says which folders each one may include (besides itself);
 # an include of any other folder fails, naming the file and the include. A
