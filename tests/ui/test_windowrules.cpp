@@ -1,6 +1,5 @@
 #include <QTest>
 
-#include "config/ConfigDocument.h"
 #include "ui/WindowGeometry.h"
 
 // The main window's size bookkeeping as plain code: between twips, pixels
