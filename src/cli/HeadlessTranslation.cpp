@@ -87,23 +87,20 @@ int HeadlessTranslation::run(const HeadlessRequest& request) {
 }
 
 int HeadlessTranslation::list(const ConfigDocument& doc) {
-    const EngineLists::List engines = EngineLists::engines(doc);
-    const int defaultEngine =
-        EngineLists::pick(engines, QString(), QStringLiteral("Engines@default"));
+    const QStringList engines = EngineLists::engineNames(doc);
+    const int defaultEngine = EngineLists::pickEngine(doc, engines, QString());
     const QString mark = QStringLiteral(" [default]");
 
     // Built in full first, so that a fault in the document prints nothing.
     QStringList lines;
-    for (qsizetype e = 0; e < engines.names.size(); ++e) {
-        const QString& engine = engines.names.at(e);
-        const EngineLists::List pairs = EngineLists::pairs(doc, engine);
+    for (qsizetype e = 0; e < engines.size(); ++e) {
+        const QString& engine = engines.at(e);
+        const QStringList pairs = EngineLists::pairNames(doc, engine);
         const int defaultPair =
-            pairs.names.isEmpty()
-                ? -1
-                : EngineLists::pick(pairs, QString(), QStringLiteral("Languages@default"));
+            pairs.isEmpty() ? -1 : EngineLists::pickPair(doc, engine, pairs, QString());
         QStringList shown;
-        for (qsizetype p = 0; p < pairs.names.size(); ++p)
-            shown += p == defaultPair ? pairs.names.at(p) + mark : pairs.names.at(p);
+        for (qsizetype p = 0; p < pairs.size(); ++p)
+            shown += p == defaultPair ? pairs.at(p) + mark : pairs.at(p);
         lines += (e == defaultEngine ? engine + mark : engine) + QStringLiteral(": ") +
                  shown.join(QStringLiteral(", "));
     }
@@ -115,18 +112,18 @@ int HeadlessTranslation::list(const ConfigDocument& doc) {
 int HeadlessTranslation::translate(const ConfigDocument& doc, const HeadlessRequest& request) {
     if (request.text.isEmpty()) return fail(Usage, QStringLiteral("there is no text to translate"));
 
-    const EngineLists::List engines = EngineLists::engines(doc);
-    const int e = EngineLists::pick(engines, request.engine, QStringLiteral("Engines@default"));
+    const QStringList engines = EngineLists::engineNames(doc);
+    const int e = EngineLists::pickEngine(doc, engines, request.engine);
     if (e < 0)
         return fail(Usage, QStringLiteral("unknown engine ") + quoted(request.engine) +
-                               QStringLiteral("; the engines are ") + quotedList(engines.names));
-    const QString engine = engines.names.at(e);
-    const EngineLists::List pairs = EngineLists::pairs(doc, engine);
-    const int p = EngineLists::pick(pairs, request.pair, QStringLiteral("Languages@default"));
+                               QStringLiteral("; the engines are ") + quotedList(engines));
+    const QString engine = engines.at(e);
+    const QStringList pairs = EngineLists::pairNames(doc, engine);
+    const int p = EngineLists::pickPair(doc, engine, pairs, request.pair);
     if (p < 0)
         return fail(Usage, QStringLiteral("unknown language pair ") + quoted(request.pair) +
                                QStringLiteral(" of engine ") + quoted(engine) +
-                               QStringLiteral("; its pairs are ") + quotedList(pairs.names));
+                               QStringLiteral("; its pairs are ") + quotedList(pairs));
 
     TranslationPipeline pipeline;
     pipeline.setStatusPolicy(TranslationPipeline::StatusPolicy::SuccessOnly);
@@ -146,7 +143,7 @@ int HeadlessTranslation::translate(const ConfigDocument& doc, const HeadlessRequ
                          done = true;
                          loop.quit();
                      });
-    if (!pipeline.start(doc, engine, pairs.names.at(p), request.text, &failure)) done = true;
+    if (!pipeline.start(doc, engine, pairs.at(p), request.text, &failure)) done = true;
     if (!done) loop.exec();
 
     if (shown) {

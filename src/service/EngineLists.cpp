@@ -45,13 +45,12 @@ List engines(const ConfigDocument& doc) {
     return list;
 }
 
-List pairs(const ConfigDocument& doc, const QString& engineName) {
-    const ConfigElement languages = languagesElement(doc, engineName);
-    List list{names(languages), -1};
-    if (!list.names.isEmpty())
-        list.selected = checkedIndex(languages.requireInt16("default"), int(list.names.size()),
-                                     QStringLiteral("Languages@default"));
-    return list;
+QStringList engineNames(const ConfigDocument& doc) {
+    return names(enginesElement(doc));
+}
+
+QStringList pairNames(const ConfigDocument& doc, const QString& engineName) {
+    return names(languagesElement(doc, engineName));
 }
 
 List languages(const ConfigDocument& doc, const QString& engineName, int previous) {
@@ -67,14 +66,28 @@ List languages(const ConfigDocument& doc, const QString& engineName, int previou
     return list;
 }
 
-int pick(const List& list, const QString& name, const QString& what) {
-    if (name.isEmpty()) {
-        if (list.selected < 0)
-            throw Failure(what + QStringLiteral(" -1 selects no entry of ") +
-                          QString::number(list.names.size()));
-        return list.selected;
-    }
-    return int(list.names.indexOf(name));
+namespace {
+
+int picked(const ConfigElement& holder, const QStringList& names, const QString& name,
+           const QString& what) {
+    if (!name.isEmpty()) return int(names.indexOf(name));
+    const int count = int(names.size());
+    const int index = checkedIndex(holder.requireInt16("default"), count, what);
+    if (index < 0)
+        throw Failure(what + QStringLiteral(" -1 selects no entry of ") + QString::number(count));
+    return index;
+}
+
+}  // namespace
+
+int pickEngine(const ConfigDocument& doc, const QStringList& engines, const QString& name) {
+    return picked(enginesElement(doc), engines, name, QStringLiteral("Engines@default"));
+}
+
+int pickPair(const ConfigDocument& doc, const QString& engineName, const QStringList& pairs,
+             const QString& name) {
+    return picked(languagesElement(doc, engineName), pairs, name,
+                  QStringLiteral("Languages@default"));
 }
 
 }  // namespace EngineLists

@@ -20,9 +20,9 @@ struct List {
 // The engines, with the Engines default selected.
 List engines(const ConfigDocument& doc);
 
-// The language pairs of the named engine with its Languages default
-// selected; a list without pairs selects nothing, whatever the default.
-List pairs(const ConfigDocument& doc, const QString& engineName);
+// The names alone, in document order.
+QStringList engineNames(const ConfigDocument& doc);
+QStringList pairNames(const ConfigDocument& doc, const QString& engineName);
 
 // The language pairs of the named engine after a change of engine in the
 // window. A pair selected before (previous) stays selected by its index up
@@ -30,10 +30,13 @@ List pairs(const ConfigDocument& doc, const QString& engineName);
 // Languages default.
 List languages(const ConfigDocument& doc, const QString& engineName, int previous);
 
-// The entry a name picks: the first of equal names (as in every lookup of
-// the document), or for an empty name the selected one, which must then be
-// there. -1 when no entry has the name. what names the default in the error.
-int pick(const List& list, const QString& name, const QString& what);
+// The entry a name picks from those names: the first of equal names (as in
+// every lookup of the document), -1 when none has it; for an empty name the
+// document's default, which must then select an entry (and is read only
+// then).
+int pickEngine(const ConfigDocument& doc, const QStringList& engines, const QString& name);
+int pickPair(const ConfigDocument& doc, const QString& engineName, const QStringList& pairs,
+             const QString& name);
 
 // index itself, when it selects an item of a list of count items or nothing
 // (-1); what names the value in the error otherwise.

@@ -107,6 +107,48 @@ private slots:
         }
     }
 
+    // Choosing by name, as the command line does: the default is read only
+    // when no name is given, and then must select an entry.
+    void pickByName_data() {
+        QTest::addColumn<QString>("enginesDefault");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<int>("picked");  // -2: refused as unusable
+        QTest::addRow("named") << "9"
+                               << "B" << 1;
+        QTest::addRow("first of equal names") << "0"
+                                              << "A" << 0;
+        QTest::addRow("unknown") << "0"
+                                 << "Z" << -1;
+        QTest::addRow("default") << "2"
+                                 << "" << 2;
+        QTest::addRow("default selects nothing") << "-1"
+                                                 << "" << -2;
+        QTest::addRow("default beyond the list") << "3"
+                                                 << "" << -2;
+        QTest::addRow("no default") << ""
+                                    << "" << -2;
+    }
+    void pickByName() {
+        QFETCH(QString, enginesDefault);
+        QFETCH(QString, name);
+        QFETCH(int, picked);
+        ConfigDocument doc;
+        QVERIFY(doc.loadFromBytes(
+            QStringLiteral("<P><Engines %1><Engine name=\"A\"/><Engine name=\"B\"/>"
+                           "<Engine name=\"A\"/></Engines></P>")
+                .arg(enginesDefault.isEmpty()
+                         ? QString()
+                         : QStringLiteral("default=\"%1\"").arg(enginesDefault))
+                .toUtf8()));
+        const QStringList engines = EngineLists::engineNames(doc);
+        QCOMPARE(engines, (QStringList{"A", "B", "A"}));
+        try {
+            QCOMPARE(EngineLists::pickEngine(doc, engines, name), picked);
+        } catch (const Failure& e) {
+            QVERIFY2(picked == -2, qPrintable(e.message()));
+        }
+    }
+
     void markers_data() {
         QTest::addColumn<QString>("page");
         QTest::addColumn<QString>("before");
