@@ -82,7 +82,7 @@ bool TranslationPipeline::start(const ConfigDocument& doc, const QString& engine
     connect(transfer, &InetTransfer::StateChanged, this, &TranslationPipeline::onStateChanged);
     // A request that stalls times out, not a slow answer that keeps coming.
     connect(transfer, &InetTransfer::DataArrived, this, [this] {
-        if (m_timer && m_timer->isActive()) m_timer->start();
+        if (m_timerConnection && m_timer && m_timer->isActive()) m_timer->start();
     });
     m_running = true;
     if (m_timer) {
@@ -102,7 +102,11 @@ bool TranslationPipeline::cancel() {
 }
 
 void TranslationPipeline::stopTimer() {
+    // Only while this translation holds it: a handed timer may serve the
+    // next one by the time this object goes.
+    if (!m_timerConnection) return;
     disconnect(m_timerConnection);
+    m_timerConnection = {};
     if (m_timer) m_timer->stop();
 }
 

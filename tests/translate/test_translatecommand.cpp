@@ -404,6 +404,20 @@ private slots:
         QCOMPARE(w->command().translations(), 1);
     }
 
+    void nextRequestTimesOutToo() {
+        // The request before it leaves the window's timer to the new one.
+        auto w = window();
+        w->select("Get", "English to Spanish");
+        QVERIFY(w->translate("one"));
+        ScriptedResponse silent;
+        silent.neverAnswer = true;
+        m_server->setDefaultResponse(silent);
+        w->timTimeout->setInterval(300);
+        QVERIFY(w->translate("two", 5000));
+        QVERIFY2(w->form->statusText().startsWith("Translation timed out: "),
+                 qPrintable(w->form->statusText()));
+    }
+
     void slowAnswerThatKeepsComingIsNotTimedOut() {
         // Ten pieces 120 ms apart under a 300 ms time-out: 1.2 s in all.
         ScriptedResponse slow = ScriptedResponse::text("[[" + QByteArray(978, 's') + "]]");
