@@ -51,7 +51,8 @@ bool TranslationPipeline::start(const ConfigDocument& doc, const QString& engine
         if (why) *why = {fault, detail};
         return false;
     };
-    if (m_transfer) return refuse(Fault::NotSent, QStringLiteral("A request is still running."));
+    if (m_transfer)
+        return refuse(Fault::NotSent, QStringLiteral("This pipeline has sent its request."));
 
     TranslationRequest request;
     try {
