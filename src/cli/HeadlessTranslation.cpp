@@ -17,7 +17,7 @@ namespace {
 
 // A failure line must stay one line, whatever a server or a document put in
 // its texts.
-QString oneLine(const QString& text) {
+QString asOneLine(const QString& text) {
     return text.simplified();
 }
 
@@ -41,7 +41,7 @@ QString HeadlessTranslation::prefix() {
 }
 
 int HeadlessTranslation::fail(int code, const QString& line) {
-    m_err << prefix() << oneLine(line) << Qt::endl;
+    m_err << prefix() << asOneLine(line) << Qt::endl;
     return code;
 }
 
