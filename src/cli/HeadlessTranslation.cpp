@@ -117,7 +117,7 @@ int HeadlessTranslation::translate(const ConfigDocument& doc, const HeadlessRequ
     if (e < 0)
         return fail(Usage, QStringLiteral("unknown engine ") + quoted(request.engine) +
                                QStringLiteral("; the engines are ") + quotedList(engines));
-    const QString engine = engines.at(e);
+    const QString& engine = engines.at(e);
     const QStringList pairs = EngineLists::pairNames(doc, engine);
     const int p = EngineLists::pickPair(doc, engine, pairs, request.pair);
     if (p < 0)
