@@ -1,29 +1,61 @@
 #!/bin/bash
-# Fails when folders under src/ include each other in a cycle (a includes b,
-# and b, directly or through others, includes a). Each folder is a room with
-# its own concerns; a cycle would tie them into one.
+# Checks how the folders under src/ include each other. Each folder is one
+# library with its own concerns, and includes go one way:
+#
+#   net, config (on platform) -> service -> translate, speech, history
+#   -> startup -> ui -> app;  desktop on config only, cli on translate only
+#
+# The table below says which folders each one may include (besides itself);
+# an include of any other folder fails, naming the file and the include. A
+# folder missing from the table fails too, and so does a cycle (a includes b,
+# and b, directly or through others, includes a).
 # Usage: structure_check.sh SOURCE_DIR
 set -euo pipefail
 src="${1:?usage: structure_check.sh SOURCE_DIR}/src"
 
-edges=$(
-    for dir in "$src"/*/; do
-        from=$(basename "$dir")
-        echo "$from $from"
-        grep -rhoE '^[[:space:]]*#[[:space:]]*include[[:space:]]*"[A-Za-z0-9_]+/' "$dir" |
-            sed -E 's/.*"([A-Za-z0-9_]+)\/$/\1/' | sort -u |
-            while read -r to; do
-                [ -d "$src/$to" ] && echo "$from $to"
-            done
-    done
+declare -A may_include=(
+    [platform]=""
+    [net]=""
+    [config]="platform"
+    [service]="net config platform"
+    [translate]="service net config platform"
+    [speech]="service net config platform"
+    [history]="service net config platform"
+    [desktop]="config platform"
+    [startup]="service net config platform"
+    [ui]="startup translate speech history service net config platform"
+    [cli]="translate service net config platform"
+    [app]="ui startup cli desktop translate speech history service net config platform"
 )
 
-if ! order=$(tsort <<<"$edges" 2>&1 >/dev/null) || [ -n "$order" ]; then
+wrong=0
+edges=""
+for dir in "$src"/*/; do
+    from=$(basename "$dir")
+    edges+="$from $from"$'\n'
+    if [ -z "${may_include[$from]+set}" ]; then
+        echo "src/$from/: a folder the direction table does not know" >&2
+        wrong=1
+        continue
+    fi
+    # FILE:LINE:#include "to/..."
+    while IFS=: read -r file number include; do
+        to=$(sed -E 's/[^"]*"([A-Za-z0-9_]+)\/.*/\1/' <<<"$include")
+        [ "$to" = "$from" ] || [ ! -d "$src/$to" ] && continue
+        edges+="$from $to"$'\n'
+        if [[ " ${may_include[$from]} " != *" $to "* ]]; then
+            echo "src/${file#"$src"/}:$number: $include: $from/ may not include $to/" >&2
+            wrong=1
+        fi
+    done < <(grep -rnoE '^[[:space:]]*#[[:space:]]*include[[:space:]]*"[A-Za-z0-9_]+/[^"]*"' \
+        --include='*.h' --include='*.cpp' "$dir" || true)
+done
+
+if ! order=$(sort -u <<<"$edges" | tsort 2>&1 >/dev/null) || [ -n "$order" ]; then
     echo "include cycle between src/ folders:" >&2
-    echo "$order" | sed -n 's/^tsort: //p' >&2
-    echo "folder includes:" >&2
-    awk '$1 != $2' <<<"$edges" | sort >&2
-    exit 1
+    echo "$order" | sed -n 's/^tsort: //p' | grep -v 'input contains a loop' | sort -u >&2
+    wrong=1
 fi
+[ "$wrong" = 0 ] || exit 1
 folders=("$src"/*/)
-echo "no include cycle between the ${#folders[@]} folders of src/"
+echo "the ${#folders[@]} folders of src/ include each other only the allowed way"

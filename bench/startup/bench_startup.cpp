@@ -10,11 +10,12 @@
 #include "Fakes.h"
 #include "TestEnv.h"
 #include "TestHttpServer.h"
+#include "app/mMain.h"
 #include "config/ConfigDocument.h"
 #include "config/Globals.h"
 #include "platform/ITrayHost.h"
-#include "startup/ConfigLoader.h"
-#include "startup/mMain.h"
+#include "service/ConfigLoader.h"
+#include "service/ConfigRequest.h"
 #include "ui/frmTranslate.h"
 
 namespace {
@@ -69,8 +70,7 @@ void BM_MainToWindowShown_LaterStart(benchmark::State& state) {
 // The configuration load alone, for comparison.
 void BM_ConfigLoad(benchmark::State& state) {
     Server server;
-    const QString address =
-        ConfigLoader::requestAddress(server.http.hostPort(), "", "1/2/24 3:04 PM");
+    const QString address = ConfigRequest::address(server.http.hostPort(), "", "1/2/24 3:04 PM");
     for (auto _ : state) {
         ConfigDocument doc;
         if (!ConfigLoader::load(doc, address, 5000)) {

@@ -5,16 +5,16 @@
 #include <cstdio>
 
 #include "app/AppCommandLine.h"
+#include "app/mMain.h"
 #include "cli/HeadlessCommandLine.h"
 #include "config/Globals.h"
-#include "launch/CommandLine.h"
-#include "platform/DesktopUrlOpener.h"
+#include "desktop/DesktopUrlOpener.h"
+#include "desktop/QtDialogs.h"
+#include "desktop/QtSoundOutput.h"
+#include "desktop/QtTrayHost.h"
+#include "desktop/ThreadPauser.h"
 #include "platform/Platform.h"
-#include "platform/QtDialogs.h"
-#include "platform/QtSoundOutput.h"
-#include "platform/QtTrayHost.h"
-#include "platform/ThreadPauser.h"
-#include "startup/mMain.h"
+#include "startup/CommandLine.h"
 #include "ui/frmTranslate.h"
 
 namespace {

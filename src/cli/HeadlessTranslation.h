@@ -3,11 +3,10 @@
 #include <QString>
 #include <QStringList>
 
-#include "net/HttpLimits.h"
-#include "startup/ConfigLoader.h"
+#include "service/ConfigLoader.h"
+#include "translate/TranslationPipeline.h"
 
 class ConfigDocument;
-class ConfigElement;
 class QTextStream;
 
 // What the command line asks of the headless mode.
@@ -19,10 +18,10 @@ struct HeadlessRequest {
 };
 
 // Translation without a window: fetches the configuration document with the
-// start-up's request, sends one translation request the way the Translate
-// command does, and prints the result. Reads the settings store but writes
-// nothing anywhere. Every failure is one line on the error stream and a
-// non-zero exit code; nothing then reaches the output stream.
+// start-up's request, runs one TranslationPipeline (refusing an HTTP error
+// status, which the window shows like any page) and prints the result. Reads the settings store but
+// writes nothing anywhere. Every failure is one line on the error stream and a non-zero exit code;
+// nothing then reaches the output stream.
 class HeadlessTranslation {
 public:
     enum ExitCode {
@@ -51,6 +50,6 @@ private:
     QTextStream& m_out;
     QTextStream& m_err;
     int m_configTimeoutMs = ConfigLoader::defaultTimeoutMs;
-    int m_translateTimeoutMs = static_cast<int>(HttpLimits::translationStallTimeout.count());
+    int m_translateTimeoutMs = TranslationPipeline::defaultStallTimeoutMs;
     QString m_host;
 };

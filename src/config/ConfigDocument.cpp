@@ -2,7 +2,7 @@
 
 #include <QFile>
 
-#include "config/ConfigError.h"
+#include "config/Failure.h"
 #include "config/SafeFile.h"
 
 bool ConfigDocument::loadFromBytes(const QByteArray& bytes) {
@@ -51,7 +51,7 @@ ConfigElement ConfigDocument::documentElement() const {
 }
 
 ConfigElement ConfigDocument::selectSingleNode(const QString& xpath) const {
-    if (!m_loaded) throw ConfigError(QStringLiteral("no configuration document is loaded"));
+    if (!m_loaded) throw Failure(QStringLiteral("no configuration document is loaded"));
     const QByteArray q = xpath.toUtf8();
     try {
         const pugi::xpath_query query(q.constData());
@@ -60,8 +60,8 @@ ConfigElement ConfigDocument::selectSingleNode(const QString& xpath) const {
         // produced by the program's own expressions) is treated as nothing.
         return ConfigElement(found.node());
     } catch (const pugi::xpath_exception& e) {
-        throw ConfigError(QStringLiteral("invalid lookup ") + xpath + QStringLiteral(": ") +
-                          QString::fromUtf8(e.what()));
+        throw Failure(QStringLiteral("invalid lookup ") + xpath + QStringLiteral(": ") +
+                      QString::fromUtf8(e.what()));
     }
 }
 

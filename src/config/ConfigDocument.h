@@ -33,7 +33,7 @@ public:
     ConfigElement documentElement() const;
 
     // First match of the expression from the document element, or a null
-    // element. Throws ConfigError for an expression that does not compile
+    // element. Throws Failure for an expression that does not compile
     // (for example a name with an apostrophe) or a document not loaded.
     ConfigElement selectSingleNode(const QString& xpath) const;
 

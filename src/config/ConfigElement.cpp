@@ -1,7 +1,7 @@
 #include "config/ConfigElement.h"
 
-#include "config/ConfigError.h"
 #include "config/ConfigValue.h"
+#include "config/Failure.h"
 
 QString ConfigElement::name() const {
     return m_node ? QString::fromUtf8(m_node.name()) : QString();
@@ -24,27 +24,27 @@ QString ConfigElement::describe(const char* attribute) const {
 }
 
 QString ConfigElement::requireText(const char* attribute) const {
-    if (!m_node) throw ConfigError(QStringLiteral("missing element for ") + describe(attribute));
+    if (!m_node) throw Failure(QStringLiteral("missing element for ") + describe(attribute));
     const auto v = getAttribute(attribute);
-    if (!v) throw ConfigError(QStringLiteral("missing attribute ") + describe(attribute));
+    if (!v) throw Failure(QStringLiteral("missing attribute ") + describe(attribute));
     return *v;
 }
 
 std::int16_t ConfigElement::requireInt16(const char* attribute) const {
     const auto v = ConfigValue::toInt16(requireText(attribute));
-    if (!v) throw ConfigError(QStringLiteral("not a 16-bit whole number: ") + describe(attribute));
+    if (!v) throw Failure(QStringLiteral("not a 16-bit whole number: ") + describe(attribute));
     return *v;
 }
 
 std::int32_t ConfigElement::requireInt32(const char* attribute) const {
     const auto v = ConfigValue::toInt32(requireText(attribute));
-    if (!v) throw ConfigError(QStringLiteral("not a 32-bit whole number: ") + describe(attribute));
+    if (!v) throw Failure(QStringLiteral("not a 32-bit whole number: ") + describe(attribute));
     return *v;
 }
 
 float ConfigElement::requireSingle(const char* attribute) const {
     const auto v = ConfigValue::toSingle(requireText(attribute));
-    if (!v) throw ConfigError(QStringLiteral("not a number: ") + describe(attribute));
+    if (!v) throw Failure(QStringLiteral("not a number: ") + describe(attribute));
     return *v;
 }
 

@@ -25,7 +25,7 @@ public:
     // An attribute that is only joined into a longer text: absent reads as "".
     QString joinedText(const char* attribute) const;
 
-    // Attributes that must be present. Each throws ConfigError naming the
+    // Attributes that must be present. Each throws Failure naming the
     // element and attribute when the handle is null, the attribute absent,
     // or the text does not convert.
     QString requireText(const char* attribute) const;

@@ -36,9 +36,6 @@ QString cVeRegistry::programSection() {
 QString cVeRegistry::runSection() {
     return QStringLiteral("Software\\Microsoft\\Windows\\CurrentVersion\\Run");
 }
-QString cVeRegistry::startEntryName() {
-    return QStringLiteral("Velmor Parlamo");
-}
 
 bool cVeRegistry::isRunSection(const QString& Section) {
     // Registry key names do not care about letter case.

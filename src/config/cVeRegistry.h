@@ -30,7 +30,6 @@ public:
 
     static QString programSection();  // "Software\Velmor\Rorererizu\3"
     static QString runSection();      // "Software\Microsoft\Windows\CurrentVersion\Run"
-    static QString startEntryName();  // "Velmor Parlamo"
 
     QString configHome() const { return m_configHome; }
 

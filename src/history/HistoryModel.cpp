@@ -1,18 +1,7 @@
 #include "history/HistoryModel.h"
 
 #include "history/HistoryStore.h"
-
-namespace {
-
-// One line per entry in the table; the tooltip holds the whole text.
-QString oneLine(QString text) {
-    text.replace(QStringLiteral("\r\n"), QStringLiteral(" "));
-    text.replace(QLatin1Char('\n'), QLatin1Char(' '));
-    text.replace(QLatin1Char('\r'), QLatin1Char(' '));
-    return text;
-}
-
-}  // namespace
+#include "platform/OneLine.h"
 
 HistoryModel::HistoryModel(HistoryStore& store, QObject* parent)
     : QAbstractTableModel(parent), m_store(store) {

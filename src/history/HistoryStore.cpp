@@ -9,11 +9,9 @@
 #include <QVariant>
 #include <atomic>
 
-#include "config/cVeRegistry.h"
+#include "config/Settings.h"
 
 namespace {
-
-const QString keepSetting = QStringLiteral("keepHistory");
 
 QString errorText(const QSqlError& error) {
     const QString text = error.databaseText().isEmpty() ? error.text() : error.databaseText();
@@ -183,8 +181,7 @@ void HistoryWorker::close() {
 HistoryStore::HistoryStore(const QString& databasePath, cVeRegistry* settings, QObject* parent)
     : QObject(parent), m_settings(settings) {
     if (m_settings)
-        m_keeping = m_settings->GetSetting(cVeRegistry::programSection(), keepSetting,
-                                           QStringLiteral("1")) != QLatin1String("0");
+        m_keeping = Settings(*m_settings).get(Settings::Key::KeepHistory) != QLatin1String("0");
     m_thread.setObjectName(QStringLiteral("history"));
     m_worker = new HistoryWorker(this, databasePath);
     m_worker->moveToThread(&m_thread);
@@ -217,8 +214,8 @@ void HistoryStore::setKeeping(bool keep) {
     if (keep == m_keeping) return;
     m_keeping = keep;
     if (m_settings)
-        m_settings->SaveSetting(cVeRegistry::programSection(), keepSetting,
-                                keep ? QStringLiteral("1") : QStringLiteral("0"));
+        Settings(*m_settings)
+            .set(Settings::Key::KeepHistory, keep ? QStringLiteral("1") : QStringLiteral("0"));
     emit stateChanged();
 }
 

@@ -9,6 +9,7 @@
 #include "config/Globals.h"
 #include "net/cVeNetWrapper.h"
 #include "platform/AppInfo.h"
+#include "service/Markers.h"
 #include "speech/IHearItView.h"
 #include "speech/SoundLookup.h"
 #include "speech/WaveCache.h"
@@ -81,7 +82,7 @@ void HearItCommand::cmdHearIt_Click() {
         if (!padbefore || !padafter) return failed();
         // A page without padbefore has no sound name in it either.
         const std::optional<QString> name =
-            SoundLookup::cutSoundName(QString::fromUtf8(page), *padbefore, *padafter);
+            Markers::between(QString::fromUtf8(page), *padbefore, *padafter);
         if (!name || !urltoplay) return failed();
         // The name comes from the server and becomes a file name: anything
         // that could leave the cache folder is refused before any download.
@@ -105,7 +106,7 @@ void HearItCommand::cmdHearIt_Click() {
             m_view.setHearItText(QStringLiteral("Unable to detect WAV device in this system."));
         m_view.Enable();
     } catch (const std::exception&) {
-        // DownloadError, ConfigError and anything else on the way.
+        // DownloadError, Failure and anything else on the way.
         if (!self) return;
         if (m_cancelled) return cancelled();
         failed();

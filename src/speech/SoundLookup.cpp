@@ -2,16 +2,6 @@
 
 namespace SoundLookup {
 
-std::optional<QString> cutSoundName(const QString& page, const QString& padbefore,
-                                    const QString& padafter) {
-    const qsizetype before = page.indexOf(padbefore, 0, Qt::CaseSensitive);
-    if (before < 0) return std::nullopt;
-    const QString rest = page.mid(before + padbefore.size());
-    const qsizetype after = rest.indexOf(padafter, 0, Qt::CaseSensitive);
-    if (after < 0) return std::nullopt;
-    return rest.left(after);
-}
-
 bool isPlainFileName(const QString& name) {
     if (name.isEmpty() || name == QLatin1String(".") || name == QLatin1String("..")) return false;
     for (const QChar c : name) {

@@ -1,16 +1,11 @@
 #pragma once
 
 #include <QString>
-#include <optional>
 
-// The text work of the Hear It command: cutting the sound's name out of the
-// lookup page, checking that it can name a file, and the wave's address.
+// The text work of the Hear It command: checking that the sound's name (cut
+// out of the lookup page between its markers) can name a file, and the
+// wave's address.
 namespace SoundLookup {
-
-// The text after the first padbefore and before the first padafter that
-// follows it; nothing when either marker is not in the page.
-std::optional<QString> cutSoundName(const QString& page, const QString& padbefore,
-                                    const QString& padafter);
 
 // Whether name + ".wav" is one plain file name in the cache folder: not
 // empty, not "." or "..", no "/" or "\", no control character (NUL

@@ -4,11 +4,13 @@
 #include <QLocale>
 
 #include "config/Globals.h"
-#include "launch/StartEntry.h"
+#include "config/Settings.h"
+#include "config/StartEntry.h"
 #include "platform/AppInfo.h"
 #include "platform/IDialogs.h"
 #include "platform/IPauser.h"
-#include "startup/ConfigCheck.h"
+#include "service/ConfigCheck.h"
+#include "service/ConfigRequest.h"
 #include "startup/ISplashScreen.h"
 
 StartupSequence::StartupSequence(Globals& globals, IDialogs& dialogs, IPauser& pauser,
@@ -74,27 +76,25 @@ void StartupSequence::run() {
 
     g.gobjRegistry = std::make_unique<cVeRegistry>();
     cVeRegistry& reg = *g.gobjRegistry;
-    const QString section = cVeRegistry::programSection();
-    g.gstrUid = reg.GetSetting(section, QStringLiteral("uid"), QString());
+    Settings settings(reg);
+    g.gstrUid = settings.get(Settings::Key::Uid);
 
     m_pauser.pause(250);
     m_screen.setBarValue(2);
     m_screen.Repaint();
 
-    if (reg.GetSetting(section, QStringLiteral("firstStart"), QStringLiteral("1")) ==
-        QStringLiteral("1")) {
+    if (settings.get(Settings::Key::FirstStart) == QStringLiteral("1")) {
         StartEntry::create(reg);
-        reg.SaveSetting(section, QStringLiteral("firstStart"), QStringLiteral("0"));
+        settings.set(Settings::Key::FirstStart, QStringLiteral("0"));
     }
 
-    if (reg.GetSetting(section, QStringLiteral("installdate"), QStringLiteral("1")) ==
-        QStringLiteral("1"))
-        reg.SaveSetting(section, QStringLiteral("installdate"), installDateText());
-    // When the write did not stick, the request says so with "Null".
-    const QString installdate =
-        reg.GetSetting(section, QStringLiteral("installdate"), QStringLiteral("Null"));
-
-    m_address = ConfigLoader::requestAddress(AppInfo::configHost(), g.gstrUid, installdate);
+    // "1" marks a date that is not there yet.
+    if (settings.get(Settings::Key::InstallDate, QStringLiteral("1")) == QStringLiteral("1"))
+        settings.set(Settings::Key::InstallDate, installDateText());
+    // Read again: when the write did not stick, the request says so with
+    // "Null".
+    m_address = ConfigRequest::address(AppInfo::configHost(), g.gstrUid,
+                                       settings.get(Settings::Key::InstallDate));
     m_failure.clear();
     bool loaded = ConfigLoader::load(*g.gdocConfig, m_address, m_timeoutMs, &m_failure);
     if (loaded) {
@@ -126,8 +126,7 @@ void StartupSequence::run() {
 
 void StartupSequence::loadedPath() {
     Globals& g = m_globals;
-    cVeRegistry& reg = *g.gobjRegistry;
-    const QString section = cVeRegistry::programSection();
+    Settings settings(*g.gobjRegistry);
 
     m_screen.setStatus(QStringLiteral("Loading updated server configuration"));
     m_screen.setBarValue(3);
@@ -172,7 +171,7 @@ void StartupSequence::loadedPath() {
         // Kept for its own sake: nothing reads ConfigLoaded, and it is set to
         // "1" below in every case.
         if (features.getAttribute("cache") == QStringLiteral("0"))
-            reg.SaveSetting(section, QStringLiteral("ConfigLoaded"), QString());
+            settings.set(Settings::Key::ConfigLoaded, QString());
 
         m_pauser.pause(250);
     }
@@ -180,5 +179,5 @@ void StartupSequence::loadedPath() {
     // Also after an end-of-service notice. A copy that cannot be written is
     // not reported; nothing reads it back.
     g.gdocConfig->save(AppInfo::dataFolder() + QStringLiteral("/config.xml"));
-    reg.SaveSetting(section, QStringLiteral("ConfigLoaded"), QStringLiteral("1"));
+    settings.set(Settings::Key::ConfigLoaded, QStringLiteral("1"));
 }

@@ -2,7 +2,7 @@
 
 #include <QString>
 
-#include "startup/ConfigLoader.h"
+#include "service/ConfigLoader.h"
 
 struct Globals;
 class IDialogs;

@@ -12,6 +12,7 @@
 
 #include "config/Globals.h"
 #include "platform/IUrlOpener.h"
+#include "service/Twips.h"
 #include "startup/StartupSequence.h"
 
 // Resources of a static library must be registered by name.
@@ -63,8 +64,7 @@ frmSplash::~frmSplash() = default;
 
 int frmSplash::twipsToPixels(int twips) const {
     const QScreen* s = screen() ? screen() : QGuiApplication::primaryScreen();
-    const qreal dpi = s ? s->logicalDotsPerInch() : 96.0;
-    return qRound(twips * dpi / 1440.0);
+    return Twips::toPixels(twips, Twips::perPixel(s ? s->logicalDotsPerInch() : 96.0));
 }
 
 void frmSplash::place(QWidget* w, int left, int top, int width, int height) {

@@ -3,7 +3,7 @@
 #include <QDialog>
 
 #include "platform/Platform.h"
-#include "startup/ConfigLoader.h"
+#include "service/ConfigLoader.h"
 #include "startup/ISplashScreen.h"
 
 class QLabel;

@@ -2,9 +2,9 @@
 
 #include <QRegularExpression>
 
+#include "config/Failure.h"
 #include "net/HttpAddress.h"
 #include "net/HttpEngine.h"
-#include "translate/TransferError.h"
 
 namespace {
 
@@ -21,11 +21,11 @@ InetTransfer::~InetTransfer() = default;
 
 void InetTransfer::Execute(const QString& url, const QString& operation, const QByteArray& data,
                            const QString& headers) {
-    if (StillExecuting()) throw TransferError(QStringLiteral("A request is still running."));
-    if (!HttpAddress::parse(url)) throw TransferError(QStringLiteral("Invalid address: ") + url);
+    if (StillExecuting()) throw Failure(QStringLiteral("A request is still running."));
+    if (!HttpAddress::parse(url)) throw Failure(QStringLiteral("Invalid address: ") + url);
 
     const QString verb = operation.isEmpty() ? QStringLiteral("GET") : operation;
-    if (!isToken(verb)) throw TransferError(QStringLiteral("Invalid method: ") + operation);
+    if (!isToken(verb)) throw Failure(QStringLiteral("Invalid method: ") + operation);
 
     HttpRequest request;
     request.method = verb.toLatin1();
@@ -40,7 +40,7 @@ void InetTransfer::Execute(const QString& url, const QString& operation, const Q
         bool latin1 = true;
         for (const QChar c : line) latin1 = latin1 && c.unicode() <= 0xFF;
         if (colon < 0 || !isToken(line.left(colon).trimmed()) || !latin1)
-            throw TransferError(QStringLiteral("Invalid header line: ") + line);
+            throw Failure(QStringLiteral("Invalid header line: ") + line);
         // Sent as written: "user-agent:..." keeps its case and its missing space.
         request.headerLines << line.toLatin1();
     }
@@ -55,7 +55,7 @@ void InetTransfer::Execute(const QString& url, const QString& operation, const Q
     if (!m_transfer->isRunning()) {
         const QString why = m_transfer->result().errorText;
         m_transfer.reset();
-        throw TransferError(why);
+        throw Failure(why);
     }
     connect(m_transfer.get(), &HttpTransfer::progress, this, &InetTransfer::DataArrived);
     connect(m_transfer.get(), &HttpTransfer::finished, this, &InetTransfer::onFinished);

@@ -30,7 +30,7 @@ public:
     // Starts the request and returns at once. url goes out exactly as built
     // (existing %XX kept, see HttpRequest::address); operation is the HTTP method ("GET" when
     // empty); data is the request body; headers holds extra header lines "name:value", separated by
-    // line breaks. Throws TransferError when the request cannot be started (bad address,
+    // line breaks. Throws Failure when the request cannot be started (bad address,
     // unsupported scheme, malformed header or method, a transfer still running).
     void Execute(const QString& url, const QString& operation, const QByteArray& data = {},
                  const QString& headers = {});

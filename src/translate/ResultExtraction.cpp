@@ -1,13 +1,12 @@
 #include "translate/ResultExtraction.h"
 
+#include "service/Markers.h"
+
 std::optional<QString> ExtractResult(const QString& answer, const QString& tokenBefore,
                                      const QString& tokenAfter) {
-    const qsizetype before = answer.indexOf(tokenBefore, 0, Qt::CaseSensitive);
-    if (before < 0) return std::nullopt;
-    const qsizetype start = before + tokenBefore.size();
-    const qsizetype after = answer.indexOf(tokenAfter, start, Qt::CaseSensitive);
-    if (after < 0) return std::nullopt;
-    return trimResult(answer.mid(start, after - start));
+    const std::optional<QString> cut = Markers::between(answer, tokenBefore, tokenAfter);
+    if (!cut) return std::nullopt;
+    return trimResult(*cut);
 }
 
 QString trimResult(QString text) {

@@ -4,48 +4,40 @@
 #include <exception>
 
 #include "config/ConfigDocument.h"
-#include "config/ConfigError.h"
+#include "config/Failure.h"
 #include "config/Globals.h"
 #include "platform/IDialogs.h"
-#include "translate/AnswerCollection.h"
-#include "translate/AnswerDecoding.h"
 #include "translate/ITranslateView.h"
 #include "translate/InetTransfer.h"
-#include "translate/ResultDecode.h"
-#include "translate/ResultExtraction.h"
-#include "translate/TranslationRequest.h"
-#include "translate/UrlEncode.h"
 
 namespace {
 
 const ConfigDocument& document(const Globals& globals) {
     const ConfigDocument* doc = globals.gdocConfig.get();
-    if (!doc) throw ConfigError(QStringLiteral("no configuration document"));
+    if (!doc) throw Failure(QStringLiteral("no configuration document"));
     return *doc;
-}
-
-// The box keeps line breaks as a bare line feed; a typed line break is a
-// carriage return and a line feed, and is sent as such.
-QString sentText(const ITranslateView& view) {
-    QString text = view.sourceText();
-    text.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
-    return text;
 }
 
 }  // namespace
 
 TranslateCommand::TranslateCommand(ITranslateView& view, const Globals& globals, Platform platform)
     : m_view(view), m_globals(globals), m_platform(platform) {
-    connect(&m_view.timeoutTimer(), &QTimer::timeout, this, &TranslateCommand::timTimeout_Timer);
+    // A tick ends the wait; the running request, if any, hears it too.
+    QTimer& timer = m_view.timeoutTimer();
+    connect(&timer, &QTimer::timeout, &timer, &QTimer::stop);
 }
 
 TranslateCommand::~TranslateCommand() {
-    *m_alive = false;
-    releaseTransfer();
+    // Gone at once: a collection that is letting events run learns so and
+    // stops.
+    delete m_pipeline;
+}
+
+InetTransfer* TranslateCommand::currentTransfer() const {
+    return m_pipeline ? m_pipeline->transfer() : nullptr;
 }
 
 void TranslateCommand::cmdTranslate_Click() {
-    bool replaced = false;
     try {
         const ConfigDocument& doc = document(m_globals);
         const ConfigElement features = doc.selectSingleNode(ConfigDocument::featuresQuery());
@@ -68,35 +60,23 @@ void TranslateCommand::cmdTranslate_Click() {
 
         m_view.Disable();
 
-        const QString& engineName = engineItem.text;
-        const QString& languageName = languageItem.text;
-        const ConfigElement engine = doc.selectSingleNode(ConfigDocument::engineQuery(engineName));
-        const ConfigElement language =
-            doc.selectSingleNode(ConfigDocument::languageQuery(engineName, languageName));
-        if (!engine) throw ConfigError(QStringLiteral("no engine named ") + engineName);
-        if (!language) throw ConfigError(QStringLiteral("no language pair named ") + languageName);
-
-        // A new transfer per request; only its events reach this command.
-        releaseTransfer();
-        mintCurrent = new InetTransfer(this);
-        replaced = true;
-        connect(mintCurrent, &InetTransfer::StateChanged, this,
-                &TranslateCommand::mintCurrent_StateChanged);
-        // The time-out is for a request that stalls, not for a slow answer
-        // that keeps coming: every piece that arrives starts it afresh.
-        connect(mintCurrent, &InetTransfer::DataArrived, this, [this] {
-            if (m_view.timeoutTimer().isActive()) m_view.timeoutTimer().start();
-        });
-
-        const TranslationRequest request = TranslationRequest::build(
-            engine, language, UrlEncode(sentText(m_view), systemCodePage()));
-        m_server = request.serverName();
-        mintCurrent->Execute(request.url, request.operation, QByteArray(), request.headers);
+        // A new pipeline per request; only its signals reach this command.
+        releasePipeline();
+        m_pipeline = new TranslationPipeline(this);
+        m_pipeline->setStallTimer(&m_view.timeoutTimer());
+        connect(m_pipeline, &TranslationPipeline::finished, this,
+                &TranslateCommand::showTranslation);
+        connect(m_pipeline, &TranslationPipeline::failed, this, &TranslateCommand::showFailure);
+        TranslationPipeline::Failed why;
+        if (!m_pipeline->start(doc, engineItem.text, languageItem.text, m_view.sourceText(),
+                               &why)) {
+            releasePipeline();
+            endBusy(QStringLiteral("Translation failed: ") + why.detail);
+            return;
+        }
         m_running = true;
-        m_view.timeoutTimer().start();
     } catch (const std::exception& e) {
         // The command's one error handler: nothing is left busy or running.
-        if (replaced) releaseTransfer();
         endBusy(QStringLiteral("Translation failed: ") + QString::fromStdString(e.what()));
     }
 }
@@ -104,76 +84,45 @@ void TranslateCommand::cmdTranslate_Click() {
 bool TranslateCommand::cancel() {
     if (!m_running) return false;
     // Released first: an answer that is being collected is dropped with it.
-    releaseTransfer();
+    releasePipeline();
     endBusy(QStringLiteral("Cancelled."));
     return true;
 }
 
-void TranslateCommand::mintCurrent_StateChanged(int State) {
-    if (!mintCurrent) return;
-    if (State == InetTransfer::icError) {
-        endBusy(QStringLiteral("Translation failed at ") + m_server + QStringLiteral(": ") +
-                mintCurrent->errorText());
-        return;
-    }
-    if (State != InetTransfer::icResponseCompleted) return;
-
-    m_view.timeoutTimer().stop();
-    InetTransfer* const transfer = mintCurrent;
-    const std::shared_ptr<bool> alive = m_alive;
-    m_collecting = true;
-    // The window's events run between pieces; Exit may release this command
-    // (and the window) meanwhile, so only the shared flag is read first.
-    const std::optional<QByteArray> answer = collectAnswer(
-        transfer, [alive, this, transfer] { return *alive && mintCurrent == transfer; });
-    if (!*alive) return;
-    m_collecting = false;
-    if (!answer) return;  // a newer request took over, or this one was cancelled
-    ExtractResult(decodeAnswer(*answer, transfer->contentType()));
+void TranslateCommand::showTranslation(const QString& shown) {
+    m_view.showResult(shown);
+    ++mlngTranslations;
+    m_running = false;
+    m_view.Enable();
+    emit translated(shown);
 }
 
-void TranslateCommand::ExtractResult(const QString& answer) {
-    try {
-        const ConfigElement engine = document(m_globals).selectSingleNode(
-            ConfigDocument::engineQuery(m_view.selectedEngine().text));
-        const std::optional<QString> before = engine.getAttribute("tokenbefore");
-        const std::optional<QString> after = engine.getAttribute("tokenafter");
-        const std::optional<QString> result =
-            before && after ? ::ExtractResult(answer, *before, *after) : std::nullopt;
-        if (!result) {
-            endBusy(QStringLiteral("No translation found in the answer of ") + m_server +
-                    QLatin1Char('.'));
-            return;
-        }
-        const QString shown =
-            decodeResult(*result, engine.getAttribute("decode").value_or(QString()));
-        m_view.showResult(shown);
-        ++mlngTranslations;
-        m_running = false;
-        m_view.Enable();
-        emit translated(shown);
-    } catch (const std::exception& e) {
-        endBusy(QStringLiteral("Translation failed: ") + QString::fromStdString(e.what()));
+void TranslateCommand::showFailure(TranslationPipeline::Fault fault, const QString& detail) {
+    const QString server = m_pipeline ? m_pipeline->serverName() : QString();
+    switch (fault) {
+        case TranslationPipeline::Fault::Unreachable:
+            return endBusy(QStringLiteral("Translation failed at ") + server +
+                           QStringLiteral(": ") + detail);
+        case TranslationPipeline::Fault::TimedOut:
+            return endBusy(QStringLiteral("Translation timed out: ") + server +
+                           QStringLiteral(" did not answer."));
+        case TranslationPipeline::Fault::NoTranslation:
+            return endBusy(QStringLiteral("No translation found in the answer of ") + server +
+                           QLatin1Char('.'));
+        case TranslationPipeline::Fault::Unusable:
+        case TranslationPipeline::Fault::NotSent:
+        case TranslationPipeline::Fault::HttpStatus:
+            return endBusy(QStringLiteral("Translation failed: ") + detail);
     }
 }
 
-void TranslateCommand::timTimeout_Timer() {
-    m_view.timeoutTimer().stop();
-    if (m_collecting || !mintCurrent || !mintCurrent->StillExecuting()) return;
-    mintCurrent->abort();
-    endBusy(QStringLiteral("Translation timed out: ") + m_server +
-            QStringLiteral(" did not answer."));
-}
-
-void TranslateCommand::releaseTransfer() {
-    m_view.timeoutTimer().stop();
-    if (!mintCurrent) return;
-    InetTransfer* old = mintCurrent;
-    mintCurrent = nullptr;
+void TranslateCommand::releasePipeline() {
+    if (!m_pipeline) return;
+    TranslationPipeline* old = m_pipeline;
+    m_pipeline = nullptr;
     disconnect(old, nullptr, this, nullptr);
-    old->abort();
+    old->cancel();
     // It may be the sender of the signal being handled right now.
-    old->setParent(nullptr);
     old->deleteLater();
 }
 

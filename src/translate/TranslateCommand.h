@@ -4,18 +4,19 @@
 #include <QPointer>
 #include <QString>
 #include <cstdint>
-#include <memory>
 
 #include "platform/Platform.h"
-#include "translate/InetTransfer.h"
+#include "translate/TranslationPipeline.h"
 
 struct Globals;
 class ITranslateView;
+class InetTransfer;
 
-// The Translate command of the main window and the collection of its answer.
-// The window is busy from the accepted click until the answer is shown or
-// the request has failed, timed out, been cancelled or brought no
-// translation.
+// The Translate command of the main window: its input and limit checks, the
+// busy state and the status line around one TranslationPipeline per
+// request, with the window's timTimeout as its stall time-out. The window is
+// busy from the accepted click until the answer is shown or the request has
+// failed, timed out, been cancelled or brought no translation.
 class TranslateCommand : public QObject {
     Q_OBJECT
 public:
@@ -33,29 +34,24 @@ public:
     // Translations shown since the window was created.
     std::int32_t translations() const { return mlngTranslations; }
     // The transfer of the last request (null before the first).
-    InetTransfer* currentTransfer() const { return mintCurrent; }
+    InetTransfer* currentTransfer() const;
 
 signals:
     // A translation has reached the result box and the window is idle.
     void translated(const QString& result);
 
 private:
-    void mintCurrent_StateChanged(int State);
-    void timTimeout_Timer();
-    void ExtractResult(const QString& answer);
-    void releaseTransfer();
+    void showTranslation(const QString& shown);
+    void showFailure(TranslationPipeline::Fault fault, const QString& detail);
+    void releasePipeline();
     void endBusy(const QString& status);
 
     ITranslateView& m_view;
     const Globals& m_globals;
     Platform m_platform;
-    QPointer<InetTransfer> mintCurrent;
+    // The request's pipeline; replaced by every request, like the transfer
+    // object it holds (mintCurrent).
+    QPointer<TranslationPipeline> m_pipeline;
     std::int32_t mlngTranslations = 0;
-    // The engine's server of the running request, for the failure texts.
-    QString m_server;
     bool m_running = false;
-    bool m_collecting = false;
-    // Cleared by the destructor; the collection loop, which lets the window's
-    // events run (Exit among them), holds a copy to learn that it must stop.
-    std::shared_ptr<bool> m_alive = std::make_shared<bool>(true);
 };

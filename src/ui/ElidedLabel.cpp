@@ -3,16 +3,7 @@
 #include <QPainter>
 #include <QStyle>
 
-namespace {
-
-QString oneLine(QString text) {
-    text.replace(QLatin1String("\r\n"), QLatin1String(" "));
-    text.replace(QLatin1Char('\n'), QLatin1Char(' '));
-    text.replace(QLatin1Char('\r'), QLatin1Char(' '));
-    return text;
-}
-
-}  // namespace
+#include "platform/OneLine.h"
 
 ElidedLabel::ElidedLabel(QWidget* parent) : QLabel(parent) {
     setTextFormat(Qt::PlainText);

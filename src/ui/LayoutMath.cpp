@@ -5,29 +5,10 @@
 #include <limits>
 
 #include "config/ConfigElement.h"
-#include "config/ConfigError.h"
 #include "config/ConfigValue.h"
+#include "config/Failure.h"
 
 namespace LayoutMath {
-
-double twipsPerPixel(double logicalDpi) {
-    if (!(logicalDpi > 0) || !std::isfinite(logicalDpi)) logicalDpi = 96.0;
-    return 1440.0 / logicalDpi;
-}
-
-int twipsToPixels(double twips, double logicalDpi) {
-    return toPixels(twips, twipsPerPixel(logicalDpi));
-}
-
-double pixelsToTwips(int pixels, double logicalDpi) {
-    return pixels * twipsPerPixel(logicalDpi);
-}
-
-int toPixels(double twips, double twipsPerPixel) {
-    const double px = twips / twipsPerPixel;
-    if (std::isnan(px)) return 0;
-    return static_cast<int>(std::round(std::clamp<double>(px, -pixelLimit, pixelLimit)));
-}
 
 std::optional<int> roundHalfEven32(double value) {
     if (!std::isfinite(value)) return std::nullopt;
@@ -46,14 +27,14 @@ std::optional<double> optionalNumber(const ConfigElement& sizes, const char* nam
     const auto text = sizes.getAttribute(name);
     if (!text) return std::nullopt;
     const auto v = ConfigValue::toSingle(*text);
-    if (!v) throw ConfigError(QStringLiteral("not a number: Sizes@") + QString::fromUtf8(name));
+    if (!v) throw Failure(QStringLiteral("not a number: Sizes@") + QString::fromUtf8(name));
     return *v;
 }
 
 }  // namespace
 
 Sizes readSizes(const ConfigElement& sizes) {
-    if (sizes.isNull()) throw ConfigError(QStringLiteral("the document has no Sizes element"));
+    if (sizes.isNull()) throw Failure(QStringLiteral("the document has no Sizes element"));
     Sizes s;
     s.minwidth = optionalNumber(sizes, "minwidth");
     s.minheight = optionalNumber(sizes, "minheight");

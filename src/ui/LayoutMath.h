@@ -14,18 +14,7 @@ namespace LayoutMath {
 inline constexpr double clientWidthTwips = 5385;
 inline constexpr double clientHeightTwips = 1785;
 
-// Twips per pixel at a logical resolution (15 at 96 dots per inch).
-double twipsPerPixel(double logicalDpi);
-int twipsToPixels(double twips, double logicalDpi);
-double pixelsToTwips(int pixels, double logicalDpi);
-
-// Twips to whole pixels as qRound would round them (a half away from zero),
-// but defined for every value: the result stays within +-pixelLimit, and NaN
-// gives 0. Whatever sizes a document sends, the pixel arithmetic is defined
-// and no window asks for more memory than the largest a screen could show.
-// X11 carries no window side longer than 32767 pixels.
-inline constexpr int pixelLimit = 32767;
-int toPixels(double twips, double twipsPerPixel);
+// Twips become pixels through service/Twips.h.
 
 // Round to the nearest integer, a half to the even neighbour. Nothing when
 // the value does not fit a signed 32-bit integer (or is not finite).
@@ -38,7 +27,7 @@ struct Sizes {
     double header = 0, footer = 0, right = 0, center = 0;
 };
 
-// Reads the Sizes element. Throws ConfigError for a missing element, a
+// Reads the Sizes element. Throws Failure for a missing element, a
 // missing header/footer/right/center, or any attribute that is not a number.
 Sizes readSizes(const ConfigElement& sizes);
 

@@ -16,7 +16,8 @@ class QWidget;
 class TranslationHistory : public QObject {
     Q_OBJECT
 public:
-    // databasePath empty: HistoryStore::defaultPath().
+    // databasePath empty: HistoryStore::defaultPath(). The store opens on
+    // first use (a translation, the History window), not with the window.
     TranslationHistory(cVeRegistry* settings, IDialogs* dialogs, QWidget* mainWindow,
                        const QString& databasePath = QString());
     ~TranslationHistory() override;
@@ -25,19 +26,28 @@ public:
     // status line when the history has just turned out to be off (once).
     QString record(const QString& engine, const QString& pair, const QString& source,
                    const QString& result);
+    // The same sentence when the history went off after a translation was
+    // recorded (the store opens with the first one); empty once said.
+    QString takeOffNotice();
 
     // Opens (or raises) the History window.
     void showWindow();
 
-    HistoryStore& store() { return *m_store; }
+    HistoryStore& store();
     HistoryWindow* window() const;
 
 signals:
+    // The history went off after a translation had been recorded:
+    // takeOffNotice() has the sentence.
+    void wentOff();
     void entryChosen(const QString& source, const QString& result, const QString& engine,
                      const QString& pair);
 
 private:
+    cVeRegistry* m_settings;
+    QString m_databasePath;
     std::unique_ptr<HistoryStore> m_store;
+    bool m_recorded = false;
     IDialogs* m_dialogs;
     QPointer<QWidget> m_mainWindow;
     QPointer<HistoryWindow> m_window;

@@ -4,11 +4,12 @@
 #include <algorithm>
 
 #include "config/ConfigValue.h"
-#include "config/cVeRegistry.h"
+#include "config/Settings.h"
+#include "service/Twips.h"
 
 QSize WindowGeometry::clientSizeToRequest(double twipsX, double twipsY) {
-    m_outerPx = QSize(std::max(1, LayoutMath::toPixels(m_twips.width, twipsX)),
-                      std::max(1, LayoutMath::toPixels(m_twips.height, twipsY)));
+    m_outerPx = QSize(std::max(1, Twips::toPixels(m_twips.width, twipsX)),
+                      std::max(1, Twips::toPixels(m_twips.height, twipsY)));
     m_requestedClient = (m_outerPx - m_frame).expandedTo(QSize(1, 1));
     return m_requestedClient;
 }
@@ -49,22 +50,21 @@ QString WindowGeometry::settingText(double twips) {
 
 LayoutMath::OuterSize WindowGeometry::storedSize(cVeRegistry& registry,
                                                  LayoutMath::OuterSize room) const {
-    const auto stored = [&](const char* key, double current, double limit) {
-        return restored(registry.GetSetting(cVeRegistry::programSection(), QString::fromLatin1(key),
-                                            settingText(current)),
-                        current, limit);
+    const Settings settings(registry);
+    const auto stored = [&](Settings::Key key, double current, double limit) {
+        return restored(settings.get(key, settingText(current)), current, limit);
     };
-    const double height = stored("height", m_twips.height, room.height);
-    return {stored("width", m_twips.width, room.width), height};
+    const double height = stored(Settings::Key::Height, m_twips.height, room.height);
+    return {stored(Settings::Key::Width, m_twips.width, room.width), height};
 }
 
 void WindowGeometry::save(cVeRegistry& registry, bool height, bool width) {
-    const auto write = [&registry](const char* key, double twips, QString& last) {
+    Settings settings(registry);
+    const auto write = [&settings](Settings::Key key, double twips, QString& last) {
         const QString text = settingText(twips);
         if (text == last) return;
-        if (registry.SaveSetting(cVeRegistry::programSection(), QString::fromLatin1(key), text))
-            last = text;
+        if (settings.set(key, text)) last = text;
     };
-    if (height) write("height", m_twips.height, m_savedHeight);
-    if (width) write("width", m_twips.width, m_savedWidth);
+    if (height) write(Settings::Key::Height, m_twips.height, m_savedHeight);
+    if (width) write(Settings::Key::Width, m_twips.width, m_savedWidth);
 }

@@ -16,19 +16,20 @@
 #include <QSignalBlocker>
 #include <QTimer>
 
-#include "config/ConfigError.h"
+#include "config/Failure.h"
 #include "config/Globals.h"
-#include "launch/StartEntry.h"
+#include "config/StartEntry.h"
 #include "platform/AppInfo.h"
 #include "platform/IDialogs.h"
 #include "platform/ITrayHost.h"
 #include "platform/IUrlOpener.h"
+#include "service/EngineLists.h"
+#include "service/Twips.h"
 #include "speech/HearItCommand.h"
+#include "startup/StartMode.h"
 #include "translate/TranslateCommand.h"
 #include "ui/ElidedLabel.h"
-#include "ui/EngineLists.h"
 #include "ui/MainLoop.h"
-#include "ui/StartMode.h"
 #include "ui/TranslationHistory.h"
 #include "ui/mGlobal.h"
 
@@ -73,6 +74,14 @@ void frmTranslate::connectControls() {
     connect(m_ui.mnuTrayExit, &QAction::triggered, this, &frmTranslate::mnuTrayExit_Click);
     connect(m_ui.mnuHistory, &QAction::triggered, m_history.get(), &TranslationHistory::showWindow);
     connect(m_history.get(), &TranslationHistory::entryChosen, this, &frmTranslate::putBack);
+    connect(m_history.get(), &TranslationHistory::wentOff, this, [this] {
+        // Said once, beside the translation it concerns, while the status
+        // line still reports it; otherwise with the next translation.
+        if (!m_ui.cmdTranslate->isEnabled() || statusText() != QStringLiteral("Translated."))
+            return;
+        const QString notice = m_history->takeOffNotice();
+        if (!notice.isEmpty()) setStatusText(statusText() + QLatin1Char(' ') + notice);
+    });
     connect(m_translate.get(), &TranslateCommand::translated, this,
             &frmTranslate::recordTranslation);
     // Exit while a command waits: end it now rather than keep a program
@@ -163,7 +172,7 @@ void frmTranslate::Form_Load() {
     m_loading = true;
     try {
         loadSteps();
-    } catch (const ConfigError& e) {
+    } catch (const Failure& e) {
         m_loading = false;
         // Nothing useful can be shown from a document the window cannot
         // read: say so and end, leaving no hidden window or tray icon behind.
@@ -195,7 +204,7 @@ void frmTranslate::loadSteps() {
     m_ui.cmdTranslate->setText(messages.requireText("cmdTranslate"));
 
     if (!m_globals.gdocConfig || !m_globals.gdocConfig->isLoaded())
-        throw ConfigError(QStringLiteral("no configuration document"));
+        throw Failure(QStringLiteral("no configuration document"));
     const StartMode mode = StartMode::decide(*m_globals.gdocConfig, m_globals.commandLine,
                                              m_platform.tray->isAvailable());
     if (mode.tray) {
@@ -244,7 +253,7 @@ void frmTranslate::setEnginesListIndex(int index) {
         cboEngines_Click();  // no change signal for the same index; the click runs all the same
     else
         m_ui.cboEngines->setCurrentIndex(index);
-    if (!m_clickError.isEmpty()) throw ConfigError(m_clickError);
+    if (!m_clickError.isEmpty()) throw Failure(m_clickError);
 }
 
 void frmTranslate::recordTranslation(const QString& result) {
@@ -261,7 +270,7 @@ void frmTranslate::putBack(const QString& source, const QString& result, const Q
 void frmTranslate::cboEngines_Click() {
     try {
         LoadLanguages();
-    } catch (const ConfigError& e) {
+    } catch (const Failure& e) {
         if (m_loading)
             m_clickError = e.message();  // Form_Load reports it
         else
@@ -280,11 +289,11 @@ void frmTranslate::LoadLanguages() {
 }
 
 double frmTranslate::twipsPerPixelX() const {
-    return LayoutMath::twipsPerPixel(screen() ? screen()->logicalDotsPerInchX() : 96.0);
+    return Twips::perPixel(screen() ? screen()->logicalDotsPerInchX() : 96.0);
 }
 
 double frmTranslate::twipsPerPixelY() const {
-    return LayoutMath::twipsPerPixel(screen() ? screen()->logicalDotsPerInchY() : 96.0);
+    return Twips::perPixel(screen() ? screen()->logicalDotsPerInchY() : 96.0);
 }
 
 void frmTranslate::setOuterSize(LayoutMath::OuterSize twips) {
@@ -322,7 +331,7 @@ void frmTranslate::Form_Resize() {
     try {
         sizes = LayoutMath::readSizes(
             m_globals.gdocConfig->selectSingleNode(ConfigDocument::sizesQuery()));
-    } catch (const ConfigError& e) {
+    } catch (const Failure& e) {
         reportLayoutError(e.message());
         return;
     }

@@ -43,7 +43,7 @@ public:
     void Form_Load();
     bool loadFailed() const { return m_loadFailed; }
 
-    // Refills the language list for the selected engine. Throws ConfigError
+    // Refills the language list for the selected engine. Throws Failure
     // when the document cannot answer.
     void LoadLanguages();
 

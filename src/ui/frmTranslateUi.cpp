@@ -16,7 +16,8 @@
 #include <QTimer>
 #include <algorithm>
 
-#include "net/HttpLimits.h"
+#include "service/Twips.h"
+#include "translate/TranslationPipeline.h"
 #include "ui/ElidedLabel.h"
 
 namespace {
@@ -87,7 +88,7 @@ void frmTranslateUi::buildControls(QMainWindow* window) {
     lblHint->setForegroundRole(QPalette::PlaceholderText);
 
     timTimeout = named(new QTimer(window), "timTimeout");
-    timTimeout->setInterval(HttpLimits::translationStallTimeout);
+    timTimeout->setInterval(TranslationPipeline::defaultStallTimeoutMs);
 
     // Tab order: source text, languages, engines, Translate, result, Hear It.
     QWidget::setTabOrder(txtFrom, cboLanguages);
@@ -225,7 +226,7 @@ void frmTranslateUi::refill(QComboBox* list, const QStringList& items, int selec
 void frmTranslateUi::placeControls(const LayoutMath::Controls& boxes, double twipsX,
                                    double twipsY) {
     const auto put = [twipsX, twipsY](QWidget* w, const LayoutMath::Box& b) {
-        using LayoutMath::toPixels;
+        using Twips::toPixels;
         w->setGeometry(toPixels(b.left, twipsX), toPixels(b.top, twipsY),
                        std::max(0, toPixels(b.width, twipsX)),
                        std::max(0, toPixels(b.height, twipsY)));

@@ -5,8 +5,8 @@
 
 #include "TestEnv.h"
 #include "config/ConfigDocument.h"
-#include "config/ConfigError.h"
 #include "config/ConfigValue.h"
+#include "config/Failure.h"
 
 class TestConfigDocument : public QObject {
     Q_OBJECT
@@ -52,24 +52,24 @@ private slots:
         QVERIFY(m.getAttribute("open")->isEmpty());
         QVERIFY(!m.getAttribute("endmessage").has_value());
         QCOMPARE(m.joinedText("endmessage"), QString());
-        QVERIFY_THROWS_EXCEPTION(ConfigError, m.requireText("endmessage"));
+        QVERIFY_THROWS_EXCEPTION(Failure, m.requireText("endmessage"));
         // A literal "&amp;" survives parsing when escaped twice.
         QCOMPARE(doc.selectSingleNode(ConfigDocument::engineQuery("B")).joinedText("otherstring"),
                  QString("&amp;k=v"));
         // A null element answers absent for everything, and throws when required.
         QVERIFY(!ConfigElement().getAttribute("x"));
-        QVERIFY_THROWS_EXCEPTION(ConfigError, ConfigElement().requireInt32("x"));
+        QVERIFY_THROWS_EXCEPTION(Failure, ConfigElement().requireInt32("x"));
     }
 
     void apostropheMakesTheQueryInvalid() {
         ConfigDocument doc;
         QVERIFY(doc.loadFromBytes(nested()));
-        QVERIFY_THROWS_EXCEPTION(ConfigError,
+        QVERIFY_THROWS_EXCEPTION(Failure,
                                  doc.selectSingleNode(ConfigDocument::engineQuery("O'Neil")));
-        QVERIFY_THROWS_EXCEPTION(ConfigError,
+        QVERIFY_THROWS_EXCEPTION(Failure,
                                  doc.selectSingleNode(ConfigDocument::languageQuery("A", "it's")));
         ConfigDocument empty;
-        QVERIFY_THROWS_EXCEPTION(ConfigError, empty.selectSingleNode("//Messages"));
+        QVERIFY_THROWS_EXCEPTION(Failure, empty.selectSingleNode("//Messages"));
     }
 
     void malformedDocumentsFailToLoad_data() {

@@ -8,13 +8,14 @@
 #include "TestEnv.h"
 #include "config/AutostartEntry.h"
 #include "config/IniFile.h"
+#include "config/Settings.h"
 #include "config/cVeRegistry.h"
 
 namespace {
 
 const QString program = cVeRegistry::programSection();
 const QString run = cVeRegistry::runSection();
-const QString entry = cVeRegistry::startEntryName();
+const QString entry = Settings::name(Settings::Key::StartEntry);
 
 bool writeFile(const QString& path, const QByteArray& bytes) {
     QDir().mkpath(QFileInfo(path).absolutePath());
@@ -28,6 +29,8 @@ ino_t inodeOf(const QString& path) {
 }
 
 }  // namespace
+
+Q_DECLARE_METATYPE(Settings::Key)
 
 class TestRegistry : public QObject {
     Q_OBJECT
@@ -118,6 +121,50 @@ private slots:
         QByteArray expected = text;
         expected.replace("uid=ab12", "uid=cd34");
         QCOMPARE(TestEnv::readFile(path), expected);
+    }
+
+    // The program's keys keep the names and defaults the stored files have
+    // always had: a renamed key would lose what users kept.
+    void settingsKeys_data() {
+        QTest::addColumn<Settings::Key>("key");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("fallback");
+        using K = Settings::Key;
+        QTest::addRow("uid") << K::Uid << "uid"
+                             << "";
+        QTest::addRow("firstStart") << K::FirstStart << "firstStart"
+                                    << "1";
+        QTest::addRow("installdate") << K::InstallDate << "installdate"
+                                     << "Null";
+        QTest::addRow("ConfigLoaded") << K::ConfigLoaded << "ConfigLoaded"
+                                      << "";
+        QTest::addRow("width") << K::Width << "width"
+                               << "";
+        QTest::addRow("height") << K::Height << "height"
+                                << "";
+        QTest::addRow("keepHistory") << K::KeepHistory << "keepHistory"
+                                     << "1";
+        QTest::addRow("start entry") << K::StartEntry << "Velmor Parlamo"
+                                     << "";
+    }
+    void settingsKeys() {
+        QFETCH(Settings::Key, key);
+        QFETCH(QString, name);
+        QFETCH(QString, fallback);
+        TestEnv env;
+        cVeRegistry reg;
+        Settings settings(reg);
+        QCOMPARE(settings.get(key), fallback);
+        QVERIFY(settings.set(key, "v 1"));
+        if (key == Settings::Key::StartEntry) {
+            QCOMPARE(reg.GetSetting(run, name, "-"), QString("v 1"));
+            QVERIFY(QFileInfo::exists(reg.autostartFile(name)));
+        } else {
+            const QByteArray text = TestEnv::readFile(reg.sectionFile(program));
+            QVERIFY2(text.contains("\n" + name.toUtf8() + "=v 1\n"), text.constData());
+        }
+        QVERIFY(settings.remove(key));
+        QCOMPARE(settings.get(key, "gone"), QString("gone"));
     }
 
     void missingLevelsAreCreated() {

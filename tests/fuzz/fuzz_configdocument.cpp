@@ -4,7 +4,7 @@
 
 #include "FuzzInput.h"
 #include "config/ConfigDocument.h"
-#include "startup/ConfigCheck.h"
+#include "service/ConfigCheck.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     ConfigDocument document;

@@ -26,6 +26,7 @@ private slots:
     void searchPutBackClear();
     void throughTheMainWindow();
     void corruptDatabaseDoesNotStopTranslating();
+    void storeOpensWithTheFirstTranslation();
 };
 
 void TestHistoryWindow::searchPutBackClear() {
@@ -198,6 +199,29 @@ void TestHistoryWindow::corruptDatabaseDoesNotStopTranslating() {
     QVERIFY(translate(f, "uno"));
     QCOMPARE(f.form->statusText(), QStringLiteral("Translated."));
     QCOMPARE(window->model().rowCount(), 0);
+}
+
+void TestHistoryWindow::storeOpensWithTheFirstTranslation() {
+    // Nothing opened the store before this translation: the damaged file
+    // is found after it has been shown, and said once all the same.
+    TestHttpServer server;
+    QVERIFY(server.start());
+    server.setDefaultResponse(ScriptedResponse::text("[[uno]]"));
+    FormFixture f(twoEngines(server.baseUrl()));
+    f.form.reset();
+    const QString path = HistoryStore::defaultPath();
+    QVERIFY(QDir().mkpath(QFileInfo(path).absolutePath()));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly) && file.write(QByteArray(4096, 'x')) == 4096);
+    file.close();
+    restart(f);
+    QVERIFY(translate(f, "uno"));
+    QTRY_VERIFY2(f.form->statusText().startsWith(
+                     QStringLiteral("Translated. History is off for this run: ")),
+                 qPrintable(f.form->statusText()));
+    QVERIFY(translate(f, "uno"));
+    QTest::qWait(100);
+    QCOMPARE(f.form->statusText(), QStringLiteral("Translated."));
 }
 
 QTEST_MAIN(TestHistoryWindow)

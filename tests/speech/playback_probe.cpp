@@ -7,7 +7,7 @@
 #include <QTest>
 #include <cstdio>
 
-#include "platform/QtSoundOutput.h"
+#include "desktop/QtSoundOutput.h"
 #include "speech/WavePlayer.h"
 
 namespace {

@@ -9,58 +9,6 @@
 class TestSoundLookup : public QObject {
     Q_OBJECT
 private slots:
-    void cutSoundName_data() {
-        QTest::addColumn<QString>("page");
-        QTest::addColumn<QString>("before");
-        QTest::addColumn<QString>("after");
-        QTest::addColumn<QString>("name");  // null: no name
-        QTest::addRow("plain") << "<b>[[hello]]</b>"
-                               << "[["
-                               << "]]"
-                               << "hello";
-        QTest::addRow("first of two") << "[[one]] [[two]]"
-                                      << "[["
-                                      << "]]"
-                                      << "one";
-        QTest::addRow("after searched after before") << "x]] [[one]]"
-                                                     << "[["
-                                                     << "]]"
-                                                     << "one";
-        QTest::addRow("long markers") << "<a href=\"/s/hello\">x</a>"
-                                      << "href=\"/s/"
-                                      << "\">"
-                                      << "hello";
-        QTest::addRow("empty name") << "[[]]"
-                                    << "[["
-                                    << "]]"
-                                    << "";
-        QTest::addRow("no after") << "[[hello"
-                                  << "[["
-                                  << "]]" << QString();
-        QTest::addRow("no before") << "hello]]"
-                                   << "[["
-                                   << "]]" << QString();
-        QTest::addRow("case-sensitive") << "<B>x</B>"
-                                        << "<b>"
-                                        << "</b>" << QString();
-        QTest::addRow("empty page") << ""
-                                    << "[["
-                                    << "]]" << QString();
-        QTest::addRow("empty before: from the start") << "abc]]"
-                                                      << ""
-                                                      << "]]"
-                                                      << "abc";
-    }
-    void cutSoundName() {
-        QFETCH(QString, page);
-        QFETCH(QString, before);
-        QFETCH(QString, after);
-        QFETCH(QString, name);
-        const auto got = SoundLookup::cutSoundName(page, before, after);
-        QCOMPARE(got.has_value(), !name.isNull());
-        if (got) QCOMPARE(*got, name);
-    }
-
     void isPlainFileName_data() {
         QTest::addColumn<QString>("name");
         QTest::addColumn<bool>("plain");

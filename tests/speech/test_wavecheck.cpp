@@ -8,8 +8,8 @@
 #include <QtEndian>
 #include <cmath>
 
-#include "platform/QtSoundOutput.h"
-#include "platform/WaveCheck.h"
+#include "desktop/QtSoundOutput.h"
+#include "desktop/WaveCheck.h"
 #include "speech/WavePlayer.h"
 
 namespace {

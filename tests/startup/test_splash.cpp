@@ -11,10 +11,10 @@
 #include "Fakes.h"
 #include "TestEnv.h"
 #include "TestHttpServer.h"
+#include "app/mMain.h"
 #include "config/Globals.h"
 #include "startup/StartupSequence.h"
 #include "startup/frmSplash.h"
-#include "startup/mMain.h"
 #include "ui/frmTranslate.h"
 
 namespace {

@@ -5,14 +5,16 @@
 #include <QTextStream>
 
 #include "TestEnv.h"
+#include "config/Settings.h"
+#include "config/StartEntry.h"
 #include "config/cVeRegistry.h"
-#include "launch/CommandLine.h"
-#include "launch/StartEntry.h"
 #include "platform/AppInfo.h"
+#include "startup/CommandLine.h"
 
 namespace {
 QString readEntry(cVeRegistry& reg) {
-    return reg.GetSetting(cVeRegistry::runSection(), cVeRegistry::startEntryName(), "<absent>");
+    return reg.GetSetting(cVeRegistry::runSection(), Settings::name(Settings::Key::StartEntry),
+                          "<absent>");
 }
 }  // namespace
 
@@ -57,7 +59,8 @@ private slots:
     void emptyEntryCountsAsOff() {
         TestEnv env;
         cVeRegistry reg;
-        QVERIFY(reg.SaveSetting(cVeRegistry::runSection(), cVeRegistry::startEntryName(), ""));
+        QVERIFY(reg.SaveSetting(cVeRegistry::runSection(),
+                                Settings::name(Settings::Key::StartEntry), ""));
         QVERIFY(!StartEntry::isOn(reg));
         QCOMPARE(StartEntry::toggle(reg), true);
         QCOMPARE(readEntry(reg), StartEntry::command());
@@ -66,7 +69,8 @@ private slots:
     void entryOfAnotherCopyCountsAsOn() {
         TestEnv env;
         cVeRegistry reg;
-        QVERIFY(reg.SaveSetting(cVeRegistry::runSection(), cVeRegistry::startEntryName(),
+        QVERIFY(reg.SaveSetting(cVeRegistry::runSection(),
+                                Settings::name(Settings::Key::StartEntry),
                                 "/elsewhere/RaDudezozad /startup"));
         QCOMPARE(StartEntry::toggle(reg), false);
         QCOMPARE(readEntry(reg), QString("<absent>"));

@@ -10,9 +10,9 @@
 #include "TestEnv.h"
 #include "TestHttpServer.h"
 #include "config/Globals.h"
-#include "launch/StartEntry.h"
+#include "config/Settings.h"
+#include "config/StartEntry.h"
 #include "platform/AppInfo.h"
-#include "startup/ConfigCheck.h"
 #include "startup/ISplashScreen.h"
 #include "startup/StartupSequence.h"
 
@@ -132,8 +132,8 @@ struct Start {
         return cVeRegistry().GetSetting(program, name, "<absent>");
     }
     QString entry() {
-        return cVeRegistry().GetSetting(cVeRegistry::runSection(), cVeRegistry::startEntryName(),
-                                        "<absent>");
+        return cVeRegistry().GetSetting(cVeRegistry::runSection(),
+                                        Settings::name(Settings::Key::StartEntry), "<absent>");
     }
     QString configXml() const { return env.programFolder() + "/config.xml"; }
     // As after an earlier start: not a first start, the start entry on.
@@ -597,54 +597,6 @@ private slots:
         QCOMPARE(s.setting("ConfigLoaded"), QString("<absent>"));
         QCOMPARE(s.entry(), QString("<absent>"));
         QVERIFY(s.globals.gelmMessages.isNull());
-    }
-
-    void documentCheck_data() {
-        QTest::addColumn<QByteArray>("doc");
-        QTest::addColumn<QStringList>("missing");
-        QTest::addRow("sample") << sample() << QStringList{};
-        QTest::addRow("end notice needs only Messages")
-            << QByteArray(R"(<r><Messages titlemsgbox="T" endmessage="Bye"/></r>)")
-            << QStringList{};
-        QTest::addRow("end notice without a title")
-            << QByteArray(R"(<r><Messages endmessage="Bye"/></r>)")
-            << QStringList{"the Messages attribute titlemsgbox"};
-        QTest::addRow("sections found at any depth")
-            << QByteArray(R"(<r><x><Messages titlemsgbox="T" cmdTranslate="Go"/>
-                <Features/><Engines default="0" commonlanguages="-2">
-                <Engine name="E"><Languages default="-1"/></Engine></Engines>
-                <Sizes header="1" footer="2" right="3" center="4.5"/></x></r>)")
-            << QStringList{};
-        QTest::addRow("largest sizes a screen holds")
-            << QByteArray(R"(<r><Messages titlemsgbox="T" cmdTranslate="Go"/>
-                <Features/><Engines default="0" commonlanguages="1">
-                <Engine name="E"><Languages default="0"><Language name="P"/></Languages>
-                </Engine></Engines><Sizes minwidth="491505" minheight="-491505" header="0"
-                footer="491505" right="-5" center="1e-30"/></r>)")
-            << QStringList{};
-        QTest::addRow("engine without Languages")
-            << QByteArray(R"(<r><Messages titlemsgbox="T" cmdTranslate="Go"/>
-                <Features/><Engines default="0" commonlanguages="1"><Engine name="E"/></Engines>
-                <Sizes header="1" footer="2" right="3" center="4"/></r>)")
-            << QStringList{"the Languages element of engine E"};
-        QTest::addRow("language without a name")
-            << QByteArray(R"(<r><Messages titlemsgbox="T" cmdTranslate="Go"/>
-                <Features/><Engines default="0" commonlanguages="1"><Engine name="E">
-                <Languages default="0"><Language value="x"/></Languages></Engine></Engines>
-                <Sizes header="1" footer="2" right="3" center="4"/></r>)")
-            << QStringList{"the name of language 1 of engine E"};
-        QTest::addRow("several at once")
-            << QByteArray(R"(<r><Messages titlemsgbox="T"/><Engines default="0"
-                commonlanguages="1"/></r>)")
-            << QStringList{"the Messages attribute cmdTranslate", "the Features element",
-                           "an engine at the Engines default 0 (there are 0)", "the Sizes element"};
-    }
-    void documentCheck() {
-        QFETCH(QByteArray, doc);
-        QFETCH(QStringList, missing);
-        ConfigDocument d;
-        QVERIFY(d.loadFromBytes(doc));
-        QCOMPARE(ConfigCheck::missing(d), missing);
     }
 };
 

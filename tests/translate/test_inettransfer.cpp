@@ -4,9 +4,9 @@
 #include <QTimer>
 
 #include "TestHttpServer.h"
+#include "config/Failure.h"
 #include "translate/AnswerCollection.h"
 #include "translate/InetTransfer.h"
-#include "translate/TransferError.h"
 
 namespace {
 
@@ -169,7 +169,7 @@ private slots:
         QFETCH(QString, operation);
         QFETCH(QString, headers);
         InetTransfer t;
-        QVERIFY_THROWS_EXCEPTION(TransferError, t.Execute(url, operation, {}, headers));
+        QVERIFY_THROWS_EXCEPTION(Failure, t.Execute(url, operation, {}, headers));
         QVERIFY(!t.StillExecuting());
     }
 
@@ -179,7 +179,7 @@ private slots:
         m_server->setDefaultResponse(slow);
         InetTransfer t;
         t.Execute(m_server->baseUrl() + "/", "GET");
-        QVERIFY_THROWS_EXCEPTION(TransferError, t.Execute(m_server->baseUrl() + "/", "GET"));
+        QVERIFY_THROWS_EXCEPTION(Failure, t.Execute(m_server->baseUrl() + "/", "GET"));
         QVERIFY(t.StillExecuting());
     }
 

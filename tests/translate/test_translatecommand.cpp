@@ -172,27 +172,6 @@ private slots:
         QVERIFY(!w->timTimeout->isActive());
     }
 
-    void postRequestCarriesTheQueryAndNoBody() {
-        m_server->setDefaultResponse(ScriptedResponse::text("x<b>hello</b>y"));
-        auto w = window();
-        w->select("Post", "Spanish to English");
-        QVERIFY(w->translate("hola"));
-        const RecordedRequest r = m_server->lastRequest();
-        QCOMPARE(r.method, QByteArray("POST"));
-        QCOMPARE(r.target, QByteArray("/post?text=hola&pair=es-en"));
-        QVERIFY(r.body.isEmpty());
-        QCOMPARE(r.header("content-length"), QByteArray("0"));
-        QCOMPARE(r.header("user-agent"), kUserAgentValue);
-        QCOMPARE(w->txtTo->toPlainText(), QString("hello"));
-    }
-
-    void absentAttributesKeepTheirSeparators() {
-        auto w = window();
-        w->select("Bare", "Pair");
-        QVERIFY(w->translate("ab c"));
-        QCOMPARE(m_server->lastRequest().target, QByteArray("/bare?=ab%20c&="));
-    }
-
     void spacesOnlyIsText() {
         auto w = window();
         w->select("Get", "English to Spanish");
@@ -350,32 +329,6 @@ private slots:
         QCOMPARE(w->command().translations(), 1);
     }
 
-    void answerTextDecoding_data() {
-        QTest::addColumn<QByteArray>("body");
-        QTest::addColumn<QByteArray>("contentType");
-        QTest::addColumn<QString>("shown");
-        QTest::addRow("declared latin-1")
-            << QByteArray("[[\xe9t\xe9]]") << QByteArray("text/html; charset=ISO-8859-1")
-            << QString::fromUtf8("été");
-        QTest::addRow("undeclared utf-8") << QByteArray("[[\xc3\xa9t\xc3\xa9 \xe2\x82\xac]]")
-                                          << QByteArray("text/html") << QString::fromUtf8("été €");
-        QTest::addRow("undeclared, not utf-8")
-            << QByteArray("[[\x93\xe9t\xe9\x94]]") << QByteArray("text/html")
-            << QString::fromUtf8("“été”");
-    }
-    void answerTextDecoding() {
-        QFETCH(QByteArray, body);
-        QFETCH(QByteArray, contentType);
-        QFETCH(QString, shown);
-        // A multi-byte character across the 1024-byte pieces must survive.
-        body.prepend(QByteArray(1023, ' '));
-        m_server->setDefaultResponse(ScriptedResponse::text(body, contentType));
-        auto w = window();
-        w->select("Get", "English to Spanish");
-        QVERIFY(w->translate("x"));
-        QCOMPARE(w->txtTo->toPlainText(), shown);
-    }
-
     // The ways a request can end without a translation. Each leaves the
     // window idle with the previous result and the count untouched.
     void endsWithoutTranslation_data() {
@@ -449,6 +402,20 @@ private slots:
         QVERIFY(w->translate("y"));
         QCOMPARE(w->txtTo->toPlainText(), QString("again"));
         QCOMPARE(w->command().translations(), 1);
+    }
+
+    void nextRequestTimesOutToo() {
+        // The request before it leaves the window's timer to the new one.
+        auto w = window();
+        w->select("Get", "English to Spanish");
+        QVERIFY(w->translate("one"));
+        ScriptedResponse silent;
+        silent.neverAnswer = true;
+        m_server->setDefaultResponse(silent);
+        w->timTimeout->setInterval(300);
+        QVERIFY(w->translate("two", 5000));
+        QVERIFY2(w->form->statusText().startsWith("Translation timed out: "),
+                 qPrintable(w->form->statusText()));
     }
 
     void slowAnswerThatKeepsComingIsNotTimedOut() {

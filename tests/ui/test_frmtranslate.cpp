@@ -10,6 +10,7 @@
 #include <QtTest>
 
 #include "FormFixture.h"
+#include "config/Settings.h"
 
 using namespace FormDocs;
 
@@ -286,7 +287,7 @@ void TestFrmTranslate::startEntryChecksLoadOnStartup() {
     FormFixture f(sample());
     if (entry != "-")
         f.globals.gobjRegistry->SaveSetting(cVeRegistry::runSection(),
-                                            cVeRegistry::startEntryName(), entry);
+                                            Settings::name(Settings::Key::StartEntry), entry);
     f.form->Form_Load();
     QTEST(f.mnuLoad->isChecked(), "checked");
 }
@@ -295,10 +296,11 @@ void TestFrmTranslate::loadOnStartupToggles() {
     FormFixture f(sample());
     cVeRegistry& store = *f.globals.gobjRegistry;
     const auto entry = [&] {
-        return store.GetSetting(cVeRegistry::runSection(), cVeRegistry::startEntryName(),
-                                QString());
+        return store.GetSetting(cVeRegistry::runSection(),
+                                Settings::name(Settings::Key::StartEntry), QString());
     };
-    store.SaveSetting(cVeRegistry::runSection(), cVeRegistry::startEntryName(), QString());
+    store.SaveSetting(cVeRegistry::runSection(), Settings::name(Settings::Key::StartEntry),
+                      QString());
     f.form->Form_Load();
     QVERIFY(!f.mnuLoad->isChecked());  // an empty entry counts as off
     f.mnuLoad->trigger();

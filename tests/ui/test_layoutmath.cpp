@@ -2,7 +2,7 @@
 #include <limits>
 
 #include "config/ConfigDocument.h"
-#include "config/ConfigError.h"
+#include "config/Failure.h"
 #include "ui/LayoutMath.h"
 
 using namespace LayoutMath;
@@ -27,8 +27,6 @@ class TestLayoutMath : public QObject {
 private slots:
     void workedExample();
     void passIsStable();
-    void toPixelsIsDefinedEverywhere_data();
-    void toPixelsIsDefinedEverywhere();
     void footerTopRoundsHalfToEven_data();
     void footerTopRoundsHalfToEven();
     void springBack_data();
@@ -80,23 +78,6 @@ void TestLayoutMath::passIsStable() {
     const Result twice = layout(exampleSizes(), {7321, 5003}, once.controls);
     QVERIFY(twice.ok);
     QVERIFY(once.controls == twice.controls);
-}
-
-void TestLayoutMath::toPixelsIsDefinedEverywhere_data() {
-    QTest::addColumn<double>("twips");
-    QTest::addColumn<int>("pixels");
-    const double inf = std::numeric_limits<double>::infinity();
-    QTest::addRow("half away from zero") << 37.5 << 3;
-    QTest::addRow("largest window side") << pixelLimit * 15.0 << pixelLimit;
-    QTest::addRow("3e38 twips") << 3e38 << pixelLimit;
-    QTest::addRow("-3e38 twips") << -3e38 << -pixelLimit;
-    QTest::addRow("infinity") << inf << pixelLimit;
-    QTest::addRow("nan") << std::numeric_limits<double>::quiet_NaN() << 0;
-}
-
-void TestLayoutMath::toPixelsIsDefinedEverywhere() {
-    QFETCH(double, twips);
-    QTEST(toPixels(twips, 15.0), "pixels");
 }
 
 void TestLayoutMath::footerTopRoundsHalfToEven_data() {
@@ -200,7 +181,7 @@ void TestLayoutMath::readSizesFailures() {
     ConfigDocument doc;
     QVERIFY(doc.loadFromBytes(xml));
     QVERIFY_THROWS_EXCEPTION(
-        ConfigError, LayoutMath::readSizes(doc.selectSingleNode(ConfigDocument::sizesQuery())));
+        Failure, LayoutMath::readSizes(doc.selectSingleNode(ConfigDocument::sizesQuery())));
 }
 
 QTEST_GUILESS_MAIN(TestLayoutMath)

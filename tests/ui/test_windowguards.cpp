@@ -3,6 +3,7 @@
 #include <QtTest>
 
 #include "FormFixture.h"
+#include "service/Twips.h"
 #include "ui/ElidedLabel.h"
 
 using namespace FormDocs;
@@ -81,7 +82,7 @@ void TestWindowGuards::sizesBeyondAnyScreenStayDefined() {
     f.form->Form_Load();
     QVERIFY(!f.form->loadFailed());
     QCoreApplication::processEvents();
-    constexpr int limit = LayoutMath::pixelLimit;
+    constexpr int limit = Twips::pixelLimit;
     for (const QWidget* w : f.form->centralWidget()->findChildren<QWidget*>()) {
         const QRect g = w->geometry();
         QVERIFY2(std::abs(g.x()) <= limit && std::abs(g.y()) <= limit && g.width() <= limit &&

@@ -1,51 +1,13 @@
 #include <QTest>
 
-#include "config/ConfigDocument.h"
-#include "config/ConfigError.h"
-#include "ui/EngineLists.h"
 #include "ui/WindowGeometry.h"
 
-// The main window's rules as plain code: the language list after an engine
-// change, and the size bookkeeping between twips, pixels and the frame.
+// The main window's size bookkeeping as plain code: between twips, pixels
+// and the frame. (The language list after an engine change is the service
+// document's rule: tests/service.)
 class TestWindowRules : public QObject {
     Q_OBJECT
 private slots:
-    void languageSelection_data() {
-        QTest::addColumn<int>("previous");
-        QTest::addColumn<int>("common");
-        QTest::addColumn<int>("languagesDefault");
-        QTest::addColumn<int>("selected");  // -2: refused as unusable
-        QTest::addRow("kept up to commonlanguages") << 2 << 2 << 1 << 2;
-        QTest::addRow("above it: the default") << 2 << 1 << 1 << 1;
-        QTest::addRow("nothing selected stays so") << -1 << 1 << 1 << -1;
-        QTest::addRow("nothing selected, common below -1") << -1 << -2 << 1 << 1;
-        QTest::addRow("kept index beyond the new list") << 3 << 5 << 0 << -2;
-        QTest::addRow("default beyond the list") << 2 << 0 << 3 << -2;
-        QTest::addRow("default -1 clears the selection") << 2 << 0 << -1 << -1;
-    }
-    void languageSelection() {
-        QFETCH(int, previous);
-        QFETCH(int, common);
-        QFETCH(int, languagesDefault);
-        QFETCH(int, selected);
-        // Three pairs.
-        ConfigDocument doc;
-        QVERIFY(doc.loadFromBytes(
-            QStringLiteral("<P><Engines default=\"0\" commonlanguages=\"%1\"><Engine name=\"E\">"
-                           "<Languages default=\"%2\"><Language name=\"a\"/><Language name=\"b\"/>"
-                           "<Language name=\"c\"/></Languages></Engine></Engines></P>")
-                .arg(common)
-                .arg(languagesDefault)
-                .toUtf8()));
-        try {
-            const EngineLists::List list = EngineLists::languages(doc, "E", previous);
-            QCOMPARE(list.names, (QStringList{"a", "b", "c"}));
-            QCOMPARE(list.selected, selected);
-        } catch (const ConfigError& e) {
-            QVERIFY2(selected == -2, qPrintable(e.message()));
-        }
-    }
-
     void storedSize_data() {
         QTest::addColumn<QString>("stored");
         QTest::addColumn<double>("limit");

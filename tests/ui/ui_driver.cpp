@@ -12,9 +12,9 @@
 #include "config/ConfigDocument.h"
 #include "config/Globals.h"
 #include "config/cVeRegistry.h"
-#include "platform/DesktopUrlOpener.h"
-#include "platform/QtDialogs.h"
-#include "platform/QtTrayHost.h"
+#include "desktop/DesktopUrlOpener.h"
+#include "desktop/QtDialogs.h"
+#include "desktop/QtTrayHost.h"
 #include "ui/frmTranslate.h"
 
 namespace {

@@ -1,6 +1,6 @@
-#include "startup/mMain.h"
+#include "app/mMain.h"
 
-#include "config/ConfigError.h"
+#include "config/Failure.h"
 #include "config/Globals.h"
 #include "platform/AppInfo.h"
 #include "platform/IDialogs.h"
@@ -21,7 +21,7 @@ std::unique_ptr<frmTranslate> Main(Globals& globals, Platform platform, int conf
         window = std::make_unique<frmTranslate>(globals, platform);
         try {
             window->Form_Load();
-        } catch (const ConfigError& e) {
+        } catch (const Failure& e) {
             // The document was checked at start-up; should the window still
             // find something it cannot use, say so and end instead of
             // crashing.

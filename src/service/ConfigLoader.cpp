@@ -1,17 +1,9 @@
-#include "startup/ConfigLoader.h"
+#include "service/ConfigLoader.h"
 
 #include <algorithm>
 
 #include "config/ConfigDocument.h"
 #include "net/HttpEngine.h"
-#include "platform/AppInfo.h"
-
-QString ConfigLoader::requestAddress(const QString& host, const QString& uid,
-                                     const QString& installdate) {
-    return QStringLiteral("http://") + host + QStringLiteral("/translator/3/config.asp?uid=") +
-           uid + QStringLiteral("&version=") + AppInfo::versionText() +
-           QStringLiteral("&installdate=") + installdate;
-}
 
 namespace {
 bool fail(QString* error, const QString& why) {

@@ -6,15 +6,11 @@
 
 class ConfigDocument;
 
-// Fetches the service configuration document from the configuration server.
+// Fetches the service configuration document from the configuration server
+// (its address: ConfigRequest).
 class ConfigLoader {
 public:
     static constexpr int defaultTimeoutMs = static_cast<int>(HttpLimits::stallTimeout.count());
-
-    // "http://" host "/translator/3/config.asp?uid=" uid "&version=3.1.108"
-    // "&installdate=" installdate, with no escaping of any value.
-    static QString requestAddress(const QString& host, const QString& uid,
-                                  const QString& installdate);
 
     // A plain GET of the address through HttpEngine, synchronous for the
     // caller: it waits in a local event loop that lets no user input

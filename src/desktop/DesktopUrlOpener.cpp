@@ -1,4 +1,4 @@
-#include "platform/DesktopUrlOpener.h"
+#include "desktop/DesktopUrlOpener.h"
 
 #include <QDesktopServices>
 #include <QUrl>

@@ -1,4 +1,4 @@
-#include "launch/CommandLine.h"
+#include "startup/CommandLine.h"
 
 QString CommandLine::fromArguments(const QStringList& arguments) {
     return arguments.mid(1).join(QLatin1Char(' '));

@@ -1,4 +1,4 @@
-#include "platform/WaveCheck.h"
+#include "desktop/WaveCheck.h"
 
 #include <sndfile.h>
 #include <sys/stat.h>

@@ -1,12 +1,12 @@
-#include "startup/ConfigCheck.h"
+#include "service/ConfigCheck.h"
 
 #include <cmath>
 
 #include "config/ConfigDocument.h"
 #include "config/ConfigElement.h"
-#include "config/ConfigError.h"
 #include "config/ConfigValue.h"
-#include "ui/LayoutMath.h"
+#include "config/Failure.h"
+#include "service/Twips.h"
 
 namespace {
 
@@ -25,11 +25,6 @@ void needNumber(QStringList& out, const ConfigElement& e, const char* element, c
                    .arg(QLatin1String(element), QLatin1String(attr));
 }
 
-// No window side is longer than the layout's pixel limit (32767); at 96 dots
-// per inch (15 twips a pixel) that is 491 505 twips. A size beyond it cannot
-// be shown on any screen.
-constexpr double largestTwips = LayoutMath::pixelLimit * 15.0;
-
 // Sizes: the four band measures must be numbers, the two minimums may be
 // absent (no minimum) but not something else; all must fit a screen.
 void checkSizes(QStringList& out, const ConfigElement& sizes) {
@@ -40,12 +35,12 @@ void checkSizes(QStringList& out, const ConfigElement& sizes) {
         const auto value = text ? ConfigValue::toSingle(*text) : std::nullopt;
         if (!value) {
             out += QStringLiteral("a numeric Sizes attribute %1").arg(QLatin1String(attr));
-        } else if (!(std::fabs(*value) <= largestTwips)) {
+        } else if (!(std::fabs(*value) <= Twips::largest)) {
             out += QStringLiteral(
                        "a Sizes attribute %1 that a screen can hold (at most %2 "
                        "twips, not %3)")
                        .arg(QLatin1String(attr))
-                       .arg(largestTwips, 0, 'f', 0)
+                       .arg(Twips::largest, 0, 'f', 0)
                        .arg(double(*value));
         }
     }
@@ -84,7 +79,7 @@ void checkEngines(QStringList& out, const ConfigDocument& doc) {
         ConfigElement languages;
         try {
             languages = doc.selectSingleNode(ConfigDocument::languagesQuery(*name));
-        } catch (const ConfigError&) {
+        } catch (const Failure&) {
             out += QStringLiteral("a usable name for engine %1").arg(position);
             continue;
         }

@@ -3,7 +3,7 @@
 #include <memory>
 
 #include "platform/Platform.h"
-#include "startup/ConfigLoader.h"
+#include "service/ConfigLoader.h"
 
 struct Globals;
 class frmTranslate;

@@ -1,4 +1,4 @@
-#include "platform/QtTrayHost.h"
+#include "desktop/QtTrayHost.h"
 
 #include <QCursor>
 #include <QIcon>

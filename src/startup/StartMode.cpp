@@ -1,8 +1,8 @@
-#include "ui/StartMode.h"
+#include "startup/StartMode.h"
 
 #include "config/ConfigDocument.h"
-#include "config/ConfigError.h"
-#include "launch/CommandLine.h"
+#include "config/Failure.h"
+#include "startup/CommandLine.h"
 
 StartMode StartMode::decide(const std::optional<QString>& trayAttribute, const QString& commandLine,
                             bool trayAvailable) {
@@ -16,7 +16,6 @@ StartMode StartMode::decide(const std::optional<QString>& trayAttribute, const Q
 StartMode StartMode::decide(const ConfigDocument& doc, const QString& commandLine,
                             bool trayAvailable) {
     const ConfigElement features = doc.selectSingleNode(ConfigDocument::featuresQuery());
-    if (features.isNull())
-        throw ConfigError(QStringLiteral("the document has no Features element"));
+    if (features.isNull()) throw Failure(QStringLiteral("the document has no Features element"));
     return decide(features.getAttribute("tray"), commandLine, trayAvailable);
 }

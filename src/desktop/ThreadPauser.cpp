@@ -1,4 +1,4 @@
-#include "platform/ThreadPauser.h"
+#include "desktop/ThreadPauser.h"
 
 #include <QThread>
 

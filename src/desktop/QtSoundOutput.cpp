@@ -1,4 +1,4 @@
-#include "platform/QtSoundOutput.h"
+#include "desktop/QtSoundOutput.h"
 
 #include <QAudioDevice>
 #include <QEventLoop>
@@ -11,7 +11,7 @@
 #include <QUrl>
 #include <algorithm>
 
-#include "platform/WaveCheck.h"
+#include "desktop/WaveCheck.h"
 
 QtSoundOutput::QtSoundOutput(QObject* parent) : QObject(parent) {}
 

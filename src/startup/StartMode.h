@@ -18,7 +18,7 @@ struct StartMode {
     // silently.
     static StartMode decide(const std::optional<QString>& trayAttribute, const QString& commandLine,
                             bool trayAvailable);
-    // The same with the document's Features element; throws ConfigError
+    // The same with the document's Features element; throws Failure
     // when there is none.
     static StartMode decide(const ConfigDocument& doc, const QString& commandLine,
                             bool trayAvailable);

@@ -1,6 +1,6 @@
-#include "launch/StartEntry.h"
+#include "config/StartEntry.h"
 
-#include "config/cVeRegistry.h"
+#include "config/Settings.h"
 #include "platform/AppInfo.h"
 
 QString StartEntry::command() {
@@ -9,17 +9,15 @@ QString StartEntry::command() {
 }
 
 bool StartEntry::create(cVeRegistry& registry) {
-    return registry.SaveSetting(cVeRegistry::runSection(), cVeRegistry::startEntryName(),
-                                command());
+    return Settings(registry).set(Settings::Key::StartEntry, command());
 }
 
 bool StartEntry::remove(cVeRegistry& registry) {
-    return registry.DeleteSetting(cVeRegistry::runSection(), cVeRegistry::startEntryName());
+    return Settings(registry).remove(Settings::Key::StartEntry);
 }
 
 bool StartEntry::isOn(cVeRegistry& registry) {
-    return !registry.GetSetting(cVeRegistry::runSection(), cVeRegistry::startEntryName(), QString())
-                .isEmpty();
+    return !Settings(registry).get(Settings::Key::StartEntry).isEmpty();
 }
 
 bool StartEntry::toggle(cVeRegistry& registry) {
