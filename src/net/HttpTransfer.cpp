@@ -189,13 +189,12 @@ bool HttpTransfer::setUp(const QByteArray& url) {
 
     if (const std::optional<QByteArray> proxy = SystemProxy::forAddress(m_request.address))
         set(CURLOPT_PROXY, proxy->constData());
-    if (m_secure) {
-        const QByteArray authorities = addedAuthorities(e);
-        if (!authorities.isEmpty()) {
-            curl_blob blob{const_cast<char*>(authorities.constData()),
-                           static_cast<size_t>(authorities.size()), CURL_BLOB_COPY};
-            set(CURLOPT_CAINFO_BLOB, &blob);
-        }
+    // Also for http: a redirect may lead to https.
+    const QByteArray authorities = addedAuthorities(e);
+    if (!authorities.isEmpty()) {
+        curl_blob blob{const_cast<char*>(authorities.constData()),
+                       static_cast<size_t>(authorities.size()), CURL_BLOB_COPY};
+        set(CURLOPT_CAINFO_BLOB, &blob);
     }
 
     if (!m_request.username.isEmpty()) {
@@ -473,10 +472,16 @@ void HttpTransfer::done(int curlCode) {
         case CURLE_UNSUPPORTED_PROTOCOL:
         case CURLE_URL_MALFORMAT:
             if (status >= 300 && status < 400) {
+                // Where it pointed: libcurl's resolved address, or the raw
+                // Location where libcurl could not resolve it.
                 const char* next = nullptr;
                 curl_easy_getinfo(m_easy, CURLINFO_REDIRECT_URL, &next);
+                curl_header* location = nullptr;
+                if (!next && curl_easy_header(m_easy, "Location", 0, CURLH_HEADER, -1, &location) ==
+                                 CURLHE_OK)
+                    next = location->value;
                 return fail(Error::Redirect, QStringLiteral("Refused a redirect to ") +
-                                                 QString::fromUtf8(next ? next : ""));
+                                                 QString::fromUtf8(next ? next : "").simplified());
             }
             break;
         case CURLE_OPERATION_TIMEDOUT:

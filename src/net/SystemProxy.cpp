@@ -34,9 +34,14 @@ std::optional<QByteArray> SystemProxy::curlAddress(const QNetworkProxy& proxy) {
         if (!proxy.password().isEmpty()) out += ':' + QUrl::toPercentEncoding(proxy.password());
         out += '@';
     }
-    const QByteArray host = QUrl::toAce(proxy.hostName());
-    if (host.isEmpty()) return std::nullopt;
-    out += host.contains(':') ? '[' + host + ']' : host;
+    const QString name = proxy.hostName();
+    if (name.contains(QLatin1Char(':'))) {  // an IPv6 address
+        out += '[' + name.toLatin1() + ']';
+    } else {
+        const QByteArray host = QUrl::toAce(name);
+        if (host.isEmpty()) return std::nullopt;
+        out += host;
+    }
     if (proxy.port() > 0) out += ':' + QByteArray::number(proxy.port());
     return out;
 }
