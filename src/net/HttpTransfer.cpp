@@ -179,8 +179,10 @@ bool HttpTransfer::setUp(const QByteArray& url) {
     // The body as the server sent it, whatever its Content-Encoding.
     ok = ok && set(CURLOPT_HTTP_CONTENT_DECODING, 0L) &&
          set(CURLOPT_MAXFILESIZE_LARGE, curl_off_t(m_request.sizeLimit)) &&
-         set(CURLOPT_BUFFERSIZE, long(CURL_MAX_READ_SIZE)) &&
          set(CURLOPT_SUPPRESS_CONNECT_HEADERS, 1L);
+    // Reads larger than the default, still small enough to stay in the cache
+    // between libcurl's buffer and the body: measured fastest for large bodies.
+    ok = ok && set(CURLOPT_BUFFERSIZE, 64L * 1024);
     ok = ok && set(CURLOPT_HEADERFUNCTION, &HttpTransfer::onHeader) &&
          set(CURLOPT_HEADERDATA, this) && set(CURLOPT_WRITEFUNCTION, &HttpTransfer::onBody) &&
          set(CURLOPT_WRITEDATA, this) &&
@@ -327,6 +329,9 @@ bool HttpTransfer::checkHead() {
     curl_easy_getinfo(m_easy, CURLINFO_RESPONSE_CODE, &status);
     if (status < 200) return true;
     curl_header* h = nullptr;
+    if (status >= 300 && status < 400 &&
+        curl_easy_header(m_easy, "Location", 0, CURLH_HEADER, -1, &h) == CURLHE_OK)
+        m_location = h->value;
     if (curl_easy_header(m_easy, "Transfer-Encoding", 0, CURLH_HEADER, -1, &h) == CURLHE_OK &&
         (h->amount != 1 ||
          QByteArrayView(h->value).trimmed().compare("chunked", Qt::CaseInsensitive) != 0)) {
@@ -350,8 +355,8 @@ bool HttpTransfer::checkHead() {
     return true;
 }
 
+// Activity is marked by the engine for the socket the bytes came from.
 bool HttpTransfer::takeBody(const char* data, size_t n) {
-    touch();
     noteProgress();
     QByteArray& body = m_result.body;
     const qint64 size = body.size() + static_cast<qint64>(n);
@@ -472,16 +477,14 @@ void HttpTransfer::done(int curlCode) {
         case CURLE_UNSUPPORTED_PROTOCOL:
         case CURLE_URL_MALFORMAT:
             if (status >= 300 && status < 400) {
-                // Where it pointed: libcurl's resolved address, or the raw
-                // Location where libcurl could not resolve it.
+                // Where it pointed: libcurl's resolved address, or the
+                // Location as written where libcurl could not resolve it.
                 const char* next = nullptr;
                 curl_easy_getinfo(m_easy, CURLINFO_REDIRECT_URL, &next);
-                curl_header* location = nullptr;
-                if (!next && curl_easy_header(m_easy, "Location", 0, CURLH_HEADER, -1, &location) ==
-                                 CURLHE_OK)
-                    next = location->value;
-                return fail(Error::Redirect, QStringLiteral("Refused a redirect to ") +
-                                                 QString::fromUtf8(next ? next : "").simplified());
+                return fail(
+                    Error::Redirect,
+                    QStringLiteral("Refused a redirect to ") +
+                        QString::fromUtf8(next ? QByteArray(next) : m_location).simplified());
             }
             break;
         case CURLE_OPERATION_TIMEDOUT:

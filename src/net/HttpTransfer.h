@@ -87,6 +87,7 @@ private:
     bool m_anyAnswer = false;
     bool m_lastHopSecure = false;
     QByteArray m_statusLine;
+    QByteArray m_location;  // of the last redirect, as the server wrote it
     // Set by a callback that ends the transfer for a reason of ours.
     HttpResult::Error m_refusal = HttpResult::Error::None;
     QString m_refusalText;
