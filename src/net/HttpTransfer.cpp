@@ -327,6 +327,10 @@ bool HttpTransfer::takeHeaderLine(QByteArrayView line) {
 bool HttpTransfer::checkHead() {
     long status = 0;
     curl_easy_getinfo(m_easy, CURLINFO_RESPONSE_CODE, &status);
+    if (status == 101) {  // never asked for
+        refuse(Error::Protocol, QStringLiteral("The server switched protocols."));
+        return false;
+    }
     if (status < 200) return true;
     curl_header* h = nullptr;
     if (status >= 300 && status < 400 &&
@@ -339,18 +343,21 @@ bool HttpTransfer::checkHead() {
                                     QString::fromLatin1(h->value));
         return false;
     }
-    if (curl_easy_header(m_easy, "Content-Length", 0, CURLH_HEADER, -1, &h) == CURLHE_OK &&
-        h->amount > 1) {
-        const QByteArray first = QByteArray(h->value).trimmed();
-        for (size_t i = 1; i < h->amount; ++i) {
-            curl_header* other = nullptr;
-            if (curl_easy_header(m_easy, "Content-Length", i, CURLH_HEADER, -1, &other) !=
-                    CURLHE_OK ||
-                QByteArray(other->value).trimmed() != first) {
-                refuse(Error::Protocol, QStringLiteral("The answer's length is unreadable."));
-                return false;
-            }
+    // libcurl reads "12x" as 12 and takes one of several lengths; a length
+    // must be digits only, and the same wherever it is given.
+    QByteArray length;
+    for (size_t i = 0;
+         curl_easy_header(m_easy, "Content-Length", i, CURLH_HEADER, -1, &h) == CURLHE_OK; ++i) {
+        const QByteArray value = QByteArray(h->value).trimmed();
+        const bool digits =
+            !value.isEmpty() &&
+            std::all_of(value.cbegin(), value.cend(), [](char c) { return c >= '0' && c <= '9'; });
+        if (!digits || (i > 0 && value != length)) {
+            refuse(Error::Protocol, QStringLiteral("The answer's length is unreadable."));
+            return false;
         }
+        length = value;
+        if (i + 1 >= h->amount) break;
     }
     return true;
 }

@@ -268,6 +268,11 @@ private slots:
         QTest::addRow("a lone CR before Location")
             << QByteArray("HTTP/1.1 302 Found\r\n\rLocation: /x\r\nContent-Length: 5\r\n\r\nhello")
             << none << 0 << Error::Protocol;
+        QTest::addRow("length 5x")
+            << ok + "Content-Length: 5x\r\n\r\nhello" << none << 0 << Error::Protocol;
+        QTest::addRow("switching protocols")
+            << QByteArray("HTTP/1.1 101 Switching Protocols\r\nUpgrade: x\r\n\r\nhello") << none
+            << 0 << Error::Protocol;
         QTest::addRow("two lengths") << ok + "Content-Length: 5\r\nContent-Length: 6\r\n\r\nhello"
                                      << none << 0 << Error::Protocol;
         QTest::addRow("endless head")
