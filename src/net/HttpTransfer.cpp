@@ -76,7 +76,9 @@ QString tooLargeText(qint64 limit) {
 // The authorities an https server may be vouched for by: the system's, and
 // any the program added to Qt's default TLS configuration (tests do, to trust
 // a certificate of their own). Empty when nothing was added, so libcurl keeps
-// its own defaults.
+// its own defaults. The added ones take the place of libcurl's bundle file;
+// the system's stay in its folder of hashed certificates, looked up only as
+// needed, or where libcurl has no such folder, are copied from the bundle.
 QByteArray addedAuthorities(void* easy) {
     thread_local QList<QSslCertificate> added;
     thread_local QByteArray pem;
@@ -85,8 +87,10 @@ QByteArray addedAuthorities(void* easy) {
     if (now == added) return pem;
     added = now;
     pem.clear();
+    char* folder = nullptr;
     char* bundle = nullptr;
-    if (curl_easy_getinfo(easy, CURLINFO_CAINFO, &bundle) == CURLE_OK && bundle) {
+    if ((curl_easy_getinfo(easy, CURLINFO_CAPATH, &folder) != CURLE_OK || !folder) &&
+        curl_easy_getinfo(easy, CURLINFO_CAINFO, &bundle) == CURLE_OK && bundle) {
         QFile system(QString::fromLocal8Bit(bundle));
         if (system.open(QIODevice::ReadOnly)) pem = system.readAll() + '\n';
     }

@@ -51,6 +51,6 @@ std::optional<QByteArray> SystemProxy::forAddress(const QString& address) {
     const QList<QNetworkProxy> offered =
         QNetworkProxyFactory::systemProxyForQuery(QNetworkProxyQuery(QUrl(address)));
     for (const QNetworkProxy& proxy : offered)
-        if (const std::optional<QByteArray> usable = curlAddress(proxy)) return usable;
+        if (std::optional<QByteArray> usable = curlAddress(proxy)) return usable;
     return QByteArray();
 }
