@@ -330,7 +330,14 @@ bool HttpTransfer::takeHeaderLine(QByteArrayView line) {
 // on bytes that are not the body.
 bool HttpTransfer::checkHead() {
     long status = 0;
+    long version = 0;
     curl_easy_getinfo(m_easy, CURLINFO_RESPONSE_CODE, &status);
+    curl_easy_getinfo(m_easy, CURLINFO_HTTP_VERSION, &version);
+    // libcurl lets "HTTP/200 x" pass as an HTTP/2 status line of code 0.
+    if (status < 100 || (version != CURL_HTTP_VERSION_1_0 && version != CURL_HTTP_VERSION_1_1)) {
+        refuse(Error::Protocol, QStringLiteral("The server's answer is not HTTP."));
+        return false;
+    }
     if (status == 101) {  // never asked for
         refuse(Error::Protocol, QStringLiteral("The server switched protocols."));
         return false;

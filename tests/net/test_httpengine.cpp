@@ -264,6 +264,8 @@ private slots:
             << ok + "Transfer-Encoding: Chunked\r\n\r\n" + hello << none << 0 << Error::None;
         QTest::addRow("HTTP/1.3") << QByteArray("HTTP/1.3 200 OK\r\nContent-Length: 5\r\n\r\nhello")
                                   << none << 0 << Error::Protocol;
+        QTest::addRow("status line HTTP/200")
+            << QByteArray("HTTP/200 OK\r\n\r\nhello") << none << 0 << Error::Protocol;
         QTest::addRow("no status line") << QByteArray("hello") << none << 0 << Error::Protocol;
         QTest::addRow("a lone CR before Location")
             << QByteArray("HTTP/1.1 302 Found\r\n\rLocation: /x\r\nContent-Length: 5\r\n\r\nhello")
