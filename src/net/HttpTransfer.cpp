@@ -283,6 +283,7 @@ int HttpTransfer::beforeRequest(void* self, char* /*remoteIp*/, char* /*localIp*
     }
     t->m_lastHopSecure = secure;
     t->m_blockStart = true;
+    t->m_headComplete = false;
     return CURL_PREREQFUNC_OK;
 }
 
@@ -343,6 +344,7 @@ bool HttpTransfer::checkHead() {
         return false;
     }
     if (status < 200) return true;
+    m_headComplete = true;
     curl_header* h = nullptr;
     if (status >= 300 && status < 400 &&
         curl_easy_header(m_easy, "Location", 0, CURLH_HEADER, -1, &h) == CURLHE_OK)
@@ -412,6 +414,10 @@ void HttpTransfer::noteProgress() {
 void HttpTransfer::done(int curlCode) {
     if (!m_running) return;
     const auto code = static_cast<CURLcode>(curlCode);
+    // libcurl takes an answer that ends inside its head for a whole one.
+    if (code == CURLE_OK && !m_headComplete)
+        return fail(Error::CutShort, QStringLiteral("The connection ended inside the answer's "
+                                                    "header."));
     if (code == CURLE_OK) {
         long status = 0;
         curl_easy_getinfo(m_easy, CURLINFO_RESPONSE_CODE, &status);

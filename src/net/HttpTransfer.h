@@ -85,6 +85,7 @@ private:
     bool m_inTrailer = false;
     qint64 m_blockBytes = 0;
     bool m_anyAnswer = false;
+    bool m_headComplete = false;  // the head of the current answer, checked
     bool m_lastHopSecure = false;
     QByteArray m_statusLine;
     QByteArray m_location;  // of the last redirect, as the server wrote it

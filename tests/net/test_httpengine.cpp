@@ -266,6 +266,8 @@ private slots:
                                   << none << 0 << Error::Protocol;
         QTest::addRow("status line HTTP/200")
             << QByteArray("HTTP/200 OK\r\n\r\nhello") << none << 0 << Error::Protocol;
+        QTest::addRow("head cut short")
+            << QByteArray("HTTP/1.0 200 OK\r\nContent-Type: x") << none << 0 << Error::CutShort;
         QTest::addRow("no status line") << QByteArray("hello") << none << 0 << Error::Protocol;
         QTest::addRow("a lone CR before Location")
             << QByteArray("HTTP/1.1 302 Found\r\n\rLocation: /x\r\nContent-Length: 5\r\n\r\nhello")
