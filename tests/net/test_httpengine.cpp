@@ -61,6 +61,8 @@ private slots:
         QTest::addRow("reserved characters kept")
             << "/p;a?b=c&d=e+f,g:h@i!j$k'l(m)n*o[]"
             << QByteArray("/p;a?b=c&d=e+f,g:h@i!j$k'l(m)n*o[]");
+        QTest::addRow("dot segments kept")
+            << "/a/../b/./c/%2e%2e/d?e=/../f" << QByteArray("/a/../b/./c/%2e%2e/d?e=/../f");
         QTest::addRow("query without path") << "?x=1" << QByteArray("/?x=1");
         QTest::addRow("nothing after the host") << "" << QByteArray("/");
         QTest::addRow("the fragment stays home") << "/p?q=1#frag" << QByteArray("/p?q=1");
