@@ -7,6 +7,7 @@ packages=(
   build-essential cmake ninja-build pkg-config git
   qt6-base-dev qt6-multimedia-dev libpugixml-dev
   libsndfile1-dev
+  libcurl4-openssl-dev
   libqt6sql6-sqlite
   libgtest-dev libbenchmark-dev
   libcpp-httplib-dev libespeak-ng-dev espeak-ng

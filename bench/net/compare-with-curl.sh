@@ -1,8 +1,10 @@
 #!/bin/sh
 # The two network goals in one run, each measured side by side with curl:
 #   - a translation round trip against Apertium APy on loopback takes at most
-#     1.10 times curl's own time for the same request;
-#   - a 50 MB download reaches at least half of curl's throughput.
+#     1.05 times curl's own time for the same request;
+#   - a 50 MB download reaches at least 0.9 of curl's throughput.
+# Both figures are printed, side by side with curl's, whether or not they
+# meet their goal.
 # Usage: bench/net/compare-with-curl.sh [build-dir]   (default: build)
 # Exit status 0 when both goals are met.
 set -eu
@@ -33,8 +35,8 @@ theirs=$(counter curl_MBps "$bulk")
 ratio=$(counter ratio "$bulk")
 
 echo "translation round trip: client $client ms, curl $curl_own ms (own) / $curl_process ms (process)"
-echo "  client / curl = $per_curl (goal: at most 1.10)"
+echo "  client / curl = $per_curl (goal: at most 1.05)"
 echo "download of 50 MB: client $ours MB/s, curl $theirs MB/s"
-echo "  client / curl = $ratio (goal: at least 0.5)"
+echo "  client / curl = $ratio (goal: at least 0.9)"
 
-awk -v a="$per_curl" -v b="$ratio" 'BEGIN { exit !(a != "" && b != "" && a <= 1.10 && b >= 0.5) }'
+awk -v a="$per_curl" -v b="$ratio" 'BEGIN { exit !(a != "" && b != "" && a <= 1.05 && b >= 0.9) }'

@@ -36,6 +36,9 @@ void describe(QCommandLineParser& parser) {
         "Parlamo, a desktop client for online translation. At every start it fetches its\n"
         "service configuration from the configuration server (built in; override it with\n"
         "PARLAMO_CONFIG_HOST=host[:port]).\n"
+        "Proxies come from http_proxy, https_proxy, all_proxy and no_proxy (also\n"
+        "HTTPS_PROXY, ALL_PROXY, NO_PROXY), as curl reads them; without any of them, from\n"
+        "the desktop's proxy setting.\n"
         "Without --help, --version, --translate or --list the window starts, and other\n"
         "options are ignored. See RaDudezozad(1)."));
     parser.addOption(helpOption());

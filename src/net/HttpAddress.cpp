@@ -117,24 +117,3 @@ std::optional<HttpAddress> HttpAddress::parse(const QString& address) {
     a.target = wireTarget(target);
     return a;
 }
-
-QString HttpAddress::origin() const {
-    return (secure ? QStringLiteral("https://") : QStringLiteral("http://")) +
-           QString::fromLatin1(hostHeader);
-}
-
-QString HttpAddress::resolve(const QByteArray& location) const {
-    QString loc = QString::fromUtf8(location.trimmed());
-    const qsizetype colon = loc.indexOf(QLatin1Char(':'));
-    const qsizetype slash = loc.indexOf(QLatin1Char('/'));
-    if (colon > 0 && (slash < 0 || colon < slash)) return loc;  // absolute
-    if (loc.startsWith(QLatin1String("//")))
-        return (secure ? QStringLiteral("https:") : QStringLiteral("http:")) + loc;
-    if (loc.startsWith(QLatin1Char('/'))) return origin() + loc;
-    // Relative to the current path, or to its folder.
-    QByteArray path = target;
-    const qsizetype q = path.indexOf('?');
-    if (q >= 0) path.truncate(q);
-    if (!loc.startsWith(QLatin1Char('?'))) path.truncate(path.lastIndexOf('/') + 1);
-    return origin() + QString::fromLatin1(path) + loc;
-}

@@ -22,9 +22,4 @@ struct HttpAddress {
     // a "%" that starts no escape becomes "%25", and bytes outside the
     // characters an address may hold become %XX; the rest is untouched.
     static QByteArray wireTarget(const QString& text);
-
-    // Where a Location header points, as an address for parse().
-    QString resolve(const QByteArray& location) const;
-
-    QString origin() const;  // "http://host:port", for comparisons and resolving
 };

@@ -1,31 +1,24 @@
 #include "net/HttpEngine.h"
 
-#include <QSslSocket>
-#include <QTcpSocket>
+#include "net/CurlDriver.h"
 
 HttpEngine& HttpEngine::forThread() {
     thread_local HttpEngine engine;
     return engine;
 }
 
-QTcpSocket* HttpEngine::openSocket(bool secure, QObject* parent) {
-    if (!secure) return new QTcpSocket(parent);
-    auto* socket = new QSslSocket(parent);
-    // Chain and host name are checked in full; nothing is ever ignored.
-    socket->setPeerVerifyMode(QSslSocket::VerifyPeer);
-    return socket;
+HttpEngine::HttpEngine() = default;
+
+HttpEngine::~HttpEngine() = default;
+
+CurlDriver& HttpEngine::driver() {
+    if (!m_driver) m_driver = std::make_unique<CurlDriver>();
+    return *m_driver;
 }
 
 HttpTransferPtr HttpEngine::start(const HttpRequest& request) {
     HttpTransferPtr transfer(new HttpTransfer(*this, request));
-    if (transfer->prepare(request.address)) {
-        transfer->m_running = true;
-        transfer->m_overall.start(request.overallBound);
-        // Connect from the event loop, so that every report of the transfer
-        // reaches a caller that connects to its signals after start().
-        QMetaObject::invokeMethod(
-            transfer.get(), [t = transfer.get()] { t->connectNow(); }, Qt::QueuedConnection);
-    }
+    if (transfer->prepare()) transfer->begin();
     return transfer;
 }
 

@@ -6,19 +6,23 @@
 #include "net/HttpMessage.h"
 #include "net/HttpTransfer.h"
 
-class QTcpSocket;
-class QObject;
+class CurlDriver;
 
-// The program's one HTTP client: each request is written to the wire exactly
-// as built and goes out once, over a connection of its own (nothing is ever
-// re-sent, also when a server closes without answering). HTTP/1.1 with
-// Content-Length, chunked and close-delimited answers, no content coding (the
-// body is what the server sent, byte for byte), TLS with full certificate
-// checks for https, redirects followed unless they lead from https to http.
-// One engine per thread; transfers report on the thread that started them.
+// The program's one HTTP client, libcurl's multi interface run by the Qt
+// event loop of the thread. Each request goes to the wire exactly as built
+// and goes out once, over a connection of its own (nothing is ever re-sent,
+// also when a server closes without answering). HTTP/1.1, no content coding
+// (the body is what the server sent, byte for byte), TLS with full
+// certificate checks for https, redirects followed unless they lead from
+// https to http or away from http(s), proxies as the system sets them (see
+// SystemProxy). One engine per thread; transfers report on the thread that
+// started them.
 class HttpEngine {
 public:
     static HttpEngine& forThread();
+    ~HttpEngine();
+    HttpEngine(const HttpEngine&) = delete;
+    HttpEngine& operator=(const HttpEngine&) = delete;
 
     // Starts the request and returns at once; the transfer reports through
     // its signals. A request that cannot be sent at all (see
@@ -35,7 +39,8 @@ public:
 
 private:
     friend class HttpTransfer;
-    HttpEngine() = default;
-    // The one place where network connections are made.
-    QTcpSocket* openSocket(bool secure, QObject* parent);
+    HttpEngine();
+    CurlDriver& driver();
+
+    std::unique_ptr<CurlDriver> m_driver;  // made at the first transfer
 };

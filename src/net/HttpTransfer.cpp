@@ -1,14 +1,20 @@
 #include "net/HttpTransfer.h"
 
-#include <QSslSocket>
-#include <QTcpSocket>
+#include <curl/curl.h>
+
+#include <QFile>
+#include <QSslConfiguration>
 #include <algorithm>
+#include <cerrno>
 
 #ifdef Q_OS_LINUX
 #include <sys/mman.h>
 #endif
 
+#include "net/CurlDriver.h"
+#include "net/HttpAddress.h"
 #include "net/HttpEngine.h"
+#include "net/SystemProxy.h"
 
 namespace {
 
@@ -24,10 +30,20 @@ bool isToken(QByteArrayView s) {
     return true;
 }
 
-// Header names the engine writes itself.
+// Header names that libcurl writes itself from the request.
 bool isFramingHeader(QByteArrayView name) {
     for (const char* own : {"host", "content-length", "transfer-encoding", "connection"})
         if (name.compare(own, Qt::CaseInsensitive) == 0) return true;
+    return false;
+}
+
+bool hasHeader(const QList<QByteArray>& lines, QByteArrayView name) {
+    for (const QByteArray& line : lines)
+        if (QByteArrayView(line)
+                .first(line.indexOf(':'))
+                .trimmed()
+                .compare(name, Qt::CaseInsensitive) == 0)
+            return true;
     return false;
 }
 
@@ -46,12 +62,40 @@ void reserveBody(QByteArray& body, qint64 size) {
 #endif
 }
 
-bool isRedirect(int status) {
-    return status == 301 || status == 302 || status == 303 || status == 307 || status == 308;
-}
-
 QString seconds(std::chrono::milliseconds ms) {
     return QString::number(static_cast<double>(ms.count()) / 1000.0);
+}
+
+QString tooLargeText(qint64 limit) {
+    const qint64 mib = 1024 * 1024;
+    return QStringLiteral("The answer is larger than %1.")
+        .arg(limit % mib == 0 ? QString::number(limit / mib) + " MiB"
+                              : QString::number(limit) + " bytes");
+}
+
+// The authorities an https server may be vouched for by: the system's, and
+// any the program added to Qt's default TLS configuration (tests do, to trust
+// a certificate of their own). Empty when nothing was added, so libcurl keeps
+// its own defaults. The added ones take the place of libcurl's bundle file;
+// the system's stay in its folder of hashed certificates, looked up only as
+// needed, or where libcurl has no such folder, are copied from the bundle.
+QByteArray addedAuthorities(void* easy) {
+    thread_local QList<QSslCertificate> added;
+    thread_local QByteArray pem;
+    const QList<QSslCertificate> now = QSslConfiguration::defaultConfiguration().caCertificates();
+    if (now.isEmpty()) return QByteArray();
+    if (now == added) return pem;
+    added = now;
+    pem.clear();
+    char* folder = nullptr;
+    char* bundle = nullptr;
+    if ((curl_easy_getinfo(easy, CURLINFO_CAPATH, &folder) != CURLE_OK || !folder) &&
+        curl_easy_getinfo(easy, CURLINFO_CAINFO, &bundle) == CURLE_OK && bundle) {
+        QFile system(QString::fromLocal8Bit(bundle));
+        if (system.open(QIODevice::ReadOnly)) pem = system.readAll() + '\n';
+    }
+    for (const QSslCertificate& certificate : now) pem += certificate.toPem();
+    return pem;
 }
 
 }  // namespace
@@ -62,9 +106,13 @@ void HttpTransferDeleter::operator()(HttpTransfer* t) const {
 }
 
 HttpTransfer::HttpTransfer(HttpEngine& engine, HttpRequest request)
-    : m_engine(engine), m_request(std::move(request)), m_method(m_request.method) {
+    : m_engine(engine), m_request(std::move(request)), m_curlError(new char[CURL_ERROR_SIZE]) {
+    m_curlError[0] = '\0';
+    // Precise: a coarse timer may fire 5 % late, six seconds of 120.
     m_stall.setSingleShot(true);
+    m_stall.setTimerType(Qt::PreciseTimer);
     m_overall.setSingleShot(true);
+    m_overall.setTimerType(Qt::PreciseTimer);
     connect(&m_stall, &QTimer::timeout, this, &HttpTransfer::onStallCheck);
     connect(&m_overall, &QTimer::timeout, this, [this] {
         fail(Error::TimedOut, QStringLiteral("The transfer took longer than %1 seconds.")
@@ -74,381 +122,401 @@ HttpTransfer::HttpTransfer(HttpEngine& engine, HttpRequest request)
 
 HttpTransfer::~HttpTransfer() {
     abort();
+    stop();
 }
 
-// Checks the request and builds its head; false (with the result set) when
-// it cannot be sent.
-bool HttpTransfer::prepare(const QString& address) {
-    const std::optional<HttpAddress> parsed = HttpAddress::parse(address);
-    if (!parsed) {
+// Checks the request and hands it to libcurl; false (with the result set)
+// when it cannot be sent.
+bool HttpTransfer::prepare() {
+    const auto badRequest = [this](const QString& text) {
         m_result.error = Error::BadRequest;
-        m_result.errorText = QStringLiteral("Not a usable address: ") + address;
+        m_result.errorText = text;
         return false;
-    }
-    if (!isToken(m_method)) {
-        m_result.error = Error::BadRequest;
-        m_result.errorText =
-            QStringLiteral("Not a usable method: ") + QString::fromLatin1(m_method);
-        return false;
-    }
-    m_address = *parsed;
-
-    QByteArray head =
-        m_method + ' ' + m_address.target + " HTTP/1.1\r\nHost: " + m_address.hostHeader + "\r\n";
-    const QString user = m_request.username.isEmpty() ? m_address.username : m_request.username;
-    const QString password = m_request.username.isEmpty() ? m_address.password : m_request.password;
-    if (!user.isEmpty())
-        head += "Authorization: Basic " + (user + u':' + password).toUtf8().toBase64() + "\r\n";
+    };
+    const std::optional<HttpAddress> address = HttpAddress::parse(m_request.address);
+    if (!address) return badRequest(QStringLiteral("Not a usable address: ") + m_request.address);
+    if (!isToken(m_request.method))
+        return badRequest(QStringLiteral("Not a usable method: ") +
+                          QString::fromLatin1(m_request.method));
     for (const QByteArray& line : std::as_const(m_request.headerLines)) {
         const qsizetype colon = line.indexOf(':');
         const QByteArray name = line.left(colon).trimmed();
         if (colon < 0 || !isToken(name) || isFramingHeader(name) || line.contains('\r') ||
-            line.contains('\n') || line.contains('\0')) {
-            m_result.error = Error::BadRequest;
-            m_result.errorText =
-                QStringLiteral("Not a usable header line: ") + QString::fromLatin1(line);
-            return false;
-        }
-        head += line + "\r\n";
+            line.contains('\n') || line.contains('\0'))
+            return badRequest(QStringLiteral("Not a usable header line: ") +
+                              QString::fromLatin1(line));
     }
-    const bool formMethod = m_method == "POST" || m_method == "PUT" || m_method == "PATCH";
-    if (!m_request.body.isEmpty() || formMethod)
-        head += "Content-Length: " + QByteArray::number(m_request.body.size()) + "\r\n";
-    m_head = head + "\r\n";
+    m_secure = address->secure;
+    m_hostHeader = address->hostHeader;
+    if (m_request.username.isEmpty()) {
+        m_request.username = address->username;
+        m_request.password = address->password;
+    }
+    // The target is already fit for a request line; libcurl sends it as it
+    // stands (PATH_AS_IS), to the server or, in absolute form, to a proxy.
+    const QByteArray url = (m_secure ? QByteArray("https://") : QByteArray("http://")) +
+                           m_hostHeader + address->target;
+    if (!setUp(url))
+        return badRequest(QStringLiteral("Not a usable address: ") + m_request.address);
     return true;
 }
 
-void HttpTransfer::connectNow() {
-    if (!m_running) return;
-    dropSocket();
-    m_phase = Phase::Connecting;
-    m_framing = Framing::None;
-    m_in.clear();
-    m_inPos = 0;
-    m_anyAnswer = false;
-    m_result.status = 0;
-    m_result.reason.clear();
-    m_result.headers.clear();
-    m_result.body.clear();
+bool HttpTransfer::setUp(const QByteArray& url) {
+    m_easy = curl_easy_init();
+    if (!m_easy) return false;
+    CURL* const e = m_easy;
+    const auto set = [e](CURLoption option, auto value) {
+        return curl_easy_setopt(e, option, value) == CURLE_OK;
+    };
+    bool ok = set(CURLOPT_URL, url.constData()) && set(CURLOPT_PATH_AS_IS, 1L) &&
+              set(CURLOPT_PRIVATE, this) && set(CURLOPT_ERRORBUFFER, m_curlError.get()) &&
+              set(CURLOPT_NOSIGNAL, 1L) && set(CURLOPT_HTTP_VERSION, long(CURL_HTTP_VERSION_1_1));
+    // http and https only, also after a redirect, and never back from https
+    // to http (beforeRequest checks every hop of a chain).
+    ok = ok && set(CURLOPT_PROTOCOLS_STR, "http,https") &&
+         set(CURLOPT_REDIR_PROTOCOLS_STR, m_secure ? "https" : "http,https") &&
+         set(CURLOPT_FOLLOWLOCATION, 1L) && set(CURLOPT_MAXREDIRS, long(HttpLimits::maxRedirects));
+    // One request per call: a connection of its own, closed afterwards, so
+    // libcurl has no reused connection to retry a request on.
+    ok = ok && set(CURLOPT_FRESH_CONNECT, 1L) && set(CURLOPT_FORBID_REUSE, 1L);
+    ok = ok && set(CURLOPT_SSL_VERIFYPEER, 1L) && set(CURLOPT_SSL_VERIFYHOST, 2L);
+    // The body as the server sent it, whatever its Content-Encoding.
+    ok = ok && set(CURLOPT_HTTP_CONTENT_DECODING, 0L) &&
+         set(CURLOPT_MAXFILESIZE_LARGE, curl_off_t(m_request.sizeLimit)) &&
+         set(CURLOPT_SUPPRESS_CONNECT_HEADERS, 1L);
+    // Reads larger than the default, still small enough to stay in the cache
+    // between libcurl's buffer and the body: measured fastest for large bodies.
+    ok = ok && set(CURLOPT_BUFFERSIZE, 64L * 1024);
+    ok = ok && set(CURLOPT_HEADERFUNCTION, &HttpTransfer::onHeader) &&
+         set(CURLOPT_HEADERDATA, this) && set(CURLOPT_WRITEFUNCTION, &HttpTransfer::onBody) &&
+         set(CURLOPT_WRITEDATA, this) &&
+         set(CURLOPT_PREREQFUNCTION, &HttpTransfer::beforeRequest) && set(CURLOPT_PREREQDATA, this);
+    if (!ok) return false;
 
-    m_socket = m_engine.openSocket(m_address.secure, this);
-    connect(m_socket, &QTcpSocket::readyRead, this, &HttpTransfer::onReadyRead);
-    connect(m_socket, &QTcpSocket::bytesWritten, this, [this] { touch(); });
-    connect(m_socket, &QTcpSocket::errorOccurred, this, &HttpTransfer::onSocketError);
-    connect(m_socket, &QTcpSocket::disconnected, this, &HttpTransfer::onClosed);
+    if (const std::optional<QByteArray> proxy = SystemProxy::forAddress(m_request.address))
+        set(CURLOPT_PROXY, proxy->constData());
+    // Also for http: a redirect may lead to https.
+    const QByteArray authorities = addedAuthorities(e);
+    if (!authorities.isEmpty()) {
+        curl_blob blob{const_cast<char*>(authorities.constData()),
+                       static_cast<size_t>(authorities.size()), CURL_BLOB_COPY};
+        set(CURLOPT_CAINFO_BLOB, &blob);
+    }
+
+    if (!m_request.username.isEmpty()) {
+        set(CURLOPT_HTTPAUTH, long(CURLAUTH_BASIC));
+        set(CURLOPT_USERNAME, m_request.username.toUtf8().constData());
+        set(CURLOPT_PASSWORD, m_request.password.toUtf8().constData());
+    }
+
+    const QByteArray& method = m_request.method;
+    const bool formMethod = method == "POST" || method == "PUT" || method == "PATCH";
+    const bool withBody = !m_request.body.isEmpty() || formMethod;
+    if (method == "HEAD") {
+        set(CURLOPT_NOBODY, 1L);
+    } else if (method == "POST") {
+        set(CURLOPT_POST, 1L);
+    } else if (method != "GET" || withBody) {
+        set(CURLOPT_CUSTOMREQUEST, method.constData());
+    }
+    if (withBody) {
+        set(CURLOPT_POSTFIELDSIZE_LARGE, curl_off_t(m_request.body.size()));
+        set(CURLOPT_POSTFIELDS, m_request.body.constData());
+    }
+
+    // The caller's lines as written, and none of libcurl's own beyond Host,
+    // the credentials and the length: an empty "Name:" removes one of them.
+    QList<QByteArray> lines = m_request.headerLines;
+    for (QByteArray& line : lines) {
+        // An empty value goes out as "name:", which libcurl writes for "name;".
+        const qsizetype colon = line.indexOf(':');
+        if (QByteArrayView(line).sliced(colon + 1).trimmed().isEmpty())
+            line = line.left(colon).trimmed() + ';';
+    }
+    QList<QByteArray> removed = {"Accept", "Expect", "Proxy-Connection"};
+    if (withBody) removed << "Content-Type";
+    for (const QByteArray& name : std::as_const(removed))
+        if (!hasHeader(m_request.headerLines, name)) lines << name + ':';
+    for (const QByteArray& line : std::as_const(lines)) {
+        curl_slist* const more = curl_slist_append(m_headerList, line.constData());
+        if (!more) return false;
+        m_headerList = more;
+    }
+    return set(CURLOPT_HTTPHEADER, m_headerList);
+}
+
+void HttpTransfer::begin() {
+    m_running = true;
+    m_lastHopSecure = m_secure;
     touch();
     m_stall.start(m_request.stallTimeout);
-    if (auto* tls = qobject_cast<QSslSocket*>(m_socket)) {
-        connect(tls, &QSslSocket::encrypted, this, &HttpTransfer::sendRequest);
-        connect(tls, &QSslSocket::sslErrors, this, [this](const QList<QSslError>& errors) {
-            QStringList texts;
-            for (const QSslError& e : errors) texts << e.errorString();
-            fail(Error::Tls, QStringLiteral("The server's certificate was refused: ") +
-                                 texts.join(QStringLiteral("; ")));
-        });
-        tls->connectToHostEncrypted(m_address.host, m_address.port, m_address.host);
-    } else {
-        connect(m_socket, &QTcpSocket::connected, this, &HttpTransfer::sendRequest);
-        m_socket->connectToHost(m_address.host, m_address.port);
+    m_overall.start(m_request.overallBound);
+    // libcurl starts from the event loop, so every report of the transfer
+    // reaches a caller that connects to its signals after start().
+    if (!m_engine.driver().add(this))
+        fail(Error::Connect, QStringLiteral("Cannot start the transfer."));
+}
+
+size_t HttpTransfer::onHeader(char* data, size_t size, size_t count, void* self) {
+    const size_t n = size * count;
+    return static_cast<HttpTransfer*>(self)->takeHeaderLine(
+               QByteArrayView(data, static_cast<qsizetype>(n)))
+               ? n
+               : 0;
+}
+
+size_t HttpTransfer::onBody(char* data, size_t size, size_t count, void* self) {
+    const size_t n = size * count;
+    return static_cast<HttpTransfer*>(self)->takeBody(data, n) ? n : 0;
+}
+
+int HttpTransfer::beforeRequest(void* self, char* /*remoteIp*/, char* /*localIp*/,
+                                int /*remotePort*/, int /*localPort*/) {
+    auto* t = static_cast<HttpTransfer*>(self);
+    const char* url = nullptr;
+    curl_easy_getinfo(t->m_easy, CURLINFO_EFFECTIVE_URL, &url);
+    const bool secure = url && qstrnicmp(url, "https:", 6) == 0;
+    if (t->m_lastHopSecure && !secure) {
+        t->refuse(Error::Redirect,
+                  QStringLiteral("Refused a redirect to ") + QString::fromUtf8(url ? url : ""));
+        return CURL_PREREQFUNC_ABORT;
     }
+    t->m_lastHopSecure = secure;
+    t->m_blockStart = true;
+    t->m_headComplete = false;
+    return CURL_PREREQFUNC_OK;
 }
 
-void HttpTransfer::sendRequest() {
-    if (!m_socket || m_phase != Phase::Connecting) return;
-    touch();
-    m_phase = Phase::Head;
-    m_socket->write(m_head);
-    if (!m_request.body.isEmpty()) m_socket->write(m_request.body);
+void HttpTransfer::refuse(HttpResult::Error error, const QString& text) {
+    if (m_refusal != Error::None) return;
+    m_refusal = error;
+    m_refusalText = text;
 }
 
-void HttpTransfer::onReadyRead() {
-    if (!m_socket) return;
+// One line of a head or of a trailer, whole, as libcurl read it. Each block
+// of lines is capped, so neither an endless head nor an endless trailer
+// takes more memory than the cap.
+bool HttpTransfer::takeHeaderLine(QByteArrayView line) {
     touch();
     m_anyAnswer = true;
-    if (!readIncoming()) return;
-    emit progress();
-}
-
-// Takes in what the socket holds; false once this exchange is over (done,
-// failed or redirected).
-bool HttpTransfer::readIncoming() {
-    while (m_socket && m_socket->bytesAvailable() > 0) {
-        if (m_phase == Phase::Head) {
-            m_in.append(m_socket->readAll());
-            if (!parseHead()) return false;
-            continue;
-        }
-        if (m_phase != Phase::Body) {
-            m_socket->readAll();  // nothing is expected before the request is out
-            continue;
-        }
-        if (m_framing == Framing::Chunked) {
-            m_in.append(m_socket->readAll());
-            if (!readChunks()) return false;
-            continue;
-        }
-        qint64 n = m_socket->bytesAvailable();
-        if (m_framing == Framing::Length) n = std::min(n, m_remaining);
-        QByteArray& body = m_result.body;
-        if (body.size() + n > m_request.sizeLimit) {
-            failTooLarge();
-            return false;
-        }
-        if (body.capacity() < body.size() + n)
-            body.reserve(std::min<qint64>(m_request.sizeLimit,
-                                          std::max<qint64>(body.size() + n, body.capacity() * 2)));
-        const qsizetype before = body.size();
-        body.resize(before + n);
-        const qint64 got = m_socket->read(body.data() + before, n);
-        body.resize(before + std::max<qint64>(got, 0));
-        if (got <= 0) break;
-        if (m_framing == Framing::Length) {
-            m_remaining -= got;
-            if (m_remaining == 0) {
-                complete();
-                return false;
-            }
-        }
-    }
-    return m_socket != nullptr;
-}
-
-// Reads the status line and headers once they are all in; false once this
-// exchange is over.
-bool HttpTransfer::parseHead() {
-    for (;;) {
-        qsizetype end = m_in.indexOf("\r\n\r\n");
-        qsizetype skip = 4;
-        const qsizetype bare = m_in.indexOf("\n\n");
-        if (bare >= 0 && (end < 0 || bare < end)) {
-            end = bare;
-            skip = 2;
-        }
-        if (end < 0) {
-            if (m_in.size() <= HttpLimits::maxHeadSize) return true;
-            fail(Error::Protocol, QStringLiteral("The answer's header is too large."));
-            return false;
-        }
-        const QList<QByteArray> lines = m_in.left(end).split('\n');
-        const QByteArray rest = m_in.mid(end + skip);
-        m_in.clear();
-
-        const QByteArray statusLine = lines.first().trimmed();
-        const QList<QByteArray> parts = statusLine.split(' ');
-        bool ok = false;
-        const int status = parts.value(1).toInt(&ok);
-        if (!statusLine.startsWith("HTTP/1.") || !ok || status < 100 || status > 999 ||
-            parts.value(1).size() != 3) {
-            fail(Error::Protocol, QStringLiteral("The server's answer is not HTTP."));
-            return false;
-        }
-        if (status >= 100 && status < 200) {
-            if (status == 101) {
-                fail(Error::Protocol, QStringLiteral("The server switched protocols."));
-                return false;
-            }
-            m_in = rest;  // an interim answer: the real one follows
-            continue;
-        }
-        m_result.status = status;
-        m_result.reason = statusLine.mid(statusLine.indexOf(' ', 9) + 1);
-        if (parts.size() < 3) m_result.reason.clear();
-        m_result.headers.clear();
-        for (qsizetype i = 1; i < lines.size(); ++i) {
-            QByteArray line = lines[i];
-            if (line.endsWith('\r')) line.chop(1);
-            if ((line.startsWith(' ') || line.startsWith('\t')) && !m_result.headers.isEmpty()) {
-                m_result.headers.last().second += ' ' + line.trimmed();
-                continue;
-            }
-            const qsizetype colon = line.indexOf(':');
-            if (colon <= 0) continue;
-            m_result.headers.emplaceBack(line.left(colon).trimmed(), line.mid(colon + 1).trimmed());
-        }
-
-        const QByteArray location = m_result.header("Location");
-        if (isRedirect(status) && !location.isEmpty()) {
-            const QString next = m_address.resolve(location);
-            const std::optional<HttpAddress> target = HttpAddress::parse(next);
-            if (!target || (m_address.secure && !target->secure)) {
-                fail(Error::Redirect, QStringLiteral("Refused a redirect to ") + next);
-                return false;
-            }
-            if (++m_redirects > HttpLimits::maxRedirects) {
-                fail(Error::Redirect, QStringLiteral("Too many redirects."));
-                return false;
-            }
-            if (status == 303 || ((status == 301 || status == 302) && m_method == "POST")) {
-                if (m_method != "HEAD") m_method = "GET";
-                m_request.body.clear();
-            }
-            // Credentials stay with the server they were given for.
-            if (target->origin() != m_address.origin()) {
-                m_request.username.clear();
-                m_request.password.clear();
-            }
-            dropSocket();
-            if (!prepare(next)) {
-                finish();
-                return false;
-            }
-            QMetaObject::invokeMethod(this, &HttpTransfer::connectNow, Qt::QueuedConnection);
-            return false;
-        }
-
-        m_phase = Phase::Body;
-        const QByteArray coding = m_result.header("Transfer-Encoding").trimmed().toLower();
-        const QByteArray length = m_result.header("Content-Length");
-        if (m_method == "HEAD" || status == 204 || status == 304) {
-            m_framing = Framing::None;
-        } else if (!coding.isEmpty()) {
-            m_framing = coding.endsWith("chunked") ? Framing::Chunked : Framing::Close;
-        } else if (!length.isNull()) {
-            qint64 n = -1;
-            for (const auto& h : std::as_const(m_result.headers)) {
-                if (h.first.compare("Content-Length", Qt::CaseInsensitive) != 0) continue;
-                bool valid = !h.second.isEmpty();
-                for (const char c : h.second) valid = valid && c >= '0' && c <= '9';
-                const qint64 v = valid && h.second.size() <= 18 ? h.second.toLongLong() : -2;
-                if (v < 0 || (n >= 0 && v != n)) {
-                    fail(Error::Protocol, QStringLiteral("The answer's length is unreadable."));
-                    return false;
-                }
-                n = v;
-            }
-            if (n > m_request.sizeLimit) {
-                failTooLarge();
-                return false;
-            }
-            m_framing = Framing::Length;
-            m_remaining = n;
-            if (n > m_result.body.capacity()) reserveBody(m_result.body, n);
-        } else {
-            m_framing = Framing::Close;
-        }
-        if (m_framing == Framing::None || (m_framing == Framing::Length && m_remaining == 0)) {
-            complete();
-            return false;
-        }
-        if (m_framing == Framing::Chunked) {
-            m_chunkState = ChunkState::Size;
-            m_in = rest;
-            m_inPos = 0;
-            return readChunks();
-        }
-        return takeBody(rest.constData(), rest.size());
-    }
-}
-
-// Body bytes that arrived with the header; false once this exchange is over.
-bool HttpTransfer::takeBody(const char* data, qint64 n) {
-    if (m_framing == Framing::Length) n = std::min(n, m_remaining);
-    if (m_result.body.size() + n > m_request.sizeLimit) {
-        failTooLarge();
+    noteProgress();
+    // A lone CR is no line end: libcurl would take "\rLocation: …" for the
+    // end of the head and the rest for the body.
+    const QByteArrayView text = line.endsWith("\r\n") ? line.chopped(2)
+                                : line.endsWith('\n') ? line.chopped(1)
+                                                      : line;
+    if (text.size() == line.size() || text.contains('\r')) {
+        refuse(Error::Protocol, QStringLiteral("The answer's header has a broken line."));
         return false;
     }
-    m_result.body.append(data, n);
-    if (m_framing == Framing::Length) {
-        m_remaining -= n;
-        if (m_remaining == 0) {
-            complete();
+    if (m_blockStart) {
+        m_blockStart = false;
+        m_blockBytes = 0;
+        m_inTrailer = !line.startsWith("HTTP/");
+        if (!m_inTrailer) m_statusLine = text.toByteArray();
+    }
+    m_blockBytes += line.size();
+    if (m_blockBytes > HttpLimits::maxHeadSize) {
+        refuse(Error::Protocol, m_inTrailer ? QStringLiteral("The answer's trailer is too large.")
+                                            : QStringLiteral("The answer's header is too large."));
+        return false;
+    }
+    if (!text.isEmpty()) return true;
+    m_blockStart = true;
+    return m_inTrailer || checkHead();
+}
+
+// The framing of a whole head, before any of its body: libcurl decodes
+// chunked, and its other codings are not asked for; anything else would hand
+// on bytes that are not the body.
+bool HttpTransfer::checkHead() {
+    long status = 0;
+    long version = 0;
+    curl_easy_getinfo(m_easy, CURLINFO_RESPONSE_CODE, &status);
+    curl_easy_getinfo(m_easy, CURLINFO_HTTP_VERSION, &version);
+    // libcurl lets "HTTP/200 x" pass as an HTTP/2 status line of code 0.
+    if (status < 100 || (version != CURL_HTTP_VERSION_1_0 && version != CURL_HTTP_VERSION_1_1)) {
+        refuse(Error::Protocol, QStringLiteral("The server's answer is not HTTP."));
+        return false;
+    }
+    if (status == 101) {  // never asked for
+        refuse(Error::Protocol, QStringLiteral("The server switched protocols."));
+        return false;
+    }
+    if (status < 200) return true;
+    m_headComplete = true;
+    curl_header* h = nullptr;
+    if (status >= 300 && status < 400 &&
+        curl_easy_header(m_easy, "Location", 0, CURLH_HEADER, -1, &h) == CURLHE_OK)
+        m_location = h->value;
+    if (curl_easy_header(m_easy, "Transfer-Encoding", 0, CURLH_HEADER, -1, &h) == CURLHE_OK &&
+        (h->amount != 1 ||
+         QByteArrayView(h->value).trimmed().compare("chunked", Qt::CaseInsensitive) != 0)) {
+        refuse(Error::Protocol, QStringLiteral("The answer's transfer coding is not readable: ") +
+                                    QString::fromLatin1(h->value));
+        return false;
+    }
+    // libcurl reads "12x" as 12 and takes one of several lengths; a length
+    // must be digits only, and the same wherever it is given.
+    QByteArray length;
+    for (size_t i = 0;
+         curl_easy_header(m_easy, "Content-Length", i, CURLH_HEADER, -1, &h) == CURLHE_OK; ++i) {
+        const QByteArray value = QByteArray(h->value).trimmed();
+        const bool digits =
+            !value.isEmpty() &&
+            std::all_of(value.cbegin(), value.cend(), [](char c) { return c >= '0' && c <= '9'; });
+        if (!digits || (i > 0 && value != length)) {
+            refuse(Error::Protocol, QStringLiteral("The answer's length is unreadable."));
             return false;
         }
+        length = value;
+        if (i + 1 >= h->amount) break;
     }
     return true;
 }
 
-// Works through the chunked framing in m_in; false once this exchange is over.
-bool HttpTransfer::readChunks() {
-    for (;;) {
-        if (m_chunkState == ChunkState::Data) {
-            const qint64 n = std::min<qint64>(m_remaining, m_in.size() - m_inPos);
-            if (n == 0) break;
-            if (m_result.body.size() + n > m_request.sizeLimit) {
-                failTooLarge();
-                return false;
-            }
-            m_result.body.append(m_in.constData() + m_inPos, n);
-            m_inPos += n;
-            m_remaining -= n;
-            if (m_remaining == 0) m_chunkState = ChunkState::DataEnd;
-            continue;
+// Activity is marked by the engine for the socket the bytes came from.
+bool HttpTransfer::takeBody(const char* data, size_t n) {
+    noteProgress();
+    QByteArray& body = m_result.body;
+    const qint64 size = body.size() + static_cast<qint64>(n);
+    if (size > m_request.sizeLimit) {
+        refuse(Error::TooLarge, tooLargeText(m_request.sizeLimit));
+        return false;
+    }
+    if (body.isEmpty()) {
+        curl_off_t announced = -1;
+        curl_easy_getinfo(m_easy, CURLINFO_CONTENT_LENGTH_DOWNLOAD_T, &announced);
+        if (announced > body.capacity() && announced <= m_request.sizeLimit)
+            reserveBody(body, announced);
+    }
+    if (body.capacity() < size)
+        body.reserve(
+            std::min<qint64>(m_request.sizeLimit, std::max<qint64>(size, body.capacity() * 2)));
+    body.append(data, static_cast<qsizetype>(n));
+    return true;
+}
+
+// Progress is told from the event loop, never from inside libcurl, so that
+// a receiver may abort the transfer.
+void HttpTransfer::noteProgress() {
+    if (m_progressQueued) return;
+    m_progressQueued = true;
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            m_progressQueued = false;
+            if (m_running) emit progress();
+        },
+        Qt::QueuedConnection);
+}
+
+void HttpTransfer::done(int curlCode) {
+    if (!m_running) return;
+    const auto code = static_cast<CURLcode>(curlCode);
+    // libcurl takes an answer that ends inside its head for a whole one.
+    if (code == CURLE_OK && !m_headComplete)
+        return fail(Error::CutShort, QStringLiteral("The connection ended inside the answer's "
+                                                    "header."));
+    if (code == CURLE_OK) {
+        long status = 0;
+        curl_easy_getinfo(m_easy, CURLINFO_RESPONSE_CODE, &status);
+        m_result.status = static_cast<int>(status);
+        const qsizetype afterVersion = m_statusLine.indexOf(' ');
+        const qsizetype afterCode = m_statusLine.indexOf(' ', afterVersion + 1);
+        m_result.reason =
+            afterVersion < 0 || afterCode < 0 ? QByteArray() : m_statusLine.mid(afterCode + 1);
+        m_result.headers.clear();
+        curl_header* h = nullptr;
+        while ((h = curl_easy_nextheader(m_easy, CURLH_HEADER, -1, h)))
+            m_result.headers.emplaceBack(QByteArray(h->name), QByteArray(h->value));
+        m_result.error = Error::None;
+        m_result.errorText.clear();
+        return finish();
+    }
+    if (m_refusal != Error::None) return fail(m_refusal, m_refusalText);
+
+    const QString why = QString::fromUtf8(m_curlError.get()).simplified();
+    const QString said = why.isEmpty() ? QString::fromUtf8(curl_easy_strerror(code)) : why;
+    long status = 0;
+    curl_easy_getinfo(m_easy, CURLINFO_RESPONSE_CODE, &status);
+    const auto cannotConnect = [&] {
+        return QStringLiteral("Cannot connect to %1: %2")
+            .arg(QString::fromLatin1(m_hostHeader), said);
+    };
+    switch (code) {
+        case CURLE_COULDNT_RESOLVE_HOST:
+            return fail(Error::HostNotFound, cannotConnect());
+        case CURLE_COULDNT_RESOLVE_PROXY:
+        case CURLE_PROXY:
+            return fail(Error::Connect, cannotConnect());
+        case CURLE_COULDNT_CONNECT: {
+            long osError = 0;
+            curl_easy_getinfo(m_easy, CURLINFO_OS_ERRNO, &osError);
+            return fail(osError == ECONNREFUSED ? Error::Refused : Error::Connect, cannotConnect());
         }
-        const qsizetype nl = m_in.indexOf('\n', m_inPos);
-        if (nl < 0) {
-            if (m_in.size() - m_inPos > HttpLimits::maxHeadSize) {
-                fail(Error::Protocol, QStringLiteral("The answer's chunks are unreadable."));
-                return false;
+        case CURLE_PEER_FAILED_VERIFICATION:
+            return fail(Error::Tls,
+                        QStringLiteral("The server's certificate was refused: ") + said);
+        case CURLE_SSL_CONNECT_ERROR:
+        case CURLE_SSL_CERTPROBLEM:
+        case CURLE_SSL_CIPHER:
+        case CURLE_SSL_CACERT_BADFILE:
+        case CURLE_SSL_ISSUER_ERROR:
+        case CURLE_SSL_INVALIDCERTSTATUS:
+        case CURLE_SSL_PINNEDPUBKEYNOTMATCH:
+        case CURLE_SSL_CRL_BADFILE:
+        case CURLE_USE_SSL_FAILED:
+            return fail(Error::Tls, QStringLiteral("The secure connection failed: ") + said);
+        case CURLE_GOT_NOTHING:
+            return fail(Error::NoAnswer,
+                        QStringLiteral("The server closed the connection without answering."));
+        case CURLE_SEND_ERROR:
+        case CURLE_RECV_ERROR: {
+            // A broken connection, or libcurl refusing what it read.
+            long osError = 0;
+            curl_easy_getinfo(m_easy, CURLINFO_OS_ERRNO, &osError);
+            if (osError == 0 && code == CURLE_RECV_ERROR && m_anyAnswer) break;
+            if (!m_anyAnswer)
+                return fail(Error::NoAnswer,
+                            QStringLiteral("The server closed the connection without answering."));
+            return fail(Error::CutShort,
+                        QStringLiteral("The connection ended before the whole answer."));
+        }
+        case CURLE_PARTIAL_FILE: {
+            curl_off_t announced = -1;
+            curl_easy_getinfo(m_easy, CURLINFO_CONTENT_LENGTH_DOWNLOAD_T, &announced);
+            if (announced >= 0)
+                return fail(Error::CutShort, QStringLiteral("The connection ended after %1 of %2 "
+                                                            "bytes.")
+                                                 .arg(m_result.body.size())
+                                                 .arg(announced));
+            return fail(Error::CutShort,
+                        QStringLiteral("The connection ended before the whole answer."));
+        }
+        case CURLE_FILESIZE_EXCEEDED:
+            return fail(Error::TooLarge, tooLargeText(m_request.sizeLimit));
+        case CURLE_TOO_MANY_REDIRECTS:
+            return fail(Error::Redirect, QStringLiteral("Too many redirects."));
+        case CURLE_UNSUPPORTED_PROTOCOL:
+        case CURLE_URL_MALFORMAT:
+            if (status >= 300 && status < 400) {
+                // Where it pointed: libcurl's resolved address, or the
+                // Location as written where libcurl could not resolve it.
+                const char* next = nullptr;
+                curl_easy_getinfo(m_easy, CURLINFO_REDIRECT_URL, &next);
+                return fail(
+                    Error::Redirect,
+                    QStringLiteral("Refused a redirect to ") +
+                        QString::fromUtf8(next ? QByteArray(next) : m_location).simplified());
             }
             break;
-        }
-        QByteArray line = m_in.mid(m_inPos, nl - m_inPos);
-        m_inPos = nl + 1;
-        if (line.endsWith('\r')) line.chop(1);
-        if (m_chunkState == ChunkState::DataEnd) {
-            if (!line.isEmpty()) {
-                fail(Error::Protocol, QStringLiteral("The answer's chunks are unreadable."));
-                return false;
-            }
-            m_chunkState = ChunkState::Size;
-        } else if (m_chunkState == ChunkState::Size) {
-            const qsizetype semicolon = line.indexOf(';');
-            const QByteArray digits = (semicolon < 0 ? line : line.left(semicolon)).trimmed();
-            bool ok = !digits.isEmpty() && digits.size() <= 15;
-            const qint64 size = ok ? digits.toLongLong(&ok, 16) : -1;
-            if (!ok || size < 0) {
-                fail(Error::Protocol, QStringLiteral("The answer's chunks are unreadable."));
-                return false;
-            }
-            m_remaining = size;
-            m_chunkState = size == 0 ? ChunkState::Trailer : ChunkState::Data;
-        } else if (line.isEmpty()) {  // the end of the trailer
-            complete();
-            return false;
-        }
+        case CURLE_OPERATION_TIMEDOUT:
+            return fail(Error::TimedOut, said);
+        default:
+            break;
     }
-    if (m_inPos > 0) {
-        m_in.remove(0, m_inPos);
-        m_inPos = 0;
-    }
-    return true;
-}
-
-void HttpTransfer::onSocketError() {
-    if (!m_socket) return;
-    const QAbstractSocket::SocketError e = m_socket->error();
-    if (e == QAbstractSocket::RemoteHostClosedError) return onClosed();
-    if (m_phase == Phase::Connecting) {
-        const bool tls = e == QAbstractSocket::SslHandshakeFailedError ||
-                         e == QAbstractSocket::SslInternalError ||
-                         e == QAbstractSocket::SslInvalidUserDataError;
-        const Error kind = tls                                            ? Error::Tls
-                           : e == QAbstractSocket::ConnectionRefusedError ? Error::Refused
-                           : e == QAbstractSocket::HostNotFoundError      ? Error::HostNotFound
-                                                                          : Error::Connect;
-        return fail(kind,
-                    QStringLiteral("Cannot connect to %1: %2")
-                        .arg(QString::fromLatin1(m_address.hostHeader), m_socket->errorString()));
-    }
-    onClosed();
-}
-
-void HttpTransfer::onClosed() {
-    if (!m_socket) return;
-    if (!readIncoming()) return;
-    if (m_phase == Phase::Body && m_framing == Framing::Close) return complete();
-    if (m_phase == Phase::Connecting)
-        return fail(Error::Connect,
-                    QStringLiteral("Cannot connect to %1: %2")
-                        .arg(QString::fromLatin1(m_address.hostHeader), m_socket->errorString()));
-    if (m_phase == Phase::Head && !m_anyAnswer)
-        return fail(Error::NoAnswer, QStringLiteral("The server closed the connection without "
-                                                    "answering."));
-    if (m_framing == Framing::Length)
-        return fail(Error::CutShort, QStringLiteral("The connection ended after %1 of %2 bytes.")
-                                         .arg(m_result.body.size())
-                                         .arg(m_result.body.size() + m_remaining));
-    fail(Error::CutShort, QStringLiteral("The connection ended before the whole answer."));
+    fail(Error::Protocol, QStringLiteral("The server's answer is not readable HTTP: ") + said);
 }
 
 void HttpTransfer::onStallCheck() {
@@ -463,20 +531,6 @@ void HttpTransfer::onStallCheck() {
          (m_anyAnswer ? QStringLiteral("The server sent nothing for %1 seconds.")
                       : QStringLiteral("The server sent no answer within %1 seconds."))
              .arg(seconds(m_request.stallTimeout)));
-}
-
-void HttpTransfer::failTooLarge() {
-    const qint64 limit = m_request.sizeLimit;
-    const qint64 mib = 1024 * 1024;
-    fail(Error::TooLarge, QStringLiteral("The answer is larger than %1.")
-                              .arg(limit % mib == 0 ? QString::number(limit / mib) + " MiB"
-                                                    : QString::number(limit) + " bytes"));
-}
-
-void HttpTransfer::complete() {
-    m_result.error = Error::None;
-    m_result.errorText.clear();
-    finish();
 }
 
 void HttpTransfer::fail(HttpResult::Error error, const QString& text) {
@@ -503,22 +557,16 @@ void HttpTransfer::abort() {
 
 void HttpTransfer::stop() {
     m_running = false;
-    m_phase = Phase::Done;
     m_stall.stop();
     m_overall.stop();
-    dropSocket();
-    m_in = QByteArray();
+    if (m_easy) {
+        m_engine.driver().remove(this);
+        curl_easy_cleanup(m_easy);
+        m_easy = nullptr;
+    }
+    curl_slist_free_all(m_headerList);
+    m_headerList = nullptr;
     if (m_waitLoop) m_waitLoop->quit();
-}
-
-void HttpTransfer::dropSocket() {
-    if (!m_socket) return;
-    QTcpSocket* socket = m_socket;
-    m_socket = nullptr;
-    disconnect(socket, nullptr, this, nullptr);
-    socket->abort();
-    // It may be the sender of the signal being handled right now.
-    socket->deleteLater();
 }
 
 HttpResult HttpTransfer::wait(QEventLoop::ProcessEventsFlags flags) {

@@ -6,17 +6,16 @@
 #include <QObject>
 #include <QPointer>
 #include <QTimer>
-#include <functional>
 #include <memory>
-#include <optional>
 
 #include "net/HttpAddress.h"
 #include "net/HttpMessage.h"
 
 class HttpEngine;
-class QTcpSocket;
+struct curl_slist;
 
-// One request and its answer (following redirects), made by HttpEngine.
+// One request and its answer (following redirects), made by HttpEngine over
+// one libcurl easy handle.
 class HttpTransfer : public QObject {
     Q_OBJECT
 public:
@@ -42,46 +41,58 @@ signals:
 
 private:
     friend class HttpEngine;
-    enum class Phase { Idle, Connecting, Head, Body, Done };
-    enum class Framing { None, Length, Chunked, Close };
-    enum class ChunkState { Size, Data, DataEnd, Trailer };
+    friend class CurlDriver;
 
     HttpTransfer(HttpEngine& engine, HttpRequest request);
-    bool prepare(const QString& address);
-    void connectNow();
-    void sendRequest();
-    void onReadyRead();
-    void onSocketError();
-    void onClosed();
-    bool readIncoming();
-    bool parseHead();
-    bool takeBody(const char* data, qint64 n);
-    bool readChunks();
-    void complete();
-    void fail(HttpResult::Error error, const QString& text);
-    void failTooLarge();
-    void finish();
-    // Ends the transfer where it stands: timers, socket, a blocked wait.
-    void stop();
-    void dropSocket();
+    bool prepare();
+    bool setUp(const QByteArray& url);
+    void begin();
+
+    // libcurl's callbacks (on this thread, inside the engine's calls into
+    // libcurl); a short count or a non-zero answer ends the transfer.
+    static size_t onHeader(char* data, size_t size, size_t count, void* self);
+    static size_t onBody(char* data, size_t size, size_t count, void* self);
+    static int beforeRequest(void* self, char* remoteIp, char* localIp, int remotePort,
+                             int localPort);
+    bool takeHeaderLine(QByteArrayView line);
+    bool checkHead();
+    bool takeBody(const char* data, size_t n);
+    void noteProgress();
+
+    // From the engine: activity on one of the transfer's sockets, and the end.
     void touch() { m_lastActivity.restart(); }
+    void done(int curlCode);
+
+    void refuse(HttpResult::Error error, const QString& text);
+    void fail(HttpResult::Error error, const QString& text);
+    void finish();
+    // Ends the transfer where it stands: timers, the easy handle, a blocked wait.
+    void stop();
     void onStallCheck();
 
     HttpEngine& m_engine;
     HttpRequest m_request;
-    HttpAddress m_address;
-    QByteArray m_method;
-    QByteArray m_head;  // the request line and headers as they go out
-    int m_redirects = 0;
+    bool m_secure = false;
+    QByteArray m_hostHeader;  // "host[:port]", for messages
 
-    QTcpSocket* m_socket = nullptr;
-    Phase m_phase = Phase::Idle;
-    Framing m_framing = Framing::None;
-    ChunkState m_chunkState = ChunkState::Size;
-    qint64 m_remaining = 0;  // of a Length body, or of the current chunk
-    QByteArray m_in;         // bytes not yet parsed (head, chunk framing)
-    qint64 m_inPos = 0;
+    void* m_easy = nullptr;
+    curl_slist* m_headerList = nullptr;
+    std::unique_ptr<char[]> m_curlError;
+
+    // The answer as it comes in. A block is one head (interim answers,
+    // redirects, the final one) or the trailer after a chunked body.
+    bool m_blockStart = true;
+    bool m_inTrailer = false;
+    qint64 m_blockBytes = 0;
     bool m_anyAnswer = false;
+    bool m_headComplete = false;  // the head of the current answer, checked
+    bool m_lastHopSecure = false;
+    QByteArray m_statusLine;
+    QByteArray m_location;  // of the last redirect, as the server wrote it
+    // Set by a callback that ends the transfer for a reason of ours.
+    HttpResult::Error m_refusal = HttpResult::Error::None;
+    QString m_refusalText;
+    bool m_progressQueued = false;
 
     HttpResult m_result;
     bool m_running = false;

@@ -8,9 +8,9 @@
 
 class TlsListener : public QTcpServer {
 public:
-    TlsListener(const QSslCertificate& c, const QSslKey& k, QByteArray body,
+    TlsListener(const QSslCertificate& c, const QSslKey& k, QByteArray answer,
                 std::atomic<int>* requests)
-        : m_certificate(c), m_key(k), m_body(std::move(body)), m_requests(requests) {}
+        : m_certificate(c), m_key(k), m_answer(std::move(answer)), m_requests(requests) {}
 
 protected:
     void incomingConnection(qintptr descriptor) override {
@@ -26,9 +26,7 @@ protected:
             received->append(socket->readAll());
             if (!received->contains("\r\n\r\n")) return;
             ++*m_requests;
-            socket->write(
-                "HTTP/1.1 200 OK\r\nContent-Length: " + QByteArray::number(m_body.size()) +
-                "\r\nConnection: close\r\n\r\n" + m_body);
+            socket->write(m_answer);
             socket->disconnectFromHost();
         });
         connect(socket, &QSslSocket::disconnected, socket, [socket, received] {
@@ -42,7 +40,7 @@ protected:
 private:
     QSslCertificate m_certificate;
     QSslKey m_key;
-    QByteArray m_body;
+    QByteArray m_answer;
     std::atomic<int>* m_requests;
 };
 
@@ -61,7 +59,12 @@ TlsTestServer::~TlsTestServer() {
 
 bool TlsTestServer::start() {
     m_thread = new QThread;
-    m_listener = new TlsListener(m_certificate, m_key, m_body, &m_requests);
+    const QByteArray answer =
+        !m_raw.isEmpty()
+            ? m_raw
+            : "HTTP/1.1 200 OK\r\nContent-Length: " + QByteArray::number(m_body.size()) +
+                  "\r\nConnection: close\r\n\r\n" + m_body;
+    m_listener = new TlsListener(m_certificate, m_key, answer, &m_requests);
     m_listener->moveToThread(m_thread);
     m_thread->start();
     quint16 port = 0;

@@ -19,6 +19,10 @@ public:
     TlsTestServer(const TlsTestServer&) = delete;
     TlsTestServer& operator=(const TlsTestServer&) = delete;
 
+    // Answers with these bytes instead of a 200 with the body (set before
+    // start()).
+    void setRawAnswer(const QByteArray& answer) { m_raw = answer; }
+
     bool start();
     quint16 port() const { return m_port; }
     int requestCount() const { return m_requests.load(); }
@@ -32,6 +36,7 @@ private:
     QSslCertificate m_certificate;
     QSslKey m_key;
     QByteArray m_body;
+    QByteArray m_raw;
     QThread* m_thread = nullptr;
     TlsListener* m_listener = nullptr;
     quint16 m_port = 0;

@@ -3,6 +3,7 @@
 #include <QTest>
 #include <QTimer>
 
+#include "RawAnswerServer.h"
 #include "TestHttpServer.h"
 #include "net/HttpEngine.h"
 
@@ -60,6 +61,8 @@ private slots:
         QTest::addRow("reserved characters kept")
             << "/p;a?b=c&d=e+f,g:h@i!j$k'l(m)n*o[]"
             << QByteArray("/p;a?b=c&d=e+f,g:h@i!j$k'l(m)n*o[]");
+        QTest::addRow("dot segments kept")
+            << "/a/../b/./c/%2e%2e/d?e=/../f" << QByteArray("/a/../b/./c/%2e%2e/d?e=/../f");
         QTest::addRow("query without path") << "?x=1" << QByteArray("/?x=1");
         QTest::addRow("nothing after the host") << "" << QByteArray("/");
         QTest::addRow("the fragment stays home") << "/p?q=1#frag" << QByteArray("/p?q=1");
@@ -233,6 +236,92 @@ private slots:
         QCOMPARE(second.target, QByteArray("/there?x=%2f"));
         QCOMPARE(second.method, method);
         QCOMPARE(second.body, body);
+    }
+
+    // Broken and hostile answers, written byte for byte: each ends in a clean
+    // failure of its own kind, after one request, long before the overall
+    // bound; what is right but unusual still gets through.
+    void hostileAnswers_data() {
+        QTest::addColumn<QByteArray>("answer");
+        QTest::addColumn<QByteArray>("repeat");  // sent after it until the client leaves
+        QTest::addColumn<int>("repeatEveryMs");
+        QTest::addColumn<Error>("error");
+        const QByteArray ok = "HTTP/1.1 200 OK\r\n";
+        const QByteArray chunked = ok + "Transfer-Encoding: chunked\r\n\r\n";
+        const QByteArray hello = "5\r\nhello\r\n0\r\n\r\n";
+        const QByteArray interim = "HTTP/1.1 100 Continue\r\n\r\n";
+        const QByteArray none;
+        QTest::addRow("chunk size 0x10") << chunked + "0x10\r\n0123456789abcdef\r\n0\r\n\r\n"
+                                         << none << 0 << Error::Protocol;
+        QTest::addRow("chunk size +5") << chunked + "+5\r\nhello\r\n0\r\n\r\n"
+                                       << none << 0 << Error::Protocol;
+        for (const char* coding : {"xchunked", "x-rot13", "gzip", "identity"})
+            QTest::addRow("coding %s", coding)
+                << ok + "Transfer-Encoding: " + coding + "\r\n\r\nhello" << none << 0
+                << Error::Protocol;
+        QTest::addRow("codings chunked, gzip")
+            << ok + "Transfer-Encoding: chunked, gzip\r\n\r\n" + hello << none << 0
+            << Error::Protocol;
+        QTest::addRow("coding Chunked")
+            << ok + "Transfer-Encoding: Chunked\r\n\r\n" + hello << none << 0 << Error::None;
+        QTest::addRow("HTTP/1.3") << QByteArray("HTTP/1.3 200 OK\r\nContent-Length: 5\r\n\r\nhello")
+                                  << none << 0 << Error::Protocol;
+        QTest::addRow("status line HTTP/200")
+            << QByteArray("HTTP/200 OK\r\n\r\nhello") << none << 0 << Error::Protocol;
+        QTest::addRow("head cut short")
+            << QByteArray("HTTP/1.0 200 OK\r\nContent-Type: x") << none << 0 << Error::CutShort;
+        QTest::addRow("no status line") << QByteArray("hello") << none << 0 << Error::Protocol;
+        QTest::addRow("a lone CR before Location")
+            << QByteArray("HTTP/1.1 302 Found\r\n\rLocation: /x\r\nContent-Length: 5\r\n\r\nhello")
+            << none << 0 << Error::Protocol;
+        QTest::addRow("length 5x")
+            << ok + "Content-Length: 5x\r\n\r\nhello" << none << 0 << Error::Protocol;
+        QTest::addRow("switching protocols")
+            << QByteArray("HTTP/1.1 101 Switching Protocols\r\nUpgrade: x\r\n\r\nhello") << none
+            << 0 << Error::Protocol;
+        QTest::addRow("two lengths") << ok + "Content-Length: 5\r\nContent-Length: 6\r\n\r\nhello"
+                                     << none << 0 << Error::Protocol;
+        QTest::addRow("endless head")
+            << ok << QByteArray("X-Head: 0123456789\r\n") << 0 << Error::Protocol;
+        QTest::addRow("endless trailer")
+            << chunked + "5\r\nhello\r\n0\r\n"
+            << QByteArray("X-Trailer: 0123456789\r\n") << 0 << Error::Protocol;
+        QTest::addRow("5000 interim answers")
+            << interim.repeated(5000) + chunked + hello << none << 0 << Error::None;
+        QTest::addRow("80000 interim answers")
+            << interim.repeated(80000) + chunked + hello << none << 0 << Error::Protocol;
+        QTest::addRow("interim answers without end")
+            << QByteArray() << interim << 0 << Error::Protocol;
+        // Never silent, so never stalled: the overall bound ends it.
+        QTest::addRow("interim answers trickling")
+            << QByteArray() << interim << 20 << Error::TimedOut;
+        for (const char* to : {"file:///etc/passwd", "ftp://127.0.0.1/x", "gopher://127.0.0.1/"})
+            QTest::addRow("redirect to %s", to)
+                << "HTTP/1.1 302 Found\r\nLocation: " + QByteArray(to) +
+                       "\r\nContent-Length: 0\r\n\r\n"
+                << none << 0 << Error::Redirect;
+    }
+    void hostileAnswers() {
+        QFETCH(QByteArray, answer);
+        QFETCH(QByteArray, repeat);
+        QFETCH(int, repeatEveryMs);
+        QFETCH(Error, error);
+        RawAnswerServer server;
+        QVERIFY(server.port() != 0);
+        server.setAnswer({answer.toStdString(), repeat.toStdString(), repeatEveryMs});
+        HttpRequest r;
+        r.address = QStringLiteral("http://127.0.0.1:%1/h").arg(server.port());
+        r.stallTimeout = 3s;
+        r.overallBound = repeatEveryMs > 0 ? 1s : 20s;
+        const HttpResult got = fetch(r);
+        QVERIFY2(got.error == error, qPrintable(got.errorText));
+        if (error == Error::None) {
+            QCOMPARE(got.body, QByteArray("hello"));
+        } else {
+            QVERIFY(got.body.isEmpty());
+            QVERIFY(!got.errorText.isEmpty() && !got.errorText.contains('\n'));
+        }
+        QCOMPARE(server.connections(), 1);
     }
 
     // Aborted from an event handler while the caller waits (so events run

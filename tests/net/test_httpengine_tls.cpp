@@ -3,6 +3,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "TestHttpServer.h"
 #include "TlsTestServer.h"
 #include "net/HttpEngine.h"
 
@@ -53,6 +54,34 @@ private slots:
         QCOMPARE(got.error, accepted ? HttpResult::Error::None : HttpResult::Error::Tls);
         QCOMPARE(got.body, accepted ? QByteArray("secret") : QByteArray());
         QCOMPARE(server.requestCount(), accepted ? 1 : 0);
+    }
+
+    // Once on https, a redirect never leads back to plain http: neither
+    // straight away nor after a chain that started on http. The http server
+    // is never asked.
+    void redirectsNeverLeaveHttps_data() {
+        QTest::addColumn<bool>("startOnHttp");
+        QTest::addRow("https to http") << false;
+        QTest::addRow("http to https to http") << true;
+    }
+    void redirectsNeverLeaveHttps() {
+        QFETCH(bool, startOnHttp);
+        TestHttpServer plain;
+        QVERIFY(plain.start());
+        TlsTestServer secure(m_rightCert, m_rightKey, "");
+        secure.setRawAnswer("HTTP/1.1 302 Found\r\nLocation: " + plain.baseUrl().toLatin1() +
+                            "/end\r\nContent-Length: 0\r\n\r\n");
+        QVERIFY(secure.start());
+        const QString https = QStringLiteral("https://127.0.0.1:%1/x").arg(secure.port());
+        ScriptedResponse toHttps = ScriptedResponse::withStatus(302);
+        toHttps.headers.emplaceBack("Location", https.toLatin1());
+        plain.setResponse("/start", toHttps);
+        HttpRequest r;
+        r.address = startOnHttp ? plain.baseUrl() + "/start" : https;
+        const HttpResult got = HttpEngine::forThread().fetch(r);
+        QCOMPARE(got.error, HttpResult::Error::Redirect);
+        QCOMPARE(secure.requestCount(), 1);
+        QCOMPARE(plain.requestCount(), startOnHttp ? 1 : 0);
     }
 };
 
