@@ -19,12 +19,12 @@ declare -A may_include=(
     [config]="platform"
     [service]="net config platform"
     [translate]="service net config platform"
-    [speech]="service net config platform"
+    [speech]="translate service net config platform"
     [history]="service net config platform"
     [desktop]="config platform"
     [startup]="service net config platform"
     [ui]="startup translate speech history service net config platform"
-    [cli]="translate service net config platform"
+    [cli]="translate history service net config platform"
     [app]="ui startup cli desktop translate speech history service net config platform"
 )
 

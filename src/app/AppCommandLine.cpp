@@ -36,8 +36,8 @@ void describe(QCommandLineParser& parser) {
         "Parlamo, a desktop client for online translation. At every start it fetches its\n"
         "service configuration from the configuration server (built in; override it with\n"
         "PARLAMO_CONFIG_HOST=host[:port]).\n"
-        "Without --help, --version, --translate or --list the window starts, and other\n"
-        "options are ignored. See RaDudezozad(1)."));
+        "Without --help, --version, --translate, --list or --history the window starts,\n"
+        "and other options are ignored. See RaDudezozad(1)."));
     parser.addOption(helpOption());
     parser.addOption(versionOption());
     HeadlessCommandLine::addOptions(parser);
