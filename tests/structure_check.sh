@@ -2,8 +2,9 @@
 # Checks how the folders under src/ include each other. Each folder is one
 # library with its own concerns, and includes go one way:
 #
-#   net, config (on platform) -> service -> translate, speech, history
-#   -> startup -> ui -> app;  desktop on config only, cli on translate only
+#   net, config (on platform) -> service -> translate, history -> speech
+#   (which encodes a text as translate does) -> startup -> ui -> app;
+#   desktop on config only, cli on translate and history only
 #
 # The table below says which folders each one may include (besides itself);
 # an include of any other folder fails, naming the file and the include. A

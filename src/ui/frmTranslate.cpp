@@ -150,7 +150,8 @@ QString frmTranslate::speakPair() const {
 }
 
 void frmTranslate::setSpeakStatus(const QString& text) {
-    setStatusText(text);
+    // A running Translate or Hear It command keeps its busy text.
+    if (m_ui.cmdTranslate->isEnabled()) setStatusText(text);
 }
 
 QString frmTranslate::statusText() const {
