@@ -178,7 +178,7 @@ void frmTranslate::Disable() {
 void frmTranslate::Enable() {
     m_ui.setTranslationControlsEnabled(true);
     setStatusText(QStringLiteral("Translated."));
-    showHistoryNotice(m_history->takeOffNotice());  // one that came while busy
+    if (m_history) showHistoryNotice(m_history->takeOffNotice());  // one that came while busy
     m_ui.setHearItControlsEnabled(true);
     if (QWidget* w = m_focusBeforeBusy) {
         m_focusBeforeBusy = nullptr;
