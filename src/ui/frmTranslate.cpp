@@ -87,7 +87,8 @@ void frmTranslate::connectControls() {
     // without a window running until the server is done.
     connect(this, &frmTranslate::unloading, this, &frmTranslate::cancelCommand);
     m_ui.txtHearIt->installEventFilter(this);
-    // Escape ends a running Translate or Hear It command.
+    // Escape ends a running Translate or Hear It command, or else the
+    // speaking of a translation and any sound.
     connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this,
             &frmTranslate::cancelCommand);
     connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S), this),
