@@ -2,8 +2,9 @@
 # Checks how the folders under src/ include each other. Each folder is one
 # library with its own concerns, and includes go one way:
 #
-#   net, config (on platform) -> service -> translate, speech, history
-#   -> startup -> ui -> app;  desktop on config only, cli on translate only
+#   net, config (on platform) -> service -> translate, history -> speech
+#   (which encodes a text as translate does) -> startup -> ui -> app;
+#   desktop on config only, cli on translate and history only
 #
 # The table below says which folders each one may include (besides itself);
 # an include of any other folder fails, naming the file and the include. A
@@ -19,12 +20,12 @@ declare -A may_include=(
     [config]="platform"
     [service]="net config platform"
     [translate]="service net config platform"
-    [speech]="service net config platform"
+    [speech]="translate service net config platform"
     [history]="service net config platform"
     [desktop]="config platform"
     [startup]="service net config platform"
     [ui]="startup translate speech history service net config platform"
-    [cli]="translate service net config platform"
+    [cli]="translate history service net config platform"
     [app]="ui startup cli desktop translate speech history service net config platform"
 )
 

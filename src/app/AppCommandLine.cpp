@@ -39,8 +39,8 @@ void describe(QCommandLineParser& parser) {
         "Proxies come from http_proxy, https_proxy, all_proxy and no_proxy (also\n"
         "HTTPS_PROXY, ALL_PROXY, NO_PROXY), as curl reads them; without any of them, from\n"
         "the desktop's proxy setting.\n"
-        "Without --help, --version, --translate or --list the window starts, and other\n"
-        "options are ignored. See RaDudezozad(1)."));
+        "Without --help, --version, --translate, --list or --history the window starts,\n"
+        "and other options are ignored. See RaDudezozad(1)."));
     parser.addOption(helpOption());
     parser.addOption(versionOption());
     HeadlessCommandLine::addOptions(parser);

@@ -6,6 +6,8 @@
 #include <QTextStream>
 #include <cstdio>
 
+#include "cli/HistoryCommandLine.h"
+
 namespace {
 
 const QString kTranslate = QStringLiteral("translate");
@@ -29,11 +31,12 @@ void HeadlessCommandLine::addOptions(QCommandLineParser& parser) {
                       QStringLiteral("NAME")});
     parser.addOption({kList, QStringLiteral("List the engines and their language pairs; the "
                                             "defaults are marked.")});
+    HistoryCommandLine::addOptions(parser);
 }
 
 bool HeadlessCommandLine::isRequested(const QCommandLineParser& parser) {
     return parser.isSet(kTranslate) || parser.isSet(kList) || parser.isSet(kEngine) ||
-           parser.isSet(kPair);
+           parser.isSet(kPair) || HistoryCommandLine::isRequested(parser);
 }
 
 std::optional<HeadlessRequest> HeadlessCommandLine::request(const QCommandLineParser& parser,
@@ -68,6 +71,7 @@ std::optional<HeadlessRequest> HeadlessCommandLine::request(const QCommandLinePa
 int HeadlessCommandLine::run(const QCommandLineParser& parser) {
     QTextStream out(stdout);
     QTextStream err(stderr);
+    if (HistoryCommandLine::isRequested(parser)) return HistoryCommandLine::run(parser, out, err);
     QFile input;
     if (!input.open(stdin, QIODevice::ReadOnly)) {
         err << HeadlessTranslation::prefix() << "cannot read standard input" << Qt::endl;

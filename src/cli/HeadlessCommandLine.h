@@ -11,6 +11,7 @@ class QIODevice;
 // The options of the headless mode:
 //   --translate TEXT [--engine NAME] [--pair NAME]   ("-" reads standard input)
 //   --list
+//   --history [--search WORD] [--format tsv|csv]   (cli/HistoryCommandLine)
 class HeadlessCommandLine {
 public:
     static void addOptions(QCommandLineParser& parser);

@@ -49,8 +49,12 @@ void QtSoundOutput::deleteRetired() {
     m_retired.clear();
 }
 
-void QtSoundOutput::play(const QString& file, PlayOptions options) {
-    if (options.doNotInterrupt && m_busy) return;
+void QtSoundOutput::stop() {
+    stopCurrent();
+}
+
+bool QtSoundOutput::play(const QString& file, PlayOptions options) {
+    if (options.doNotInterrupt && m_busy) return false;
     stopCurrent();
     // Qt keeps one decoded sound per address for as long as any sound effect
     // holds it. The cache file is rewritten on every fetch, so the old effect
@@ -61,11 +65,11 @@ void QtSoundOutput::play(const QString& file, PlayOptions options) {
     // Without a device Qt's sound effect claims to play for ever; and a file
     // that is not there has nothing to play.
     const QFileInfo info(file);
-    if (file.isEmpty() || !info.isFile() || deviceCount() == 0) return;
+    if (file.isEmpty() || !info.isFile() || deviceCount() == 0) return false;
     // Only a file that passed the check reaches Qt Multimedia, and only as
     // the plain copy the check wrote: anything else plays nothing.
     m_copy = WaveCheck::playableCopy(info.absoluteFilePath());
-    if (!m_copy) return;
+    if (!m_copy) return false;
 
     const bool wait = options.wait;
     m_effect = new QSoundEffect(this);
@@ -83,7 +87,7 @@ void QtSoundOutput::play(const QString& file, PlayOptions options) {
     m_busy = true;
     effect->setSource(QUrl::fromLocalFile(m_copy->fileName()));
     effect->play();
-    if (!wait || !m_busy) return;
+    if (!wait || !m_busy) return m_busy;
 
     // Wait in a local loop so that the window keeps being drawn. A sound
     // server that never moves on must not hold the caller for ever: allow
@@ -99,4 +103,5 @@ void QtSoundOutput::play(const QString& file, PlayOptions options) {
     const QPointer<QtSoundOutput> self(this);
     loop.exec();
     if (self && m_effect == effect) stopCurrent();
+    return true;
 }

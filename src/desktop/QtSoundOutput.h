@@ -19,7 +19,8 @@ public:
     ~QtSoundOutput() override;
 
     int deviceCount() override;
-    void play(const QString& file, PlayOptions options) override;
+    bool play(const QString& file, PlayOptions options) override;
+    void stop() override;
 
     // The sound being loaded or played, empty when silent.
     bool isBusy() const;

@@ -10,6 +10,7 @@
 #include <atomic>
 
 #include "config/Settings.h"
+#include "history/HistoryReader.h"
 
 namespace {
 
@@ -70,18 +71,12 @@ void HistoryWorker::open() {
         return;
     }
     if (!connectDatabase()) return;
-    QSqlQuery q(database());
-    if (!exec(q, QStringLiteral("SELECT time, engine, pair, source, result FROM history "
-                                "ORDER BY id DESC LIMIT %1")
-                     .arg(HistoryList::defaultLimit)))
-        return;
-    QList<HistoryEntry> entries;
-    while (q.next()) {
-        entries.append({QDateTime::fromMSecsSinceEpoch(q.value(0).toLongLong(), Qt::UTC),
-                        q.value(1).toString(), q.value(2).toString(), q.value(3).toString(),
-                        q.value(4).toString()});
-    }
-    QMetaObject::invokeMethod(m_store, [store = m_store, entries] { store->loaded(entries); });
+    QString why;
+    const std::optional<QList<HistoryEntry>> entries =
+        HistoryReader::newest(database(), HistoryList::defaultLimit, &why);
+    if (!entries) return fail(why);
+    QMetaObject::invokeMethod(m_store,
+                              [store = m_store, entries = *entries] { store->loaded(entries); });
 }
 
 bool HistoryWorker::connectDatabase() {
@@ -204,10 +199,14 @@ QString HistoryStore::defaultPath() {
     return base + QStringLiteral("/Velmor/Parlamo/history.sqlite");
 }
 
+QString HistoryStore::offSentence() const {
+    return m_off ? tr("History is off for this run: %1.").arg(m_offReason) : QString();
+}
+
 QString HistoryStore::takeOffNotice() {
     if (!m_off || m_noticeGiven) return QString();
     m_noticeGiven = true;
-    return QStringLiteral("History is off for this run: ") + m_offReason + QLatin1Char('.');
+    return offSentence();
 }
 
 void HistoryStore::setKeeping(bool keep) {

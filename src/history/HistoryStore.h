@@ -38,8 +38,9 @@ public:
     bool isReady() const { return m_loaded || m_off; }
     bool isOff() const { return m_off; }
     QString offReason() const { return m_offReason; }
-    // Once after the history went off: a sentence for the status line.
-    // Empty otherwise.
+    // "History is off for this run: " and the reason; empty while it is on.
+    QString offSentence() const;
+    // Once after the history went off: that sentence. Empty otherwise.
     QString takeOffNotice();
 
     // "Keep a history": on unless the user turned it off (remembered).

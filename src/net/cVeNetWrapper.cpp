@@ -15,17 +15,16 @@ void cVeNetWrapper::raiseDownloadError() {
                         QStringLiteral("Download Error, cannot read file."));
 }
 
-QByteArray cVeNetWrapper::Download(const QString& strUrl, const QString& strPostData,
-                                   qint32 lngPort) {
-    if (m_cancelled) raiseDownloadError();
+std::optional<HttpRequest> cVeNetWrapper::request(const QString& strUrl, const QString& strPostData,
+                                                  qint32 lngPort) const {
     const std::optional<DownloadAddress> address = DownloadAddress::split(strUrl);
-    if (!address) raiseDownloadError();
+    if (!address) return std::nullopt;
     const std::optional<int> port = DownloadAddress::portFromArgument(lngPort);
-    if (!port) raiseDownloadError();
+    if (!port) return std::nullopt;
 
     HttpRequest request;
     request.address = address->toAddress(*port);
-    if (request.address.isEmpty()) raiseDownloadError();  // no host to connect to
+    if (request.address.isEmpty()) return std::nullopt;  // no host to connect to
     request.username = m_username;
     request.password = m_password;
     request.headerLines = {QByteArray("User-Agent: ") + userAgent};
@@ -41,11 +40,19 @@ QByteArray cVeNetWrapper::Download(const QString& strUrl, const QString& strPost
     request.sizeLimit = m_maximumBodySize;
     request.stallTimeout = m_stallTimeout;
     request.overallBound = m_overallBound;
+    return request;
+}
+
+QByteArray cVeNetWrapper::Download(const QString& strUrl, const QString& strPostData,
+                                   qint32 lngPort) {
+    if (m_cancelled) raiseDownloadError();
+    const std::optional<HttpRequest> built = request(strUrl, strPostData, lngPort);
+    if (!built) raiseDownloadError();
 
     // Only a whole answer counts: a failed or cut-short transfer must never
     // pass for a (shorter) file. An error page that arrives whole does.
     const HttpResult result = HttpEngine::forThread().fetch(
-        request, QEventLoop::AllEvents, [this](HttpTransfer* t) { m_running = t; });
+        *built, QEventLoop::AllEvents, [this](HttpTransfer* t) { m_running = t; });
     if (!result.ok()) raiseDownloadError();
     return result.body;
 }

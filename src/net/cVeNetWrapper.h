@@ -3,8 +3,10 @@
 #include <QByteArray>
 #include <QString>
 #include <chrono>
+#include <optional>
 
 #include "net/HttpLimits.h"
+#include "net/HttpMessage.h"
 
 class HttpTransfer;
 
@@ -47,6 +49,13 @@ public:
     // overall bound, the body grows past the maximum size, Cancel() is
     // called, or the wait is broken off because the application is quitting.
     QByteArray Download(const QString& strUrl, const QString& strPostData, qint32 lngPort);
+
+    // The request Download sends for these arguments, with this instance's
+    // credentials and limits, for a caller that starts it on the engine
+    // itself and waits for no one. Nothing when the host cannot be cut out
+    // or the port does not fit (Download raises then).
+    std::optional<HttpRequest> request(const QString& strUrl, const QString& strPostData,
+                                       qint32 lngPort) const;
 
     // Breaks off a Download that is running (it raises error 11 as soon as
     // control returns to it) and makes every later one raise it at once.

@@ -7,7 +7,9 @@
 class IDialogs {
 public:
     enum class Icon { Information, Exclamation };
-    enum class Buttons { Ok, OkCancel };
+    // OK is the default button (Enter) unless the name says otherwise: a
+    // question whose OK cannot be undone defaults to Cancel.
+    enum class Buttons { Ok, OkCancel, OkCancelDefaultCancel };
     enum class Result { Ok, Cancel };
 
     virtual ~IDialogs() = default;
@@ -19,5 +21,12 @@ public:
     virtual Result detailedMessageBox(const QString& text, const QString& title, Icon icon,
                                       Buttons buttons, const QString& /*details*/) {
         return messageBox(text, title, icon, buttons);
+    }
+    // Asks for the name of a file to write, starting at suggested (a path);
+    // filter as Qt's file dialogs take it ("CSV files (*.csv)"). Empty when
+    // the user cancels; dialogs that cannot ask give empty too.
+    virtual QString saveFileName(const QString& /*title*/, const QString& /*suggested*/,
+                                 const QString& /*filter*/) {
+        return QString();
     }
 };

@@ -15,7 +15,10 @@ public:
 
     virtual ~ISoundOutput() = default;
     virtual int deviceCount() = 0;
-    // A file that is missing or not a playable wave plays nothing, and
-    // nothing is reported.
-    virtual void play(const QString& file, PlayOptions options) = 0;
+    // A file that is missing or not a playable wave plays nothing. True when
+    // the sound started (with wait, when it has been played); callers that
+    // keep the classic call's silence ignore it.
+    virtual bool play(const QString& file, PlayOptions options) = 0;
+    // Ends the sound that is playing, if any.
+    virtual void stop() = 0;
 };

@@ -11,7 +11,10 @@ namespace {
 
 class NoDialogs final : public IDialogs {
 public:
-    Result messageBox(const QString&, const QString&, Icon, Buttons) override { return Result::Ok; }
+    // Enter on the box: its default button.
+    Result messageBox(const QString&, const QString&, Icon, Buttons buttons) override {
+        return buttons == Buttons::OkCancelDefaultCancel ? Result::Cancel : Result::Ok;
+    }
 };
 
 class NoUrlOpener final : public IUrlOpener {
@@ -27,7 +30,8 @@ public:
 class NoSoundOutput final : public ISoundOutput {
 public:
     int deviceCount() override { return 0; }
-    void play(const QString&, PlayOptions) override {}
+    bool play(const QString&, PlayOptions) override { return false; }
+    void stop() override {}
 };
 
 class NoTrayHost final : public ITrayHost {

@@ -11,5 +11,5 @@ void WavePlayer::PlayWave(const QString& WaveFile, bool Wait, bool Repeat, bool 
     options.wait = Wait;
     options.loop = Repeat;
     options.doNotInterrupt = !Interupt;
-    m_output.play(WaveFile, options);
+    (void)m_output.play(WaveFile, options);  // the classic call's answer is not passed on
 }

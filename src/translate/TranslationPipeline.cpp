@@ -45,6 +45,10 @@ QString TranslationPipeline::withCrLf(QString text) {
     return text;
 }
 
+QString TranslationPipeline::encodedText(const QString& text) {
+    return UrlEncode(withCrLf(text), systemCodePage());
+}
+
 bool TranslationPipeline::start(const ConfigDocument& doc, const QString& engine,
                                 const QString& pair, const QString& text, Failed* why) {
     const auto refuse = [why](Fault fault, const QString& detail) {
@@ -62,8 +66,7 @@ bool TranslationPipeline::start(const ConfigDocument& doc, const QString& engine
             doc.selectSingleNode(ConfigDocument::languageQuery(engine, pair));
         if (!engineElement) throw Failure(QStringLiteral("no engine named ") + engine);
         if (!languageElement) throw Failure(QStringLiteral("no language pair named ") + pair);
-        request = TranslationRequest::build(engineElement, languageElement,
-                                            UrlEncode(withCrLf(text), systemCodePage()));
+        request = TranslationRequest::build(engineElement, languageElement, encodedText(text));
         m_tokenBefore = engineElement.getAttribute("tokenbefore");
         m_tokenAfter = engineElement.getAttribute("tokenafter");
         m_decode = engineElement.getAttribute("decode").value_or(QString());

@@ -78,6 +78,10 @@ public:
     // Every line break, whatever its form, as carriage return and line feed:
     // how a typed line break is sent.
     static QString withCrLf(QString text);
+    // The text as a request address carries it: line breaks as CR LF, then
+    // UrlEncode in the system's code page. The translation request and
+    // anything else that sends a text of the user's use this one encoding.
+    static QString encodedText(const QString& text);
 
 signals:
     // The translation as it is to be shown.

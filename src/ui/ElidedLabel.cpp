@@ -11,8 +11,12 @@ ElidedLabel::ElidedLabel(QWidget* parent) : QLabel(parent) {
 }
 
 void ElidedLabel::setText(const QString& text) {
+    setText(text, text);
+}
+
+void ElidedLabel::setText(const QString& text, const QString& toolTip) {
     QLabel::setText(text);
-    setToolTip(text);
+    setToolTip(toolTip);
 }
 
 QString ElidedLabel::shownText() const {

@@ -14,6 +14,8 @@ public:
 
     // Hides QLabel::setText so that the tooltip follows the text.
     void setText(const QString& text);
+    // A text with a tooltip of its own, for a line kept short on purpose.
+    void setText(const QString& text, const QString& toolTip);
 
     // What is on screen at the label's current width.
     QString shownText() const;

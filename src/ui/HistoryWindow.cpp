@@ -2,15 +2,19 @@
 
 #include <QCheckBox>
 #include <QCoreApplication>
+#include <QDir>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QShortcut>
 #include <QTreeView>
 #include <QVBoxLayout>
 
+#include "config/SafeFile.h"
+#include "history/HistoryExport.h"
 #include "history/HistoryModel.h"
 #include "history/HistoryStore.h"
 #include "platform/AppInfo.h"
@@ -57,10 +61,14 @@ HistoryWindow::HistoryWindow(HistoryStore& store, IDialogs* dialogs, QWidget* pa
     chkKeep->setObjectName(QStringLiteral("chkKeep"));
     cmdClear = new QPushButton(QStringLiteral("Clear History"), this);
     cmdClear->setObjectName(QStringLiteral("cmdClear"));
+    cmdExport = new QPushButton(tr("Export..."), this);
+    cmdExport->setObjectName(QStringLiteral("cmdExport"));
+    cmdExport->setAccessibleDescription(tr("Writes the listed translations to a CSV file"));
 
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(chkKeep);
     buttons->addStretch(1);
+    buttons->addWidget(cmdExport);
     buttons->addWidget(cmdClear);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(txtSearch);
@@ -77,12 +85,26 @@ HistoryWindow::HistoryWindow(HistoryStore& store, IDialogs* dialogs, QWidget* pa
     connect(cmdClear, &QPushButton::clicked, this, &HistoryWindow::clearHistory);
     connect(chkKeep, &QCheckBox::toggled, &m_store, &HistoryStore::setKeeping);
     connect(&m_store, &HistoryStore::stateChanged, this, &HistoryWindow::showState);
-    connect(m_model, &HistoryModel::modelReset, this,
-            [this] { cmdClear->setEnabled(m_store.entries().size() > 0); });
+    connect(cmdExport, &QPushButton::clicked, this, &HistoryWindow::exportHistory);
+    // Taken when it changes: when the list is rebuilt, the store has
+    // changed already and the old rows no longer name their entries.
+    connect(lstHistory->selectionModel(), &QItemSelectionModel::currentChanged, this,
+            [this](const QModelIndex& current) {
+                m_current =
+                    current.isValid() ? std::optional(m_model->entry(current.row())) : std::nullopt;
+            });
+    connect(m_model, &HistoryModel::modelReset, this, [this] {
+        cmdClear->setEnabled(m_store.entries().size() > 0);
+        cmdExport->setEnabled(m_model->rowCount() > 0);
+        keepSelection();
+    });
+    connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this,
+            &QWidget::close);
     txtSearch->installEventFilter(this);
     lstHistory->installEventFilter(this);
     showState();
     cmdClear->setEnabled(m_store.entries().size() > 0);
+    cmdExport->setEnabled(m_model->rowCount() > 0);
     selectFirst();
 }
 
@@ -113,8 +135,37 @@ void HistoryWindow::clearHistory() {
     if (!m_dialogs) return;
     const IDialogs::Result answer = m_dialogs->messageBox(
         QStringLiteral("Clear the whole history? This cannot be undone."), AppInfo::title(),
-        IDialogs::Icon::Exclamation, IDialogs::Buttons::OkCancel);
+        IDialogs::Icon::Exclamation, IDialogs::Buttons::OkCancelDefaultCancel);
     if (answer == IDialogs::Result::Ok) m_store.clear();
+}
+
+void HistoryWindow::exportHistory() {
+    if (!m_dialogs) return;
+    const QString path = m_dialogs->saveFileName(
+        tr("Export History"), QDir::homePath() + QStringLiteral("/parlamo-history.csv"),
+        tr("CSV files (*.csv);;All files (*)"));
+    if (path.isEmpty()) return;
+    QList<HistoryEntry> entries;
+    entries.reserve(m_model->rowCount());
+    for (int row = 0; row < m_model->rowCount(); ++row) entries.append(m_model->entry(row));
+    const QByteArray bytes = HistoryExport::text(entries, HistoryExport::Format::Csv).toUtf8();
+    // A link at that name is replaced by the file, never written through.
+    if (!SafeFile::replaceWithoutFollowing(path, bytes))
+        m_dialogs->messageBox(tr("The history could not be written to %1.").arg(path),
+                              AppInfo::title(), IDialogs::Icon::Exclamation, IDialogs::Buttons::Ok);
+}
+
+void HistoryWindow::keepSelection() {
+    const std::optional<HistoryEntry> wanted = m_current;
+    if (wanted) {
+        for (int row = 0; row < m_model->rowCount(); ++row) {
+            if (m_model->entry(row) == *wanted) {
+                lstHistory->setCurrentIndex(m_model->index(row, 0));
+                return;
+            }
+        }
+    }
+    selectFirst();
 }
 
 void HistoryWindow::showState() {
@@ -122,9 +173,7 @@ void HistoryWindow::showState() {
         const QSignalBlocker quiet(chkKeep);
         chkKeep->setChecked(m_store.keeping());
     }
-    lblState->setText(m_store.isOff() ? QStringLiteral("History is off for this run: ") +
-                                            m_store.offReason() + QLatin1Char('.')
-                                      : QString());
+    lblState->setText(m_store.offSentence());
     lblState->setVisible(m_store.isOff());
 }
 

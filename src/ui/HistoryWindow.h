@@ -1,6 +1,9 @@
 #pragma once
 
 #include <QWidget>
+#include <optional>
+
+#include "history/HistoryEntry.h"
 
 class HistoryModel;
 class HistoryStore;
@@ -13,7 +16,8 @@ class QTreeView;
 
 // The History window: the kept translations, newest first, a search box
 // that narrows them while typing, and the way to put one back into the main
-// window (Enter or a double click).
+// window (Enter or a double click). Export... writes the listed entries to a
+// CSV file the user picks; Escape closes the window.
 class HistoryWindow : public QWidget {
     Q_OBJECT
 public:
@@ -22,6 +26,7 @@ public:
     QLineEdit* txtSearch = nullptr;
     QTreeView* lstHistory = nullptr;
     QPushButton* cmdClear = nullptr;
+    QPushButton* cmdExport = nullptr;
     QCheckBox* chkKeep = nullptr;
     QLabel* lblState = nullptr;
 
@@ -39,10 +44,15 @@ protected:
 
 private:
     void clearHistory();
+    void exportHistory();
+    // After the list was rebuilt: the entry that was current stays so, or
+    // the first one becomes it, so that Enter always has a row.
+    void keepSelection();
     void showState();
     void selectFirst();
 
     HistoryStore& m_store;
     IDialogs* m_dialogs;
     HistoryModel* m_model;
+    std::optional<HistoryEntry> m_current;  // the current row's, kept across a rebuild
 };

@@ -35,6 +35,10 @@ QString TranslationHistory::record(const QString& engine, const QString& pair,
     return m_store->takeOffNotice();
 }
 
+QString TranslationHistory::offNotice() {
+    return tr("History is off for this run.");
+}
+
 QString TranslationHistory::takeOffNotice() {
     return m_store ? m_store->takeOffNotice() : QString();
 }

@@ -22,13 +22,15 @@ public:
                        const QString& databasePath = QString());
     ~TranslationHistory() override;
 
-    // A translation shown in the result box. Returns a sentence for the
-    // status line when the history has just turned out to be off (once).
+    // A translation shown in the result box. Returns the reason, as a
+    // sentence, when the history has just turned out to be off (once).
     QString record(const QString& engine, const QString& pair, const QString& source,
                    const QString& result);
     // The same sentence when the history went off after a translation was
     // recorded (the store opens with the first one); empty once said.
     QString takeOffNotice();
+    // What the status line says of it; the sentence above goes in its tooltip.
+    static QString offNotice();
 
     // Opens (or raises) the History window.
     void showWindow();

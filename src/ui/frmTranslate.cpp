@@ -26,6 +26,7 @@
 #include "service/EngineLists.h"
 #include "service/Twips.h"
 #include "speech/HearItCommand.h"
+#include "speech/SpeakCommand.h"
 #include "startup/StartMode.h"
 #include "translate/TranslateCommand.h"
 #include "ui/ElidedLabel.h"
@@ -38,6 +39,7 @@ frmTranslate::frmTranslate(Globals& globals, Platform platform, QWidget* parent)
     m_ui.setupUi(this);
     m_translate = std::make_unique<TranslateCommand>(*this, m_globals, m_platform);
     m_hearIt = std::make_unique<HearItCommand>(*this, m_globals, m_platform);
+    m_speak = std::make_unique<SpeakCommand>(*this, m_globals, m_platform);
     m_history = std::make_unique<TranslationHistory>(m_globals.gobjRegistry.get(),
                                                      &*m_platform.dialogs, this);
     connectControls();
@@ -75,12 +77,9 @@ void frmTranslate::connectControls() {
     connect(m_ui.mnuHistory, &QAction::triggered, m_history.get(), &TranslationHistory::showWindow);
     connect(m_history.get(), &TranslationHistory::entryChosen, this, &frmTranslate::putBack);
     connect(m_history.get(), &TranslationHistory::wentOff, this, [this] {
-        // Said once, beside the translation it concerns, while the status
-        // line still reports it; otherwise with the next translation.
-        if (!m_ui.cmdTranslate->isEnabled() || statusText() != QStringLiteral("Translated."))
-            return;
-        const QString notice = m_history->takeOffNotice();
-        if (!notice.isEmpty()) setStatusText(statusText() + QLatin1Char(' ') + notice);
+        // Said once, as soon as the write failed, after whatever the status
+        // line says; while a command runs, when the window is idle again.
+        if (m_ui.cmdTranslate->isEnabled()) showHistoryNotice(m_history->takeOffNotice());
     });
     connect(m_translate.get(), &TranslateCommand::translated, this,
             &frmTranslate::recordTranslation);
@@ -88,9 +87,12 @@ void frmTranslate::connectControls() {
     // without a window running until the server is done.
     connect(this, &frmTranslate::unloading, this, &frmTranslate::cancelCommand);
     m_ui.txtHearIt->installEventFilter(this);
-    // Escape ends a running Translate or Hear It command.
+    // Escape ends a running Translate or Hear It command, or else the
+    // speaking of a translation and any sound.
     connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this,
             &frmTranslate::cancelCommand);
+    connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S), this),
+            &QShortcut::activated, m_speak.get(), &SpeakCommand::speak);
 }
 
 bool frmTranslate::eventFilter(QObject* watched, QEvent* event) {
@@ -136,6 +138,23 @@ void frmTranslate::setHearItTextColour(const QColor& colour) {
     m_ui.setHearItTextColour(colour);
 }
 
+QString frmTranslate::speakText() const {
+    return m_ui.txtTo->toPlainText();
+}
+
+QString frmTranslate::speakEngine() const {
+    return m_ui.cboEngines->currentText();
+}
+
+QString frmTranslate::speakPair() const {
+    return m_ui.cboLanguages->currentText();
+}
+
+void frmTranslate::setSpeakStatus(const QString& text) {
+    // A running Translate or Hear It command keeps its busy text.
+    if (m_ui.cmdTranslate->isEnabled()) setStatusText(text);
+}
+
 QString frmTranslate::statusText() const {
     return m_ui.barStatusPanel1->text();
 }
@@ -160,6 +179,7 @@ void frmTranslate::Disable() {
 void frmTranslate::Enable() {
     m_ui.setTranslationControlsEnabled(true);
     setStatusText(QStringLiteral("Translated."));
+    if (m_history) showHistoryNotice(m_history->takeOffNotice());  // one that came while busy
     m_ui.setHearItControlsEnabled(true);
     if (QWidget* w = m_focusBeforeBusy) {
         m_focusBeforeBusy = nullptr;
@@ -257,9 +277,14 @@ void frmTranslate::setEnginesListIndex(int index) {
 }
 
 void frmTranslate::recordTranslation(const QString& result) {
-    const QString notice =
-        m_history->record(selectedEngine().text, selectedLanguage().text, sourceText(), result);
-    if (!notice.isEmpty()) setStatusText(statusText() + QLatin1Char(' ') + notice);
+    showHistoryNotice(
+        m_history->record(selectedEngine().text, selectedLanguage().text, sourceText(), result));
+}
+
+void frmTranslate::showHistoryNotice(const QString& reason) {
+    if (reason.isEmpty()) return;
+    m_ui.barStatusPanel1->setText(statusText() + QLatin1Char(' ') + TranslationHistory::offNotice(),
+                                  reason);
 }
 
 void frmTranslate::putBack(const QString& source, const QString& result, const QString& engine,
@@ -512,7 +537,7 @@ void frmTranslate::finishUnloadWhenOutermost() {
 }
 
 void frmTranslate::cancelCommand() {
-    if (!m_translate->cancel()) m_hearIt->cancel();
+    if (!m_translate->cancel() && !m_hearIt->cancel()) m_speak->stop();
 }
 
 void frmTranslate::cmdTranslate_Click() {

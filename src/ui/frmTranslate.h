@@ -6,6 +6,7 @@
 
 #include "platform/Platform.h"
 #include "speech/IHearItView.h"
+#include "speech/ISpeakView.h"
 #include "translate/ITranslateView.h"
 #include "ui/LayoutMath.h"
 #include "ui/WindowGeometry.h"
@@ -14,6 +15,7 @@
 struct Globals;
 class TranslateCommand;
 class HearItCommand;
+class SpeakCommand;
 class TranslationHistory;
 
 // The program's one working window. Its controls are its own (tests find
@@ -21,7 +23,10 @@ class TranslationHistory;
 // commands of their rooms, which see the window through their view
 // interfaces. Geometry is kept in twips, as the configuration document
 // measures it, and reaches the screen rounded to whole pixels.
-class frmTranslate : public QMainWindow, public ITranslateView, public IHearItView {
+class frmTranslate : public QMainWindow,
+                     public ITranslateView,
+                     public IHearItView,
+                     public ISpeakView {
     Q_OBJECT
 public:
     frmTranslate(Globals& globals, Platform platform, QWidget* parent = nullptr);
@@ -36,6 +41,8 @@ public:
 
     TranslateCommand& translateCommand() { return *m_translate; }
     HearItCommand& hearItCommand() { return *m_hearIt; }
+    // Ctrl+Shift+S speaks the translation shown.
+    SpeakCommand& speakCommand() { return *m_speak; }
 
     // Runs once, after the start-up has loaded the configuration document.
     // A document it cannot use is reported to the user and ends the program
@@ -101,7 +108,8 @@ public slots:
     // The desktop session is ending: closing must unload, even in tray mode.
     void sessionEnding();
     // Ends the running Translate or Hear It command (Escape, or the window
-    // is going); nothing when none runs.
+    // is going); with none running, the speaking of a translation and any
+    // sound.
     void cancelCommand();
 
 public:
@@ -125,9 +133,17 @@ private:
     QString hearItText() const override;
     void setHearItText(const QString& text) override;
     void setHearItTextColour(const QColor& colour) override;
+    // ISpeakView: the translation shown, for the selected engine and pair.
+    QString speakText() const override;
+    QString speakEngine() const override;
+    QString speakPair() const override;
+    void setSpeakStatus(const QString& text) override;
 
     void connectControls();
     void recordTranslation(const QString& result);
+    // The history has gone off: a short notice after the status line, the
+    // reason in its tooltip.
+    void showHistoryNotice(const QString& reason);
     // A history entry back in the window: texts, and engine and pair when
     // the document still has them. Nothing while the window is busy.
     void putBack(const QString& source, const QString& result, const QString& engine,
@@ -152,6 +168,7 @@ private:
     Platform m_platform;
     std::unique_ptr<TranslateCommand> m_translate;
     std::unique_ptr<HearItCommand> m_hearIt;
+    std::unique_ptr<SpeakCommand> m_speak;
     std::unique_ptr<TranslationHistory> m_history;
 
     bool mblnAllowUnload = false;

@@ -1,9 +1,12 @@
+#include <QApplication>
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
+#include <QTimer>
 #include <QTreeView>
 #include <memory>
 
@@ -16,6 +19,7 @@
 #include "TestEnv.h"
 #include "TestHttpServer.h"
 #include "config/cVeRegistry.h"
+#include "desktop/QtDialogs.h"
 #include "history/HistoryModel.h"
 #include "history/HistoryStore.h"
 #include "ui/HistoryWindow.h"
@@ -24,8 +28,10 @@ class TestHistoryWindow : public QObject {
     Q_OBJECT
 private slots:
     void searchPutBackClear();
+    void enterKeepsAndEscapeCloses();
     void throughTheMainWindow();
     void corruptDatabaseDoesNotStopTranslating();
+    void storeOpensWithTheFirstTranslation_data();
     void storeOpensWithTheFirstTranslation();
 };
 
@@ -62,10 +68,40 @@ void TestHistoryWindow::searchPutBackClear() {
     QCOMPARE(chosen.size(), 2);
     QCOMPARE(chosen.at(1).at(1), QVariant("Buenas noches"));
 
-    // A new translation shows at once, under the current filter too.
+    // A new translation shows at once, under the current filter too, and
+    // the chosen row stays chosen, so Enter still puts it back.
     window.txtSearch->setText(QStringLiteral("casa"));
+    QTest::keyClick(window.txtSearch, Qt::Key_Down);
     store.add({{}, "E1", "P1", "house", "casa"});
     QCOMPARE(window.model().rowCount(), 3);
+    QCOMPARE(window.lstHistory->currentIndex().row(), 2);
+    QTest::keyClick(window.lstHistory, Qt::Key_Return);
+    QCOMPARE(chosen.size(), 3);
+    QCOMPARE(chosen.at(2).at(0), QVariant("The house"));
+
+    // Export writes the listed entries as CSV, replacing a link at the
+    // chosen name rather than writing through it; a name that cannot be
+    // written is said.
+    const QString outside = env.root() + "/outside.csv";
+    QVERIFY(QFile(outside).open(QIODevice::WriteOnly));
+    const QString csv = env.root() + "/export.csv";
+    QVERIFY(QFile::link(outside, csv));
+    dialogs.savePaths = {csv, env.root() + "/no-such-folder/export.csv"};
+    window.cmdExport->click();
+    QVERIFY(!QFileInfo(csv).isSymLink());
+    QCOMPARE(QFileInfo(outside).size(), 0);
+    const QList<QByteArray> lines = TestEnv::readFile(csv).split('\n');
+    QCOMPARE(lines.size(), 5);  // header, three entries, nothing after the last CR LF
+    QCOMPARE(lines.at(0), QByteArray("time,engine,pair,text,translation\r"));
+    QVERIFY2(lines.at(1).endsWith(",E1,P1,house,casa\r"), lines.at(1).constData());
+    QVERIFY(dialogs.asked.isEmpty());
+    window.cmdExport->click();
+    QCOMPARE(dialogs.asked.size(), 1);
+    QVERIFY(dialogs.asked.at(0).text.contains("no-such-folder/export.csv"));
+    window.cmdExport->click();  // cancelled: nothing more
+    QCOMPARE(dialogs.savesAsked.size(), 3);
+    QCOMPARE(dialogs.asked.size(), 1);
+    dialogs.asked.clear();
 
     window.chkKeep->click();
     QVERIFY(!store.keeping());
@@ -77,11 +113,38 @@ void TestHistoryWindow::searchPutBackClear() {
     QCOMPARE(store.entries().size(), 4);
     window.cmdClear->click();
     QCOMPARE(dialogs.asked.size(), 2);
-    QCOMPARE(dialogs.asked.at(1).buttons, IDialogs::Buttons::OkCancel);
+    QCOMPARE(dialogs.asked.at(1).buttons, IDialogs::Buttons::OkCancelDefaultCancel);
     QCOMPARE(store.entries().size(), 0);
     QCOMPARE(window.model().rowCount(), 0);
     QVERIFY(!window.cmdClear->isEnabled());
     QVERIFY(window.lblState->isHidden());
+}
+
+// Through the real message box: Enter on the question keeps the history;
+// Escape closes the window.
+void TestHistoryWindow::enterKeepsAndEscapeCloses() {
+    TestEnv env;
+    HistoryStore store(HistoryStore::defaultPath());
+    QVERIFY(QTest::qWaitFor([&] { return store.isReady(); }));
+    store.add({{}, "E1", "P1", "The house", "La casa"});
+    QtDialogs dialogs;
+    HistoryWindow window(store, &dialogs);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    bool asked = false;
+    QTimer::singleShot(0, [&] {
+        QWidget* box = QApplication::activeModalWidget();
+        asked = qobject_cast<QMessageBox*>(box) != nullptr;
+        if (box) QTest::keyClick(box, Qt::Key_Return);
+    });
+    window.cmdClear->click();
+    QVERIFY(asked);
+    QCOMPARE(store.entries().size(), 1);
+
+    window.activateWindow();  // no window manager gives it back
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    QTest::keyClick(window.txtSearch, Qt::Key_Escape);
+    QVERIFY(!window.isVisible());
 }
 
 namespace {
@@ -193,35 +256,52 @@ void TestHistoryWindow::corruptDatabaseDoesNotStopTranslating() {
 
     // Said once, after the translation; translating goes on.
     QVERIFY(translate(f, "uno"));
-    const QString status = f.form->statusText();
-    QVERIFY2(status.startsWith(QStringLiteral("Translated. History is off for this run: ")),
-             qPrintable(status));
+    QCOMPARE(f.form->statusText(), QStringLiteral("Translated. History is off for this run."));
     QVERIFY(translate(f, "uno"));
     QCOMPARE(f.form->statusText(), QStringLiteral("Translated."));
     QCOMPARE(window->model().rowCount(), 0);
 }
 
+void TestHistoryWindow::storeOpensWithTheFirstTranslation_data() {
+    QTest::addColumn<QString>("blocker");
+    QTest::addColumn<QString>("reason");
+    QTest::addRow("damaged database") << "file"
+                                      << "file is not a database";
+    // Root may write anywhere: a plain file where a folder must be made
+    // stands for a folder that cannot be written.
+    QTest::addRow("folder cannot be written") << "folder"
+                                              << "cannot create the folder";
+}
+
 void TestHistoryWindow::storeOpensWithTheFirstTranslation() {
-    // Nothing opened the store before this translation: the damaged file
-    // is found after it has been shown, and said once all the same.
+    // Nothing opened the store before this translation: the failure is
+    // found after it has been shown, and said at once, short, with the
+    // reason in the tooltip.
+    QFETCH(QString, blocker);
+    QFETCH(QString, reason);
     TestHttpServer server;
     QVERIFY(server.start());
     server.setDefaultResponse(ScriptedResponse::text("[[uno]]"));
     FormFixture f(twoEngines(server.baseUrl()));
     f.form.reset();
     const QString path = HistoryStore::defaultPath();
-    QVERIFY(QDir().mkpath(QFileInfo(path).absolutePath()));
-    QFile file(path);
+    const QString folder = QFileInfo(path).absolutePath();
+    QVERIFY(QDir().mkpath(blocker == "file" ? folder : QFileInfo(folder).absolutePath()));
+    QFile file(blocker == "file" ? path : folder);
     QVERIFY(file.open(QIODevice::WriteOnly) && file.write(QByteArray(4096, 'x')) == 4096);
     file.close();
     restart(f);
     QVERIFY(translate(f, "uno"));
-    QTRY_VERIFY2(f.form->statusText().startsWith(
-                     QStringLiteral("Translated. History is off for this run: ")),
-                 qPrintable(f.form->statusText()));
+    const QString notice = QStringLiteral("Translated. History is off for this run.");
+    QTRY_COMPARE(f.form->statusText(), notice);
+    const QString tip = f.barStatusPanel1->toolTip();
+    QVERIFY2(
+        tip.startsWith(QStringLiteral("History is off for this run: ")) && tip.contains(reason),
+        qPrintable(tip));
     QVERIFY(translate(f, "uno"));
     QTest::qWait(100);
     QCOMPARE(f.form->statusText(), QStringLiteral("Translated."));
+    QCOMPARE(f.barStatusPanel1->toolTip(), QStringLiteral("Translated."));
 }
 
 QTEST_MAIN(TestHistoryWindow)

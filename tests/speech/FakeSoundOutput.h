@@ -7,7 +7,7 @@
 #include "platform/ISoundOutput.h"
 
 // Records every sound asked for, with the file's bytes at that moment, and
-// reports a scripted number of devices.
+// reports a scripted number of devices. Every sound "plays" until stopped.
 class FakeSoundOutput : public ISoundOutput {
 public:
     struct Played {
@@ -16,10 +16,13 @@ public:
         QByteArray bytes;
     };
     int deviceCount() override { return devices; }
-    void play(const QString& file, PlayOptions options) override {
+    bool play(const QString& file, PlayOptions options) override {
         QFile f(file);
         played.append({file, options, f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray()});
+        return devices > 0;
     }
+    void stop() override { ++stops; }
     int devices = 1;
     QList<Played> played;
+    int stops = 0;
 };

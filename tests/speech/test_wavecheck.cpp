@@ -5,48 +5,13 @@
 #include <QGuiApplication>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QtEndian>
-#include <cmath>
 
+#include "WaveBytes.h"
 #include "desktop/QtSoundOutput.h"
 #include "desktop/WaveCheck.h"
 #include "speech/WavePlayer.h"
 
-namespace {
-
-template <typename T>
-void put(QByteArray& out, T value) {
-    char bytes[sizeof(T)];
-    qToLittleEndian(value, bytes);
-    out.append(bytes, sizeof(T));
-}
-
-// A RIFF/WAVE file with one fmt chunk as given and a data chunk of a quiet
-// tone, 0.2 s at 22050 frames a second whatever the header says.
-QByteArray wave(quint16 tag, quint16 channels, quint32 rate, quint16 bits, quint32 fmtSize = 16,
-                int frames = 4410) {
-    const int bytesPerFrame = channels * ((bits + 7) / 8);
-    QByteArray data;
-    for (int i = 0; i < frames * bytesPerFrame; ++i)
-        data.append(static_cast<char>(64 * std::sin(i * 0.3)));
-    QByteArray fmt;
-    put<quint16>(fmt, tag);
-    put<quint16>(fmt, channels);
-    put<quint32>(fmt, rate);
-    put<quint32>(fmt, rate * bytesPerFrame);
-    put<quint16>(fmt, bytesPerFrame);
-    put<quint16>(fmt, bits);
-    fmt = fmt.left(fmtSize);
-    QByteArray out = "RIFF";
-    put<quint32>(out, 4 + 8 + fmt.size() + 8 + data.size());
-    out += "WAVEfmt ";
-    put<quint32>(out, fmt.size());
-    out += fmt + "data";
-    put<quint32>(out, data.size());
-    return out + data;
-}
-
-}  // namespace
+using WaveBytes::wave;
 
 class TestWaveCheck : public QObject {
     Q_OBJECT

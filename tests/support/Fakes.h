@@ -30,8 +30,15 @@ public:
         asked.last().details = details;
         return result;
     }
+    // Answers from its own script (empty: cancelled), recording the titles.
+    QString saveFileName(const QString& title, const QString& suggested, const QString&) override {
+        savesAsked.append({title, suggested});
+        return savePaths.isEmpty() ? QString() : savePaths.takeFirst();
+    }
     QList<Asked> asked;
     QList<Result> answers;
+    QList<QStringList> savesAsked;  // title, suggested path
+    QStringList savePaths;
 };
 
 class FakeUrlOpener : public IUrlOpener {
