@@ -60,7 +60,9 @@ public:
 
     // Looks up the engine and the pair by the Translate command's queries
     // and sends text, its line breaks as CR LF. False, with the reason in
-    // *why and no signal to follow, when nothing could be sent.
+    // *why and no signal to follow, when nothing could be sent: among
+    // others a request address longer than HttpLimits::maxRequestAddress
+    // (NotSent, see tooLong()).
     bool start(const ConfigDocument& doc, const QString& engine, const QString& pair,
                const QString& text, Failed* why = nullptr);
 
@@ -78,6 +80,8 @@ public:
     // Every line break, whatever its form, as carriage return and line feed:
     // how a typed line break is sent.
     static QString withCrLf(QString text);
+    // The reason given for a text too long to send.
+    static QString tooLong(qsizetype characters);
 
 signals:
     // The translation as it is to be shown.
