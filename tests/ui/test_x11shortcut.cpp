@@ -124,6 +124,9 @@ private slots:
         QVERIFY2(refused.at(0).contains("taken by another program"), qPrintable(refused.at(0)));
         QVERIFY(shortcut.key().isEmpty());
 
+        // Let go, and known to be done once a round trip has come back.
+        xcb_ungrab_key(other, e, root, mods);
+        std::free(xcb_get_input_focus_reply(other, xcb_get_input_focus(other), nullptr));  // NOLINT
         xcb_disconnect(other);
         int pressed = 0;
         shortcut.setKey(
