@@ -128,11 +128,19 @@ RunningCopy::Outcome RunningCopy::claimLock(Request request, QString* why) {
         m_lock.reset();
         return Outcome::First;
     }
-    if (handOverBySocket(request)) {
-        m_lock.reset();
-        return Outcome::HandedOver;
+    switch (handOverBySocket(request)) {
+        case Delivery::Delivered:
+            m_lock.reset();
+            return Outcome::HandedOver;
+        case Delivery::NoAnswer:
+            // Someone listens: a live copy, busy for now. Its lock stays.
+            m_lock.reset();
+            if (why) *why = tr("Parlamo is already running but does not answer.");
+            return Outcome::Unreachable;
+        case Delivery::NobodyListens:
+            break;
     }
-    // Held by a process that lives but does not answer: a copy that died
+    // Held by a process that lives but does not listen: a copy that died
     // and whose process number another program now has.
     m_lock->removeStaleLockFile();
     if (m_lock->tryLock(0)) {
@@ -144,7 +152,7 @@ RunningCopy::Outcome RunningCopy::claimLock(Request request, QString* why) {
     return Outcome::Unreachable;
 }
 
-bool RunningCopy::handOverBySocket(Request request) {
+RunningCopy::Delivery RunningCopy::handOverBySocket(Request request) {
     for (int attempt = 0; attempt < connectTries; ++attempt) {
         QLocalSocket socket;
         socket.connectToServer(socketPath());
@@ -152,15 +160,16 @@ bool RunningCopy::handOverBySocket(Request request) {
             QThread::msleep(connectWaitMs);
             continue;
         }
+        // Connected: a copy listens, whether or not it answers in time.
         socket.write(wordFor(request) + '\n');
-        if (!socket.waitForBytesWritten(handOverTimeoutMs)) return false;
         QByteArray line;
-        while (!line.endsWith('\n') && line.size() < longestLine &&
-               socket.waitForReadyRead(handOverTimeoutMs))
-            line += socket.readLine(longestLine);
-        return line == okLine;
+        if (socket.waitForBytesWritten(handOverTimeoutMs))
+            while (!line.endsWith('\n') && line.size() < longestLine &&
+                   socket.waitForReadyRead(handOverTimeoutMs))
+                line += socket.readLine(longestLine);
+        return line == okLine ? Delivery::Delivered : Delivery::NoAnswer;
     }
-    return false;
+    return Delivery::NobodyListens;
 }
 
 void RunningCopy::listen() {

@@ -48,9 +48,9 @@ public:
 private:
     Outcome claimBusName(Request request, QString* why);
     Outcome claimLock(Request request, QString* why);
-    // Sends request to the copy listening on the socket; false when nobody
-    // answers.
-    static bool handOverBySocket(Request request);
+    enum class Delivery { Delivered, NoAnswer, NobodyListens };
+    // Sends request to the copy listening on the socket.
+    static Delivery handOverBySocket(Request request);
     void listen();
     void serve(QLocalSocket* socket);
 

@@ -29,7 +29,8 @@ for _ in $(seq 150); do
   sleep 0.1
 done
 [ -s "$work/display" ] || { echo "Xvfb did not start" >&2; cat "$work/xvfb.log" >&2; exit 1; }
-export DISPLAY=":$(head -n1 "$work/display")"
+DISPLAY=":$(head -n1 "$work/display")"
+export DISPLAY
 for _ in $(seq 100); do
   xdpyinfo >/dev/null 2>&1 && break
   sleep 0.1
