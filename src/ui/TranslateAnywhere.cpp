@@ -52,7 +52,16 @@ QString TranslateAnywhere::shortcut() const {
 }
 
 void TranslateAnywhere::start() {
-    const QString key = shortcut();
+    hold(shortcut());
+}
+
+void TranslateAnywhere::setShortcut(const QString& key) {
+    if (cVeRegistry* store = m_globals.gobjRegistry.get())
+        Settings(*store).set(Settings::Key::SelectionShortcut, key);
+    hold(key);
+}
+
+void TranslateAnywhere::hold(const QString& key) {
     const QPointer<TranslateAnywhere> self(this);
     m_platform.shortcut->setKey(
         key,
@@ -65,12 +74,6 @@ void TranslateAnywhere::start() {
                     why + QLatin1Char(' ') +
                     tr("Choose another one under Options > Selection Shortcut..."));
         });
-}
-
-void TranslateAnywhere::setShortcut(const QString& key) {
-    if (cVeRegistry* store = m_globals.gobjRegistry.get())
-        Settings(*store).set(Settings::Key::SelectionShortcut, key);
-    start();
 }
 
 void TranslateAnywhere::chooseShortcut() {

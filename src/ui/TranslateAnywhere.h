@@ -62,6 +62,8 @@ private:
     struct Choice {
         QString engine, pair;
     };
+    // Asks the platform for the key; a refusal goes to the status line.
+    void hold(const QString& key);
     Choice currentChoice() const;
     OutsideTranslation* newTranslation(QObject* parent);
     void record(const Choice& choice, const QString& source, const QString& result);
