@@ -41,7 +41,7 @@ void AppRequests::abandon(const QString& why) {
         if (w.refuse) w.refuse(why);
 }
 
-void AppRequests::translate(const QString& text, Reply done) {
+void AppRequests::translate(const QString& text, const Reply& done) {
     whenLoaded([text, done](frmTranslate& w) { w.anywhere().translate(text, done); },
                [done](const QString& why) { done(false, why); });
 }

@@ -23,7 +23,7 @@ public:
 
     // The window's engine and pair; done gets the translation, or false and
     // the reason.
-    void translate(const QString& text, Reply done);
+    void translate(const QString& text, const Reply& done);
     void translateSelection();
     void translateClipboard();
     // Shows the window, also out of the tray.

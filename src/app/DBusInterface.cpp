@@ -1,11 +1,12 @@
 #include "app/DBusInterface.h"
 
 #include <QPointer>
+#include <utility>
 
 #include "app/AppRequests.h"
 
-DBusInterface::DBusInterface(AppRequests& requests, const QDBusConnection& bus, QObject* parent)
-    : QObject(parent), m_requests(requests), m_bus(bus) {}
+DBusInterface::DBusInterface(AppRequests& requests, QDBusConnection bus, QObject* parent)
+    : QObject(parent), m_requests(requests), m_bus(std::move(bus)) {}
 
 DBusInterface::~DBusInterface() {
     const QList<quint64> calls = m_waiting.keys();
@@ -24,10 +25,8 @@ QString DBusInterface::Translate(const QString& text) {
 }
 
 void DBusInterface::answer(quint64 call, bool ok, const QString& text) {
-    const auto found = m_waiting.constFind(call);
-    if (found == m_waiting.constEnd()) return;
-    const QDBusMessage asked = *found;
-    m_waiting.erase(found);
+    if (!m_waiting.contains(call)) return;
+    const QDBusMessage asked = m_waiting.take(call);
     m_bus.send(ok ? asked.createReply(text)
                   : asked.createErrorReply(QString::fromLatin1(failedError), text));
 }

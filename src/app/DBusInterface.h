@@ -23,7 +23,7 @@ public:
     static constexpr const char* interfaceName = "org.velmor.Parlamo";
     static constexpr const char* failedError = "org.velmor.Parlamo.Error.Failed";
 
-    DBusInterface(AppRequests& requests, const QDBusConnection& bus, QObject* parent = nullptr);
+    DBusInterface(AppRequests& requests, QDBusConnection bus, QObject* parent = nullptr);
     // Callers still waiting get an error rather than a time-out.
     ~DBusInterface() override;
 

@@ -75,7 +75,7 @@ SelectionPopup::SelectionPopup(QWidget* parent)
         close();
         emit openInWindow(source, translation);
     });
-    const auto key = [this](QKeySequence sequence, auto slot) {
+    const auto key = [this](const QKeySequence& sequence, auto slot) {
         connect(new QShortcut(sequence, this), &QShortcut::activated, this, slot);
     };
     key(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C), [this] { copyTranslation(); });

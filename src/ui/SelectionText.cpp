@@ -8,7 +8,7 @@ namespace SelectionText {
 QString selection() {
     const QClipboard* board = QGuiApplication::clipboard();
     if (board->supportsSelection()) {
-        const QString selected = board->text(QClipboard::Selection);
+        QString selected = board->text(QClipboard::Selection);
         if (!selected.isEmpty()) return selected;
     }
     return clipboard();

@@ -161,7 +161,7 @@ void TranslateAnywhere::popUpWith(const QString& text, const QString& whenEmpty)
     translation->start(choice.engine, choice.pair, text);
 }
 
-void TranslateAnywhere::translate(const QString& text, Reply done) {
+void TranslateAnywhere::translate(const QString& text, const Reply& done) {
     const Choice choice = currentChoice();
     OutsideTranslation* translation = newTranslation(this);
     connect(translation, &OutsideTranslation::finished, this,

@@ -49,7 +49,7 @@ public:
     // A text from another program (D-Bus): done gets, once, either true and
     // the translation or false and what the status line would say.
     using Reply = std::function<void(bool ok, const QString& text)>;
-    void translate(const QString& text, Reply done);
+    void translate(const QString& text, const Reply& done);
 
     // The popup; null until it was first needed.
     SelectionPopup* popup() const;
