@@ -43,7 +43,6 @@ SelectionPopup::SelectionPopup(QWidget* parent)
 
     txtPopupFrom = readOnlyBox(this, "txtPopupFrom");
     txtPopupFrom->setAccessibleName(tr("Source text"));
-    txtPopupFrom->setForegroundRole(QPalette::PlaceholderText);
     txtPopupTo = readOnlyBox(this, "txtPopupTo");
     txtPopupTo->setAccessibleName(tr("Translation"));
     txtPopupTo->setToolTip(tr("The translation. Ctrl+Shift+C copies it, Esc closes."));

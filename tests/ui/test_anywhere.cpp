@@ -1,6 +1,8 @@
 #include <QApplication>
 #include <QClipboard>
+#include <QKeySequenceEdit>
 #include <QTest>
+#include <QTimer>
 
 #include "FormFixture.h"
 #include "TestHttpServer.h"
@@ -9,6 +11,7 @@
 #include "translate/TranslateCommand.h"
 #include "ui/HistoryWindow.h"
 #include "ui/SelectionPopup.h"
+#include "ui/ShortcutDialog.h"
 #include "ui/TranslateAnywhere.h"
 
 using namespace FormDocs;
@@ -179,6 +182,20 @@ private slots:
         QVERIFY2(f.form->statusText().startsWith("Taken: Ctrl+Shift+F12."),
                  qPrintable(f.form->statusText()));
         QVERIFY(f.cmdTranslate->isEnabled());
+
+        // Options > Selection Shortcut...: the key pressed in the dialog.
+        f.shortcut.refusing = false;
+        QTimer::singleShot(0, [] {
+            auto* dialog = qobject_cast<ShortcutDialog*>(QApplication::activeModalWidget());
+            if (!dialog) return;
+            dialog->cmdClear->click();
+            QTest::keyClick(dialog->keySelectionShortcut, Qt::Key_T,
+                            Qt::ControlModifier | Qt::AltModifier);
+            dialog->accept();
+        });
+        control<QAction>(f.form.get(), "mnuSelectionShortcut")->trigger();
+        QCOMPARE(f.stored("selectionShortcut"), QString("Ctrl+Alt+T"));
+        QCOMPARE(f.shortcut.key(), QString("Ctrl+Alt+T"));
 
         // A new start reads what was stored.
         f.shortcut.refusing = false;
