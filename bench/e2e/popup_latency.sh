@@ -14,7 +14,8 @@ e2e_init popup_latency "$build/RaDudezozad" "$build/server/src/parlamo-server"
 e2e_start_x
 printf 'The house is very old' | xclip -quiet -selection primary -i >/dev/null 2>&1 &
 e2e_track $!
-parlamo_wait_until 5 bash -c '[ -n "$(xclip -o -selection primary 2>/dev/null)" ]' ||
+primary_held() { [ -n "$(xclip -o -selection primary 2>/dev/null)" ]; }
+parlamo_wait_until 5 primary_held ||
     e2e_abort "xclip does not hold the selection"
 QT_QPA_PLATFORM=xcb "$bench" --benchmark_counters_tabular=true 2>"$E2E_ROOT/bench.err" |
     tee "$E2E_ROOT/bench.out"

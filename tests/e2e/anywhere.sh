@@ -29,14 +29,17 @@ second_start() {
 
 visible_windows() { xdotool search --onlyvisible --name '^Parlamo$' 2>/dev/null | wc -l; }
 
+# selection_is SELECTION TEXT: SELECTION (primary or clipboard) holds TEXT.
+selection_is() { [ "$(xclip -o -selection "$1" 2>/dev/null)" = "$2" ]; }
+
 # select_text SELECTION TEXT: TEXT is what another program offers as
-# SELECTION (primary or clipboard) from now on.
+# SELECTION from now on.
 select_text() {
     [ -n "${E2E_XCLIP_PID:-}" ] && parlamo_stop_pid "$E2E_XCLIP_PID"
     printf '%s' "$2" | xclip -quiet -selection "$1" -i >/dev/null 2>&1 &
     E2E_XCLIP_PID=$!
     e2e_track "$E2E_XCLIP_PID"
-    parlamo_wait_until 5 bash -c '[ "$(xclip -o -selection "$1" 2>/dev/null)" = "$2" ]' _ "$1" "$2"
+    parlamo_wait_until 5 selection_is "$1" "$2"
 }
 
 # popup_reads TEXT: Ctrl+Shift+C in the popup puts TEXT on the clipboard
@@ -118,7 +121,7 @@ case_desktop() {
     printf '' | xclip -selection clipboard >/dev/null 2>&1
     xdotool key ctrl+shift+c
     e2e_check "Ctrl+Shift+C in the window copies its translation" \
-        parlamo_wait_until 5 bash -c '[ "$(xclip -o -selection clipboard 2>/dev/null)" = "El perro" ]'
+        parlamo_wait_until 5 selection_is clipboard "El perro"
 
     # Ctrl+R: to Spanish to English and back, seen through Translate.
     e2e_click "$wid" 40 "$FROM_Y"
