@@ -98,8 +98,6 @@ private slots:
         QTest::addRow("no translation in the answer")
             << "hello" << QByteArray("]][[") << "No translation found in the answer of" << false
             << 1;
-        QTest::addRow("empty text")
-            << "" << QByteArray() << "There is no text to translate." << false << 0;
         QTest::addRow("eight megabytes")
             << QString(8 * 1024 * 1024, QLatin1Char('x')) << QByteArray()
             << "Translation failed: The text is too long to send" << false << 0;

@@ -7,7 +7,6 @@
 #include "FormFixture.h"
 #include "TestHttpServer.h"
 #include "history/HistoryModel.h"
-#include "translate/OutsideTranslation.h"
 #include "translate/TranslateCommand.h"
 #include "ui/HistoryWindow.h"
 #include "ui/SelectionPopup.h"
@@ -60,46 +59,40 @@ private slots:
         QTest::addColumn<QString>("way");  // "shortcut", "clipboard", "text"
         QTest::addColumn<QString>("text");
         QTest::addColumn<QByteArray>("answer");
-        QTest::addColumn<bool>("pairSelected");
         QTest::addColumn<QString>("translation");
         QTest::addColumn<QString>("status");  // the popup's status line, from its start
         QTest::addColumn<int>("requests");
         const QByteArray fine = "[[ hola ]]";
         const QString huge(3 * 1024 * 1024, QLatin1Char('w'));
         QTest::addRow("the shortcut translates the selection") << "shortcut"
-                                                               << "hello" << fine << true << "hola"
+                                                               << "hello" << fine << "hola"
                                                                << "English to Spanish" << 1;
         QTest::addRow("TranslateClipboard") << "clipboard"
-                                            << "hello" << fine << true << "hola"
+                                            << "hello" << fine << "hola"
                                             << "English to Spanish" << 1;
         QTest::addRow("empty selection: a message, nothing sent") << "shortcut"
-                                                                  << "" << fine << true << ""
+                                                                  << "" << fine << ""
                                                                   << "No text is selected." << 0;
         QTest::addRow("empty clipboard") << "clipboard"
-                                         << "" << fine << true << ""
+                                         << "" << fine << ""
                                          << "The clipboard holds no text." << 0;
         QTest::addRow("the engine's answer holds no translation")
             << "text"
-            << "hello" << QByteArray("nothing") << true << ""
+            << "hello" << QByteArray("nothing") << ""
             << "No translation found in the answer of 127.0.0.1:" << 1;
-        QTest::addRow("no pair chosen in the window")
-            << "text"
-            << "hello" << fine << false << "" << OutsideTranslation::noPairText() << 0;
         QTest::addRow("megabytes are refused, not sent")
-            << "shortcut" << huge << fine << true << ""
+            << "shortcut" << huge << fine << ""
             << "Translation failed: The text is too long to send" << 0;
     }
     void popup() {
         QFETCH(QString, way);
         QFETCH(QString, text);
         QFETCH(QByteArray, answer);
-        QFETCH(bool, pairSelected);
         QFETCH(QString, translation);
         QFETCH(QString, status);
         m_server.setDefaultResponse(ScriptedResponse::text(answer));
         FormFixture f(document());
         f.form->Form_Load();
-        if (!pairSelected) f.cboLanguages->setCurrentIndex(-1);
         QApplication::clipboard()->setText(text);
 
         if (way == "shortcut")
