@@ -8,10 +8,12 @@ packages=(
   qt6-base-dev qt6-multimedia-dev libpugixml-dev
   libsndfile1-dev
   libcurl4-openssl-dev
+  libxcb1-dev libxcb-keysyms1-dev
   libqt6sql6-sqlite
   libgtest-dev libbenchmark-dev
   libcpp-httplib-dev libespeak-ng-dev espeak-ng
   xvfb xauth xdotool x11-utils xclip trayer imagemagick
+  dbus-daemon libglib2.0-bin
   pulseaudio pulseaudio-utils sox
   apertium-apy apertium-eng-spa apertium-spa-cat apertium-eng-cat
   curl ca-certificates procps openssl

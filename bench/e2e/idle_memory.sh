@@ -4,7 +4,9 @@
 # few seconds after the main window is up (and, second, after start-up in tray
 # mode), on a private X display against the reference service. Third, the
 # same for bench_bare_window, a window of Qt Widgets alone with two text
-# boxes, a list and a menu: what any such window costs here.
+# boxes, a list and a menu: what any such window costs here. A private
+# session bus runs, so the client holds its bus name and D-Bus interface
+# (and its selection shortcut, on the X display) as on a desktop.
 #   bench/e2e/idle_memory.sh [BUILD_DIR]
 set -uo pipefail
 here="$(cd "$(dirname "$0")/../.." && pwd)"
@@ -14,6 +16,7 @@ bare="$build/bench/e2e/bench_bare_window"
 e2e_init idle_memory "$build/RaDudezozad" "$build/server/src/parlamo-server"
 [ -x "$bare" ] || e2e_abort "not built: $bare (PARLAMO_BUILD_BENCH=ON)"
 e2e_start_x
+e2e_start_session_bus
 e2e_start_tray
 
 report() {  # LABEL

@@ -26,6 +26,14 @@ const QCommandLineOption& versionOption() {
     return option;
 }
 
+const QCommandLineOption& translateSelectionOption() {
+    static const QCommandLineOption option(
+        QStringLiteral("translate-selection"),
+        QStringLiteral("Translate the selected text in a small window (the running program's,\n"
+                       "or this one's once its window is loaded). Meant for a desktop shortcut."));
+    return option;
+}
+
 }  // namespace
 
 void describe(QCommandLineParser& parser) {
@@ -44,6 +52,7 @@ void describe(QCommandLineParser& parser) {
     parser.addOption(helpOption());
     parser.addOption(versionOption());
     HeadlessCommandLine::addOptions(parser);
+    parser.addOption(translateSelectionOption());
     parser.addPositionalArgument(
         QStringLiteral("/startup"),
         QStringLiteral("Started at log-on: in tray mode, go to the tray without a notice."),
@@ -89,6 +98,7 @@ AppCommand parse(const QStringList& arguments) {
     } else if (HeadlessCommandLine::isRequested(parser)) {
         command.kind = AppCommand::Kind::Headless;
     }
+    command.translateSelection = parser.isSet(translateSelectionOption());
     return command;
 }
 

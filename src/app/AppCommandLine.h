@@ -22,6 +22,9 @@ struct AppCommand {
     Kind kind = Kind::RunWindow;
     QString output;
     int exitCode = 0;
+    // --translate-selection: the popup with the selection, in the running
+    // copy (or in this one once its window is loaded).
+    bool translateSelection = false;
 };
 
 namespace AppCommandLine {

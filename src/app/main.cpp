@@ -5,6 +5,8 @@
 #include <cstdio>
 
 #include "app/AppCommandLine.h"
+#include "app/AppRequests.h"
+#include "app/RunningCopy.h"
 #include "app/mMain.h"
 #include "cli/HeadlessCommandLine.h"
 #include "config/Globals.h"
@@ -13,6 +15,7 @@
 #include "desktop/QtSoundOutput.h"
 #include "desktop/QtTrayHost.h"
 #include "desktop/ThreadPauser.h"
+#include "desktop/X11GlobalShortcut.h"
 #include "platform/Platform.h"
 #include "startup/CommandLine.h"
 #include "ui/frmTranslate.h"
@@ -46,32 +49,64 @@ int runHeadless(int argc, char** argv) {
     return status;
 }
 
-int runWindow(int argc, char** argv) {
+// What a start asks of a copy that already runs.
+RunningCopy::Request handedOverRequest(const AppCommand& command, const QString& commandLine) {
+    if (command.translateSelection) return RunningCopy::Request::TranslateSelection;
+    // The log-on start finds the program running: nothing to do.
+    if (CommandLine::hasStartupSwitch(commandLine)) return RunningCopy::Request::Nothing;
+    return RunningCopy::Request::Show;
+}
+
+int runWindow(int argc, char** argv, const AppCommand& command) {
     QApplication app(argc, argv);
     QGuiApplication::setDesktopFileName(QString::fromLatin1(desktopFileName));
     // The program lives as long as the main window is loaded, also while it
     // is hidden in the tray.
     app.setQuitOnLastWindowClosed(false);
 
+    // One copy per user: a later start hands its request over before it
+    // reads a setting or fetches anything.
+    const QString commandLine = CommandLine::fromArguments(app.arguments());
+    AppRequests requests;
+    RunningCopy copy(requests);
+    QString why;
+    switch (copy.claim(handedOverRequest(command, commandLine), &why)) {
+        case RunningCopy::Outcome::HandedOver:
+            return 0;
+        case RunningCopy::Outcome::Unreachable:
+            QTextStream(stderr) << HeadlessTranslation::prefix() << why << Qt::endl;
+            return 1;
+        case RunningCopy::Outcome::First:
+            break;
+    }
+
     QtDialogs dialogs;
     DesktopUrlOpener urlOpener;
     ThreadPauser pauser;
     QtSoundOutput sound;
     QtTrayHost tray;
+    X11GlobalShortcut shortcut;
     Platform platform;
     platform.dialogs = &dialogs;
     platform.urlOpener = &urlOpener;
     platform.pauser = &pauser;
     platform.sound = &sound;
     platform.tray = &tray;
+    platform.shortcut = &shortcut;
 
     Globals globals;
     // The old switches are read from the line as the application object
     // sees it, as they always were.
-    globals.commandLine = CommandLine::fromArguments(app.arguments());
+    globals.commandLine = commandLine;
 
+    // Waits for the window like the requests of other programs.
+    if (command.translateSelection) requests.translateSelection();
     const std::unique_ptr<frmTranslate> window = mMain::Main(globals, platform);
-    if (!window) return 0;
+    if (!window) {
+        requests.abandon(QCoreApplication::translate("main", "Parlamo could not start."));
+        return 0;
+    }
+    requests.setWindow(window.get());
     QObject::connect(window.get(), &frmTranslate::unloaded, &app, &QCoreApplication::quit);
     return app.exec();
 }
@@ -90,5 +125,5 @@ int main(int argc, char** argv) {
         case AppCommand::Kind::RunWindow:
             break;
     }
-    return runWindow(argc, argv);
+    return runWindow(argc, argv, command);
 }

@@ -21,6 +21,7 @@ constexpr Entry table[] = {
     {Settings::Key::Width, false, "width", ""},
     {Settings::Key::Height, false, "height", ""},
     {Settings::Key::KeepHistory, false, "keepHistory", "1"},
+    {Settings::Key::SelectionShortcut, false, "selectionShortcut", "Ctrl+Alt+E"},
     {Settings::Key::StartEntry, true, "Velmor Parlamo", ""},
 };
 

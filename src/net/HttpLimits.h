@@ -16,6 +16,11 @@ inline constexpr qint64 configMaxBody = qint64(32) * 1024 * 1024;
 inline constexpr qint64 downloadMaxBody = qint64(64) * 1024 * 1024;
 // Status line and header lines of one answer together.
 inline constexpr qint64 maxHeadSize = 64 * 1024;
+// Longest translation request address, in characters. Web servers take 8 to
+// 64 KiB in a request line; this is far beyond, so that only a text no engine
+// would take (a selection or a D-Bus caller's string of megabytes) is refused
+// at once with its reason instead of being encoded and sent at length.
+inline constexpr qsizetype maxRequestAddress = 1024 * 1024;
 
 // Silence that ends a transfer: nothing sent or received for this long.
 inline constexpr milliseconds stallTimeout{30000};

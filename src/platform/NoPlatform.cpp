@@ -1,6 +1,7 @@
 // The do-nothing facilities behind every seam that was left unwired.
 
 #include "platform/IDialogs.h"
+#include "platform/IGlobalShortcut.h"
 #include "platform/IPauser.h"
 #include "platform/ISoundOutput.h"
 #include "platform/ITrayHost.h"
@@ -45,7 +46,20 @@ public:
     void popUpMenu(QMenu&) override {}
 };
 
+class NoGlobalShortcut final : public IGlobalShortcut {
+public:
+    bool isAvailable() const override { return false; }
+    void setKey(const QString&, PressedHandler, RefusedHandler) override {}
+    QString key() const override { return QString(); }
+};
+
 }  // namespace
+
+template <>
+IGlobalShortcut& doNothing<IGlobalShortcut>() {
+    static NoGlobalShortcut none;
+    return none;
+}
 
 template <>
 IDialogs& doNothing<IDialogs>() {

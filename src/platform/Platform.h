@@ -1,6 +1,7 @@
 #pragma once
 
 class IDialogs;
+class IGlobalShortcut;
 class IUrlOpener;
 class IPauser;
 class ISoundOutput;
@@ -20,6 +21,8 @@ template <>
 ISoundOutput& doNothing<ISoundOutput>();
 template <>
 ITrayHost& doNothing<ITrayHost>();
+template <>
+IGlobalShortcut& doNothing<IGlobalShortcut>();
 
 // One host facility. Never null: left out (or given nullptr) it is the
 // do-nothing one, so callers use it without asking first.
@@ -43,4 +46,5 @@ struct Platform {
     Seam<IPauser> pauser;
     Seam<ISoundOutput> sound;
     Seam<ITrayHost> tray;
+    Seam<IGlobalShortcut> shortcut = {};  // the selection shortcut
 };

@@ -98,22 +98,42 @@ void TranslateCommand::showTranslation(const QString& shown) {
 }
 
 void TranslateCommand::showFailure(TranslationPipeline::Fault fault, const QString& detail) {
-    const QString server = m_pipeline ? m_pipeline->serverName() : QString();
+    endBusy(failureText(fault, detail, m_pipeline ? m_pipeline->serverName() : QString()));
+}
+
+QString TranslateCommand::failureText(TranslationPipeline::Fault fault, const QString& detail,
+                                      const QString& server) {
     switch (fault) {
         case TranslationPipeline::Fault::Unreachable:
-            return endBusy(QStringLiteral("Translation failed at ") + server +
-                           QStringLiteral(": ") + detail);
+            return QStringLiteral("Translation failed at ") + server + QStringLiteral(": ") +
+                   detail;
         case TranslationPipeline::Fault::TimedOut:
-            return endBusy(QStringLiteral("Translation timed out: ") + server +
-                           QStringLiteral(" did not answer."));
+            return QStringLiteral("Translation timed out: ") + server +
+                   QStringLiteral(" did not answer.");
         case TranslationPipeline::Fault::NoTranslation:
-            return endBusy(QStringLiteral("No translation found in the answer of ") + server +
-                           QLatin1Char('.'));
+            return QStringLiteral("No translation found in the answer of ") + server +
+                   QLatin1Char('.');
         case TranslationPipeline::Fault::Unusable:
         case TranslationPipeline::Fault::NotSent:
         case TranslationPipeline::Fault::HttpStatus:
-            return endBusy(QStringLiteral("Translation failed: ") + detail);
+            break;
     }
+    return QStringLiteral("Translation failed: ") + detail;
+}
+
+QString TranslateCommand::reserveOutside() {
+    const ConfigDocument& doc = document(m_globals);
+    const ConfigElement features = doc.selectSingleNode(ConfigDocument::featuresQuery());
+    // Those still running count as made: they could all complete.
+    if (qint64(mlngTranslations) + m_outside >= features.requireInt32("maxtranslation"))
+        return m_globals.gelmMessages.requireText("maxtranslation");
+    ++m_outside;
+    return QString();
+}
+
+void TranslateCommand::endOutside(bool translated) {
+    if (m_outside > 0) --m_outside;
+    if (translated) ++mlngTranslations;
 }
 
 void TranslateCommand::releasePipeline() {

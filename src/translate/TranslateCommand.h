@@ -33,6 +33,19 @@ public:
 
     // Translations shown since the window was created.
     std::int32_t translations() const { return mlngTranslations; }
+
+    // Translations asked for outside the window (the selection popup, D-Bus)
+    // share its per-run limit and its count. reserveOutside() returns the
+    // document's limit message when none may start now (those still running
+    // outside count as made), else nothing, and the caller ends what it
+    // reserved with endOutside(). Throws Failure when the document cannot
+    // answer.
+    QString reserveOutside();
+    void endOutside(bool translated);
+
+    // What the status line says about a failed translation.
+    static QString failureText(TranslationPipeline::Fault fault, const QString& detail,
+                               const QString& server);
     // The transfer of the last request (null before the first).
     InetTransfer* currentTransfer() const;
 
@@ -53,5 +66,6 @@ private:
     // object it holds (mintCurrent).
     QPointer<TranslationPipeline> m_pipeline;
     std::int32_t mlngTranslations = 0;
+    std::int32_t m_outside = 0;  // reserved by translations outside the window
     bool m_running = false;
 };

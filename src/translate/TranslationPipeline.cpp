@@ -39,6 +39,13 @@ void TranslationPipeline::setStallTimeout(int milliseconds) {
     m_ownTimer.setInterval(milliseconds);
 }
 
+QString TranslationPipeline::tooLong(qsizetype characters) {
+    return QStringLiteral(
+               "The text is too long to send (%1 characters in its request; at most %2).")
+        .arg(characters)
+        .arg(HttpLimits::maxRequestAddress);
+}
+
 QString TranslationPipeline::withCrLf(QString text) {
     text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     text.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
@@ -57,6 +64,10 @@ bool TranslationPipeline::start(const ConfigDocument& doc, const QString& engine
     };
     if (m_transfer)
         return refuse(Fault::NotSent, QStringLiteral("This pipeline has sent its request."));
+    // Every character of the text takes at least one in the address: a text
+    // this long is refused before it is encoded.
+    if (text.size() > HttpLimits::maxRequestAddress)
+        return refuse(Fault::NotSent, tooLong(text.size()));
 
     TranslationRequest request;
     try {
@@ -73,6 +84,8 @@ bool TranslationPipeline::start(const ConfigDocument& doc, const QString& engine
     } catch (const Failure& e) {
         return refuse(Fault::Unusable, e.message());
     }
+    if (request.url.size() > HttpLimits::maxRequestAddress)
+        return refuse(Fault::NotSent, tooLong(request.url.size()));
     m_server = request.serverName();
 
     auto* transfer = new InetTransfer(this);

@@ -60,7 +60,9 @@ public:
 
     // Looks up the engine and the pair by the Translate command's queries
     // and sends text, its line breaks as CR LF. False, with the reason in
-    // *why and no signal to follow, when nothing could be sent.
+    // *why and no signal to follow, when nothing could be sent: among
+    // others a request address longer than HttpLimits::maxRequestAddress
+    // (NotSent, see tooLong()).
     bool start(const ConfigDocument& doc, const QString& engine, const QString& pair,
                const QString& text, Failed* why = nullptr);
 
@@ -82,6 +84,8 @@ public:
     // UrlEncode in the system's code page. The translation request and
     // anything else that sends a text of the user's use this one encoding.
     static QString encodedText(const QString& text);
+    // The reason given for a text too long to send.
+    static QString tooLong(qsizetype characters);
 
 signals:
     // The translation as it is to be shown.

@@ -31,7 +31,9 @@
 #include "translate/TranslateCommand.h"
 #include "ui/ElidedLabel.h"
 #include "ui/MainLoop.h"
+#include "ui/TranslateAnywhere.h"
 #include "ui/TranslationHistory.h"
+#include "ui/WindowKeys.h"
 #include "ui/mGlobal.h"
 
 frmTranslate::frmTranslate(Globals& globals, Platform platform, QWidget* parent)
@@ -42,7 +44,10 @@ frmTranslate::frmTranslate(Globals& globals, Platform platform, QWidget* parent)
     m_speak = std::make_unique<SpeakCommand>(*this, m_globals, m_platform);
     m_history = std::make_unique<TranslationHistory>(m_globals.gobjRegistry.get(),
                                                      &*m_platform.dialogs, this);
+    m_anywhere =
+        std::make_unique<TranslateAnywhere>(*this, *m_translate, *m_history, m_globals, m_platform);
     connectControls();
+    WindowKeys::install(*this, m_ui, m_globals);
 
     // The program ends when this window unloads, not when its last visible
     // window closes: in the tray no window is visible at all.
@@ -75,6 +80,8 @@ void frmTranslate::connectControls() {
     connect(m_ui.mnuTrayOpen, &QAction::triggered, this, &frmTranslate::mnuTrayOpen_Click);
     connect(m_ui.mnuTrayExit, &QAction::triggered, this, &frmTranslate::mnuTrayExit_Click);
     connect(m_ui.mnuHistory, &QAction::triggered, m_history.get(), &TranslationHistory::showWindow);
+    connect(m_ui.mnuSelectionShortcut, &QAction::triggered, m_anywhere.get(),
+            &TranslateAnywhere::chooseShortcut);
     connect(m_history.get(), &TranslationHistory::entryChosen, this, &frmTranslate::putBack);
     connect(m_history.get(), &TranslationHistory::wentOff, this, [this] {
         // Said once, as soon as the write failed, after whatever the status
@@ -238,6 +245,7 @@ void frmTranslate::loadSteps() {
 
     fillEngines();
     LoadLanguages();
+    m_anywhere->start();
 }
 
 void frmTranslate::restoreSize() {
@@ -290,6 +298,11 @@ void frmTranslate::showHistoryNotice(const QString& reason) {
 void frmTranslate::putBack(const QString& source, const QString& result, const QString& engine,
                            const QString& pair) {
     if (m_ui.cmdTranslate->isEnabled()) m_ui.showEntry(source, result, engine, pair);
+}
+
+void frmTranslate::openTexts(const QString& source, const QString& result) {
+    showFromTray();
+    putBack(source, result, selectedEngine().text, selectedLanguage().text);
 }
 
 void frmTranslate::cboEngines_Click() {

@@ -17,6 +17,7 @@ class TranslateCommand;
 class HearItCommand;
 class SpeakCommand;
 class TranslationHistory;
+class TranslateAnywhere;
 
 // The program's one working window. Its controls are its own (tests find
 // them by their documented objectNames); handlers are thin and call the
@@ -43,6 +44,8 @@ public:
     HearItCommand& hearItCommand() { return *m_hearIt; }
     // Ctrl+Shift+S speaks the translation shown.
     SpeakCommand& speakCommand() { return *m_speak; }
+    // Translations asked for outside the window: popup, shortcut, D-Bus.
+    TranslateAnywhere& anywhere() { return *m_anywhere; }
 
     // Runs once, after the start-up has loaded the configuration document.
     // A document it cannot use is reported to the user and ends the program
@@ -69,6 +72,9 @@ public:
     void showFromTray();
     // Pops the tray menu up at the mouse position.
     void popUpTrayMenu();
+    // Shows the window with these texts in its boxes (from the popup); the
+    // boxes stay as they are while the window is busy.
+    void openTexts(const QString& source, const QString& result);
 
     // The window's outer size (frame, caption and menu bar included) in
     // twips, as the window system reports it. Setting it runs a layout pass.
@@ -170,6 +176,7 @@ private:
     std::unique_ptr<HearItCommand> m_hearIt;
     std::unique_ptr<SpeakCommand> m_speak;
     std::unique_ptr<TranslationHistory> m_history;
+    std::unique_ptr<TranslateAnywhere> m_anywhere;
 
     bool mblnAllowUnload = false;
     bool mblnSizeRestored = false;

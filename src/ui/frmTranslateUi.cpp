@@ -118,6 +118,8 @@ void frmTranslateUi::buildMenus(QMainWindow* window) {
     mnuOptions = named(bar->addMenu(QStringLiteral("&Options")), "mnuOptions");
     mnuLoad = named(mnuOptions->addAction(QStringLiteral("&Load on Startup")), "mnuLoad");
     mnuLoad->setCheckable(true);
+    mnuSelectionShortcut = named(mnuOptions->addAction(QStringLiteral("&Selection Shortcut...")),
+                                 "mnuSelectionShortcut");
     mnuHistory = named(mnuOptions->addAction(QStringLiteral("&History...")), "mnuHistory");
 
     mnuHelp = named(bar->addMenu(QStringLiteral("&Help")), "mnuHelp");
@@ -134,7 +136,7 @@ void frmTranslateUi::describeControls() {
              QStringLiteral("The text to translate. Ctrl+Enter translates it."));
     describe(cboLanguages, QStringLiteral("Language pair"),
              QStringLiteral("From which language into which one."),
-             QStringLiteral("The language pair"));
+             QStringLiteral("The language pair (Ctrl+R: the other way round)"));
     describe(cboEngines, QStringLiteral("Translation engine"),
              QStringLiteral("The online service that translates."),
              QStringLiteral("The translation engine"));
@@ -142,7 +144,8 @@ void frmTranslateUi::describeControls() {
              QStringLiteral("Sends the source text to the engine and shows the translation."),
              QStringLiteral("Translate the text (Ctrl+Enter in the text). Esc cancels."));
     describe(txtTo, QStringLiteral("Translation"),
-             QStringLiteral("The translated text of the last translation."));
+             QStringLiteral("The translated text of the last translation."),
+             QStringLiteral("The translation. Ctrl+Shift+C copies it."));
     describe(txtHearIt, QStringLiteral("Word to hear"),
              QStringLiteral("A word to hear spoken; messages about the sound show here too."),
              hearItHint());

@@ -70,6 +70,7 @@ struct frmTranslateUi {
     QMenu* mnuOptions = nullptr;
     QAction* mnuLoad = nullptr;
     QAction* mnuHistory = nullptr;
+    QAction* mnuSelectionShortcut = nullptr;
     QMenu* mnuHelp = nullptr;
     QAction* mnuOnlineHelp = nullptr;
     QAction* mnuSupport = nullptr;

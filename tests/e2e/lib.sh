@@ -338,3 +338,33 @@ e2e_wait_tray_icon() {  # SECONDS
     [ -n "$icon" ] && echo "$icon"
 }
 
+
+# A private session bus for this test: sets and exports
+# DBUS_SESSION_BUS_ADDRESS.
+e2e_start_session_bus() {
+    e2e_require dbus-daemon gdbus
+    local addr="$E2E_ROOT/bus.address"
+    : >"$addr"
+    dbus-daemon --session --nofork --nopidfile --print-address=5 5>"$addr" \
+        >"$E2E_ROOT/dbus.log" 2>&1 &
+    e2e_track $!
+    parlamo_wait_until 15 test -s "$addr" || e2e_abort "dbus-daemon did not start"
+    DBUS_SESSION_BUS_ADDRESS=$(head -n1 "$addr")
+    export DBUS_SESSION_BUS_ADDRESS
+    e2e_log "session bus $DBUS_SESSION_BUS_ADDRESS"
+}
+
+# e2e_bus_call METHOD [ARGS...]: calls org.velmor.Parlamo.METHOD on the
+# running program; prints gdbus's answer, such as ('Hola mundo',).
+e2e_bus_call() {
+    local method=$1
+    shift
+    gdbus call --session --timeout 30 --dest org.velmor.Parlamo \
+        --object-path /org/velmor/Parlamo --method "org.velmor.Parlamo.$method" "$@"
+}
+
+# e2e_count_config_requests: how often the reference service was asked for
+# the configuration document.
+e2e_count_config_requests() {
+    grep -c ' "/translator/3/config.asp?' "$E2E_ROOT/server.log" 2>/dev/null || true
+}

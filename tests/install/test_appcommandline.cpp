@@ -64,6 +64,21 @@ private slots:
                                  "/debug", "PARLAMO_CONFIG_HOST"})
             QVERIFY2(help.contains(QLatin1String(word)), word);
     }
+
+    // --translate-selection starts (or reaches) the window; the headless
+    // options and --help still win.
+    void translateSelection() {
+        const auto parse = [](const QStringList& arguments) {
+            return AppCommandLine::parse(QStringList{QStringLiteral("RaDudezozad")} + arguments);
+        };
+        const AppCommand alone = parse({"--translate-selection"});
+        QCOMPARE(alone.kind, AppCommand::Kind::RunWindow);
+        QVERIFY(alone.translateSelection);
+        QVERIFY(!parse({"/startup"}).translateSelection);
+        QCOMPARE(parse({"--translate-selection", "--list"}).kind, AppCommand::Kind::Headless);
+        QCOMPARE(parse({"--translate-selection", "--help"}).kind, AppCommand::Kind::PrintAndExit);
+        QVERIFY(AppCommandLine::helpText().contains("--translate-selection"));
+    }
 };
 
 QTEST_GUILESS_MAIN(TestAppCommandLine)

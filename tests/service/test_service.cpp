@@ -7,6 +7,7 @@
 #include "service/ConfigCheck.h"
 #include "service/EngineLists.h"
 #include "service/Markers.h"
+#include "service/ReversePair.h"
 #include "service/Twips.h"
 
 namespace {
@@ -19,7 +20,7 @@ QByteArray sample() {
 
 // The service document as the program reads it: the start-up check, the
 // language list after an engine change, the markers around what is taken
-// out of a page, twips to pixels.
+// out of a page, twips to pixels, the pair the other way round.
 class TestService : public QObject {
     Q_OBJECT
 private slots:
@@ -216,6 +217,45 @@ private slots:
     void toPixelsIsDefinedEverywhere() {
         QFETCH(double, twips);
         QTEST(Twips::toPixels(twips, 15.0), "pixels");
+    }
+
+    // Pairs as "name=value", the selected index, the reverse's index.
+    void reversePair_data() {
+        QTest::addColumn<QStringList>("pairs");
+        QTest::addColumn<int>("selected");
+        QTest::addColumn<int>("reverse");
+        const QStringList demo{"English to Spanish=eng|spa", "Spanish to English=spa|eng",
+                               "English to Catalan=eng|cat", "Catalan to English=cat|eng"};
+        QTest::addRow("by name, there") << demo << 0 << 1;
+        QTest::addRow("by name, and back") << demo << 1 << 0;
+        QTest::addRow("further down the list") << demo << 3 << 2;
+        QTest::addRow("name decides before value")
+            << QStringList{"A to B=x-y", "Other=y-x", "B to A=q"} << 0 << 2;
+        QTest::addRow("by value, any separator")
+            << QStringList{"EN>ES=en_es", "ES>EN=es_en"} << 0 << 1;
+        QTest::addRow("no reverse")
+            << QStringList{"English to Spanish=eng|spa", "x=eng|cat"} << 0 << -1;
+        QTest::addRow("same language both sides")
+            << QStringList{"English to English=en|en", "y=en|en"} << 0 << -1;
+        QTest::addRow("not two codes")
+            << QStringList{"a=abc", "b=cba", "c=a|b|c", "d=c|b|a"} << 2 << -1;
+        QTest::addRow("nothing selected") << demo << -1 << -1;
+    }
+    void reversePair() {
+        QFETCH(QStringList, pairs);
+        QFETCH(int, selected);
+        QList<ReversePair::Pair> list;
+        for (const QString& p : pairs) list.append({p.section('=', 0, 0), p.section('=', 1)});
+        QTEST(ReversePair::find(list, selected), "reverse");
+    }
+
+    // The same through the document: the engine's Language elements in order.
+    void reversePairInTheDocument() {
+        ConfigDocument doc;
+        QVERIFY(doc.loadFromBytes(sample()));
+        QCOMPARE(ReversePair::find(doc, "Lumen Post", 3), 2);
+        QCOMPARE(ReversePair::find(doc, "Lumen Post", 0), 1);
+        QVERIFY_THROWS_EXCEPTION(Failure, ReversePair::find(doc, "Gone", 0));
     }
 };
 

@@ -17,6 +17,7 @@
 #include "TestHttpServer.h"
 #include "config/Globals.h"
 #include "translate/InetTransfer.h"
+#include "translate/OutsideTranslation.h"
 #include "translate/TranslateCommand.h"
 #include "ui/frmTranslate.h"
 
@@ -502,6 +503,103 @@ private slots:
         closer.start(0);
         QVERIFY(QTest::qWaitFor([&] { return released; }, 5000));
         QTRY_VERIFY(transfer.isNull());
+    }
+
+    // Translations from outside the window (popup, D-Bus): what each ends
+    // with, in the window's own words, and what reaches the engine.
+    void outsideTranslation_data() {
+        QTest::addColumn<QString>("engine");
+        QTest::addColumn<QString>("pair");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("shown");   // null: failed instead
+        QTest::addColumn<QString>("status");  // what failed() says, from its start
+        QTest::addColumn<int>("requests");
+        const QString none;
+        const QString tooLong(int(HttpLimits::maxRequestAddress) + 1, QLatin1Char('a'));
+        QTest::addRow("translated") << "Get"
+                                    << "English to Spanish"
+                                    << "hello"
+                                    << "hola mundo" << none << 1;
+        QTest::addRow("no pair selected")
+            << "Get"
+            << ""
+            << "hello" << none << OutsideTranslation::noPairText() << 0;
+        QTest::addRow("no text") << "Get"
+                                 << "English to Spanish"
+                                 << "" << none << OutsideTranslation::noTextText() << 0;
+        QTest::addRow("too long, refused before it is encoded")
+            << "Get"
+            << "English to Spanish" << tooLong << none
+            << "Translation failed: The text is too long to send" << 0;
+        QTest::addRow("too long once encoded")
+            << "Get"
+            << "English to Spanish" << QString(int(HttpLimits::maxRequestAddress) / 2, '&') << none
+            << "Translation failed: The text is too long to send" << 0;
+        QTest::addRow("server unreachable, as the window says it")
+            << "Refused"
+            << "Pair"
+            << "x" << none << "Translation failed at 127.0.0.1:" << 0;
+    }
+    void outsideTranslation() {
+        QFETCH(QString, engine);
+        QFETCH(QString, pair);
+        QFETCH(QString, text);
+        QFETCH(QString, shown);
+        QFETCH(QString, status);
+        auto w = window();
+        OutsideTranslation outside(w->command(), w->globals);
+        QSignalSpy finished(&outside, &OutsideTranslation::finished);
+        QSignalSpy failed(&outside, &OutsideTranslation::failed);
+        outside.start(engine, pair, text);
+        QVERIFY(QTest::qWaitFor([&] { return finished.size() + failed.size() > 0; }, 5000));
+        QTest::qWait(20);
+        QCOMPARE(finished.size() + failed.size(), 1);
+        if (!shown.isNull()) {
+            QCOMPARE(finished.at(0).at(0).toString(), shown);
+        } else {
+            QVERIFY2(failed.at(0).at(0).toString().startsWith(status),
+                     qPrintable(failed.at(0).at(0).toString()));
+        }
+        QTEST(int(m_server->requestCount()), "requests");
+        QCOMPARE(w->command().translations(), shown.isNull() ? 0 : 1);
+        QVERIFY(!outside.isRunning());
+        QVERIFY(w->allEnabled());  // the window's own command is untouched
+    }
+
+    // They share the window's per-run limit: those still running count, so
+    // the limit holds however many start at once, and the window is refused
+    // once they are done.
+    void outsideTranslationsShareTheLimit() {
+        ScriptedResponse slow = ScriptedResponse::text("[[hola]]");
+        slow.delayMs = 150;
+        m_server->setDefaultResponse(slow);
+        auto w = window("<Features maxtranslation=\"2\"/>");
+        OutsideTranslation first(w->command(), w->globals), second(w->command(), w->globals),
+            third(w->command(), w->globals);
+        QSignalSpy thirdFailed(&third, &OutsideTranslation::failed);
+        first.start("Get", "English to Spanish", "a");
+        second.start("Get", "English to Spanish", "b");
+        third.start("Get", "English to Spanish", "c");
+        QCOMPARE(thirdFailed.size(), 1);
+        QCOMPARE(thirdFailed.at(0).at(0).toString(), QString("Limit reached."));
+        QVERIFY(QTest::qWaitFor([&] { return !first.isRunning() && !second.isRunning(); }, 5000));
+        QCOMPARE(w->command().translations(), 2);
+        QCOMPARE(m_server->requestCount(), 2);
+
+        // A cancelled one gives its place back.
+        auto v = window("<Features maxtranslation=\"1\"/>");
+        OutsideTranslation cancelled(v->command(), v->globals), next(v->command(), v->globals);
+        QSignalSpy nextFinished(&next, &OutsideTranslation::finished);
+        cancelled.start("Get", "English to Spanish", "a");
+        QVERIFY(cancelled.cancel());
+        next.start("Get", "English to Spanish", "b");
+        QVERIFY(QTest::qWaitFor([&] { return nextFinished.size() == 1; }, 5000));
+        QCOMPARE(v->command().translations(), 1);
+        v->select("Get", "English to Spanish");
+        v->txtFrom->setPlainText("c");
+        v->form->cmdTranslate_Click();
+        QCOMPARE(v->dialogs.asked.size(), 1);
+        QCOMPARE(v->dialogs.asked.at(0).text, QString("Limit reached."));
     }
 
     void busyStateTexts() {

@@ -8,6 +8,7 @@
 #include <pugixml.hpp>
 #include <sstream>
 
+#include "FakeGlobalShortcut.h"
 #include "FakeTrayHost.h"
 #include "Fakes.h"
 #include "FormControls.h"
@@ -102,6 +103,7 @@ struct FormFixture : FormControls {
         platform.urlOpener = &opener;
         platform.pauser = &pauser;
         platform.tray = &tray;
+        platform.shortcut = &shortcut;
         form = std::make_unique<frmTranslate>(globals, platform);
         findControls(form.get());
     }
@@ -127,5 +129,6 @@ struct FormFixture : FormControls {
     FakeUrlOpener opener;
     FakePauser pauser;
     FakeTrayHost tray;
+    FakeGlobalShortcut shortcut;
     std::unique_ptr<frmTranslate> form;
 };

@@ -1,0 +1,48 @@
+#include "app/DBusInterface.h"
+
+#include <QPointer>
+#include <utility>
+
+#include "app/AppRequests.h"
+
+DBusInterface::DBusInterface(AppRequests& requests, QDBusConnection bus, QObject* parent)
+    : QObject(parent), m_requests(requests), m_bus(std::move(bus)) {}
+
+DBusInterface::~DBusInterface() {
+    const QList<quint64> calls = m_waiting.keys();
+    for (const quint64 call : calls) answer(call, false, tr("Parlamo has ended."));
+}
+
+QString DBusInterface::Translate(const QString& text) {
+    setDelayedReply(true);
+    const quint64 call = ++m_nextCall;
+    m_waiting.insert(call, message());
+    const QPointer<DBusInterface> self(this);
+    m_requests.translate(text, [self, call](bool ok, const QString& result) {
+        if (self) self->answer(call, ok, result);
+    });
+    return QString();
+}
+
+void DBusInterface::answer(quint64 call, bool ok, const QString& text) {
+    if (!m_waiting.contains(call)) return;
+    const QDBusMessage asked = m_waiting.take(call);
+    m_bus.send(ok ? asked.createReply(text)
+                  : asked.createErrorReply(QString::fromLatin1(failedError), text));
+}
+
+void DBusInterface::TranslateSelection() {
+    m_requests.translateSelection();
+}
+
+void DBusInterface::TranslateClipboard() {
+    m_requests.translateClipboard();
+}
+
+void DBusInterface::Show() {
+    m_requests.show();
+}
+
+void DBusInterface::Quit() {
+    m_requests.quit();
+}

@@ -1,0 +1,47 @@
+#pragma once
+
+#include <QDBusConnection>
+#include <QDBusContext>
+#include <QDBusMessage>
+#include <QHash>
+#include <QObject>
+#include <QString>
+
+class AppRequests;
+
+// The program's D-Bus interface, org.velmor.Parlamo at /org/velmor/Parlamo
+// on the session bus. Translate answers later (a delayed reply), so the
+// program goes on while the engine works and any number of callers wait at
+// once; a failure is the error org.velmor.Parlamo.Error.Failed with the
+// status line's sentence. The other methods return at once.
+class DBusInterface : public QObject, protected QDBusContext {
+    Q_OBJECT
+    Q_CLASSINFO("D-Bus Interface", "org.velmor.Parlamo")
+public:
+    static constexpr const char* serviceName = "org.velmor.Parlamo";
+    static constexpr const char* objectPath = "/org/velmor/Parlamo";
+    static constexpr const char* interfaceName = "org.velmor.Parlamo";
+    static constexpr const char* failedError = "org.velmor.Parlamo.Error.Failed";
+
+    DBusInterface(AppRequests& requests, QDBusConnection bus, QObject* parent = nullptr);
+    // Callers still waiting get an error rather than a time-out.
+    ~DBusInterface() override;
+
+public slots:
+    // The text translated with the main window's engine and pair.
+    QString Translate(const QString& text);
+    // The popup with the desktop's selection, or with the clipboard.
+    void TranslateSelection();
+    void TranslateClipboard();
+    // The main window, also out of the tray.
+    void Show();
+    void Quit();
+
+private:
+    void answer(quint64 call, bool ok, const QString& text);
+
+    AppRequests& m_requests;
+    QDBusConnection m_bus;
+    QHash<quint64, QDBusMessage> m_waiting;
+    quint64 m_nextCall = 0;
+};

@@ -1,0 +1,171 @@
+#include "ui/SelectionPopup.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QCloseEvent>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <QShortcut>
+#include <QSizeGrip>
+#include <QVBoxLayout>
+#include <algorithm>
+
+namespace {
+
+template <class T>
+T* named(T* object, const char* name) {
+    object->setObjectName(QString::fromLatin1(name));
+    return object;
+}
+
+QPlainTextEdit* readOnlyBox(QWidget* parent, const char* name) {
+    auto* box = named(new QPlainTextEdit(parent), name);
+    box->setReadOnly(true);
+    box->setTabChangesFocus(true);
+    box->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    return box;
+}
+
+// Below and right of the pointer, clear of the cursor's picture.
+constexpr QPoint pointerGap{12, 18};
+
+}  // namespace
+
+SelectionPopup::SelectionPopup(QWidget* parent)
+    : QFrame(parent, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint) {
+    setObjectName(QStringLiteral("frmPopup"));
+    setWindowTitle(tr("Parlamo Translation"));
+    setFrameStyle(QFrame::Box | QFrame::Plain);
+    setAttribute(Qt::WA_DeleteOnClose, false);
+
+    txtPopupFrom = readOnlyBox(this, "txtPopupFrom");
+    txtPopupFrom->setAccessibleName(tr("Source text"));
+    txtPopupTo = readOnlyBox(this, "txtPopupTo");
+    txtPopupTo->setAccessibleName(tr("Translation"));
+    txtPopupTo->setToolTip(tr("The translation. Ctrl+Shift+C copies it, Esc closes."));
+    lblPopupStatus = named(new QLabel(this), "lblPopupStatus");
+    lblPopupStatus->setWordWrap(true);
+    lblPopupStatus->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    cmdPopupCopy = named(new QPushButton(tr("&Copy"), this), "cmdPopupCopy");
+    cmdPopupCopy->setToolTip(tr("Copy the translation to the clipboard (Ctrl+Shift+C)."));
+    cmdPopupOpen = named(new QPushButton(tr("&Open in Window"), this), "cmdPopupOpen");
+    cmdPopupOpen->setToolTip(tr("Show both texts in the main window (Ctrl+O)."));
+    for (QPushButton* b : {cmdPopupCopy, cmdPopupOpen}) b->setAutoDefault(false);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(lblPopupStatus, 1);
+    buttons->addWidget(cmdPopupCopy);
+    buttons->addWidget(cmdPopupOpen);
+    buttons->addWidget(new QSizeGrip(this), 0, Qt::AlignBottom | Qt::AlignRight);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(6, 6, 2, 2);
+    layout->addWidget(txtPopupFrom, 1);
+    layout->addWidget(txtPopupTo, 2);
+    layout->addLayout(buttons);
+    setMinimumSize(260, 150);
+    resize(440, 220);
+
+    connect(cmdPopupCopy, &QPushButton::clicked, this, &SelectionPopup::copyTranslation);
+    connect(cmdPopupOpen, &QPushButton::clicked, this, [this] {
+        const QString source = m_source, translation = m_translation;
+        close();
+        emit openInWindow(source, translation);
+    });
+    const auto key = [this](const QKeySequence& sequence, auto slot) {
+        connect(new QShortcut(sequence, this), &QShortcut::activated, this, slot);
+    };
+    key(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C), [this] { copyTranslation(); });
+    key(QKeySequence(Qt::CTRL | Qt::Key_O), [this] { cmdPopupOpen->click(); });
+    key(QKeySequence(Qt::Key_Escape), [this] { close(); });
+}
+
+void SelectionPopup::setSource(const QString& source) {
+    m_source = source;
+    // A selection of megabytes would only make the window slow; the whole
+    // text still goes to the engine and to the main window.
+    txtPopupFrom->setPlainText(
+        source.size() > shownSourceLimit ? source.left(shownSourceLimit) + QChar(0x2026) : source);
+}
+
+void SelectionPopup::showBusy(const QString& source, const QString& status) {
+    m_busy = true;
+    setSource(source);
+    m_translation.clear();
+    txtPopupTo->clear();
+    txtPopupTo->setEnabled(false);
+    cmdPopupCopy->setEnabled(false);
+    lblPopupStatus->setText(status);
+}
+
+void SelectionPopup::showTranslation(const QString& translation, const QString& status) {
+    m_busy = false;
+    m_translation = translation;
+    txtPopupTo->setEnabled(true);
+    txtPopupTo->setPlainText(translation);
+    cmdPopupCopy->setEnabled(true);
+    lblPopupStatus->setText(status);
+}
+
+void SelectionPopup::showFailure(const QString& status) {
+    m_busy = false;
+    m_translation.clear();
+    txtPopupTo->clear();
+    txtPopupTo->setEnabled(true);
+    cmdPopupCopy->setEnabled(false);
+    lblPopupStatus->setText(status);
+}
+
+void SelectionPopup::copyTranslation() {
+    if (m_translation.isEmpty()) return;
+    QApplication::clipboard()->setText(m_translation, QClipboard::Clipboard);
+    lblPopupStatus->setText(tr("Copied to the clipboard."));
+}
+
+QPoint SelectionPopup::placeNear(QPoint pointer, QSize size, QRect available) {
+    QPoint at = pointer + pointerGap;
+    // No room right of or below the pointer: the other side of it.
+    if (at.x() + size.width() > available.right() + 1)
+        at.setX(pointer.x() - pointerGap.x() - size.width());
+    if (at.y() + size.height() > available.bottom() + 1)
+        at.setY(pointer.y() - pointerGap.y() - size.height());
+    at.setX(std::clamp(at.x(), available.left(),
+                       std::max(available.left(), available.right() + 1 - size.width())));
+    at.setY(std::clamp(at.y(), available.top(),
+                       std::max(available.top(), available.bottom() + 1 - size.height())));
+    return at;
+}
+
+void SelectionPopup::popUp(std::optional<QPoint> pointer) {
+    QScreen* screen = pointer ? QGuiApplication::screenAt(*pointer) : nullptr;
+    if (!screen) screen = QGuiApplication::primaryScreen();
+    if (screen) {
+        const QRect available = screen->availableGeometry();
+        const QSize size = frameGeometry().size().boundedTo(available.size());
+        move(pointer && available.contains(*pointer)
+                 ? placeNear(*pointer, size, available)
+                 : available.center() - QPoint(size.width() / 2, size.height() / 2));
+    }
+    m_wasActive = false;
+    show();
+    raise();
+    activateWindow();
+}
+
+void SelectionPopup::changeEvent(QEvent* event) {
+    QFrame::changeEvent(event);
+    if (event->type() != QEvent::ActivationChange) return;
+    // Another window took the keyboard: the popup has served its turn.
+    if (isActiveWindow())
+        m_wasActive = true;
+    else if (m_wasActive && isVisible())
+        close();
+}
+
+void SelectionPopup::closeEvent(QCloseEvent* event) {
+    QFrame::closeEvent(event);
+    m_wasActive = false;
+    emit closed();
+}

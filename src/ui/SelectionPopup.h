@@ -1,0 +1,69 @@
+#pragma once
+
+#include <QFrame>
+#include <QPoint>
+#include <optional>
+
+class QLabel;
+class QPlainTextEdit;
+class QPushButton;
+
+// The small window that shows a translation asked for outside the main
+// window: the source text, its translation (or what went wrong, or that
+// there was nothing to translate) and a status line. Frameless, near the
+// pointer, and resizable by its corner grip. Ctrl+Shift+C copies the
+// translation to the clipboard, Ctrl+O opens both texts in the main window,
+// Escape closes it, and so does leaving it for another window. It only
+// shows; the translation itself is run by TranslateAnywhere.
+class SelectionPopup : public QFrame {
+    Q_OBJECT
+public:
+    explicit SelectionPopup(QWidget* parent = nullptr);
+
+    // Busy: the source, no translation yet, and the status line saying so.
+    void showBusy(const QString& source, const QString& status);
+    void showTranslation(const QString& translation, const QString& status);
+    // Nothing to show but the status line (a failure, nothing selected).
+    void showFailure(const QString& status);
+    bool isBusy() const { return m_busy; }
+
+    QString sourceText() const { return m_source; }
+    QString translation() const { return m_translation; }
+
+    // Shows and activates the window near the pointer, on the pointer's
+    // screen; centred on the primary screen when the pointer is not known.
+    void popUp(std::optional<QPoint> pointer);
+    // Where the window goes for a pointer, within the screen's free area.
+    static QPoint placeNear(QPoint pointer, QSize size, QRect available);
+
+    // Puts the translation on the clipboard; nothing without one.
+    void copyTranslation();
+
+    // The longest part of a source text the window shows; the whole text
+    // goes to the main window.
+    static constexpr int shownSourceLimit = 10000;
+
+    QPlainTextEdit* txtPopupFrom = nullptr;
+    QPlainTextEdit* txtPopupTo = nullptr;
+    QLabel* lblPopupStatus = nullptr;
+    QPushButton* cmdPopupOpen = nullptr;
+    QPushButton* cmdPopupCopy = nullptr;
+
+signals:
+    // The user asked for the texts in the main window.
+    void openInWindow(const QString& source, const QString& translation);
+    // The window was closed (Escape, another window took over, Open).
+    void closed();
+
+protected:
+    void changeEvent(QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void setSource(const QString& source);
+
+    QString m_source;
+    QString m_translation;
+    bool m_busy = false;
+    bool m_wasActive = false;
+};

@@ -1,0 +1,43 @@
+#include "ui/ShortcutDialog.h"
+
+#include <QDialogButtonBox>
+#include <QHBoxLayout>
+#include <QKeySequenceEdit>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+ShortcutDialog::ShortcutDialog(const QString& key, QWidget* parent) : QDialog(parent) {
+    setObjectName(QStringLiteral("frmSelectionShortcut"));
+    setWindowTitle(tr("Selection Shortcut"));
+    auto* explanation = new QLabel(
+        tr("Select text in any application and press this key to read its translation "
+           "in a small window. Press the new key here, or clear it to turn the shortcut off."),
+        this);
+    explanation->setWordWrap(true);
+    keySelectionShortcut =
+        new QKeySequenceEdit(QKeySequence::fromString(key, QKeySequence::PortableText), this);
+    keySelectionShortcut->setObjectName(QStringLiteral("keySelectionShortcut"));
+    keySelectionShortcut->setAccessibleName(tr("Selection shortcut"));
+    cmdClear = new QPushButton(tr("C&lear"), this);
+    cmdClear->setObjectName(QStringLiteral("cmdClear"));
+    cmdClear->setAutoDefault(false);
+    connect(cmdClear, &QPushButton::clicked, keySelectionShortcut, &QKeySequenceEdit::clear);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+
+    auto* row = new QHBoxLayout;
+    row->addWidget(keySelectionShortcut, 1);
+    row->addWidget(cmdClear);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(explanation);
+    layout->addLayout(row);
+    layout->addWidget(buttons);
+}
+
+QString ShortcutDialog::key() const {
+    const QKeySequence sequence = keySelectionShortcut->keySequence();
+    if (sequence.isEmpty()) return QString();
+    return QKeySequence(sequence[0]).toString(QKeySequence::PortableText);
+}

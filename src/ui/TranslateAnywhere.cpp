@@ -1,0 +1,179 @@
+#include "ui/TranslateAnywhere.h"
+
+#include <QCursor>
+#include <QGuiApplication>
+#include <optional>
+
+#include "config/Globals.h"
+#include "config/Settings.h"
+#include "platform/IGlobalShortcut.h"
+#include "translate/OutsideTranslation.h"
+#include "ui/SelectionPopup.h"
+#include "ui/SelectionText.h"
+#include "ui/ShortcutDialog.h"
+#include "ui/TranslationHistory.h"
+#include "ui/frmTranslate.h"
+
+namespace {
+
+// Only X11 tells a program where the pointer is while another program's
+// window is under it.
+std::optional<QPoint> pointerPosition() {
+    if (QGuiApplication::platformName() == QLatin1String("xcb")) return QCursor::pos();
+    return std::nullopt;
+}
+
+}  // namespace
+
+TranslateAnywhere::TranslateAnywhere(frmTranslate& window, TranslateCommand& command,
+                                     TranslationHistory& history, const Globals& globals,
+                                     Platform platform)
+    : m_window(window),
+      m_command(command),
+      m_history(history),
+      m_globals(globals),
+      m_platform(platform) {
+    // Exit: nothing of this may outlive the window on screen or on the keyboard.
+    connect(&m_window, &frmTranslate::unloading, this, [this] {
+        m_platform.shortcut->setKey(QString(), nullptr, nullptr);
+        if (m_popup) m_popup->close();
+    });
+}
+
+TranslateAnywhere::~TranslateAnywhere() {
+    m_platform.shortcut->setKey(QString(), nullptr, nullptr);
+    delete m_popup;
+}
+
+QString TranslateAnywhere::shortcut() const {
+    cVeRegistry* store = m_globals.gobjRegistry.get();
+    return store ? Settings(*store).get(Settings::Key::SelectionShortcut)
+                 : Settings::defaultText(Settings::Key::SelectionShortcut);
+}
+
+void TranslateAnywhere::start() {
+    hold(shortcut());
+}
+
+void TranslateAnywhere::setShortcut(const QString& key) {
+    if (cVeRegistry* store = m_globals.gobjRegistry.get())
+        Settings(*store).set(Settings::Key::SelectionShortcut, key);
+    hold(key);
+}
+
+void TranslateAnywhere::hold(const QString& key) {
+    const QPointer<TranslateAnywhere> self(this);
+    m_platform.shortcut->setKey(
+        key,
+        [self] {
+            if (self) self->translateSelection();
+        },
+        [self](const QString& why) {
+            if (self)
+                self->sayInStatusLine(
+                    why + QLatin1Char(' ') +
+                    tr("Choose another one under Options > Selection Shortcut..."));
+        });
+}
+
+void TranslateAnywhere::chooseShortcut() {
+    ShortcutDialog dialog(shortcut(), &m_window);
+    if (dialog.exec() == QDialog::Accepted) setShortcut(dialog.key());
+}
+
+void TranslateAnywhere::sayInStatusLine(const QString& text) {
+    const QString now = m_window.statusText();
+    m_window.setStatusText(now.isEmpty() ? text : now + QLatin1Char(' ') + text);
+}
+
+TranslateAnywhere::Choice TranslateAnywhere::currentChoice() const {
+    const ITranslateView& view = m_window;
+    const ITranslateView::Selection engine = view.selectedEngine();
+    const ITranslateView::Selection pair = view.selectedLanguage();
+    return {engine.index >= 0 ? engine.text : QString(), pair.index >= 0 ? pair.text : QString()};
+}
+
+OutsideTranslation* TranslateAnywhere::newTranslation(QObject* parent) {
+    return new OutsideTranslation(m_command, m_globals, parent);
+}
+
+void TranslateAnywhere::record(const Choice& choice, const QString& source, const QString& result) {
+    const QString notice = m_history.record(choice.engine, choice.pair, source, result);
+    if (!notice.isEmpty()) sayInStatusLine(notice);
+}
+
+SelectionPopup* TranslateAnywhere::popup() const {
+    return m_popup;
+}
+
+SelectionPopup& TranslateAnywhere::ensurePopup() {
+    if (!m_popup) {
+        m_popup = new SelectionPopup;
+        connect(m_popup, &SelectionPopup::openInWindow, &m_window, &frmTranslate::openTexts);
+        // Closed while it waits: the answer would have nowhere to go.
+        connect(m_popup, &SelectionPopup::closed, this, [this] { delete m_popupTranslation; });
+    }
+    return *m_popup;
+}
+
+void TranslateAnywhere::translateSelection() {
+    popUpWith(SelectionText::selection(),
+              tr("No text is selected. Select a text, then press the key again."));
+}
+
+void TranslateAnywhere::translateClipboard() {
+    popUpWith(SelectionText::clipboard(), tr("The clipboard holds no text."));
+}
+
+void TranslateAnywhere::translateInPopup(const QString& text) {
+    popUpWith(text, OutsideTranslation::noTextText());
+}
+
+void TranslateAnywhere::popUpWith(const QString& text, const QString& whenEmpty) {
+    SelectionPopup& popup = ensurePopup();
+    delete m_popupTranslation;  // the newest request wins
+    const Choice choice = currentChoice();
+    if (text.isEmpty()) {
+        // Nothing to send: say so where the translation would have shown.
+        popup.showBusy(QString(), QString());
+        popup.showFailure(whenEmpty);
+        popup.popUp(pointerPosition());
+        return;
+    }
+    popup.showBusy(text, QStringLiteral("Translating from ") + choice.pair);
+    popup.popUp(pointerPosition());
+
+    OutsideTranslation* translation = newTranslation(this);
+    m_popupTranslation = translation;
+    connect(translation, &OutsideTranslation::finished, this,
+            [this, translation, choice, text](const QString& shown) {
+                translation->deleteLater();
+                record(choice, text, shown);
+                if (!m_popup) return;
+                m_popup->showTranslation(shown, choice.pair);
+                emit popupTranslated();
+            });
+    connect(translation, &OutsideTranslation::failed, this,
+            [this, translation](const QString& status) {
+                translation->deleteLater();
+                if (m_popup) m_popup->showFailure(status);
+            });
+    translation->start(choice.engine, choice.pair, text);
+}
+
+void TranslateAnywhere::translate(const QString& text, const Reply& done) {
+    const Choice choice = currentChoice();
+    OutsideTranslation* translation = newTranslation(this);
+    connect(translation, &OutsideTranslation::finished, this,
+            [this, translation, choice, text, done](const QString& shown) {
+                translation->deleteLater();
+                record(choice, text, shown);
+                done(true, shown);
+            });
+    connect(translation, &OutsideTranslation::failed, this,
+            [translation, done](const QString& status) {
+                translation->deleteLater();
+                done(false, status);
+            });
+    translation->start(choice.engine, choice.pair, text);
+}

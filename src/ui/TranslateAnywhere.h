@@ -1,0 +1,83 @@
+#pragma once
+
+#include <QObject>
+#include <QPointer>
+#include <QString>
+#include <functional>
+#include <memory>
+
+#include "platform/Platform.h"
+
+struct Globals;
+class frmTranslate;
+class OutsideTranslation;
+class SelectionPopup;
+class TranslateCommand;
+class TranslationHistory;
+
+// Translations asked for outside the main window: the selection shortcut
+// and the popup it opens (for the selection or the clipboard), and the texts
+// D-Bus callers send. Each runs as an OutsideTranslation with the window's
+// current engine and pair, is kept in the window's history, and counts
+// toward the window's per-run limit. The shortcut is the settings key
+// selectionShortcut (Ctrl+Alt+E when absent, none when empty), held through
+// the platform's IGlobalShortcut.
+class TranslateAnywhere : public QObject {
+    Q_OBJECT
+public:
+    TranslateAnywhere(frmTranslate& window, TranslateCommand& command, TranslationHistory& history,
+                      const Globals& globals, Platform platform);
+    ~TranslateAnywhere() override;
+
+    // Takes the stored shortcut; once the window is loaded.
+    void start();
+
+    // The shortcut as stored (portable key text; empty: none).
+    QString shortcut() const;
+    // Stores a new shortcut and takes it in place of the old one; empty
+    // turns it off. A key that cannot be had is said in the status line.
+    void setShortcut(const QString& key);
+    // Options > Selection Shortcut...
+    void chooseShortcut();
+
+    // The popup with the desktop's selection (PRIMARY, else the clipboard),
+    // with the clipboard, or with a text.
+    void translateSelection();
+    void translateClipboard();
+    void translateInPopup(const QString& text);
+
+    // A text from another program (D-Bus): done gets, once, either true and
+    // the translation or false and what the status line would say.
+    using Reply = std::function<void(bool ok, const QString& text)>;
+    void translate(const QString& text, const Reply& done);
+
+    // The popup; null until it was first needed.
+    SelectionPopup* popup() const;
+
+signals:
+    // The popup shows a translation (for the benchmark and tests).
+    void popupTranslated();
+
+private:
+    struct Choice {
+        QString engine, pair;
+    };
+    // Asks the platform for the key; a refusal goes to the status line.
+    void hold(const QString& key);
+    Choice currentChoice() const;
+    OutsideTranslation* newTranslation(QObject* parent);
+    void record(const Choice& choice, const QString& source, const QString& result);
+    void sayInStatusLine(const QString& text);
+    SelectionPopup& ensurePopup();
+    // Opens the popup for text; for an empty one it says whenEmpty and
+    // sends nothing.
+    void popUpWith(const QString& text, const QString& whenEmpty);
+
+    frmTranslate& m_window;
+    TranslateCommand& m_command;
+    TranslationHistory& m_history;
+    const Globals& m_globals;
+    Platform m_platform;
+    QPointer<SelectionPopup> m_popup;
+    QPointer<OutsideTranslation> m_popupTranslation;
+};

@@ -1,0 +1,185 @@
+#include <QApplication>
+#include <QClipboard>
+#include <QDBusConnection>
+#include <QDBusConnectionInterface>
+#include <QDBusMessage>
+#include <QDBusPendingCall>
+#include <QDBusPendingReply>
+#include <QProcess>
+#include <QTest>
+#include <memory>
+
+#include "FormFixture.h"
+#include "TestHttpServer.h"
+#include "app/AppRequests.h"
+#include "app/DBusInterface.h"
+#include "translate/TranslateCommand.h"
+#include "ui/SelectionPopup.h"
+#include "ui/TranslateAnywhere.h"
+
+using namespace FormDocs;
+
+// The D-Bus interface on a private bus of this test's own: the program's
+// side on one connection, a caller on another, both in this thread, so a
+// method that held the program up would hold up the test too.
+class TestDBusInterface : public QObject {
+    Q_OBJECT
+
+    TestHttpServer m_server;
+    QProcess m_daemon;
+    QString m_address;
+
+    QByteArray document() const {
+        const QByteArray url = m_server.baseUrl().toUtf8() + "/t";
+        return sample(
+            all({attr("//Engine[1]", "url", url.constData()),
+                 attr("//Engine[1]", "tokenbefore", "[["), attr("//Engine[1]", "tokenafter", "]]"),
+                 attr("//Languages", "default", "0"), attr("//Engines", "commonlanguages", "-2")}));
+    }
+
+    // The program's side, and a caller.
+    struct Bus {
+        explicit Bus(const QString& address)
+            : service(QDBusConnection::connectToBus(address, QStringLiteral("program"))),
+              caller(QDBusConnection::connectToBus(address, QStringLiteral("caller"))),
+              interface(requests, service) {
+            service.registerObject(DBusInterface::objectPath, &interface,
+                                   QDBusConnection::ExportAllSlots);
+            service.interface()->registerService(DBusInterface::serviceName);
+        }
+        ~Bus() {
+            QDBusConnection::disconnectFromBus(QStringLiteral("program"));
+            QDBusConnection::disconnectFromBus(QStringLiteral("caller"));
+        }
+        QDBusPendingCall call(const QString& method, const QVariantList& arguments = {}) {
+            QDBusMessage m = QDBusMessage::createMethodCall(DBusInterface::serviceName,
+                                                            DBusInterface::objectPath,
+                                                            DBusInterface::interfaceName, method);
+            m.setArguments(arguments);
+            return caller.asyncCall(m, 20000);
+        }
+        AppRequests requests;
+        QDBusConnection service, caller;
+        DBusInterface interface;
+    };
+
+    static bool finished(const QDBusPendingCall& call, int ms = 5000) {
+        return QTest::qWaitFor([&] { return call.isFinished(); }, ms);
+    }
+
+private slots:
+    void initTestCase() {
+        QVERIFY(m_server.start());
+        m_daemon.start(QStringLiteral("dbus-daemon"),
+                       {"--session", "--nofork", "--nopidfile", "--print-address=1"});
+        QVERIFY2(m_daemon.waitForStarted(), "dbus-daemon (scripts/install-deps.sh installs it)");
+        QVERIFY(QTest::qWaitFor([&] { return m_daemon.canReadLine(); }, 10000));
+        m_address = QString::fromUtf8(m_daemon.readLine().trimmed());
+    }
+    void cleanupTestCase() {
+        m_daemon.terminate();
+        m_daemon.waitForFinished();
+    }
+    void init() {
+        m_server.clearRequests();
+        m_server.setDefaultResponse(ScriptedResponse::text("[[hola]]"));
+    }
+
+    // Translate: the window's engine and pair; a failure is an error with
+    // the status line's sentence; a huge text is refused, never sent.
+    void translate_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QByteArray>("answer");
+        QTest::addColumn<QString>("reply");  // the translation, or the error's message start
+        QTest::addColumn<bool>("ok");
+        QTest::addColumn<int>("requests");
+        QTest::addRow("translated")
+            << "hello world" << QByteArray("[[hola]]") << "hola" << true << 1;
+        QTest::addRow("no translation in the answer")
+            << "hello" << QByteArray("]][[") << "No translation found in the answer of" << false
+            << 1;
+        QTest::addRow("eight megabytes")
+            << QString(8 * 1024 * 1024, QLatin1Char('x')) << QByteArray()
+            << "Translation failed: The text is too long to send" << false << 0;
+    }
+    void translate() {
+        QFETCH(QString, text);
+        QFETCH(QByteArray, answer);
+        QFETCH(QString, reply);
+        QFETCH(bool, ok);
+        m_server.setDefaultResponse(ScriptedResponse::text(answer));
+        FormFixture f(document());
+        f.form->Form_Load();
+        Bus bus(m_address);
+        bus.requests.setWindow(f.form.get());
+
+        const QDBusPendingReply<QString> call = bus.call("Translate", {text});
+        QVERIFY(finished(call));
+        if (ok) {
+            QVERIFY2(!call.isError(), qPrintable(call.error().message()));
+            QCOMPARE(call.value(), reply);
+        } else {
+            QVERIFY(call.isError());
+            QCOMPARE(call.error().name(), QString(DBusInterface::failedError));
+            QVERIFY2(call.error().message().startsWith(reply), qPrintable(call.error().message()));
+        }
+        QTEST(int(m_server.requestCount()), "requests");
+        QCOMPARE(f.form->translateCommand().translations(), ok ? 1 : 0);
+    }
+
+    // Calls before the window is loaded wait for it; while one waits for a
+    // slow engine, others are answered; a program that ends answers those
+    // still waiting with an error.
+    void callsWaitAndOverlap() {
+        FormFixture f(document());
+        Bus bus(m_address);
+        const QDBusPendingCall early = bus.call("Translate", {"early"});
+        const QDBusPendingCall show = bus.call("Show");
+        QVERIFY(finished(show));  // returns at once; the window shows once loaded
+        QVERIFY(!early.isFinished());
+        f.form->Form_Load();
+        f.form->hide();
+        bus.requests.setWindow(f.form.get());
+        QVERIFY(f.form->isVisible());
+        QVERIFY(finished(early));
+        QCOMPARE(QDBusPendingReply<QString>(early).value(), QString("hola"));
+
+        ScriptedResponse slow = ScriptedResponse::text("[[despacio]]");
+        slow.delayMs = 800;
+        m_server.setDefaultResponse(slow);
+        const QDBusPendingCall slowCall = bus.call("Translate", {"slow"});
+        QTest::qWait(100);
+        m_server.setDefaultResponse(ScriptedResponse::text("[[pronto]]"));
+        const QDBusPendingCall quick = bus.call("Translate", {"quick"});
+        QVERIFY(finished(quick));
+        QCOMPARE(QDBusPendingReply<QString>(quick).value(), QString("pronto"));
+        QVERIFY(!slowCall.isFinished());
+        QVERIFY(finished(slowCall));
+        QCOMPARE(QDBusPendingReply<QString>(slowCall).value(), QString("despacio"));
+
+        QApplication::clipboard()->setText("from the clipboard");
+        QVERIFY(finished(bus.call("TranslateClipboard")));
+        SelectionPopup* popup = f.form->anywhere().popup();
+        QVERIFY(popup && popup->isVisible());
+        QCOMPARE(popup->sourceText(), QString("from the clipboard"));
+
+        QVERIFY(finished(bus.call("Quit")));
+        QVERIFY(f.form->isUnloaded());
+        const QDBusPendingCall late = bus.call("Translate", {"late"});
+        QVERIFY(finished(late));
+        QCOMPARE(late.error().message(), QString("Parlamo is closing."));
+    }
+
+    void abandonedCallsAreAnswered() {
+        Bus bus(m_address);
+        const QDBusPendingCall waiting = bus.call("Translate", {"x"});
+        QTest::qWait(50);
+        QVERIFY(!waiting.isFinished());
+        bus.requests.abandon("Parlamo could not start.");
+        QVERIFY(finished(waiting));
+        QCOMPARE(waiting.error().message(), QString("Parlamo could not start."));
+    }
+};
+
+QTEST_MAIN(TestDBusInterface)
+#include "test_dbusinterface.moc"

@@ -1,0 +1,240 @@
+#include <QApplication>
+#include <QClipboard>
+#include <QKeySequenceEdit>
+#include <QTest>
+#include <QTimer>
+
+#include "FormFixture.h"
+#include "TestHttpServer.h"
+#include "history/HistoryModel.h"
+#include "translate/TranslateCommand.h"
+#include "ui/HistoryWindow.h"
+#include "ui/SelectionPopup.h"
+#include "ui/ShortcutDialog.h"
+#include "ui/TranslateAnywhere.h"
+
+using namespace FormDocs;
+
+// Translations asked for outside the main window: the selection shortcut
+// with its popup, and the window's own keys Ctrl+R and Ctrl+Shift+C. The
+// offscreen clipboard stands for the desktop's (it has no selection, so the
+// selection comes from the clipboard, as on any desktop without one).
+class TestAnywhere : public QObject {
+    Q_OBJECT
+
+    TestHttpServer m_server;
+
+    // The sample document, its first engine on the loopback server, the
+    // first pair selected at start.
+    QByteArray document() const {
+        const QByteArray url = m_server.baseUrl().toUtf8() + "/t";
+        return sample(
+            all({attr("//Engine[1]", "url", url.constData()),
+                 attr("//Engine[1]", "tokenbefore", "[["), attr("//Engine[1]", "tokenafter", "]]"),
+                 attr("//Languages", "default", "0"), attr("//Engines", "commonlanguages", "-2")}));
+    }
+
+    static SelectionPopup* popupOf(FormFixture& f) { return f.form->anywhere().popup(); }
+    static bool settled(FormFixture& f) {
+        SelectionPopup* p = popupOf(f);
+        return p && !p->isBusy();
+    }
+    static int historyRows(FormFixture& f) {
+        control<QAction>(f.form.get(), "mnuHistory")->trigger();
+        auto* window = f.form->findChild<HistoryWindow*>(QStringLiteral("frmHistory"));
+        if (!window || !QTest::qWaitFor([&] { return window->model().rowCount() > 0; }, 2000))
+            return 0;
+        return window->model().rowCount();
+    }
+
+private slots:
+    void initTestCase() { QVERIFY(m_server.start()); }
+    void init() {
+        m_server.clearRequests();
+        m_server.setDefaultResponse(ScriptedResponse::text("<p>[[ hola ]]</p>"));
+        QApplication::clipboard()->clear();
+    }
+
+    void popup_data() {
+        QTest::addColumn<QString>("way");  // "shortcut", "clipboard", "text"
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QByteArray>("answer");
+        QTest::addColumn<QString>("translation");
+        QTest::addColumn<QString>("status");  // the popup's status line, from its start
+        QTest::addColumn<int>("requests");
+        const QByteArray fine = "[[ hola ]]";
+        const QString huge(3 * 1024 * 1024, QLatin1Char('w'));
+        QTest::addRow("the shortcut translates the selection") << "shortcut"
+                                                               << "hello" << fine << "hola"
+                                                               << "English to Spanish" << 1;
+        QTest::addRow("TranslateClipboard") << "clipboard"
+                                            << "hello" << fine << "hola"
+                                            << "English to Spanish" << 1;
+        QTest::addRow("empty selection: a message, nothing sent") << "shortcut"
+                                                                  << "" << fine << ""
+                                                                  << "No text is selected." << 0;
+        QTest::addRow("empty clipboard") << "clipboard"
+                                         << "" << fine << ""
+                                         << "The clipboard holds no text." << 0;
+        QTest::addRow("the engine's answer holds no translation")
+            << "text"
+            << "hello" << QByteArray("nothing") << ""
+            << "No translation found in the answer of 127.0.0.1:" << 1;
+        QTest::addRow("megabytes are refused, not sent")
+            << "shortcut" << huge << fine << ""
+            << "Translation failed: The text is too long to send" << 0;
+    }
+    void popup() {
+        QFETCH(QString, way);
+        QFETCH(QString, text);
+        QFETCH(QByteArray, answer);
+        QFETCH(QString, translation);
+        QFETCH(QString, status);
+        m_server.setDefaultResponse(ScriptedResponse::text(answer));
+        FormFixture f(document());
+        f.form->Form_Load();
+        QApplication::clipboard()->setText(text);
+
+        if (way == "shortcut")
+            QVERIFY(f.shortcut.press());
+        else if (way == "clipboard")
+            f.form->anywhere().translateClipboard();
+        else
+            f.form->anywhere().translateInPopup(text);
+        SelectionPopup* popup = popupOf(f);
+        QVERIFY(popup && popup->isVisible());
+        QVERIFY(QTest::qWaitFor([&] { return settled(f); }, 5000));
+
+        QCOMPARE(popup->txtPopupTo->toPlainText(), translation);
+        QVERIFY2(popup->lblPopupStatus->text().startsWith(status),
+                 qPrintable(popup->lblPopupStatus->text()));
+        QCOMPARE(popup->cmdPopupCopy->isEnabled(), !translation.isEmpty());
+        QTEST(int(m_server.requestCount()), "requests");
+        // The whole text is kept; the window shows a bounded part of it.
+        QCOMPARE(popup->sourceText(), text);
+        QVERIFY(popup->txtPopupFrom->toPlainText().size() <= SelectionPopup::shownSourceLimit + 1);
+        // Counted and kept like the window's own.
+        QCOMPARE(f.form->translateCommand().translations(), translation.isEmpty() ? 0 : 1);
+        QCOMPARE(historyRows(f), translation.isEmpty() ? 0 : 1);
+        QVERIFY(f.cmdTranslate->isEnabled());
+    }
+
+    // Keys of the popup: Ctrl+Shift+C copies, Ctrl+O opens the texts in the
+    // window, Escape closes; closing while busy drops the request.
+    void popupKeys() {
+        FormFixture f(document());
+        f.form->Form_Load();
+        f.form->anywhere().translateInPopup("hello");
+        SelectionPopup* popup = popupOf(f);
+        QVERIFY(QTest::qWaitForWindowActive(popup));
+        QVERIFY(QTest::qWaitFor([&] { return settled(f); }, 5000));
+
+        QTest::keyClick(popup, Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
+        QCOMPARE(QApplication::clipboard()->text(), QString("hola"));
+        QTest::keyClick(popup, Qt::Key_Escape);
+        QVERIFY(!popup->isVisible());
+
+        f.form->anywhere().translateInPopup("hello again");
+        QVERIFY(QTest::qWaitForWindowActive(popup));
+        QVERIFY(QTest::qWaitFor([&] { return settled(f); }, 5000));
+        QTest::keyClick(popup, Qt::Key_O, Qt::ControlModifier);
+        QVERIFY(!popup->isVisible());
+        QVERIFY(f.form->isVisible());
+        QCOMPARE(f.txtFrom->toPlainText(), QString("hello again"));
+        QCOMPARE(f.txtTo->toPlainText(), QString("hola"));
+
+        ScriptedResponse slow = ScriptedResponse::text("[[late]]");
+        slow.delayMs = 300;
+        m_server.setDefaultResponse(slow);
+        f.form->anywhere().translateInPopup("slow");
+        QVERIFY(QTest::qWaitForWindowActive(popup));
+        QVERIFY(popup->isBusy());
+        QTest::keyClick(popup, Qt::Key_Escape);
+        QTest::qWait(500);
+        QCOMPARE(f.form->translateCommand().translations(), 2);
+        QVERIFY(popup->translation().isEmpty());
+    }
+
+    // The key comes from the settings (Ctrl+Alt+E unless changed), empty
+    // turns it off, and a key another program holds is said once in the
+    // status line while the program goes on.
+    void shortcutSetting() {
+        FormFixture f(document());
+        f.form->Form_Load();
+        QCOMPARE(f.shortcut.asked, QStringList{"Ctrl+Alt+E"});
+        QCOMPARE(f.form->anywhere().shortcut(), QString("Ctrl+Alt+E"));
+
+        f.form->anywhere().setShortcut("");
+        QCOMPARE(f.stored("selectionShortcut"), QString(""));
+        QVERIFY(!f.shortcut.press());
+
+        f.shortcut.refusing = true;
+        f.form->setStatusText(QString());
+        f.form->anywhere().setShortcut("Ctrl+Shift+F12");
+        QCOMPARE(f.stored("selectionShortcut"), QString("Ctrl+Shift+F12"));
+        QVERIFY2(f.form->statusText().startsWith("Taken: Ctrl+Shift+F12."),
+                 qPrintable(f.form->statusText()));
+        QVERIFY(f.cmdTranslate->isEnabled());
+
+        // Options > Selection Shortcut...: the key pressed in the dialog.
+        f.shortcut.refusing = false;
+        QTimer::singleShot(0, [] {
+            auto* dialog = qobject_cast<ShortcutDialog*>(QApplication::activeModalWidget());
+            if (!dialog) return;
+            dialog->cmdClear->click();
+            QTest::keyClick(dialog->keySelectionShortcut, Qt::Key_T,
+                            Qt::ControlModifier | Qt::AltModifier);
+            dialog->accept();
+        });
+        control<QAction>(f.form.get(), "mnuSelectionShortcut")->trigger();
+        QCOMPARE(f.stored("selectionShortcut"), QString("Ctrl+Alt+T"));
+        QCOMPARE(f.shortcut.key(), QString("Ctrl+Alt+T"));
+
+        // A new start reads what was stored.
+        f.shortcut.refusing = false;
+        FormFixture again(document());
+        again.store("selectionShortcut", "Meta+T");
+        again.form->Form_Load();
+        QCOMPARE(again.shortcut.asked, QStringList{"Meta+T"});
+        QVERIFY(control<QAction>(again.form.get(), "mnuSelectionShortcut")->shortcut().isEmpty());
+    }
+
+    // Ctrl+R turns the pair round and back; nothing without a reverse or
+    // while busy. Ctrl+Shift+C copies the translation.
+    void windowKeys() {
+        FormFixture f(document());
+        f.form->Form_Load();
+        f.form->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(f.form.get()));
+        const auto ctrlR = [&] { QTest::keyClick(f.txtFrom, Qt::Key_R, Qt::ControlModifier); };
+        ctrlR();
+        QCOMPARE(f.cboLanguages->currentText(), QString("Spanish to English"));
+        ctrlR();
+        QCOMPARE(f.cboLanguages->currentText(), QString("English to Spanish"));
+        f.cboLanguages->setCurrentIndex(2);  // English to Catalan, whose reverse is listed
+        ctrlR();
+        QCOMPARE(f.cboLanguages->currentText(), QString("Catalan to English"));
+        f.form->Disable();
+        ctrlR();
+        QCOMPARE(f.cboLanguages->currentText(), QString("Catalan to English"));
+        f.form->Enable();
+
+        f.txtTo->setPlainText("La casa");
+        QApplication::clipboard()->clear();
+        QTest::keyClick(f.txtFrom, Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
+        QCOMPARE(QApplication::clipboard()->text(), QString("La casa"));
+        QVERIFY(f.txtTo->toolTip().contains("Ctrl+Shift+C"));
+        QVERIFY(f.cboLanguages->toolTip().contains("Ctrl+R"));
+
+        FormFixture lone(sample(removeNode("//Engine[1]/Languages/Language[2]")));
+        lone.form->Form_Load();
+        lone.form->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(lone.form.get()));
+        lone.cboLanguages->setCurrentIndex(0);
+        QTest::keyClick(lone.txtFrom, Qt::Key_R, Qt::ControlModifier);
+        QCOMPARE(lone.cboLanguages->currentIndex(), 0);
+    }
+};
+
+QTEST_MAIN(TestAnywhere)
+#include "test_anywhere.moc"
