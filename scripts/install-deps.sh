@@ -6,6 +6,7 @@ set -euo pipefail
 packages=(
   build-essential cmake ninja-build pkg-config git
   qt6-base-dev qt6-multimedia-dev libpugixml-dev
+  qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
   libsndfile1-dev
   libcurl4-openssl-dev
   libxcb1-dev libxcb-keysyms1-dev

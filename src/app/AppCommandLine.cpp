@@ -2,6 +2,7 @@
 
 #include <QCommandLineOption>
 #include <QCommandLineParser>
+#include <QCoreApplication>
 
 #include "cli/HeadlessCommandLine.h"
 #include "platform/AppInfo.h"
@@ -14,16 +15,16 @@ namespace {
 // the help and the version speak of the program.
 const QString programName = QStringLiteral("RaDudezozad");
 
-const QCommandLineOption& helpOption() {
-    static const QCommandLineOption option({QStringLiteral("h"), QStringLiteral("help")},
-                                           QStringLiteral("Show this help and exit."));
-    return option;
+// Made afresh each time: the help is described again once the
+// translations are installed.
+QCommandLineOption helpOption() {
+    return {{QStringLiteral("h"), QStringLiteral("help")},
+            QCoreApplication::translate("AppCommandLine", "Show this help and exit.")};
 }
 
-const QCommandLineOption& versionOption() {
-    static const QCommandLineOption option({QStringLiteral("v"), QStringLiteral("version")},
-                                           QStringLiteral("Show the version and exit."));
-    return option;
+QCommandLineOption versionOption() {
+    return {{QStringLiteral("v"), QStringLiteral("version")},
+            QCoreApplication::translate("AppCommandLine", "Show the version and exit.")};
 }
 
 const QCommandLineOption& translateSelectionOption() {
@@ -40,7 +41,8 @@ void describe(QCommandLineParser& parser) {
     // "-help" means --help, not -h -e -l -p; a word that merely starts with
     // "-h" or "-v" must not end the program.
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-    parser.setApplicationDescription(QStringLiteral(
+    parser.setApplicationDescription(QCoreApplication::translate(
+        "AppCommandLine",
         "Parlamo, a desktop client for online translation. At every start it fetches its\n"
         "service configuration from the configuration server (built in; override it with\n"
         "PARLAMO_CONFIG_HOST=host[:port]).\n"
@@ -55,11 +57,13 @@ void describe(QCommandLineParser& parser) {
     parser.addOption(translateSelectionOption());
     parser.addPositionalArgument(
         QStringLiteral("/startup"),
-        QStringLiteral("Started at log-on: in tray mode, go to the tray without a notice."),
+        QCoreApplication::translate(
+            "AppCommandLine", "Started at log-on: in tray mode, go to the tray without a notice."),
         QStringLiteral("[/startup] [/debug]"));
     parser.addPositionalArgument(
         QStringLiteral("/debug"),
-        QStringLiteral("Show the window, without a tray icon, even in tray mode."));
+        QCoreApplication::translate("AppCommandLine",
+                                    "Show the window, without a tray icon, even in tray mode."));
 }
 
 QStringList argumentsOf(int argc, const char* const* argv) {
@@ -72,10 +76,12 @@ QStringList argumentsOf(int argc, const char* const* argv) {
 QString helpText() {
     QCommandLineParser parser;
     describe(parser);
-    // The parser names the program after the application object, which does
-    // not exist yet: write the usage line ourselves.
-    return QStringLiteral("Usage: %1 [options] [/startup] [/debug]\n").arg(programName) +
-           parser.helpText().section(QLatin1Char('\n'), 1);
+    // The parser names the program after the running file, which may be a
+    // renamed copy, and may have no application object to ask: write the
+    // usage line ourselves.
+    return QCoreApplication::translate("AppCommandLine", "Usage: %1 [options] [/startup] [/debug]")
+               .arg(programName) +
+           QLatin1Char('\n') + parser.helpText().section(QLatin1Char('\n'), 1);
 }
 
 QString versionText() {

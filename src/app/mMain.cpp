@@ -1,5 +1,7 @@
 #include "app/mMain.h"
 
+#include <QCoreApplication>
+
 #include "config/Failure.h"
 #include "config/Globals.h"
 #include "platform/AppInfo.h"
@@ -26,8 +28,10 @@ std::unique_ptr<frmTranslate> Main(Globals& globals, Platform platform, int conf
             // find something it cannot use, say so and end instead of
             // crashing.
             platform.dialogs->messageBox(
-                QStringLiteral("The configuration sent by the server cannot be used: ") +
-                    e.message(),
+                QCoreApplication::translate("mMain",
+                                            "The configuration sent by the server cannot be "
+                                            "used: %1")
+                    .arg(e.message()),
                 AppInfo::title(), IDialogs::Icon::Exclamation, IDialogs::Buttons::Ok);
             return nullptr;
         }

@@ -7,6 +7,7 @@
 #include "app/AppCommandLine.h"
 #include "app/AppRequests.h"
 #include "app/RunningCopy.h"
+#include "app/Translations.h"
 #include "app/mMain.h"
 #include "cli/HeadlessCommandLine.h"
 #include "config/Globals.h"
@@ -26,7 +27,12 @@ namespace {
 // it lets the desktop match the window to its entry and icon.
 constexpr auto desktopFileName = "org.velmor.Parlamo";
 
-int printAndExit(const AppCommand& command) {
+int printAndExit(int argc, char** argv) {
+    // A core application only to carry the translations of the help: it
+    // needs no display and reads or writes nothing.
+    QCoreApplication app(argc, argv);
+    Translations::install(app);
+    const AppCommand command = AppCommandLine::parse(QCoreApplication::arguments());
     const QByteArray text = command.output.toLocal8Bit();
     std::fwrite(text.constData(), 1, static_cast<std::size_t>(text.size()), stdout);
     return std::fflush(stdout) == 0 ? command.exitCode : 1;
@@ -36,6 +42,7 @@ int printAndExit(const AppCommand& command) {
 // QApplication.
 int runHeadless(int argc, char** argv) {
     QCoreApplication app(argc, argv);
+    Translations::install(app);
     QCommandLineParser parser;
     AppCommandLine::describe(parser);
     if (!parser.parse(app.arguments())) {
@@ -59,6 +66,7 @@ RunningCopy::Request handedOverRequest(const AppCommand& command, const QString&
 
 int runWindow(int argc, char** argv, const AppCommand& command) {
     QApplication app(argc, argv);
+    Translations::install(app);
     QGuiApplication::setDesktopFileName(QString::fromLatin1(desktopFileName));
     // The program lives as long as the main window is loaded, also while it
     // is hidden in the tray.
@@ -119,7 +127,7 @@ int main(int argc, char** argv) {
     const AppCommand command = AppCommandLine::parse(AppCommandLine::argumentsOf(argc, argv));
     switch (command.kind) {
         case AppCommand::Kind::PrintAndExit:
-            return printAndExit(command);
+            return printAndExit(argc, argv);
         case AppCommand::Kind::Headless:
             return runHeadless(argc, argv);
         case AppCommand::Kind::RunWindow:

@@ -19,18 +19,15 @@ const QString kList = QStringLiteral("list");
 
 void HeadlessCommandLine::addOptions(QCommandLineParser& parser) {
     parser.addOption({kTranslate,
-                      QStringLiteral("Translate TEXT without opening a window and print the "
-                                     "result; \"-\" reads the text from standard input."),
-                      QStringLiteral("TEXT")});
-    parser.addOption({kEngine,
-                      QStringLiteral("The engine to translate with (default: the service's)."),
-                      QStringLiteral("NAME")});
-    parser.addOption({kPair,
-                      QStringLiteral("The language pair to translate with (default: the "
-                                     "engine's)."),
-                      QStringLiteral("NAME")});
-    parser.addOption({kList, QStringLiteral("List the engines and their language pairs; the "
-                                            "defaults are marked.")});
+                      tr("Translate TEXT without opening a window and print the result; \"-\" "
+                         "reads the text from standard input."),
+                      tr("TEXT")});
+    parser.addOption(
+        {kEngine, tr("The engine to translate with (default: the service's)."), tr("NAME")});
+    parser.addOption(
+        {kPair, tr("The language pair to translate with (default: the engine's)."), tr("NAME")});
+    parser.addOption(
+        {kList, tr("List the engines and their language pairs; the defaults are marked.")});
     HistoryCommandLine::addOptions(parser);
 }
 
@@ -48,9 +45,9 @@ std::optional<HeadlessRequest> HeadlessCommandLine::request(const QCommandLinePa
     HeadlessRequest r;
     r.list = parser.isSet(kList);
     if (r.list && parser.isSet(kTranslate))
-        return misuse(QStringLiteral("--list and --translate cannot be used together"));
+        return misuse(tr("--list and --translate cannot be used together"));
     if (!r.list && !parser.isSet(kTranslate))
-        return misuse(QStringLiteral("--engine and --pair need --translate"));
+        return misuse(tr("--engine and --pair need --translate"));
     r.engine = parser.value(kEngine);
     r.pair = parser.value(kPair);
     if (r.list) return r;
@@ -60,7 +57,7 @@ std::optional<HeadlessRequest> HeadlessCommandLine::request(const QCommandLinePa
         const QByteArray bytes = input.readAll();
         QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
         r.text = utf8.decode(bytes);
-        if (utf8.hasError()) return misuse(QStringLiteral("standard input is not UTF-8 text"));
+        if (utf8.hasError()) return misuse(tr("standard input is not UTF-8 text"));
         // "echo text |" ends the text with a line break that is not part of it.
         if (r.text.endsWith(QLatin1Char('\n'))) r.text.chop(1);
         if (r.text.endsWith(QLatin1Char('\r'))) r.text.chop(1);
@@ -74,7 +71,7 @@ int HeadlessCommandLine::run(const QCommandLineParser& parser) {
     if (HistoryCommandLine::isRequested(parser)) return HistoryCommandLine::run(parser, out, err);
     QFile input;
     if (!input.open(stdin, QIODevice::ReadOnly)) {
-        err << HeadlessTranslation::prefix() << "cannot read standard input" << Qt::endl;
+        err << HeadlessTranslation::prefix() << tr("cannot read standard input") << Qt::endl;
         return HeadlessTranslation::Usage;
     }
     QString why;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 #include <optional>
 
@@ -13,6 +14,8 @@ class QIODevice;
 //   --list
 //   --history [--search WORD] [--format tsv|csv]   (cli/HistoryCommandLine)
 class HeadlessCommandLine {
+    Q_DECLARE_TR_FUNCTIONS(HeadlessCommandLine)
+
 public:
     static void addOptions(QCommandLineParser& parser);
     // True when the parsed line asks for the headless mode.

@@ -1,6 +1,7 @@
 #include "cli/HeadlessTranslation.h"
 
 #include <QEventLoop>
+#include <QLocale>
 #include <QTextStream>
 
 #include "config/ConfigDocument.h"
@@ -28,7 +29,7 @@ QString quoted(const QString& name) {
 QString quotedList(const QStringList& names) {
     QStringList out;
     for (const QString& n : names) out += quoted(n);
-    return out.isEmpty() ? QStringLiteral("none") : out.join(QStringLiteral(", "));
+    return out.isEmpty() ? HeadlessTranslation::tr("none") : out.join(QStringLiteral(", "));
 }
 
 }  // namespace
@@ -55,12 +56,11 @@ int HeadlessTranslation::run(const HeadlessRequest& request) {
     ConfigDocument doc;
     QString why;
     if (!ConfigLoader::load(doc, address, m_configTimeoutMs, &why))
-        return fail(Failed, QStringLiteral("cannot load the configuration from ") + m_host +
-                                QStringLiteral(": ") + why);
+        return fail(Failed, tr("cannot load the configuration from %1: %2").arg(m_host, why));
 
     try {
         const ConfigElement messages = doc.selectSingleNode(ConfigDocument::messagesQuery());
-        if (!messages) throw Failure(QStringLiteral("the document has no Messages element"));
+        if (!messages) throw Failure(tr("the document has no Messages element"));
         const QString endmessage = messages.joinedText("endmessage");
         if (!endmessage.isEmpty()) {
             const QString endurl = messages.joinedText("endurl");
@@ -75,21 +75,20 @@ int HeadlessTranslation::run(const HeadlessRequest& request) {
         const ConfigElement features = doc.selectSingleNode(ConfigDocument::featuresQuery());
         if (features.requireInt32("maxtranslation") <= 0) {
             const QString text = messages.joinedText("maxtranslation");
-            return fail(Refused, text.isEmpty()
-                                     ? QStringLiteral("the service allows no translations now")
-                                     : text);
+            return fail(Refused,
+                        text.isEmpty() ? tr("the service allows no translations now") : text);
         }
         return translate(doc, request);
     } catch (const Failure& e) {
-        return fail(Failed, QStringLiteral("the configuration from ") + m_host +
-                                QStringLiteral(" cannot be used: ") + e.message());
+        return fail(Failed,
+                    tr("the configuration from %1 cannot be used: %2").arg(m_host, e.message()));
     }
 }
 
 int HeadlessTranslation::list(const ConfigDocument& doc) {
     const QStringList engines = EngineLists::engineNames(doc);
     const int defaultEngine = EngineLists::pickEngine(doc, engines, QString());
-    const QString mark = QStringLiteral(" [default]");
+    const QString mark = QLatin1Char(' ') + tr("[default]");
 
     // Built in full first, so that a fault in the document prints nothing.
     QStringList lines;
@@ -110,20 +109,19 @@ int HeadlessTranslation::list(const ConfigDocument& doc) {
 }
 
 int HeadlessTranslation::translate(const ConfigDocument& doc, const HeadlessRequest& request) {
-    if (request.text.isEmpty()) return fail(Usage, QStringLiteral("there is no text to translate"));
+    if (request.text.isEmpty()) return fail(Usage, tr("there is no text to translate"));
 
     const QStringList engines = EngineLists::engineNames(doc);
     const int e = EngineLists::pickEngine(doc, engines, request.engine);
     if (e < 0)
-        return fail(Usage, QStringLiteral("unknown engine ") + quoted(request.engine) +
-                               QStringLiteral("; the engines are ") + quotedList(engines));
+        return fail(Usage, tr("unknown engine %1; the engines are %2")
+                               .arg(quoted(request.engine), quotedList(engines)));
     const QString& engine = engines.at(e);
     const QStringList pairs = EngineLists::pairNames(doc, engine);
     const int p = EngineLists::pickPair(doc, engine, pairs, request.pair);
     if (p < 0)
-        return fail(Usage, QStringLiteral("unknown language pair ") + quoted(request.pair) +
-                               QStringLiteral(" of engine ") + quoted(engine) +
-                               QStringLiteral("; its pairs are ") + quotedList(pairs));
+        return fail(Usage, tr("unknown language pair %1 of engine %2; its pairs are %3")
+                               .arg(quoted(request.pair), quoted(engine), quotedList(pairs)));
 
     TranslationPipeline pipeline;
     pipeline.setStatusPolicy(TranslationPipeline::StatusPolicy::SuccessOnly);
@@ -151,26 +149,24 @@ int HeadlessTranslation::translate(const ConfigDocument& doc, const HeadlessRequ
         m_out.flush();
         return Success;
     }
-    const QString what =
-        QStringLiteral("engine ") + quoted(engine) + QStringLiteral(" at ") + pipeline.serverName();
+    const QString what = tr("engine %1 at %2").arg(quoted(engine), pipeline.serverName());
     switch (failure.fault) {
         case TranslationPipeline::Fault::Unusable:
             throw Failure(failure.detail);  // said like every other fault of the document
         case TranslationPipeline::Fault::NotSent:
-            return fail(Failed, QStringLiteral("cannot ask ") + what + QStringLiteral(": ") +
-                                    failure.detail);
+            return fail(Failed, tr("cannot ask %1: %2").arg(what, failure.detail));
         case TranslationPipeline::Fault::Unreachable:
-            return fail(Failed, QStringLiteral("cannot reach ") + what + QStringLiteral(": ") +
-                                    failure.detail);
+            return fail(Failed, tr("cannot reach %1: %2").arg(what, failure.detail));
         case TranslationPipeline::Fault::TimedOut:
-            return fail(Failed, what + QStringLiteral(" sent no answer within %1 s")
-                                           .arg(m_translateTimeoutMs / 1000.0));
+            return fail(Failed, tr("%1 sent no answer within %2 s")
+                                    .arg(what, QString::number(m_translateTimeoutMs / 1000.0, 'g',
+                                                               QLocale::FloatingPointShortest)));
         case TranslationPipeline::Fault::HttpStatus:
-            return fail(Failed,
-                        what + QStringLiteral(" answered with HTTP status ") + failure.detail);
+            return fail(Failed, tr("%1 answered with HTTP status %2").arg(what, failure.detail));
         case TranslationPipeline::Fault::NoTranslation:
             break;
     }
-    return fail(Failed, QStringLiteral("no translation found in the answer of ") + what +
-                            QStringLiteral(" (its markers do not occur in it)"));
+    return fail(
+        Failed,
+        tr("no translation found in the answer of %1 (its markers do not occur in it)").arg(what));
 }

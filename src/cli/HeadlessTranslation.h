@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 #include <QStringList>
 
@@ -23,6 +24,8 @@ struct HeadlessRequest {
 // writes nothing anywhere. Every failure is one line on the error stream and a non-zero exit code;
 // nothing then reaches the output stream.
 class HeadlessTranslation {
+    Q_DECLARE_TR_FUNCTIONS(HeadlessTranslation)
+
 public:
     enum ExitCode {
         Success = 0,

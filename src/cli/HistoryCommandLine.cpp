@@ -24,7 +24,7 @@ void HistoryCommandLine::addOptions(QCommandLineParser& parser) {
     parser.addOption({kSearch,
                       tr("With --history: only the entries whose text or translation holds "
                          "WORD, in any letter case."),
-                      QStringLiteral("WORD")});
+                      tr("WORD")});
     parser.addOption({kFormat,
                       tr("With --history: tsv (the default: tab-separated, no header) or csv "
                          "(RFC 4180, with a header row)."),

@@ -13,13 +13,14 @@ bool ConfigDocument::loadFromBytes(const QByteArray& bytes) {
         m_doc.load_buffer(bytes.constData(), static_cast<size_t>(bytes.size()), pugi::parse_default,
                           pugi::encoding_auto);
     if (!r) {
-        m_error = QString::fromUtf8(r.description()) +
-                  QStringLiteral(" at offset %1").arg(static_cast<qint64>(r.offset));
+        m_error = tr("%1 at offset %2")
+                      .arg(QString::fromUtf8(r.description()),
+                           QString::number(static_cast<qint64>(r.offset)));
         m_doc.reset();
         return false;
     }
     if (!m_doc.document_element()) {
-        m_error = QStringLiteral("no root element");
+        m_error = tr("no root element");
         m_doc.reset();
         return false;
     }
@@ -51,7 +52,7 @@ ConfigElement ConfigDocument::documentElement() const {
 }
 
 ConfigElement ConfigDocument::selectSingleNode(const QString& xpath) const {
-    if (!m_loaded) throw Failure(QStringLiteral("no configuration document is loaded"));
+    if (!m_loaded) throw Failure(tr("no configuration document is loaded"));
     const QByteArray q = xpath.toUtf8();
     try {
         const pugi::xpath_query query(q.constData());
@@ -60,8 +61,7 @@ ConfigElement ConfigDocument::selectSingleNode(const QString& xpath) const {
         // produced by the program's own expressions) is treated as nothing.
         return ConfigElement(found.node());
     } catch (const pugi::xpath_exception& e) {
-        throw Failure(QStringLiteral("invalid lookup ") + xpath + QStringLiteral(": ") +
-                      QString::fromUtf8(e.what()));
+        throw Failure(tr("invalid lookup %1: %2").arg(xpath, QString::fromUtf8(e.what())));
     }
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QString>
 #include <pugixml.hpp>
 
@@ -11,6 +12,8 @@
 // expression from the document element; the first match in document order
 // counts.
 class ConfigDocument {
+    Q_DECLARE_TR_FUNCTIONS(ConfigDocument)
+
 public:
     ConfigDocument() = default;
     ConfigDocument(const ConfigDocument&) = delete;

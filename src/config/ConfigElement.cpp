@@ -19,32 +19,32 @@ QString ConfigElement::joinedText(const char* attribute) const {
 }
 
 QString ConfigElement::describe(const char* attribute) const {
-    const QString element = m_node ? name() : QStringLiteral("(missing element)");
+    const QString element = m_node ? name() : tr("(missing element)");
     return element + QLatin1Char('@') + QString::fromUtf8(attribute);
 }
 
 QString ConfigElement::requireText(const char* attribute) const {
-    if (!m_node) throw Failure(QStringLiteral("missing element for ") + describe(attribute));
+    if (!m_node) throw Failure(tr("missing element for %1").arg(describe(attribute)));
     const auto v = getAttribute(attribute);
-    if (!v) throw Failure(QStringLiteral("missing attribute ") + describe(attribute));
+    if (!v) throw Failure(tr("missing attribute %1").arg(describe(attribute)));
     return *v;
 }
 
 std::int16_t ConfigElement::requireInt16(const char* attribute) const {
     const auto v = ConfigValue::toInt16(requireText(attribute));
-    if (!v) throw Failure(QStringLiteral("not a 16-bit whole number: ") + describe(attribute));
+    if (!v) throw Failure(tr("not a 16-bit whole number: %1").arg(describe(attribute)));
     return *v;
 }
 
 std::int32_t ConfigElement::requireInt32(const char* attribute) const {
     const auto v = ConfigValue::toInt32(requireText(attribute));
-    if (!v) throw Failure(QStringLiteral("not a 32-bit whole number: ") + describe(attribute));
+    if (!v) throw Failure(tr("not a 32-bit whole number: %1").arg(describe(attribute)));
     return *v;
 }
 
 float ConfigElement::requireSingle(const char* attribute) const {
     const auto v = ConfigValue::toSingle(requireText(attribute));
-    if (!v) throw Failure(QStringLiteral("not a number: ") + describe(attribute));
+    if (!v) throw Failure(tr("not a number: %1").arg(describe(attribute)));
     return *v;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 #include <cstdint>
 #include <optional>
@@ -10,6 +11,8 @@
 // only valid while the document it came from lives. A default-constructed
 // handle is the "nothing found" answer of a lookup.
 class ConfigElement {
+    Q_DECLARE_TR_FUNCTIONS(ConfigElement)
+
 public:
     ConfigElement() = default;
     explicit ConfigElement(pugi::xml_node node) : m_node(node) {}

@@ -59,15 +59,15 @@ QVariant HistoryModel::headerData(int section, Qt::Orientation orientation, int 
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole) return {};
     switch (section) {
         case TimeColumn:
-            return QStringLiteral("Time");
+            return tr("Time");
         case EngineColumn:
-            return QStringLiteral("Engine");
+            return tr("Engine");
         case PairColumn:
-            return QStringLiteral("Languages");
+            return tr("Languages");
         case SourceColumn:
-            return QStringLiteral("Text");
+            return tr("Text");
         case ResultColumn:
-            return QStringLiteral("Translation");
+            return tr("Translation");
         default:
             return {};
     }

@@ -11,7 +11,7 @@ namespace {
 
 QString errorText(const QSqlError& error) {
     const QString text = error.databaseText().isEmpty() ? error.text() : error.databaseText();
-    return text.isEmpty() ? QStringLiteral("unknown database error") : text;
+    return text.isEmpty() ? HistoryReader::tr("unknown database error") : text;
 }
 
 }  // namespace
@@ -49,7 +49,7 @@ HistoryReader::Result HistoryReader::readOnly(const QString& path, int limit) {
     }
     // SQLite would wait for ever on a FIFO, and a folder is no database.
     if (!info.isFile()) {
-        result.error = path + QStringLiteral(" is not a file");
+        result.error = tr("%1 is not a file").arg(path);
         return result;
     }
 
@@ -58,7 +58,7 @@ HistoryReader::Result HistoryReader::readOnly(const QString& path, int limit) {
     {
         QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
         if (!db.isValid()) {
-            result.error = QStringLiteral("the SQLite driver of Qt SQL is not installed");
+            result.error = tr("the SQLite driver of Qt SQL is not installed");
         } else {
             db.setDatabaseName(path);
             // A running copy of the program may be writing just now.
@@ -70,7 +70,7 @@ HistoryReader::Result HistoryReader::readOnly(const QString& path, int limit) {
                 if (!q.exec(QStringLiteral("PRAGMA quick_check")) || !q.next()) {
                     result.error = errorText(q.lastError());
                 } else if (q.value(0).toString() != QLatin1String("ok")) {
-                    result.error = QStringLiteral("the history database is damaged");
+                    result.error = tr("the history database is damaged");
                 } else if (!db.tables().contains(QStringLiteral("history"))) {
                     result.ok = true;  // made, nothing kept yet
                 } else if (std::optional<QList<HistoryEntry>> entries =

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QList>
 #include <QString>
 #include <optional>
@@ -11,6 +12,8 @@ class QSqlDatabase;
 // Reads the stored history. The store reads it through here when it opens;
 // the command line reads it alone, read-only, writing nothing at all.
 class HistoryReader {
+    Q_DECLARE_TR_FUNCTIONS(HistoryReader)
+
 public:
     struct Result {
         bool ok = false;

@@ -16,7 +16,7 @@ namespace {
 
 QString errorText(const QSqlError& error) {
     const QString text = error.databaseText().isEmpty() ? error.text() : error.databaseText();
-    return text.isEmpty() ? QStringLiteral("unknown database error") : text;
+    return text.isEmpty() ? HistoryStore::tr("unknown database error") : text;
 }
 
 }  // namespace
@@ -82,13 +82,13 @@ void HistoryWorker::open() {
 bool HistoryWorker::connectDatabase() {
     m_connected = true;
     if (!QDir().mkpath(QFileInfo(m_path).absolutePath())) {
-        fail(QStringLiteral("cannot create the folder of ") + m_path);
+        fail(HistoryStore::tr("cannot create the folder of %1").arg(m_path));
         return false;
     }
     {
         QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_connection);
         if (!db.isValid()) {
-            fail(QStringLiteral("the SQLite driver of Qt SQL is not installed"));
+            fail(HistoryStore::tr("the SQLite driver of Qt SQL is not installed"));
             return false;
         }
         db.setDatabaseName(m_path);
@@ -103,7 +103,7 @@ bool HistoryWorker::connectDatabase() {
     QSqlQuery q(database());
     if (!exec(q, QStringLiteral("PRAGMA quick_check"))) return false;
     if (!q.next() || q.value(0).toString() != QLatin1String("ok")) {
-        fail(QStringLiteral("the history database is damaged"));
+        fail(HistoryStore::tr("the history database is damaged"));
         return false;
     }
     if (!exec(q, QStringLiteral("CREATE TABLE IF NOT EXISTS history ("

@@ -68,9 +68,8 @@ QString seconds(std::chrono::milliseconds ms) {
 
 QString tooLargeText(qint64 limit) {
     const qint64 mib = 1024 * 1024;
-    return QStringLiteral("The answer is larger than %1.")
-        .arg(limit % mib == 0 ? QString::number(limit / mib) + " MiB"
-                              : QString::number(limit) + " bytes");
+    return limit % mib == 0 ? HttpTransfer::tr("The answer is larger than %1 MiB.").arg(limit / mib)
+                            : HttpTransfer::tr("The answer is larger than %1 bytes.").arg(limit);
 }
 
 // The authorities an https server may be vouched for by: the system's, and
@@ -115,8 +114,8 @@ HttpTransfer::HttpTransfer(HttpEngine& engine, HttpRequest request)
     m_overall.setTimerType(Qt::PreciseTimer);
     connect(&m_stall, &QTimer::timeout, this, &HttpTransfer::onStallCheck);
     connect(&m_overall, &QTimer::timeout, this, [this] {
-        fail(Error::TimedOut, QStringLiteral("The transfer took longer than %1 seconds.")
-                                  .arg(seconds(m_request.overallBound)));
+        fail(Error::TimedOut,
+             tr("The transfer took longer than %1 seconds.").arg(seconds(m_request.overallBound)));
     });
 }
 
@@ -134,17 +133,15 @@ bool HttpTransfer::prepare() {
         return false;
     };
     const std::optional<HttpAddress> address = HttpAddress::parse(m_request.address);
-    if (!address) return badRequest(QStringLiteral("Not a usable address: ") + m_request.address);
+    if (!address) return badRequest(tr("Not a usable address: %1").arg(m_request.address));
     if (!isToken(m_request.method))
-        return badRequest(QStringLiteral("Not a usable method: ") +
-                          QString::fromLatin1(m_request.method));
+        return badRequest(tr("Not a usable method: %1").arg(QString::fromLatin1(m_request.method)));
     for (const QByteArray& line : std::as_const(m_request.headerLines)) {
         const qsizetype colon = line.indexOf(':');
         const QByteArray name = line.left(colon).trimmed();
         if (colon < 0 || !isToken(name) || isFramingHeader(name) || line.contains('\r') ||
             line.contains('\n') || line.contains('\0'))
-            return badRequest(QStringLiteral("Not a usable header line: ") +
-                              QString::fromLatin1(line));
+            return badRequest(tr("Not a usable header line: %1").arg(QString::fromLatin1(line)));
     }
     m_secure = address->secure;
     m_hostHeader = address->hostHeader;
@@ -156,8 +153,7 @@ bool HttpTransfer::prepare() {
     // stands (PATH_AS_IS), to the server or, in absolute form, to a proxy.
     const QByteArray url = (m_secure ? QByteArray("https://") : QByteArray("http://")) +
                            m_hostHeader + address->target;
-    if (!setUp(url))
-        return badRequest(QStringLiteral("Not a usable address: ") + m_request.address);
+    if (!setUp(url)) return badRequest(tr("Not a usable address: %1").arg(m_request.address));
     return true;
 }
 
@@ -253,8 +249,7 @@ void HttpTransfer::begin() {
     m_overall.start(m_request.overallBound);
     // libcurl starts from the event loop, so every report of the transfer
     // reaches a caller that connects to its signals after start().
-    if (!m_engine.driver().add(this))
-        fail(Error::Connect, QStringLiteral("Cannot start the transfer."));
+    if (!m_engine.driver().add(this)) fail(Error::Connect, tr("Cannot start the transfer."));
 }
 
 size_t HttpTransfer::onHeader(char* data, size_t size, size_t count, void* self) {
@@ -278,7 +273,7 @@ int HttpTransfer::beforeRequest(void* self, char* /*remoteIp*/, char* /*localIp*
     const bool secure = url && qstrnicmp(url, "https:", 6) == 0;
     if (t->m_lastHopSecure && !secure) {
         t->refuse(Error::Redirect,
-                  QStringLiteral("Refused a redirect to ") + QString::fromUtf8(url ? url : ""));
+                  tr("Refused a redirect to %1").arg(QString::fromUtf8(url ? url : "")));
         return CURL_PREREQFUNC_ABORT;
     }
     t->m_lastHopSecure = secure;
@@ -306,7 +301,7 @@ bool HttpTransfer::takeHeaderLine(QByteArrayView line) {
                                 : line.endsWith('\n') ? line.chopped(1)
                                                       : line;
     if (text.size() == line.size() || text.contains('\r')) {
-        refuse(Error::Protocol, QStringLiteral("The answer's header has a broken line."));
+        refuse(Error::Protocol, tr("The answer's header has a broken line."));
         return false;
     }
     if (m_blockStart) {
@@ -317,8 +312,8 @@ bool HttpTransfer::takeHeaderLine(QByteArrayView line) {
     }
     m_blockBytes += line.size();
     if (m_blockBytes > HttpLimits::maxHeadSize) {
-        refuse(Error::Protocol, m_inTrailer ? QStringLiteral("The answer's trailer is too large.")
-                                            : QStringLiteral("The answer's header is too large."));
+        refuse(Error::Protocol, m_inTrailer ? tr("The answer's trailer is too large.")
+                                            : tr("The answer's header is too large."));
         return false;
     }
     if (!text.isEmpty()) return true;
@@ -336,11 +331,11 @@ bool HttpTransfer::checkHead() {
     curl_easy_getinfo(m_easy, CURLINFO_HTTP_VERSION, &version);
     // libcurl lets "HTTP/200 x" pass as an HTTP/2 status line of code 0.
     if (status < 100 || (version != CURL_HTTP_VERSION_1_0 && version != CURL_HTTP_VERSION_1_1)) {
-        refuse(Error::Protocol, QStringLiteral("The server's answer is not HTTP."));
+        refuse(Error::Protocol, tr("The server's answer is not HTTP."));
         return false;
     }
     if (status == 101) {  // never asked for
-        refuse(Error::Protocol, QStringLiteral("The server switched protocols."));
+        refuse(Error::Protocol, tr("The server switched protocols."));
         return false;
     }
     if (status < 200) return true;
@@ -352,8 +347,8 @@ bool HttpTransfer::checkHead() {
     if (curl_easy_header(m_easy, "Transfer-Encoding", 0, CURLH_HEADER, -1, &h) == CURLHE_OK &&
         (h->amount != 1 ||
          QByteArrayView(h->value).trimmed().compare("chunked", Qt::CaseInsensitive) != 0)) {
-        refuse(Error::Protocol, QStringLiteral("The answer's transfer coding is not readable: ") +
-                                    QString::fromLatin1(h->value));
+        refuse(Error::Protocol, tr("The answer's transfer coding is not readable: %1")
+                                    .arg(QString::fromLatin1(h->value)));
         return false;
     }
     // libcurl reads "12x" as 12 and takes one of several lengths; a length
@@ -366,7 +361,7 @@ bool HttpTransfer::checkHead() {
             !value.isEmpty() &&
             std::all_of(value.cbegin(), value.cend(), [](char c) { return c >= '0' && c <= '9'; });
         if (!digits || (i > 0 && value != length)) {
-            refuse(Error::Protocol, QStringLiteral("The answer's length is unreadable."));
+            refuse(Error::Protocol, tr("The answer's length is unreadable."));
             return false;
         }
         length = value;
@@ -416,8 +411,7 @@ void HttpTransfer::done(int curlCode) {
     const auto code = static_cast<CURLcode>(curlCode);
     // libcurl takes an answer that ends inside its head for a whole one.
     if (code == CURLE_OK && !m_headComplete)
-        return fail(Error::CutShort, QStringLiteral("The connection ended inside the answer's "
-                                                    "header."));
+        return fail(Error::CutShort, tr("The connection ended inside the answer's header."));
     if (code == CURLE_OK) {
         long status = 0;
         curl_easy_getinfo(m_easy, CURLINFO_RESPONSE_CODE, &status);
@@ -441,8 +435,7 @@ void HttpTransfer::done(int curlCode) {
     long status = 0;
     curl_easy_getinfo(m_easy, CURLINFO_RESPONSE_CODE, &status);
     const auto cannotConnect = [&] {
-        return QStringLiteral("Cannot connect to %1: %2")
-            .arg(QString::fromLatin1(m_hostHeader), said);
+        return tr("Cannot connect to %1: %2").arg(QString::fromLatin1(m_hostHeader), said);
     };
     switch (code) {
         case CURLE_COULDNT_RESOLVE_HOST:
@@ -456,8 +449,7 @@ void HttpTransfer::done(int curlCode) {
             return fail(osError == ECONNREFUSED ? Error::Refused : Error::Connect, cannotConnect());
         }
         case CURLE_PEER_FAILED_VERIFICATION:
-            return fail(Error::Tls,
-                        QStringLiteral("The server's certificate was refused: ") + said);
+            return fail(Error::Tls, tr("The server's certificate was refused: %1").arg(said));
         case CURLE_SSL_CONNECT_ERROR:
         case CURLE_SSL_CERTPROBLEM:
         case CURLE_SSL_CIPHER:
@@ -467,10 +459,9 @@ void HttpTransfer::done(int curlCode) {
         case CURLE_SSL_PINNEDPUBKEYNOTMATCH:
         case CURLE_SSL_CRL_BADFILE:
         case CURLE_USE_SSL_FAILED:
-            return fail(Error::Tls, QStringLiteral("The secure connection failed: ") + said);
+            return fail(Error::Tls, tr("The secure connection failed: %1").arg(said));
         case CURLE_GOT_NOTHING:
-            return fail(Error::NoAnswer,
-                        QStringLiteral("The server closed the connection without answering."));
+            return fail(Error::NoAnswer, tr("The server closed the connection without answering."));
         case CURLE_SEND_ERROR:
         case CURLE_RECV_ERROR: {
             // A broken connection, or libcurl refusing what it read.
@@ -479,25 +470,22 @@ void HttpTransfer::done(int curlCode) {
             if (osError == 0 && code == CURLE_RECV_ERROR && m_anyAnswer) break;
             if (!m_anyAnswer)
                 return fail(Error::NoAnswer,
-                            QStringLiteral("The server closed the connection without answering."));
-            return fail(Error::CutShort,
-                        QStringLiteral("The connection ended before the whole answer."));
+                            tr("The server closed the connection without answering."));
+            return fail(Error::CutShort, tr("The connection ended before the whole answer."));
         }
         case CURLE_PARTIAL_FILE: {
             curl_off_t announced = -1;
             curl_easy_getinfo(m_easy, CURLINFO_CONTENT_LENGTH_DOWNLOAD_T, &announced);
             if (announced >= 0)
-                return fail(Error::CutShort, QStringLiteral("The connection ended after %1 of %2 "
-                                                            "bytes.")
+                return fail(Error::CutShort, tr("The connection ended after %1 of %2 bytes.")
                                                  .arg(m_result.body.size())
                                                  .arg(announced));
-            return fail(Error::CutShort,
-                        QStringLiteral("The connection ended before the whole answer."));
+            return fail(Error::CutShort, tr("The connection ended before the whole answer."));
         }
         case CURLE_FILESIZE_EXCEEDED:
             return fail(Error::TooLarge, tooLargeText(m_request.sizeLimit));
         case CURLE_TOO_MANY_REDIRECTS:
-            return fail(Error::Redirect, QStringLiteral("Too many redirects."));
+            return fail(Error::Redirect, tr("Too many redirects."));
         case CURLE_UNSUPPORTED_PROTOCOL:
         case CURLE_URL_MALFORMAT:
             if (status >= 300 && status < 400) {
@@ -507,8 +495,8 @@ void HttpTransfer::done(int curlCode) {
                 curl_easy_getinfo(m_easy, CURLINFO_REDIRECT_URL, &next);
                 return fail(
                     Error::Redirect,
-                    QStringLiteral("Refused a redirect to ") +
-                        QString::fromUtf8(next ? QByteArray(next) : m_location).simplified());
+                    tr("Refused a redirect to %1")
+                        .arg(QString::fromUtf8(next ? QByteArray(next) : m_location).simplified()));
             }
             break;
         case CURLE_OPERATION_TIMEDOUT:
@@ -516,7 +504,7 @@ void HttpTransfer::done(int curlCode) {
         default:
             break;
     }
-    fail(Error::Protocol, QStringLiteral("The server's answer is not readable HTTP: ") + said);
+    fail(Error::Protocol, tr("The server's answer is not readable HTTP: %1").arg(said));
 }
 
 void HttpTransfer::onStallCheck() {
@@ -527,10 +515,9 @@ void HttpTransfer::onStallCheck() {
         m_stall.start(static_cast<int>(limit - quiet));
         return;
     }
-    fail(Error::Stalled,
-         (m_anyAnswer ? QStringLiteral("The server sent nothing for %1 seconds.")
-                      : QStringLiteral("The server sent no answer within %1 seconds."))
-             .arg(seconds(m_request.stallTimeout)));
+    fail(Error::Stalled, (m_anyAnswer ? tr("The server sent nothing for %1 seconds.")
+                                      : tr("The server sent no answer within %1 seconds."))
+                             .arg(seconds(m_request.stallTimeout)));
 }
 
 void HttpTransfer::fail(HttpResult::Error error, const QString& text) {
@@ -550,7 +537,7 @@ void HttpTransfer::finish() {
 void HttpTransfer::abort() {
     if (!m_running) return;
     m_result.error = Error::Aborted;
-    m_result.errorText = QStringLiteral("The transfer was cancelled.");
+    m_result.errorText = tr("The transfer was cancelled.");
     m_result.body = QByteArray();
     stop();
 }
@@ -577,7 +564,7 @@ HttpResult HttpTransfer::wait(QEventLoop::ProcessEventsFlags flags) {
         m_waitLoop = nullptr;
         if (m_running) {
             abort();  // the loop was ended from outside
-            m_result.errorText = QStringLiteral("The wait for the transfer was broken off.");
+            m_result.errorText = tr("The wait for the transfer was broken off.");
         }
     }
     return m_result;

@@ -13,7 +13,7 @@ namespace {
 void needText(QStringList& out, const ConfigElement& e, const char* element, const char* attr) {
     if (!e.getAttribute(attr))
         out +=
-            QStringLiteral("the %1 attribute %2").arg(QLatin1String(element), QLatin1String(attr));
+            ConfigCheck::tr("the %1 attribute %2").arg(QLatin1String(element), QLatin1String(attr));
 }
 
 template <typename Convert>
@@ -21,7 +21,7 @@ void needNumber(QStringList& out, const ConfigElement& e, const char* element, c
                 Convert convert) {
     const auto text = e.getAttribute(attr);
     if (!text || !convert(*text))
-        out += QStringLiteral("a numeric %1 attribute %2")
+        out += ConfigCheck::tr("a numeric %1 attribute %2")
                    .arg(QLatin1String(element), QLatin1String(attr));
 }
 
@@ -34,9 +34,9 @@ void checkSizes(QStringList& out, const ConfigElement& sizes) {
         if (!text && optional) continue;
         const auto value = text ? ConfigValue::toSingle(*text) : std::nullopt;
         if (!value) {
-            out += QStringLiteral("a numeric Sizes attribute %1").arg(QLatin1String(attr));
+            out += ConfigCheck::tr("a numeric Sizes attribute %1").arg(QLatin1String(attr));
         } else if (!(std::fabs(*value) <= Twips::largest)) {
-            out += QStringLiteral(
+            out += ConfigCheck::tr(
                        "a Sizes attribute %1 that a screen can hold (at most %2 "
                        "twips, not %3)")
                        .arg(QLatin1String(attr))
@@ -56,7 +56,7 @@ bool isInt32(const QString& t) {
 void checkEngines(QStringList& out, const ConfigDocument& doc) {
     const ConfigElement engines = doc.selectSingleNode(ConfigDocument::enginesQuery());
     if (!engines) {
-        out += QStringLiteral("the Engines element");
+        out += ConfigCheck::tr("the Engines element");
         return;
     }
     needNumber(out, engines, "Engines", "default", isInt16);
@@ -68,23 +68,23 @@ void checkEngines(QStringList& out, const ConfigDocument& doc) {
         ++position;
         const auto name = engine.getAttribute("name");
         if (!name) {
-            out += QStringLiteral("the name of engine %1").arg(position);
+            out += ConfigCheck::tr("the name of engine %1").arg(position);
             continue;
         }
         if (name->contains(QLatin1Char('\''))) {
             // It would end the lookup's quoted literal early.
-            out += QStringLiteral("an engine name without an apostrophe (%1)").arg(*name);
+            out += ConfigCheck::tr("an engine name without an apostrophe (%1)").arg(*name);
             continue;
         }
         ConfigElement languages;
         try {
             languages = doc.selectSingleNode(ConfigDocument::languagesQuery(*name));
         } catch (const Failure&) {
-            out += QStringLiteral("a usable name for engine %1").arg(position);
+            out += ConfigCheck::tr("a usable name for engine %1").arg(position);
             continue;
         }
         if (!languages) {
-            out += QStringLiteral("the Languages element of engine %1").arg(*name);
+            out += ConfigCheck::tr("the Languages element of engine %1").arg(*name);
             continue;
         }
         needNumber(out, languages, "Languages", "default", isInt16);
@@ -93,22 +93,21 @@ void checkEngines(QStringList& out, const ConfigDocument& doc) {
         for (const ConfigElement& language : pairs) {
             ++pair;
             if (!language.getAttribute("name"))
-                out += QStringLiteral("the name of language %1 of engine %2").arg(pair).arg(*name);
+                out += ConfigCheck::tr("the name of language %1 of engine %2")
+                           .arg(QString::number(pair), *name);
         }
         // The window selects this entry when it switches engines; -1 is "none".
         const auto chosen = ConfigValue::toInt16(languages.joinedText("default"));
         if (chosen && (*chosen < -1 || *chosen >= pair))
-            out += QStringLiteral(
+            out += ConfigCheck::tr(
                        "a language at the Languages default %1 of engine %2 "
                        "(there are %3)")
-                       .arg(*chosen)
-                       .arg(*name)
-                       .arg(pair);
+                       .arg(QString::number(*chosen), *name, QString::number(pair));
     }
 
     const auto selected = ConfigValue::toInt16(engines.joinedText("default"));
     if (selected && (*selected < 0 || *selected >= static_cast<int>(list.size())))
-        out += QStringLiteral("an engine at the Engines default %1 (there are %2)")
+        out += ConfigCheck::tr("an engine at the Engines default %1 (there are %2)")
                    .arg(*selected)
                    .arg(list.size());
 }
@@ -117,19 +116,19 @@ void checkEngines(QStringList& out, const ConfigDocument& doc) {
 
 QStringList ConfigCheck::missing(const ConfigDocument& document) {
     QStringList out;
-    if (!document.isLoaded()) return {QStringLiteral("a configuration document")};
+    if (!document.isLoaded()) return {tr("a configuration document")};
     const ConfigElement messages = document.selectSingleNode(ConfigDocument::messagesQuery());
-    if (!messages) return {QStringLiteral("the Messages element")};
+    if (!messages) return {tr("the Messages element")};
     needText(out, messages, "Messages", "titlemsgbox");
     if (!messages.joinedText("endmessage").isEmpty()) return out;
 
     needText(out, messages, "Messages", "cmdTranslate");
     if (!document.selectSingleNode(ConfigDocument::featuresQuery()))
-        out += QStringLiteral("the Features element");
+        out += tr("the Features element");
     checkEngines(out, document);
     const ConfigElement sizes = document.selectSingleNode(ConfigDocument::sizesQuery());
     if (!sizes) {
-        out += QStringLiteral("the Sizes element");
+        out += tr("the Sizes element");
     } else {
         checkSizes(out, sizes);
     }
@@ -137,8 +136,8 @@ QStringList ConfigCheck::missing(const ConfigDocument& document) {
 }
 
 QString ConfigCheck::refusalMessage(const QStringList& missing) {
-    return QStringLiteral(
-               "The configuration sent by the server is incomplete, so the program "
-               "cannot start. It lacks ") +
-           missing.join(QStringLiteral("; ")) + QStringLiteral(".\n\nPlease start again later.");
+    return tr("The configuration sent by the server is incomplete, so the program cannot "
+              "start. It lacks %1.")
+               .arg(missing.join(u"; ")) +
+           QStringLiteral("\n\n") + tr("Please start again later.");
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 #include <QStringList>
 
@@ -9,6 +10,8 @@ class ConfigDocument;
 // an incomplete document is refused at start-up with a clear message instead
 // of failing half-way through opening the window.
 class ConfigCheck {
+    Q_DECLARE_TR_FUNCTIONS(ConfigCheck)
+
 public:
     // One readable item per missing or unusable part; empty when the document
     // will do. A document with an end-of-service notice only needs what the

@@ -15,14 +15,14 @@ bool fail(QString* error, const QString& why) {
 QString transferFailure(const HttpResult& result) {
     switch (result.error) {
         case HttpResult::Error::Refused:
-            return QStringLiteral("the connection was refused");
+            return ConfigLoader::tr("the connection was refused");
         case HttpResult::Error::HostNotFound:
-            return QStringLiteral("the host was not found");
+            return ConfigLoader::tr("the host was not found");
         case HttpResult::Error::NoAnswer:
-            return QStringLiteral("the server closed the connection before answering");
+            return ConfigLoader::tr("the server closed the connection before answering");
         case HttpResult::Error::Stalled:
         case HttpResult::Error::TimedOut:
-            return QStringLiteral("timed out: ") + result.errorText;
+            return ConfigLoader::tr("timed out: %1").arg(result.errorText);
         default:
             return result.errorText;
     }
@@ -33,7 +33,7 @@ bool ConfigLoader::load(ConfigDocument& document, const QString& address, int ti
                         QString* error) {
     if (!address.startsWith(QStringLiteral("http://"), Qt::CaseInsensitive) ||
         !HttpAddress::parse(address))
-        return fail(error, QStringLiteral("not a usable address: ") + address);
+        return fail(error, tr("not a usable address: %1").arg(address));
 
     HttpRequest request;
     request.address = address;
@@ -46,11 +46,11 @@ bool ConfigLoader::load(ConfigDocument& document, const QString& address, int ti
         HttpEngine::forThread().fetch(request, QEventLoop::ExcludeUserInputEvents);
     if (!result.ok()) return fail(error, transferFailure(result));
     if (result.status < 200 || result.status > 299)
-        return fail(error,
-                    (QStringLiteral("the server answered with HTTP status %1 ").arg(result.status) +
-                     QString::fromLatin1(result.reason))
-                        .trimmed());
+        return fail(error, tr("the server answered with HTTP status %1")
+                               .arg((QString::number(result.status) + QLatin1Char(' ') +
+                                     QString::fromLatin1(result.reason))
+                                        .trimmed()));
     if (!document.loadFromBytes(result.body))
-        return fail(error, QStringLiteral("not a well-formed document: ") + document.lastError());
+        return fail(error, tr("not a well-formed document: %1").arg(document.lastError()));
     return true;
 }

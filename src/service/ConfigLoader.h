@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 
 #include "net/HttpLimits.h"
@@ -9,6 +10,8 @@ class ConfigDocument;
 // Fetches the service configuration document from the configuration server
 // (its address: ConfigRequest).
 class ConfigLoader {
+    Q_DECLARE_TR_FUNCTIONS(ConfigLoader)
+
 public:
     static constexpr int defaultTimeoutMs = static_cast<int>(HttpLimits::stallTimeout.count());
 

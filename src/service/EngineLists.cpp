@@ -1,5 +1,7 @@
 #include "service/EngineLists.h"
 
+#include <QCoreApplication>
+
 #include "config/ConfigDocument.h"
 #include "config/Failure.h"
 
@@ -9,7 +11,9 @@ namespace {
 
 ConfigElement enginesElement(const ConfigDocument& doc) {
     const ConfigElement engines = doc.selectSingleNode(ConfigDocument::enginesQuery());
-    if (engines.isNull()) throw Failure(QStringLiteral("the document has no Engines element"));
+    if (engines.isNull())
+        throw Failure(
+            QCoreApplication::translate("EngineLists", "the document has no Engines element"));
     return engines;
 }
 
@@ -17,8 +21,9 @@ ConfigElement languagesElement(const ConfigDocument& doc, const QString& engineN
     const ConfigElement languages =
         doc.selectSingleNode(ConfigDocument::languagesQuery(engineName));
     if (languages.isNull())
-        throw Failure(QStringLiteral("no Languages element for the engine \"") + engineName +
-                      QStringLiteral("\""));
+        throw Failure(
+            QCoreApplication::translate("EngineLists", "no Languages element for the engine \"%1\"")
+                .arg(engineName));
     return languages;
 }
 
@@ -32,8 +37,8 @@ QStringList names(const ConfigElement& parent) {
 
 int checkedIndex(int index, int count, const QString& what) {
     if (index < -1 || index >= count)
-        throw Failure(what + QStringLiteral(" ") + QString::number(index) +
-                      QStringLiteral(" selects no entry of ") + QString::number(count));
+        throw Failure(QCoreApplication::translate("EngineLists", "%1 %2 selects no entry of %3")
+                          .arg(what, QString::number(index), QString::number(count)));
     return index;
 }
 
@@ -62,7 +67,8 @@ List languages(const ConfigDocument& doc, const QString& engineName, int previou
         list.selected = checkedIndex(languages.requireInt16("default"), count,
                                      QStringLiteral("Languages@default"));
     else
-        list.selected = checkedIndex(previous, count, QStringLiteral("the kept language"));
+        list.selected = checkedIndex(
+            previous, count, QCoreApplication::translate("EngineLists", "the kept language"));
     return list;
 }
 
@@ -74,7 +80,8 @@ int picked(const ConfigElement& holder, const QStringList& names, const QString&
     const int count = int(names.size());
     const int index = checkedIndex(holder.requireInt16("default"), count, what);
     if (index < 0)
-        throw Failure(what + QStringLiteral(" -1 selects no entry of ") + QString::number(count));
+        throw Failure(QCoreApplication::translate("EngineLists", "%1 %2 selects no entry of %3")
+                          .arg(what, QString::number(index), QString::number(count)));
     return index;
 }
 

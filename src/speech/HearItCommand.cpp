@@ -53,19 +53,19 @@ void HearItCommand::cmdHearIt_Click() {
         }
     } finish{self};
     const auto failed = [this] {
-        m_view.setHearItText(QStringLiteral("No Sound file found."));
+        m_view.setHearItText(tr("No Sound file found."));
         m_view.setHearItTextColour(QColor(255, 0, 0));
         m_view.Enable();
     };
     // Nothing of a cancelled command is stored, played or shown.
     const auto cancelled = [this] {
         m_view.Enable();
-        m_view.setStatusText(QStringLiteral("Cancelled."));
+        m_view.setStatusText(tr("Cancelled."));
     };
 
     try {
         m_view.Disable();
-        m_view.setStatusText(QStringLiteral("Downloading Sound file..."));
+        m_view.setStatusText(tr("Downloading Sound file..."));
 
         const ConfigDocument* doc = m_globals.gdocConfig.get();
         if (!doc) return failed();
@@ -103,7 +103,7 @@ void HearItCommand::cmdHearIt_Click() {
         if (player.SoundEnabled())
             player.PlayWave(path, false, false, false);
         else
-            m_view.setHearItText(QStringLiteral("Unable to detect WAV device in this system."));
+            m_view.setHearItText(tr("Unable to detect WAV device in this system."));
         m_view.Enable();
     } catch (const std::exception&) {
         // DownloadError, Failure and anything else on the way.

@@ -1,5 +1,7 @@
 #include "startup/StartMode.h"
 
+#include <QCoreApplication>
+
 #include "config/ConfigDocument.h"
 #include "config/Failure.h"
 #include "startup/CommandLine.h"
@@ -16,6 +18,8 @@ StartMode StartMode::decide(const std::optional<QString>& trayAttribute, const Q
 StartMode StartMode::decide(const ConfigDocument& doc, const QString& commandLine,
                             bool trayAvailable) {
     const ConfigElement features = doc.selectSingleNode(ConfigDocument::featuresQuery());
-    if (features.isNull()) throw Failure(QStringLiteral("the document has no Features element"));
+    if (features.isNull())
+        throw Failure(
+            QCoreApplication::translate("StartMode", "the document has no Features element"));
     return decide(features.getAttribute("tray"), commandLine, trayAvailable);
 }

@@ -18,7 +18,7 @@ StartupSequence::StartupSequence(Globals& globals, IDialogs& dialogs, IPauser& p
     : m_globals(globals), m_dialogs(dialogs), m_pauser(pauser), m_screen(screen) {}
 
 QString StartupSequence::versionLabel() {
-    return QStringLiteral("v%1.%2 build %3")
+    return tr("v%1.%2 build %3")
         .arg(AppInfo::versionMajor)
         .arg(AppInfo::versionMinor)
         .arg(AppInfo::versionRevision);
@@ -52,13 +52,12 @@ QString StartupSequence::installDateText() {
 }
 
 QString StartupSequence::noConnectionMessage() {
-    return QStringLiteral(
-        "You are not connected to the internet. Please connect, and start again.");
+    return tr("You are not connected to the internet. Please connect, and start again.");
 }
 
 QString StartupSequence::failureDetails(const QString& address, const QString& failure) {
-    return QStringLiteral("Address asked for: ") + address + QStringLiteral("\nWhat went wrong: ") +
-           failure;
+    return tr("Address asked for: %1").arg(address) + QLatin1Char('\n') +
+           tr("What went wrong: %1").arg(failure);
 }
 
 void StartupSequence::run() {
@@ -70,7 +69,7 @@ void StartupSequence::run() {
     m_screen.setBarMaximum(4);
     m_screen.Repaint();
 
-    m_screen.setStatus(QStringLiteral("Loading preferences"));
+    m_screen.setStatus(tr("Loading preferences"));
     m_screen.setBarValue(1);
     m_screen.Repaint();
 
@@ -103,8 +102,7 @@ void StartupSequence::run() {
         const QStringList missing = ConfigCheck::missing(*g.gdocConfig);
         if (!missing.isEmpty()) {
             loaded = false;
-            m_failure = QStringLiteral("the document was refused: it lacks ") +
-                        missing.join(QStringLiteral("; "));
+            m_failure = tr("the document was refused: it lacks %1").arg(missing.join(u"; "));
             g.gdocConfig = std::make_unique<ConfigDocument>();
         }
     }
@@ -128,7 +126,7 @@ void StartupSequence::loadedPath() {
     Globals& g = m_globals;
     Settings settings(*g.gobjRegistry);
 
-    m_screen.setStatus(QStringLiteral("Loading updated server configuration"));
+    m_screen.setStatus(tr("Loading updated server configuration"));
     m_screen.setBarValue(3);
     m_screen.Repaint();
     m_pauser.pause(250);
@@ -155,7 +153,7 @@ void StartupSequence::loadedPath() {
         if (!open.isEmpty())
             m_dialogs.messageBox(open, title, IDialogs::Icon::Information, IDialogs::Buttons::Ok);
 
-        m_screen.setStatus(QStringLiteral("Initialized"));
+        m_screen.setStatus(tr("Initialized"));
         m_screen.setBarValue(4);
         m_screen.Repaint();
 
@@ -163,7 +161,7 @@ void StartupSequence::loadedPath() {
             g.gdocConfig->selectSingleNode(ConfigDocument::featuresQuery());
         if (features.getAttribute("tray") == QStringLiteral("1")) {
             g.gblnShowMain = false;
-            m_screen.setStatus(m_screen.status() + QStringLiteral(", minimizing to tray."));
+            m_screen.setStatus(m_screen.status() + tr(", minimizing to tray."));
             m_screen.Repaint();
         } else {
             g.gblnShowMain = true;

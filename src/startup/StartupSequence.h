@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 
 #include "service/ConfigLoader.h"
@@ -14,6 +15,8 @@ class ISplashScreen;
 // (gblnConfigLoaded, gblnShowMain). Runs once, on the start-up screen's
 // activation, without returning to the event loop.
 class StartupSequence {
+    Q_DECLARE_TR_FUNCTIONS(StartupSequence)
+
 public:
     StartupSequence(Globals& globals, IDialogs& dialogs, IPauser& pauser, ISplashScreen& screen);
 

@@ -21,11 +21,11 @@ InetTransfer::~InetTransfer() = default;
 
 void InetTransfer::Execute(const QString& url, const QString& operation, const QByteArray& data,
                            const QString& headers) {
-    if (StillExecuting()) throw Failure(QStringLiteral("A request is still running."));
-    if (!HttpAddress::parse(url)) throw Failure(QStringLiteral("Invalid address: ") + url);
+    if (StillExecuting()) throw Failure(tr("A request is still running."));
+    if (!HttpAddress::parse(url)) throw Failure(tr("Invalid address: %1").arg(url));
 
     const QString verb = operation.isEmpty() ? QStringLiteral("GET") : operation;
-    if (!isToken(verb)) throw Failure(QStringLiteral("Invalid method: ") + operation);
+    if (!isToken(verb)) throw Failure(tr("Invalid method: %1").arg(operation));
 
     HttpRequest request;
     request.method = verb.toLatin1();
@@ -40,7 +40,7 @@ void InetTransfer::Execute(const QString& url, const QString& operation, const Q
         bool latin1 = true;
         for (const QChar c : line) latin1 = latin1 && c.unicode() <= 0xFF;
         if (colon < 0 || !isToken(line.left(colon).trimmed()) || !latin1)
-            throw Failure(QStringLiteral("Invalid header line: ") + line);
+            throw Failure(tr("Invalid header line: %1").arg(line));
         // Sent as written: "user-agent:..." keeps its case and its missing space.
         request.headerLines << line.toLatin1();
     }

@@ -14,7 +14,7 @@ namespace {
 
 const ConfigDocument& document(const Globals& globals) {
     const ConfigDocument* doc = globals.gdocConfig.get();
-    if (!doc) throw Failure(QStringLiteral("no configuration document"));
+    if (!doc) throw Failure(TranslateCommand::tr("no configuration document"));
     return *doc;
 }
 
@@ -71,13 +71,13 @@ void TranslateCommand::cmdTranslate_Click() {
         if (!m_pipeline->start(doc, engineItem.text, languageItem.text, m_view.sourceText(),
                                &why)) {
             releasePipeline();
-            endBusy(QStringLiteral("Translation failed: ") + why.detail);
+            endBusy(tr("Translation failed: %1").arg(why.detail));
             return;
         }
         m_running = true;
     } catch (const std::exception& e) {
         // The command's one error handler: nothing is left busy or running.
-        endBusy(QStringLiteral("Translation failed: ") + QString::fromStdString(e.what()));
+        endBusy(tr("Translation failed: %1").arg(QString::fromStdString(e.what())));
     }
 }
 
@@ -85,7 +85,7 @@ bool TranslateCommand::cancel() {
     if (!m_running) return false;
     // Released first: an answer that is being collected is dropped with it.
     releasePipeline();
-    endBusy(QStringLiteral("Cancelled."));
+    endBusy(tr("Cancelled."));
     return true;
 }
 
@@ -105,20 +105,17 @@ QString TranslateCommand::failureText(TranslationPipeline::Fault fault, const QS
                                       const QString& server) {
     switch (fault) {
         case TranslationPipeline::Fault::Unreachable:
-            return QStringLiteral("Translation failed at ") + server + QStringLiteral(": ") +
-                   detail;
+            return tr("Translation failed at %1: %2").arg(server, detail);
         case TranslationPipeline::Fault::TimedOut:
-            return QStringLiteral("Translation timed out: ") + server +
-                   QStringLiteral(" did not answer.");
+            return tr("Translation timed out: %1 did not answer.").arg(server);
         case TranslationPipeline::Fault::NoTranslation:
-            return QStringLiteral("No translation found in the answer of ") + server +
-                   QLatin1Char('.');
+            return tr("No translation found in the answer of %1.").arg(server);
         case TranslationPipeline::Fault::Unusable:
         case TranslationPipeline::Fault::NotSent:
         case TranslationPipeline::Fault::HttpStatus:
             break;
     }
-    return QStringLiteral("Translation failed: ") + detail;
+    return tr("Translation failed: %1").arg(detail);
 }
 
 QString TranslateCommand::reserveOutside() {

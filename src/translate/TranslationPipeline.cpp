@@ -62,8 +62,7 @@ bool TranslationPipeline::start(const ConfigDocument& doc, const QString& engine
         if (why) *why = {fault, detail};
         return false;
     };
-    if (m_transfer)
-        return refuse(Fault::NotSent, QStringLiteral("This pipeline has sent its request."));
+    if (m_transfer) return refuse(Fault::NotSent, tr("This pipeline has sent its request."));
     // Every character of the text takes at least one in the address: a text
     // this long is refused before it is encoded.
     if (text.size() > HttpLimits::maxRequestAddress)
@@ -75,8 +74,8 @@ bool TranslationPipeline::start(const ConfigDocument& doc, const QString& engine
             doc.selectSingleNode(ConfigDocument::engineQuery(engine));
         const ConfigElement languageElement =
             doc.selectSingleNode(ConfigDocument::languageQuery(engine, pair));
-        if (!engineElement) throw Failure(QStringLiteral("no engine named ") + engine);
-        if (!languageElement) throw Failure(QStringLiteral("no language pair named ") + pair);
+        if (!engineElement) throw Failure(tr("no engine named %1").arg(engine));
+        if (!languageElement) throw Failure(tr("no language pair named %1").arg(pair));
         request = TranslationRequest::build(engineElement, languageElement, encodedText(text));
         m_tokenBefore = engineElement.getAttribute("tokenbefore");
         m_tokenAfter = engineElement.getAttribute("tokenafter");

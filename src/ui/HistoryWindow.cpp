@@ -26,14 +26,14 @@ HistoryWindow::HistoryWindow(HistoryStore& store, IDialogs* dialogs, QWidget* pa
       m_dialogs(dialogs),
       m_model(new HistoryModel(store, this)) {
     setObjectName(QStringLiteral("frmHistory"));
-    setWindowTitle(QStringLiteral("History"));
+    setWindowTitle(tr("History"));
     resize(760, 400);
 
     txtSearch = new QLineEdit(this);
     txtSearch->setObjectName(QStringLiteral("txtSearch"));
-    txtSearch->setPlaceholderText(QStringLiteral("Search"));
+    txtSearch->setPlaceholderText(tr("Search"));
     txtSearch->setClearButtonEnabled(true);
-    txtSearch->setAccessibleName(QStringLiteral("Search the history"));
+    txtSearch->setAccessibleName(tr("Search the history"));
 
     lstHistory = new QTreeView(this);
     lstHistory->setObjectName(QStringLiteral("lstHistory"));
@@ -44,9 +44,8 @@ HistoryWindow::HistoryWindow(HistoryStore& store, IDialogs* dialogs, QWidget* pa
     lstHistory->setSelectionBehavior(QAbstractItemView::SelectRows);
     lstHistory->setSelectionMode(QAbstractItemView::SingleSelection);
     lstHistory->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    lstHistory->setAccessibleName(QStringLiteral("Translations"));
-    lstHistory->setAccessibleDescription(
-        QStringLiteral("Enter or a double click puts the translation back"));
+    lstHistory->setAccessibleName(tr("Translations"));
+    lstHistory->setAccessibleDescription(tr("Enter or a double click puts the translation back"));
     lstHistory->header()->setStretchLastSection(true);
     lstHistory->setColumnWidth(HistoryModel::TimeColumn, 120);
     lstHistory->setColumnWidth(HistoryModel::EngineColumn, 110);
@@ -57,9 +56,9 @@ HistoryWindow::HistoryWindow(HistoryStore& store, IDialogs* dialogs, QWidget* pa
     lblState->setObjectName(QStringLiteral("lblState"));
     lblState->setWordWrap(true);
 
-    chkKeep = new QCheckBox(QStringLiteral("Keep a history"), this);
+    chkKeep = new QCheckBox(tr("Keep a history"), this);
     chkKeep->setObjectName(QStringLiteral("chkKeep"));
-    cmdClear = new QPushButton(QStringLiteral("Clear History"), this);
+    cmdClear = new QPushButton(tr("Clear History"), this);
     cmdClear->setObjectName(QStringLiteral("cmdClear"));
     cmdExport = new QPushButton(tr("Export..."), this);
     cmdExport->setObjectName(QStringLiteral("cmdExport"));
@@ -134,7 +133,7 @@ bool HistoryWindow::eventFilter(QObject* watched, QEvent* event) {
 void HistoryWindow::clearHistory() {
     if (!m_dialogs) return;
     const IDialogs::Result answer = m_dialogs->messageBox(
-        QStringLiteral("Clear the whole history? This cannot be undone."), AppInfo::title(),
+        tr("Clear the whole history? This cannot be undone."), AppInfo::title(),
         IDialogs::Icon::Exclamation, IDialogs::Buttons::OkCancelDefaultCancel);
     if (answer == IDialogs::Result::Ok) m_store.clear();
 }

@@ -1,5 +1,7 @@
 #include "ui/LayoutMath.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <cmath>
 #include <limits>
@@ -27,14 +29,18 @@ std::optional<double> optionalNumber(const ConfigElement& sizes, const char* nam
     const auto text = sizes.getAttribute(name);
     if (!text) return std::nullopt;
     const auto v = ConfigValue::toSingle(*text);
-    if (!v) throw Failure(QStringLiteral("not a number: Sizes@") + QString::fromUtf8(name));
+    if (!v)
+        throw Failure(QCoreApplication::translate("LayoutMath", "not a number: %1")
+                          .arg(QStringLiteral("Sizes@") + QString::fromUtf8(name)));
     return *v;
 }
 
 }  // namespace
 
 Sizes readSizes(const ConfigElement& sizes) {
-    if (sizes.isNull()) throw Failure(QStringLiteral("the document has no Sizes element"));
+    if (sizes.isNull())
+        throw Failure(
+            QCoreApplication::translate("LayoutMath", "the document has no Sizes element"));
     Sizes s;
     s.minwidth = optionalNumber(sizes, "minwidth");
     s.minheight = optionalNumber(sizes, "minheight");

@@ -179,13 +179,13 @@ void frmTranslate::Disable() {
         focused->clearFocus();
     }
     m_ui.setTranslationControlsEnabled(false);
-    setStatusText(QStringLiteral("Translating from ") + m_ui.cboLanguages->currentText());
+    setStatusText(tr("Translating from %1").arg(m_ui.cboLanguages->currentText()));
     m_ui.setHearItControlsEnabled(false);
 }
 
 void frmTranslate::Enable() {
     m_ui.setTranslationControlsEnabled(true);
-    setStatusText(QStringLiteral("Translated."));
+    setStatusText(tr("Translated."));
     if (m_history) showHistoryNotice(m_history->takeOffNotice());  // one that came while busy
     m_ui.setHearItControlsEnabled(true);
     if (QWidget* w = m_focusBeforeBusy) {
@@ -208,8 +208,8 @@ void frmTranslate::Form_Load() {
         mblnAllowUnload = true;
         hide();
         m_platform.dialogs->messageBox(
-            QStringLiteral("The service configuration could not be used (") + e.message() +
-                QStringLiteral("). The program will close."),
+            tr("The service configuration could not be used (%1). The program will close.")
+                .arg(e.message()),
             AppInfo::title(), IDialogs::Icon::Exclamation, IDialogs::Buttons::Ok);
         Unload();
         return;
@@ -231,7 +231,7 @@ void frmTranslate::loadSteps() {
     m_ui.cmdTranslate->setText(messages.requireText("cmdTranslate"));
 
     if (!m_globals.gdocConfig || !m_globals.gdocConfig->isLoaded())
-        throw Failure(QStringLiteral("no configuration document"));
+        throw Failure(tr("no configuration document"));
     const StartMode mode = StartMode::decide(*m_globals.gdocConfig, m_globals.commandLine,
                                              m_platform.tray->isAvailable());
     if (mode.tray) {
@@ -313,8 +313,7 @@ void frmTranslate::cboEngines_Click() {
             m_clickError = e.message();  // Form_Load reports it
         else
             m_platform.dialogs->messageBox(
-                QStringLiteral("The languages of this engine could not be listed (") + e.message() +
-                    QStringLiteral(")."),
+                tr("The languages of this engine could not be listed (%1).").arg(e.message()),
                 messageTitle(), IDialogs::Icon::Exclamation, IDialogs::Buttons::Ok);
     }
 }
@@ -398,8 +397,7 @@ void frmTranslate::reportLayoutError(const QString& detail) {
     if (m_layoutErrorReported) return;
     m_layoutErrorReported = true;
     // Not from inside the resize event: the box would re-enter it.
-    const QString text =
-        QStringLiteral("The window layout could not be applied (") + detail + QStringLiteral(").");
+    const QString text = tr("The window layout could not be applied (%1).").arg(detail);
     QTimer::singleShot(0, this, [this, text] {
         m_platform.dialogs->messageBox(text, messageTitle(), IDialogs::Icon::Exclamation,
                                        IDialogs::Buttons::Ok);
@@ -459,8 +457,7 @@ void frmTranslate::openMessagesLink(const char* attribute, const QString& what) 
     const std::optional<QString> address = m_globals.gelmMessages.getAttribute(attribute);
     if (!address || address->trimmed().isEmpty()) {
         m_platform.dialogs->messageBox(
-            QStringLiteral("No address for ") + what +
-                QStringLiteral(" has been configured. Please try again later."),
+            tr("No address for %1 has been configured. Please try again later.").arg(what),
             messageTitle(), IDialogs::Icon::Information, IDialogs::Buttons::Ok);
         return;
     }
@@ -468,11 +465,11 @@ void frmTranslate::openMessagesLink(const char* attribute, const QString& what) 
 }
 
 void frmTranslate::mnuOnlineHelp_Click() {
-    openMessagesLink("helpurl", QStringLiteral("Online Help"));
+    openMessagesLink("helpurl", tr("Online Help"));
 }
 
 void frmTranslate::mnuSupport_Click() {
-    openMessagesLink("supporturl", QStringLiteral("Online Support"));
+    openMessagesLink("supporturl", tr("Online Support"));
 }
 
 void frmTranslate::mnuLoad_Click() {

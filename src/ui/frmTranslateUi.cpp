@@ -72,8 +72,8 @@ void frmTranslateUi::buildControls(QMainWindow* window) {
     barStatus = named(new QStatusBar(window), "barStatus");
     barStatus->setSizeGripEnabled(true);
     barStatusPanel1 = named(new ElidedLabel(barStatus), "barStatusPanel1");
-    barStatusCaps = named(new QLabel(QStringLiteral("CAPS"), barStatus), "barStatusCaps");
-    barStatusIns = named(new QLabel(QStringLiteral("INS"), barStatus), "barStatusIns");
+    barStatusCaps = named(new QLabel(tr("CAPS"), barStatus), "barStatusCaps");
+    barStatusIns = named(new QLabel(tr("INS"), barStatus), "barStatusIns");
     barStatus->addWidget(barStatusPanel1, 1);
     barStatus->addPermanentWidget(barStatusCaps);
     barStatus->addPermanentWidget(barStatusIns);
@@ -83,8 +83,8 @@ void frmTranslateUi::buildControls(QMainWindow* window) {
     txtTo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     txtTo->setTabChangesFocus(true);
     txtHearIt = named(new QLineEdit(client), "txtHearIt");
-    cmdHearIt = named(new QPushButton(QStringLiteral("&Hear It!"), client), "cmdHearIt");
-    lblHint = named(new QLabel(QStringLiteral("Type a word to Hear It"), client), "lblHint");
+    cmdHearIt = named(new QPushButton(tr("&Hear It!"), client), "cmdHearIt");
+    lblHint = named(new QLabel(tr("Type a word to Hear It"), client), "lblHint");
     lblHint->setForegroundRole(QPalette::PlaceholderText);
 
     timTimeout = named(new QTimer(window), "timTimeout");
@@ -112,53 +112,47 @@ void frmTranslateUi::connectKeys() {
 void frmTranslateUi::buildMenus(QMainWindow* window) {
     // No entry has a shortcut key: the access keys of the captions are all.
     QMenuBar* bar = window->menuBar();
-    mnuFile = named(bar->addMenu(QStringLiteral("&File")), "mnuFile");
-    mnuExit = named(mnuFile->addAction(QStringLiteral("&Exit")), "mnuExit");
+    mnuFile = named(bar->addMenu(tr("&File")), "mnuFile");
+    mnuExit = named(mnuFile->addAction(tr("&Exit")), "mnuExit");
 
-    mnuOptions = named(bar->addMenu(QStringLiteral("&Options")), "mnuOptions");
-    mnuLoad = named(mnuOptions->addAction(QStringLiteral("&Load on Startup")), "mnuLoad");
+    mnuOptions = named(bar->addMenu(tr("&Options")), "mnuOptions");
+    mnuLoad = named(mnuOptions->addAction(tr("&Load on Startup")), "mnuLoad");
     mnuLoad->setCheckable(true);
-    mnuSelectionShortcut = named(mnuOptions->addAction(QStringLiteral("&Selection Shortcut...")),
-                                 "mnuSelectionShortcut");
-    mnuHistory = named(mnuOptions->addAction(QStringLiteral("&History...")), "mnuHistory");
+    mnuSelectionShortcut =
+        named(mnuOptions->addAction(tr("&Selection Shortcut...")), "mnuSelectionShortcut");
+    mnuHistory = named(mnuOptions->addAction(tr("&History...")), "mnuHistory");
 
-    mnuHelp = named(bar->addMenu(QStringLiteral("&Help")), "mnuHelp");
-    mnuOnlineHelp = named(mnuHelp->addAction(QStringLiteral("&Online Help")), "mnuOnlineHelp");
-    mnuSupport = named(mnuHelp->addAction(QStringLiteral("Online &Support")), "mnuSupport");
+    mnuHelp = named(bar->addMenu(tr("&Help")), "mnuHelp");
+    mnuOnlineHelp = named(mnuHelp->addAction(tr("&Online Help")), "mnuOnlineHelp");
+    mnuSupport = named(mnuHelp->addAction(tr("Online &Support")), "mnuSupport");
 
     mnuTray = named(new QMenu(QStringLiteral("TrayIcon"), window), "mnuTray");
-    mnuTrayOpen = named(mnuTray->addAction(QStringLiteral("&Open")), "mnuTrayOpen");
-    mnuTrayExit = named(mnuTray->addAction(QStringLiteral("&Exit")), "mnuTrayExit");
+    mnuTrayOpen = named(mnuTray->addAction(tr("&Open")), "mnuTrayOpen");
+    mnuTrayExit = named(mnuTray->addAction(tr("&Exit")), "mnuTrayExit");
 }
 
 void frmTranslateUi::describeControls() {
-    describe(txtFrom, QStringLiteral("Source text"), QStringLiteral("The text to translate."),
-             QStringLiteral("The text to translate. Ctrl+Enter translates it."));
-    describe(cboLanguages, QStringLiteral("Language pair"),
-             QStringLiteral("From which language into which one."),
-             QStringLiteral("The language pair (Ctrl+R: the other way round)"));
-    describe(cboEngines, QStringLiteral("Translation engine"),
-             QStringLiteral("The online service that translates."),
-             QStringLiteral("The translation engine"));
-    describe(cmdTranslate, QStringLiteral("Translate"),
-             QStringLiteral("Sends the source text to the engine and shows the translation."),
-             QStringLiteral("Translate the text (Ctrl+Enter in the text). Esc cancels."));
-    describe(txtTo, QStringLiteral("Translation"),
-             QStringLiteral("The translated text of the last translation."),
-             QStringLiteral("The translation. Ctrl+Shift+C copies it."));
-    describe(txtHearIt, QStringLiteral("Word to hear"),
-             QStringLiteral("A word to hear spoken; messages about the sound show here too."),
-             hearItHint());
-    describe(cmdHearIt, QStringLiteral("Hear It"),
-             QStringLiteral("Fetches and plays the pronunciation of the word."),
-             QStringLiteral("Hear the word spoken (Enter in the word box). Esc cancels."));
-    describe(lblHint, QStringLiteral("Hint"), lblHint->text());
-    describe(barStatus, QStringLiteral("Status bar"),
-             QStringLiteral("What the program is doing, and the keyboard's state."));
-    describe(barStatusPanel1, QStringLiteral("Status"),
-             QStringLiteral("What the program is doing or has just done."));
-    describe(barStatusCaps, QStringLiteral("Caps Lock"), QStringLiteral("Caps Lock indicator."));
-    describe(barStatusIns, QStringLiteral("Insert"), QStringLiteral("Insert indicator."));
+    describe(txtFrom, tr("Source text"), tr("The text to translate."),
+             tr("The text to translate. Ctrl+Enter translates it."));
+    describe(cboLanguages, tr("Language pair"), tr("From which language into which one."),
+             tr("The language pair (Ctrl+R: the other way round)"));
+    describe(cboEngines, tr("Translation engine"), tr("The online service that translates."),
+             tr("The translation engine"));
+    describe(cmdTranslate, tr("Translate"),
+             tr("Sends the source text to the engine and shows the translation."),
+             tr("Translate the text (Ctrl+Enter in the text). Esc cancels."));
+    describe(txtTo, tr("Translation"), tr("The translated text of the last translation."),
+             tr("The translation. Ctrl+Shift+C copies it."));
+    describe(txtHearIt, tr("Word to hear"),
+             tr("A word to hear spoken; messages about the sound show here too."), hearItHint());
+    describe(cmdHearIt, tr("Hear It"), tr("Fetches and plays the pronunciation of the word."),
+             tr("Hear the word spoken (Enter in the word box). Esc cancels."));
+    describe(lblHint, tr("Hint"), lblHint->text());
+    describe(barStatus, tr("Status bar"),
+             tr("What the program is doing, and the keyboard's state."));
+    describe(barStatusPanel1, tr("Status"), tr("What the program is doing or has just done."));
+    describe(barStatusCaps, tr("Caps Lock"), tr("Caps Lock indicator."));
+    describe(barStatusIns, tr("Insert"), tr("Insert indicator."));
 }
 
 void frmTranslateUi::setHearItText(const QString& text) {
@@ -178,7 +172,7 @@ void frmTranslateUi::setHearItTextColour(const QColor& colour) {
 }
 
 QString frmTranslateUi::hearItHint() {
-    return QStringLiteral("Type a word and press Enter to hear it.");
+    return tr("Type a word and press Enter to hear it.");
 }
 
 void frmTranslateUi::fitHintFont() {

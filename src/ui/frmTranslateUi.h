@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QList>
 #include <QStringList>
 
@@ -23,6 +24,10 @@ class QWidget;
 // objectName, with their tab order, tooltips and accessible names. The
 // window keeps them to itself; tests find them by name.
 struct frmTranslateUi {
+    // The window's texts are translated as the window's own.
+    Q_DECLARE_TR_FUNCTIONS(frmTranslate)
+
+public:
     // Builds everything into the window (its central widget, menu bar and
     // status bar).
     void setupUi(QMainWindow* window);

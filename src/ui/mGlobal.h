@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 
 #include "platform/ITrayHost.h"
@@ -21,7 +22,8 @@ void ShowTrayBalloon(ITrayHost& tray, int InfoFlags, const QString& Title, const
 inline constexpr int balloonTimeout = 3000;
 // The balloon's text when the window starts in the tray.
 inline QString loadedText() {
-    return QStringLiteral("Loaded, and mimized to tray.\r\nDouble-click to open.");
+    return QCoreApplication::translate("mGlobal", "Loaded, and mimized to tray.") +
+           QStringLiteral("\r\n") + QCoreApplication::translate("mGlobal", "Double-click to open.");
 }
 
 void RemoveTrayIcon(ITrayHost& tray);

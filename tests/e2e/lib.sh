@@ -117,6 +117,10 @@ e2e_init() {
     chmod 700 "$XDG_RUNTIME_DIR"
     unset DBUS_SESSION_BUS_ADDRESS WAYLAND_DISPLAY SESSION_MANAGER PULSE_SERVER
     export QT_QPA_PLATFORM=xcb
+    # The checks read the program's own texts in English, whatever the
+    # language of the desktop that runs the tests.
+    export LC_ALL=C.UTF-8
+    unset LANGUAGE
     # Opening a help address must not reach a real browser.
     export BROWSER="$E2E_ROOT/browser.sh"
     printf '#!/bin/sh\necho "$@" >> "%s/browser.urls"\n' "$E2E_ROOT" >"$BROWSER"

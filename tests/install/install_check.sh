@@ -101,6 +101,12 @@ case "$help" in
     "Usage: RaDudezozad "*) ;;
     *) fail "--help printed: $help" ;;
 esac
+# The translations travel inside the program.
+help=$(program LANG=de_DE.UTF-8 "$prefix/bin/RaDudezozad" --help) || fail "German --help failed"
+case "$help" in
+    "Aufruf: RaDudezozad "*) ;;
+    *) fail "--help under de_DE printed: $help" ;;
+esac
 [ -z "$(find "$home" -mindepth 1)" ] || fail "--help or --version wrote: $(find "$home" -mindepth 1)"
 
 # --- where the installed program writes ----------------------------------------

@@ -1,0 +1,1000 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr">
+<context>
+    <name>AppCommandLine</name>
+    <message>
+        <source>Show this help and exit.</source>
+        <translation>Afficher cette aide et quitter.</translation>
+    </message>
+    <message>
+        <source>Show the version and exit.</source>
+        <translation>Afficher la version et quitter.</translation>
+    </message>
+    <message>
+        <source>Parlamo, a desktop client for online translation. At every start it fetches its
+service configuration from the configuration server (built in; override it with
+PARLAMO_CONFIG_HOST=host[:port]).
+Proxies come from http_proxy, https_proxy, all_proxy and no_proxy (also
+HTTPS_PROXY, ALL_PROXY, NO_PROXY), as curl reads them; without any of them, from
+the desktop&apos;s proxy setting.
+Without --help, --version, --translate, --list or --history the window starts,
+and other options are ignored. See RaDudezozad(1).</source>
+        <translation>Parlamo, un client de bureau pour la traduction en ligne. À chaque démarrage,
+il récupère sa configuration de service auprès du serveur de configuration
+(intégré ; modifiable avec PARLAMO_CONFIG_HOST=hôte[:port]).
+Les proxys sont pris dans http_proxy, https_proxy, all_proxy et no_proxy (ainsi
+que HTTPS_PROXY, ALL_PROXY, NO_PROXY), comme curl les lit ; à défaut, dans le
+réglage de proxy du bureau.
+Sans --help, --version, --translate, --list ou --history, la fenêtre s&apos;ouvre et
+les autres options sont ignorées. Voir RaDudezozad(1).</translation>
+    </message>
+    <message>
+        <source>Started at log-on: in tray mode, go to the tray without a notice.</source>
+        <translation>Lancé à l&apos;ouverture de session : si le programme vit dans la zone de notification, il s&apos;y place sans avis.</translation>
+    </message>
+    <message>
+        <source>Show the window, without a tray icon, even in tray mode.</source>
+        <translation>Afficher la fenêtre, sans icône de notification, même si le programme vit dans la zone de notification.</translation>
+    </message>
+    <message>
+        <source>Usage: %1 [options] [/startup] [/debug]</source>
+        <translation>Utilisation : %1 [options] [/startup] [/debug]</translation>
+    </message>
+</context>
+<context>
+    <name>ConfigCheck</name>
+    <message>
+        <source>the %1 attribute %2</source>
+        <translation>l&apos;attribut %2 de %1</translation>
+    </message>
+    <message>
+        <source>a numeric %1 attribute %2</source>
+        <translation>un attribut numérique %2 de %1</translation>
+    </message>
+    <message>
+        <source>a numeric Sizes attribute %1</source>
+        <translation>un attribut numérique %1 de Sizes</translation>
+    </message>
+    <message>
+        <source>a Sizes attribute %1 that a screen can hold (at most %2 twips, not %3)</source>
+        <translation>un attribut %1 de Sizes qu&apos;un écran peut contenir (au plus %2 twips, pas %3)</translation>
+    </message>
+    <message>
+        <source>the Engines element</source>
+        <translation>l&apos;élément Engines</translation>
+    </message>
+    <message>
+        <source>the name of engine %1</source>
+        <translation>le nom du moteur %1</translation>
+    </message>
+    <message>
+        <source>an engine name without an apostrophe (%1)</source>
+        <translation>un nom de moteur sans apostrophe (%1)</translation>
+    </message>
+    <message>
+        <source>a usable name for engine %1</source>
+        <translation>un nom utilisable pour le moteur %1</translation>
+    </message>
+    <message>
+        <source>the Languages element of engine %1</source>
+        <translation>l&apos;élément Languages du moteur %1</translation>
+    </message>
+    <message>
+        <source>the name of language %1 of engine %2</source>
+        <translation>le nom de la langue %1 du moteur %2</translation>
+    </message>
+    <message>
+        <source>a language at the Languages default %1 of engine %2 (there are %3)</source>
+        <translation>une langue à la position par défaut %1 de Languages du moteur %2 (il y en a %3)</translation>
+    </message>
+    <message>
+        <source>an engine at the Engines default %1 (there are %2)</source>
+        <translation>un moteur à la position par défaut %1 de Engines (il y en a %2)</translation>
+    </message>
+    <message>
+        <source>a configuration document</source>
+        <translation>un document de configuration</translation>
+    </message>
+    <message>
+        <source>the Messages element</source>
+        <translation>l&apos;élément Messages</translation>
+    </message>
+    <message>
+        <source>the Features element</source>
+        <translation>l&apos;élément Features</translation>
+    </message>
+    <message>
+        <source>the Sizes element</source>
+        <translation>l&apos;élément Sizes</translation>
+    </message>
+    <message>
+        <source>The configuration sent by the server is incomplete, so the program cannot start. It lacks %1.</source>
+        <translation>La configuration envoyée par le serveur est incomplète, le programme ne peut donc pas démarrer. Il manque : %1.</translation>
+    </message>
+    <message>
+        <source>Please start again later.</source>
+        <translation>Veuillez relancer le programme plus tard.</translation>
+    </message>
+</context>
+<context>
+    <name>ConfigDocument</name>
+    <message>
+        <source>%1 at offset %2</source>
+        <translation>%1 à la position %2</translation>
+    </message>
+    <message>
+        <source>no root element</source>
+        <translation>aucun élément racine</translation>
+    </message>
+    <message>
+        <source>no configuration document is loaded</source>
+        <translation>aucun document de configuration n&apos;est chargé</translation>
+    </message>
+    <message>
+        <source>invalid lookup %1: %2</source>
+        <translation>requête non valide %1 : %2</translation>
+    </message>
+</context>
+<context>
+    <name>ConfigElement</name>
+    <message>
+        <source>(missing element)</source>
+        <translation>(élément manquant)</translation>
+    </message>
+    <message>
+        <source>missing element for %1</source>
+        <translation>élément manquant pour %1</translation>
+    </message>
+    <message>
+        <source>missing attribute %1</source>
+        <translation>attribut manquant %1</translation>
+    </message>
+    <message>
+        <source>not a 16-bit whole number: %1</source>
+        <translation>pas un nombre entier sur 16 bits : %1</translation>
+    </message>
+    <message>
+        <source>not a 32-bit whole number: %1</source>
+        <translation>pas un nombre entier sur 32 bits : %1</translation>
+    </message>
+    <message>
+        <source>not a number: %1</source>
+        <translation>pas un nombre : %1</translation>
+    </message>
+</context>
+<context>
+    <name>ConfigLoader</name>
+    <message>
+        <source>the connection was refused</source>
+        <translation>la connexion a été refusée</translation>
+    </message>
+    <message>
+        <source>the host was not found</source>
+        <translation>l&apos;hôte est introuvable</translation>
+    </message>
+    <message>
+        <source>the server closed the connection before answering</source>
+        <translation>le serveur a fermé la connexion avant de répondre</translation>
+    </message>
+    <message>
+        <source>timed out: %1</source>
+        <translation>délai dépassé : %1</translation>
+    </message>
+    <message>
+        <source>not a usable address: %1</source>
+        <translation>adresse inutilisable : %1</translation>
+    </message>
+    <message>
+        <source>the server answered with HTTP status %1</source>
+        <translation>le serveur a répondu avec le statut HTTP %1</translation>
+    </message>
+    <message>
+        <source>not a well-formed document: %1</source>
+        <translation>document mal formé : %1</translation>
+    </message>
+</context>
+<context>
+    <name>EngineLists</name>
+    <message>
+        <source>the document has no Engines element</source>
+        <translation>le document n&apos;a pas d&apos;élément Engines</translation>
+    </message>
+    <message>
+        <source>no Languages element for the engine &quot;%1&quot;</source>
+        <translation>aucun élément Languages pour le moteur &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>%1 %2 selects no entry of %3</source>
+        <translation>%1 %2 ne sélectionne aucune des %3 entrées</translation>
+    </message>
+    <message>
+        <source>the kept language</source>
+        <translation>la langue conservée</translation>
+    </message>
+</context>
+<context>
+    <name>HeadlessCommandLine</name>
+    <message>
+        <source>Translate TEXT without opening a window and print the result; &quot;-&quot; reads the text from standard input.</source>
+        <translation>Traduire TEXTE sans ouvrir de fenêtre et afficher le résultat ; &quot;-&quot; lit le texte sur l&apos;entrée standard.</translation>
+    </message>
+    <message>
+        <source>TEXT</source>
+        <translation>TEXTE</translation>
+    </message>
+    <message>
+        <source>The engine to translate with (default: the service&apos;s).</source>
+        <translation>Le moteur de traduction à utiliser (par défaut : celui du service).</translation>
+    </message>
+    <message>
+        <source>NAME</source>
+        <translation>NOM</translation>
+    </message>
+    <message>
+        <source>The language pair to translate with (default: the engine&apos;s).</source>
+        <translation>La paire de langues à utiliser (par défaut : celle du moteur).</translation>
+    </message>
+    <message>
+        <source>List the engines and their language pairs; the defaults are marked.</source>
+        <translation>Lister les moteurs et leurs paires de langues ; ceux par défaut sont marqués.</translation>
+    </message>
+    <message>
+        <source>--list and --translate cannot be used together</source>
+        <translation>--list et --translate ne peuvent pas être utilisés ensemble</translation>
+    </message>
+    <message>
+        <source>--engine and --pair need --translate</source>
+        <translation>--engine et --pair nécessitent --translate</translation>
+    </message>
+    <message>
+        <source>standard input is not UTF-8 text</source>
+        <translation>l&apos;entrée standard n&apos;est pas du texte UTF-8</translation>
+    </message>
+    <message>
+        <source>cannot read standard input</source>
+        <translation>impossible de lire l&apos;entrée standard</translation>
+    </message>
+</context>
+<context>
+    <name>HeadlessTranslation</name>
+    <message>
+        <source>none</source>
+        <translation>aucun</translation>
+    </message>
+    <message>
+        <source>cannot load the configuration from %1: %2</source>
+        <translation>impossible de charger la configuration depuis %1 : %2</translation>
+    </message>
+    <message>
+        <source>the document has no Messages element</source>
+        <translation>le document n&apos;a pas d&apos;élément Messages</translation>
+    </message>
+    <message>
+        <source>the service allows no translations now</source>
+        <translation>le service n&apos;autorise aucune traduction pour le moment</translation>
+    </message>
+    <message>
+        <source>the configuration from %1 cannot be used: %2</source>
+        <translation>la configuration de %1 est inutilisable : %2</translation>
+    </message>
+    <message>
+        <source>[default]</source>
+        <translation>[par défaut]</translation>
+    </message>
+    <message>
+        <source>there is no text to translate</source>
+        <translation>il n&apos;y a aucun texte à traduire</translation>
+    </message>
+    <message>
+        <source>unknown engine %1; the engines are %2</source>
+        <translation>moteur inconnu %1 ; les moteurs sont %2</translation>
+    </message>
+    <message>
+        <source>unknown language pair %1 of engine %2; its pairs are %3</source>
+        <translation>paire de langues inconnue %1 du moteur %2 ; ses paires sont %3</translation>
+    </message>
+    <message>
+        <source>engine %1 at %2</source>
+        <translation>le moteur %1 sur %2</translation>
+    </message>
+    <message>
+        <source>cannot ask %1: %2</source>
+        <translation>impossible d&apos;interroger %1 : %2</translation>
+    </message>
+    <message>
+        <source>cannot reach %1: %2</source>
+        <translation>impossible de joindre %1 : %2</translation>
+    </message>
+    <message>
+        <source>%1 sent no answer within %2 s</source>
+        <translation>%1 n&apos;a pas répondu en %2 s</translation>
+    </message>
+    <message>
+        <source>%1 answered with HTTP status %2</source>
+        <translation>%1 a répondu avec le statut HTTP %2</translation>
+    </message>
+    <message>
+        <source>no translation found in the answer of %1 (its markers do not occur in it)</source>
+        <translation>aucune traduction trouvée dans la réponse de %1 (ses marqueurs n&apos;y figurent pas)</translation>
+    </message>
+</context>
+<context>
+    <name>HearItCommand</name>
+    <message>
+        <source>No Sound file found.</source>
+        <translation>Aucun fichier son trouvé.</translation>
+    </message>
+    <message>
+        <source>Cancelled.</source>
+        <translation>Annulé.</translation>
+    </message>
+    <message>
+        <source>Downloading Sound file...</source>
+        <translation>Téléchargement du fichier son...</translation>
+    </message>
+    <message>
+        <source>Unable to detect WAV device in this system.</source>
+        <translation>Aucun périphérique WAV détecté sur ce système.</translation>
+    </message>
+</context>
+<context>
+    <name>HistoryCommandLine</name>
+    <message>
+        <source>Print the translation history, newest first, without opening a window.</source>
+        <translation>Afficher l&apos;historique des traductions, les plus récentes d&apos;abord, sans ouvrir de fenêtre.</translation>
+    </message>
+    <message>
+        <source>With --history: only the entries whose text or translation holds WORD, in any letter case.</source>
+        <translation>Avec --history : seulement les entrées dont le texte ou la traduction contient MOT, sans tenir compte de la casse.</translation>
+    </message>
+    <message>
+        <source>WORD</source>
+        <translation>MOT</translation>
+    </message>
+    <message>
+        <source>With --history: tsv (the default: tab-separated, no header) or csv (RFC 4180, with a header row).</source>
+        <translation>Avec --history : tsv (par défaut : séparé par des tabulations, sans en-tête) ou csv (RFC 4180, avec une ligne d&apos;en-tête).</translation>
+    </message>
+    <message>
+        <source>--search and --format need --history</source>
+        <translation>--search et --format nécessitent --history</translation>
+    </message>
+    <message>
+        <source>--history cannot be used with --%1</source>
+        <translation>--history ne peut pas être utilisé avec --%1</translation>
+    </message>
+    <message>
+        <source>unknown format &quot;%1&quot;: tsv or csv</source>
+        <translation>format inconnu &quot;%1&quot; : tsv ou csv</translation>
+    </message>
+    <message>
+        <source>cannot read the history in %1: %2</source>
+        <translation>impossible de lire l&apos;historique dans %1 : %2</translation>
+    </message>
+</context>
+<context>
+    <name>HistoryModel</name>
+    <message>
+        <source>Time</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Engine</source>
+        <translation>Moteur</translation>
+    </message>
+    <message>
+        <source>Languages</source>
+        <translation>Langues</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Texte</translation>
+    </message>
+    <message>
+        <source>Translation</source>
+        <translation>Traduction</translation>
+    </message>
+</context>
+<context>
+    <name>HistoryReader</name>
+    <message>
+        <source>unknown database error</source>
+        <translation>erreur de base de données inconnue</translation>
+    </message>
+    <message>
+        <source>%1 is not a file</source>
+        <translation>%1 n&apos;est pas un fichier</translation>
+    </message>
+    <message>
+        <source>the SQLite driver of Qt SQL is not installed</source>
+        <translation>le pilote SQLite de Qt SQL n&apos;est pas installé</translation>
+    </message>
+    <message>
+        <source>the history database is damaged</source>
+        <translation>la base de données de l&apos;historique est endommagée</translation>
+    </message>
+</context>
+<context>
+    <name>HistoryStore</name>
+    <message>
+        <source>unknown database error</source>
+        <translation>erreur de base de données inconnue</translation>
+    </message>
+    <message>
+        <source>cannot create the folder of %1</source>
+        <translation>impossible de créer le dossier de %1</translation>
+    </message>
+    <message>
+        <source>the SQLite driver of Qt SQL is not installed</source>
+        <translation>le pilote SQLite de Qt SQL n&apos;est pas installé</translation>
+    </message>
+    <message>
+        <source>the history database is damaged</source>
+        <translation>la base de données de l&apos;historique est endommagée</translation>
+    </message>
+    <message>
+        <source>History is off for this run: %1.</source>
+        <translation>Historique désactivé jusqu&apos;au prochain démarrage : %1.</translation>
+    </message>
+</context>
+<context>
+    <name>HistoryWindow</name>
+    <message>
+        <source>History</source>
+        <translation>Historique</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>Rechercher</translation>
+    </message>
+    <message>
+        <source>Search the history</source>
+        <translation>Rechercher dans l&apos;historique</translation>
+    </message>
+    <message>
+        <source>Translations</source>
+        <translation>Traductions</translation>
+    </message>
+    <message>
+        <source>Enter or a double click puts the translation back</source>
+        <translation>Entrée ou un double-clic rétablit la traduction</translation>
+    </message>
+    <message>
+        <source>Keep a history</source>
+        <translation>Conserver un historique</translation>
+    </message>
+    <message>
+        <source>Clear History</source>
+        <translation>Effacer l&apos;historique</translation>
+    </message>
+    <message>
+        <source>Export...</source>
+        <translation>Exporter...</translation>
+    </message>
+    <message>
+        <source>Writes the listed translations to a CSV file</source>
+        <translation>Écrit les traductions affichées dans un fichier CSV</translation>
+    </message>
+    <message>
+        <source>Clear the whole history? This cannot be undone.</source>
+        <translation>Effacer tout l&apos;historique ? Cette action est irréversible.</translation>
+    </message>
+    <message>
+        <source>Export History</source>
+        <translation>Exporter l&apos;historique</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv);;All files (*)</source>
+        <translation>Fichiers CSV (*.csv);;Tous les fichiers (*)</translation>
+    </message>
+    <message>
+        <source>The history could not be written to %1.</source>
+        <translation>L&apos;historique n&apos;a pas pu être écrit dans %1.</translation>
+    </message>
+</context>
+<context>
+    <name>HttpTransfer</name>
+    <message>
+        <source>The answer is larger than %1 MiB.</source>
+        <translation>La réponse dépasse %1 Mio.</translation>
+    </message>
+    <message>
+        <source>The answer is larger than %1 bytes.</source>
+        <translation>La réponse dépasse %1 octets.</translation>
+    </message>
+    <message>
+        <source>The transfer took longer than %1 seconds.</source>
+        <translation>Le transfert a duré plus de %1 secondes.</translation>
+    </message>
+    <message>
+        <source>Not a usable address: %1</source>
+        <translation>Adresse inutilisable : %1</translation>
+    </message>
+    <message>
+        <source>Not a usable method: %1</source>
+        <translation>Méthode inutilisable : %1</translation>
+    </message>
+    <message>
+        <source>Not a usable header line: %1</source>
+        <translation>Ligne d&apos;en-tête inutilisable : %1</translation>
+    </message>
+    <message>
+        <source>Cannot start the transfer.</source>
+        <translation>Impossible de démarrer le transfert.</translation>
+    </message>
+    <message>
+        <source>Refused a redirect to %1</source>
+        <translation>Redirection vers %1 refusée</translation>
+    </message>
+    <message>
+        <source>The answer&apos;s header has a broken line.</source>
+        <translation>L&apos;en-tête de la réponse contient une ligne défectueuse.</translation>
+    </message>
+    <message>
+        <source>The answer&apos;s trailer is too large.</source>
+        <translation>Les champs de fin de la réponse sont trop grands.</translation>
+    </message>
+    <message>
+        <source>The answer&apos;s header is too large.</source>
+        <translation>L&apos;en-tête de la réponse est trop grand.</translation>
+    </message>
+    <message>
+        <source>The server&apos;s answer is not HTTP.</source>
+        <translation>La réponse du serveur n&apos;est pas du HTTP.</translation>
+    </message>
+    <message>
+        <source>The server switched protocols.</source>
+        <translation>Le serveur a changé de protocole.</translation>
+    </message>
+    <message>
+        <source>The answer&apos;s transfer coding is not readable: %1</source>
+        <translation>Le codage de transfert de la réponse est illisible : %1</translation>
+    </message>
+    <message>
+        <source>The answer&apos;s length is unreadable.</source>
+        <translation>La longueur de la réponse est illisible.</translation>
+    </message>
+    <message>
+        <source>The connection ended inside the answer&apos;s header.</source>
+        <translation>La connexion s&apos;est terminée au milieu de l&apos;en-tête de la réponse.</translation>
+    </message>
+    <message>
+        <source>Cannot connect to %1: %2</source>
+        <translation>Impossible de se connecter à %1 : %2</translation>
+    </message>
+    <message>
+        <source>The server&apos;s certificate was refused: %1</source>
+        <translation>Le certificat du serveur a été refusé : %1</translation>
+    </message>
+    <message>
+        <source>The secure connection failed: %1</source>
+        <translation>La connexion sécurisée a échoué : %1</translation>
+    </message>
+    <message>
+        <source>The server closed the connection without answering.</source>
+        <translation>Le serveur a fermé la connexion sans répondre.</translation>
+    </message>
+    <message>
+        <source>The connection ended before the whole answer.</source>
+        <translation>La connexion s&apos;est terminée avant la fin de la réponse.</translation>
+    </message>
+    <message>
+        <source>The connection ended after %1 of %2 bytes.</source>
+        <translation>La connexion s&apos;est terminée après %1 octets sur %2.</translation>
+    </message>
+    <message>
+        <source>Too many redirects.</source>
+        <translation>Trop de redirections.</translation>
+    </message>
+    <message>
+        <source>The server&apos;s answer is not readable HTTP: %1</source>
+        <translation>La réponse du serveur n&apos;est pas du HTTP lisible : %1</translation>
+    </message>
+    <message>
+        <source>The server sent nothing for %1 seconds.</source>
+        <translation>Le serveur n&apos;a rien envoyé pendant %1 secondes.</translation>
+    </message>
+    <message>
+        <source>The server sent no answer within %1 seconds.</source>
+        <translation>Le serveur n&apos;a pas répondu en %1 secondes.</translation>
+    </message>
+    <message>
+        <source>The transfer was cancelled.</source>
+        <translation>Le transfert a été annulé.</translation>
+    </message>
+    <message>
+        <source>The wait for the transfer was broken off.</source>
+        <translation>L&apos;attente du transfert a été interrompue.</translation>
+    </message>
+</context>
+<context>
+    <name>InetTransfer</name>
+    <message>
+        <source>A request is still running.</source>
+        <translation>Une requête est encore en cours.</translation>
+    </message>
+    <message>
+        <source>Invalid address: %1</source>
+        <translation>Adresse non valide : %1</translation>
+    </message>
+    <message>
+        <source>Invalid method: %1</source>
+        <translation>Méthode non valide : %1</translation>
+    </message>
+    <message>
+        <source>Invalid header line: %1</source>
+        <translation>Ligne d&apos;en-tête non valide : %1</translation>
+    </message>
+</context>
+<context>
+    <name>LayoutMath</name>
+    <message>
+        <source>not a number: %1</source>
+        <translation>pas un nombre : %1</translation>
+    </message>
+    <message>
+        <source>the document has no Sizes element</source>
+        <translation>le document n&apos;a pas d&apos;élément Sizes</translation>
+    </message>
+</context>
+<context>
+    <name>SpeakCommand</name>
+    <message>
+        <source>There is no translation to speak.</source>
+        <translation>Il n&apos;y a aucune traduction à lire.</translation>
+    </message>
+    <message>
+        <source>No speech for this language pair.</source>
+        <translation>Pas de synthèse vocale pour cette paire de langues.</translation>
+    </message>
+    <message>
+        <source>The spoken translation could not be fetched.</source>
+        <translation>La traduction parlée n&apos;a pas pu être récupérée.</translation>
+    </message>
+    <message>
+        <source>Speaking...</source>
+        <translation>Lecture à voix haute...</translation>
+    </message>
+    <message>
+        <source>The spoken translation could not be stored.</source>
+        <translation>La traduction parlée n&apos;a pas pu être enregistrée.</translation>
+    </message>
+    <message>
+        <source>No sound output device was found.</source>
+        <translation>Aucun périphérique de sortie audio n&apos;a été trouvé.</translation>
+    </message>
+    <message>
+        <source>The spoken translation is not a playable sound.</source>
+        <translation>La traduction parlée n&apos;est pas un son lisible.</translation>
+    </message>
+    <message>
+        <source>Spoken.</source>
+        <translation>Lecture terminée.</translation>
+    </message>
+    <message>
+        <source>Cancelled.</source>
+        <translation>Annulé.</translation>
+    </message>
+</context>
+<context>
+    <name>StartMode</name>
+    <message>
+        <source>the document has no Features element</source>
+        <translation>le document n&apos;a pas d&apos;élément Features</translation>
+    </message>
+</context>
+<context>
+    <name>StartupSequence</name>
+    <message>
+        <source>v%1.%2 build %3</source>
+        <translation>v%1.%2 compilation %3</translation>
+    </message>
+    <message>
+        <source>You are not connected to the internet. Please connect, and start again.</source>
+        <translation>Vous n&apos;êtes pas connecté à Internet. Connectez-vous, puis relancez le programme.</translation>
+    </message>
+    <message>
+        <source>Address asked for: %1</source>
+        <translation>Adresse demandée : %1</translation>
+    </message>
+    <message>
+        <source>What went wrong: %1</source>
+        <translation>Cause : %1</translation>
+    </message>
+    <message>
+        <source>Loading preferences</source>
+        <translation>Chargement des préférences</translation>
+    </message>
+    <message>
+        <source>the document was refused: it lacks %1</source>
+        <translation>le document a été refusé, il manque : %1</translation>
+    </message>
+    <message>
+        <source>Loading updated server configuration</source>
+        <translation>Mise à jour de la configuration</translation>
+    </message>
+    <message>
+        <source>Initialized</source>
+        <translation>Initialisé</translation>
+    </message>
+    <message>
+        <source>, minimizing to tray.</source>
+        <translation>, vers la zone de notification.</translation>
+    </message>
+</context>
+<context>
+    <name>TranslateCommand</name>
+    <message>
+        <source>no configuration document</source>
+        <translation>aucun document de configuration</translation>
+    </message>
+    <message>
+        <source>Translation failed: %1</source>
+        <translation>Échec de la traduction : %1</translation>
+    </message>
+    <message>
+        <source>Cancelled.</source>
+        <translation>Annulé.</translation>
+    </message>
+    <message>
+        <source>Translation failed at %1: %2</source>
+        <translation>Échec de la traduction sur %1 : %2</translation>
+    </message>
+    <message>
+        <source>Translation timed out: %1 did not answer.</source>
+        <translation>Délai dépassé pour la traduction : %1 n&apos;a pas répondu.</translation>
+    </message>
+    <message>
+        <source>No translation found in the answer of %1.</source>
+        <translation>Aucune traduction trouvée dans la réponse de %1.</translation>
+    </message>
+</context>
+<context>
+    <name>TranslationHistory</name>
+    <message>
+        <source>History is off for this run.</source>
+        <translation>Historique désactivé jusqu&apos;au prochain démarrage.</translation>
+    </message>
+</context>
+<context>
+    <name>TranslationPipeline</name>
+    <message>
+        <source>This pipeline has sent its request.</source>
+        <translation>Cette requête a déjà été envoyée.</translation>
+    </message>
+    <message>
+        <source>no engine named %1</source>
+        <translation>aucun moteur nommé %1</translation>
+    </message>
+    <message>
+        <source>no language pair named %1</source>
+        <translation>aucune paire de langues nommée %1</translation>
+    </message>
+</context>
+<context>
+    <name>frmTranslate</name>
+    <message>
+        <source>Translating from %1</source>
+        <translation>Traduction en cours : %1</translation>
+    </message>
+    <message>
+        <source>Translated.</source>
+        <translation>Traduit.</translation>
+    </message>
+    <message>
+        <source>The service configuration could not be used (%1). The program will close.</source>
+        <translation>La configuration du service n&apos;a pas pu être utilisée (%1). Le programme va se fermer.</translation>
+    </message>
+    <message>
+        <source>no configuration document</source>
+        <translation>aucun document de configuration</translation>
+    </message>
+    <message>
+        <source>The languages of this engine could not be listed (%1).</source>
+        <translation>Les langues de ce moteur n&apos;ont pas pu être listées (%1).</translation>
+    </message>
+    <message>
+        <source>The window layout could not be applied (%1).</source>
+        <translation>La disposition de la fenêtre n&apos;a pas pu être appliquée (%1).</translation>
+    </message>
+    <message>
+        <source>No address for %1 has been configured. Please try again later.</source>
+        <translation>Aucune adresse n&apos;est configurée pour %1. Veuillez réessayer plus tard.</translation>
+    </message>
+    <message>
+        <source>Online Help</source>
+        <translation>Aide en ligne</translation>
+    </message>
+    <message>
+        <source>Online Support</source>
+        <translation>Assistance en ligne</translation>
+    </message>
+    <message>
+        <source>CAPS</source>
+        <translation>MAJ</translation>
+    </message>
+    <message>
+        <source>INS</source>
+        <translation>INS</translation>
+    </message>
+    <message>
+        <source>&amp;Hear It!</source>
+        <translation>É&amp;couter !</translation>
+    </message>
+    <message>
+        <source>Type a word to Hear It</source>
+        <translation>Un mot à écouter</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Fichier</translation>
+    </message>
+    <message>
+        <source>&amp;Exit</source>
+        <translation>&amp;Quitter</translation>
+    </message>
+    <message>
+        <source>&amp;Options</source>
+        <translation>&amp;Options</translation>
+    </message>
+    <message>
+        <source>&amp;Load on Startup</source>
+        <translation>&amp;Lancer au démarrage</translation>
+    </message>
+    <message>
+        <source>&amp;History...</source>
+        <translation>&amp;Historique...</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Aide</translation>
+    </message>
+    <message>
+        <source>&amp;Online Help</source>
+        <translation>Aide en &amp;ligne</translation>
+    </message>
+    <message>
+        <source>Online &amp;Support</source>
+        <translation>&amp;Assistance en ligne</translation>
+    </message>
+    <message>
+        <source>&amp;Open</source>
+        <translation>&amp;Ouvrir</translation>
+    </message>
+    <message>
+        <source>Source text</source>
+        <translation>Texte source</translation>
+    </message>
+    <message>
+        <source>The text to translate.</source>
+        <translation>Le texte à traduire.</translation>
+    </message>
+    <message>
+        <source>The text to translate. Ctrl+Enter translates it.</source>
+        <translation>Le texte à traduire. Ctrl+Entrée le traduit.</translation>
+    </message>
+    <message>
+        <source>Language pair</source>
+        <translation>Paire de langues</translation>
+    </message>
+    <message>
+        <source>From which language into which one.</source>
+        <translation>De quelle langue vers laquelle.</translation>
+    </message>
+    <message>
+        <source>The language pair</source>
+        <translation>La paire de langues</translation>
+    </message>
+    <message>
+        <source>Translation engine</source>
+        <translation>Moteur de traduction</translation>
+    </message>
+    <message>
+        <source>The online service that translates.</source>
+        <translation>Le service en ligne qui traduit.</translation>
+    </message>
+    <message>
+        <source>The translation engine</source>
+        <translation>Le moteur de traduction</translation>
+    </message>
+    <message>
+        <source>Translate</source>
+        <translation>Traduire</translation>
+    </message>
+    <message>
+        <source>Sends the source text to the engine and shows the translation.</source>
+        <translation>Envoie le texte source au moteur et affiche la traduction.</translation>
+    </message>
+    <message>
+        <source>Translate the text (Ctrl+Enter in the text). Esc cancels.</source>
+        <translation>Traduire le texte (Ctrl+Entrée dans le texte). Échap annule.</translation>
+    </message>
+    <message>
+        <source>Translation</source>
+        <translation>Traduction</translation>
+    </message>
+    <message>
+        <source>The translated text of the last translation.</source>
+        <translation>Le texte traduit de la dernière traduction.</translation>
+    </message>
+    <message>
+        <source>Word to hear</source>
+        <translation>Mot à écouter</translation>
+    </message>
+    <message>
+        <source>A word to hear spoken; messages about the sound show here too.</source>
+        <translation>Un mot à entendre prononcé ; les messages sur le son s&apos;affichent aussi ici.</translation>
+    </message>
+    <message>
+        <source>Hear It</source>
+        <translation>Écouter</translation>
+    </message>
+    <message>
+        <source>Fetches and plays the pronunciation of the word.</source>
+        <translation>Télécharge et lit la prononciation du mot.</translation>
+    </message>
+    <message>
+        <source>Hear the word spoken (Enter in the word box). Esc cancels.</source>
+        <translation>Écouter le mot prononcé (Entrée dans la zone du mot). Échap annule.</translation>
+    </message>
+    <message>
+        <source>Hint</source>
+        <translation>Indication</translation>
+    </message>
+    <message>
+        <source>Status bar</source>
+        <translation>Barre d&apos;état</translation>
+    </message>
+    <message>
+        <source>What the program is doing, and the keyboard&apos;s state.</source>
+        <translation>Ce que fait le programme, et l&apos;état du clavier.</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>État</translation>
+    </message>
+    <message>
+        <source>What the program is doing or has just done.</source>
+        <translation>Ce que le programme fait ou vient de faire.</translation>
+    </message>
+    <message>
+        <source>Caps Lock</source>
+        <translation>Verrouillage des majuscules</translation>
+    </message>
+    <message>
+        <source>Caps Lock indicator.</source>
+        <translation>Indicateur de verrouillage des majuscules.</translation>
+    </message>
+    <message>
+        <source>Insert</source>
+        <translation>Insertion</translation>
+    </message>
+    <message>
+        <source>Insert indicator.</source>
+        <translation>Indicateur d&apos;insertion.</translation>
+    </message>
+    <message>
+        <source>Type a word and press Enter to hear it.</source>
+        <translation>Saisissez un mot et appuyez sur Entrée pour l&apos;écouter.</translation>
+    </message>
+</context>
+<context>
+    <name>mGlobal</name>
+    <message>
+        <source>Loaded, and mimized to tray.</source>
+        <translation>Chargé et réduit dans la zone de notification.</translation>
+    </message>
+    <message>
+        <source>Double-click to open.</source>
+        <translation>Double-cliquez pour ouvrir.</translation>
+    </message>
+</context>
+<context>
+    <name>mMain</name>
+    <message>
+        <source>The configuration sent by the server cannot be used: %1</source>
+        <translation>La configuration envoyée par le serveur est inutilisable : %1</translation>
+    </message>
+</context>
+</TS>
