@@ -6,8 +6,10 @@
 #include <QSslConfiguration>
 #include <algorithm>
 #include <cerrno>
+#include <cstring>
 
 #ifdef Q_OS_LINUX
+#include <link.h>
 #include <sys/mman.h>
 #endif
 
@@ -78,7 +80,23 @@ QString tooLargeText(qint64 limit) {
 // its own defaults. The added ones take the place of libcurl's bundle file;
 // the system's stay in its folder of hashed certificates, looked up only as
 // needed, or where libcurl has no such folder, are copied from the bundle.
+// Whether Qt's TLS support is loaded: a certificate can only be added to its
+// configuration through it, so without it nothing was added, and asking Qt
+// would load it (and OpenSSL's tables through it) for nothing: megabytes of
+// an idle program that only speaks plain http.
+bool qtTlsLoaded() {
+#ifdef Q_OS_LINUX
+    const auto isTlsPlugin = [](dl_phdr_info* info, size_t, void*) -> int {
+        return info->dlpi_name && std::strstr(info->dlpi_name, "/plugins/tls/") ? 1 : 0;
+    };
+    return dl_iterate_phdr(isTlsPlugin, nullptr) != 0;
+#else
+    return true;
+#endif
+}
+
 QByteArray addedAuthorities(void* easy) {
+    if (!qtTlsLoaded()) return QByteArray();
     thread_local QList<QSslCertificate> added;
     thread_local QByteArray pem;
     const QList<QSslCertificate> now = QSslConfiguration::defaultConfiguration().caCertificates();
