@@ -41,6 +41,22 @@ Fenster, und andere Optionen werden ignoriert. Siehe RaDudezozad(1).</translatio
         <source>Usage: %1 [options] [/startup] [/debug]</source>
         <translation>Aufruf: %1 [Optionen] [/startup] [/debug]</translation>
     </message>
+    <message>
+        <source>Translate the selected text in a small window (the running program&apos;s,
+or this one&apos;s once its window is loaded). Meant for a desktop shortcut.</source>
+        <translation>Den markierten Text in einem kleinen Fenster übersetzen (dem des laufenden Programms oder, sobald sein Fenster geladen ist, diesem). Für ein Tastenkürzel der Arbeitsumgebung gedacht.</translation>
+    </message>
+</context>
+<context>
+    <name>AppRequests</name>
+    <message>
+        <source>Parlamo has ended.</source>
+        <translation>Parlamo wurde beendet.</translation>
+    </message>
+    <message>
+        <source>Parlamo is closing.</source>
+        <translation>Parlamo wird beendet.</translation>
+    </message>
 </context>
 <context>
     <name>ConfigCheck</name>
@@ -192,6 +208,13 @@ Fenster, und andere Optionen werden ignoriert. Siehe RaDudezozad(1).</translatio
     <message>
         <source>not a well-formed document: %1</source>
         <translation>kein wohlgeformtes Dokument: %1</translation>
+    </message>
+</context>
+<context>
+    <name>DBusInterface</name>
+    <message>
+        <source>Parlamo has ended.</source>
+        <translation>Parlamo wurde beendet.</translation>
     </message>
 </context>
 <context>
@@ -639,6 +662,97 @@ Fenster, und andere Optionen werden ignoriert. Siehe RaDudezozad(1).</translatio
     </message>
 </context>
 <context>
+    <name>OutsideTranslation</name>
+    <message>
+        <source>Choose a language pair in the main window first.</source>
+        <translation>Wählen Sie zuerst im Hauptfenster ein Sprachpaar.</translation>
+    </message>
+    <message>
+        <source>There is no text to translate.</source>
+        <translation>Es gibt keinen Text zum Übersetzen.</translation>
+    </message>
+    <message>
+        <source>no configuration document</source>
+        <translation>kein Konfigurationsdokument</translation>
+    </message>
+</context>
+<context>
+    <name>ReversePair</name>
+    <message>
+        <source>no language pairs for engine %1</source>
+        <translation>keine Sprachpaare für Dienst %1</translation>
+    </message>
+</context>
+<context>
+    <name>RunningCopy</name>
+    <message>
+        <source>Parlamo is already running but does not answer (%1).</source>
+        <translation>Parlamo läuft bereits, antwortet aber nicht (%1).</translation>
+    </message>
+    <message>
+        <source>Parlamo is already running but does not answer.</source>
+        <translation>Parlamo läuft bereits, antwortet aber nicht.</translation>
+    </message>
+</context>
+<context>
+    <name>SelectionPopup</name>
+    <message>
+        <source>Parlamo Translation</source>
+        <translation>Parlamo-Übersetzung</translation>
+    </message>
+    <message>
+        <source>Source text</source>
+        <translation>Ausgangstext</translation>
+    </message>
+    <message>
+        <source>Translation</source>
+        <translation>Übersetzung</translation>
+    </message>
+    <message>
+        <source>The translation. Ctrl+Shift+C copies it, Esc closes.</source>
+        <translation>Die Übersetzung. Strg+Umschalt+C kopiert sie, Esc schließt.</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Kopieren</translation>
+    </message>
+    <message>
+        <source>Copy the translation to the clipboard (Ctrl+Shift+C).</source>
+        <translation>Die Übersetzung in die Zwischenablage kopieren (Strg+Umschalt+C).</translation>
+    </message>
+    <message>
+        <source>&amp;Open in Window</source>
+        <translation>Im &amp;Fenster öffnen</translation>
+    </message>
+    <message>
+        <source>Show both texts in the main window (Ctrl+O).</source>
+        <translation>Beide Texte im Hauptfenster zeigen (Strg+O).</translation>
+    </message>
+    <message>
+        <source>Copied to the clipboard.</source>
+        <translation>In die Zwischenablage kopiert.</translation>
+    </message>
+</context>
+<context>
+    <name>ShortcutDialog</name>
+    <message>
+        <source>Selection Shortcut</source>
+        <translation>Auswahl-Tastenkürzel</translation>
+    </message>
+    <message>
+        <source>Select text in any application and press this key to read its translation in a small window. Press the new key here, or clear it to turn the shortcut off.</source>
+        <translation>Markieren Sie in einem beliebigen Programm einen Text und drücken Sie diese Taste, um seine Übersetzung in einem kleinen Fenster zu lesen. Drücken Sie hier die neue Taste, oder leeren Sie das Feld, um das Tastenkürzel abzuschalten.</translation>
+    </message>
+    <message>
+        <source>Selection shortcut</source>
+        <translation>Auswahl-Tastenkürzel</translation>
+    </message>
+    <message>
+        <source>C&amp;lear</source>
+        <translation>&amp;Leeren</translation>
+    </message>
+</context>
+<context>
     <name>SpeakCommand</name>
     <message>
         <source>There is no translation to speak.</source>
@@ -724,6 +838,25 @@ Fenster, und andere Optionen werden ignoriert. Siehe RaDudezozad(1).</translatio
     </message>
 </context>
 <context>
+    <name>TranslateAnywhere</name>
+    <message>
+        <source>Choose another one under Options &gt; Selection Shortcut...</source>
+        <translation>Wählen Sie ein anderes unter Optionen &gt; Auswahl-Tastenkürzel...</translation>
+    </message>
+    <message>
+        <source>No text is selected. Select a text, then press the key again.</source>
+        <translation>Es ist kein Text markiert. Markieren Sie einen Text und drücken Sie dann erneut die Taste.</translation>
+    </message>
+    <message>
+        <source>The clipboard holds no text.</source>
+        <translation>Die Zwischenablage enthält keinen Text.</translation>
+    </message>
+    <message>
+        <source>Translating from %1</source>
+        <translation>Wird übersetzt: %1</translation>
+    </message>
+</context>
+<context>
     <name>TranslateCommand</name>
     <message>
         <source>no configuration document</source>
@@ -770,6 +903,21 @@ Fenster, und andere Optionen werden ignoriert. Siehe RaDudezozad(1).</translatio
     <message>
         <source>no language pair named %1</source>
         <translation>kein Sprachpaar namens %1</translation>
+    </message>
+    <message>
+        <source>The text is too long to send (%1 characters in its request; at most %2).</source>
+        <translation>Der Text ist zu lang zum Senden (%1 Zeichen in seiner Anfrage; höchstens %2).</translation>
+    </message>
+</context>
+<context>
+    <name>X11GlobalShortcut</name>
+    <message>
+        <source>The selection shortcut %1 is not a key this keyboard has.</source>
+        <translation>Das Auswahl-Tastenkürzel %1 ist keine Taste dieser Tastatur.</translation>
+    </message>
+    <message>
+        <source>The selection shortcut %1 is taken by another program.</source>
+        <translation>Das Auswahl-Tastenkürzel %1 ist von einem anderen Programm belegt.</translation>
     </message>
 </context>
 <context>
@@ -883,10 +1031,6 @@ Fenster, und andere Optionen werden ignoriert. Siehe RaDudezozad(1).</translatio
         <translation>Aus welcher Sprache in welche.</translation>
     </message>
     <message>
-        <source>The language pair</source>
-        <translation>Das Sprachpaar</translation>
-    </message>
-    <message>
         <source>Translation engine</source>
         <translation>Übersetzungsdienst</translation>
     </message>
@@ -978,6 +1122,18 @@ Fenster, und andere Optionen werden ignoriert. Siehe RaDudezozad(1).</translatio
         <source>Type a word and press Enter to hear it.</source>
         <translation>Geben Sie ein Wort ein und drücken Sie die Eingabetaste, um es anzuhören.</translation>
     </message>
+    <message>
+        <source>&amp;Selection Shortcut...</source>
+        <translation>Auswahl-&amp;Tastenkürzel...</translation>
+    </message>
+    <message>
+        <source>The language pair (Ctrl+R: the other way round)</source>
+        <translation>Das Sprachpaar (Strg+R: in umgekehrter Richtung)</translation>
+    </message>
+    <message>
+        <source>The translation. Ctrl+Shift+C copies it.</source>
+        <translation>Die Übersetzung. Strg+Umschalt+C kopiert sie.</translation>
+    </message>
 </context>
 <context>
     <name>mGlobal</name>
@@ -995,6 +1151,13 @@ Fenster, und andere Optionen werden ignoriert. Siehe RaDudezozad(1).</translatio
     <message>
         <source>The configuration sent by the server cannot be used: %1</source>
         <translation>Die vom Server gesendete Konfiguration ist nicht verwendbar: %1</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>Parlamo could not start.</source>
+        <translation>Parlamo konnte nicht starten.</translation>
     </message>
 </context>
 </TS>

@@ -41,6 +41,22 @@ las demás opciones se ignoran. Véase RaDudezozad(1).</translation>
         <source>Usage: %1 [options] [/startup] [/debug]</source>
         <translation>Uso: %1 [opciones] [/startup] [/debug]</translation>
     </message>
+    <message>
+        <source>Translate the selected text in a small window (the running program&apos;s,
+or this one&apos;s once its window is loaded). Meant for a desktop shortcut.</source>
+        <translation>Traducir el texto seleccionado en una ventana pequeña (la del programa en ejecución o, una vez cargada su ventana, la de este). Pensado para un atajo del escritorio.</translation>
+    </message>
+</context>
+<context>
+    <name>AppRequests</name>
+    <message>
+        <source>Parlamo has ended.</source>
+        <translation>Parlamo ha terminado.</translation>
+    </message>
+    <message>
+        <source>Parlamo is closing.</source>
+        <translation>Parlamo se está cerrando.</translation>
+    </message>
 </context>
 <context>
     <name>ConfigCheck</name>
@@ -192,6 +208,13 @@ las demás opciones se ignoran. Véase RaDudezozad(1).</translation>
     <message>
         <source>not a well-formed document: %1</source>
         <translation>no es un documento bien formado: %1</translation>
+    </message>
+</context>
+<context>
+    <name>DBusInterface</name>
+    <message>
+        <source>Parlamo has ended.</source>
+        <translation>Parlamo ha terminado.</translation>
     </message>
 </context>
 <context>
@@ -639,6 +662,97 @@ las demás opciones se ignoran. Véase RaDudezozad(1).</translation>
     </message>
 </context>
 <context>
+    <name>OutsideTranslation</name>
+    <message>
+        <source>Choose a language pair in the main window first.</source>
+        <translation>Elija primero un par de idiomas en la ventana principal.</translation>
+    </message>
+    <message>
+        <source>There is no text to translate.</source>
+        <translation>No hay texto que traducir.</translation>
+    </message>
+    <message>
+        <source>no configuration document</source>
+        <translation>no hay ningún documento de configuración</translation>
+    </message>
+</context>
+<context>
+    <name>ReversePair</name>
+    <message>
+        <source>no language pairs for engine %1</source>
+        <translation>no hay pares de idiomas para el motor %1</translation>
+    </message>
+</context>
+<context>
+    <name>RunningCopy</name>
+    <message>
+        <source>Parlamo is already running but does not answer (%1).</source>
+        <translation>Parlamo ya se está ejecutando, pero no responde (%1).</translation>
+    </message>
+    <message>
+        <source>Parlamo is already running but does not answer.</source>
+        <translation>Parlamo ya se está ejecutando, pero no responde.</translation>
+    </message>
+</context>
+<context>
+    <name>SelectionPopup</name>
+    <message>
+        <source>Parlamo Translation</source>
+        <translation>Traducción de Parlamo</translation>
+    </message>
+    <message>
+        <source>Source text</source>
+        <translation>Texto de origen</translation>
+    </message>
+    <message>
+        <source>Translation</source>
+        <translation>Traducción</translation>
+    </message>
+    <message>
+        <source>The translation. Ctrl+Shift+C copies it, Esc closes.</source>
+        <translation>La traducción. Ctrl+Mayús+C la copia, Esc cierra.</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Copiar</translation>
+    </message>
+    <message>
+        <source>Copy the translation to the clipboard (Ctrl+Shift+C).</source>
+        <translation>Copiar la traducción al portapapeles (Ctrl+Mayús+C).</translation>
+    </message>
+    <message>
+        <source>&amp;Open in Window</source>
+        <translation>Abrir en la &amp;ventana</translation>
+    </message>
+    <message>
+        <source>Show both texts in the main window (Ctrl+O).</source>
+        <translation>Mostrar ambos textos en la ventana principal (Ctrl+O).</translation>
+    </message>
+    <message>
+        <source>Copied to the clipboard.</source>
+        <translation>Copiado al portapapeles.</translation>
+    </message>
+</context>
+<context>
+    <name>ShortcutDialog</name>
+    <message>
+        <source>Selection Shortcut</source>
+        <translation>Atajo de selección</translation>
+    </message>
+    <message>
+        <source>Select text in any application and press this key to read its translation in a small window. Press the new key here, or clear it to turn the shortcut off.</source>
+        <translation>Seleccione un texto en cualquier aplicación y pulse esta tecla para leer su traducción en una ventana pequeña. Pulse aquí la nueva tecla, o bórrela para desactivar el atajo.</translation>
+    </message>
+    <message>
+        <source>Selection shortcut</source>
+        <translation>Atajo de selección</translation>
+    </message>
+    <message>
+        <source>C&amp;lear</source>
+        <translation>&amp;Borrar</translation>
+    </message>
+</context>
+<context>
     <name>SpeakCommand</name>
     <message>
         <source>There is no translation to speak.</source>
@@ -724,6 +838,25 @@ las demás opciones se ignoran. Véase RaDudezozad(1).</translation>
     </message>
 </context>
 <context>
+    <name>TranslateAnywhere</name>
+    <message>
+        <source>Choose another one under Options &gt; Selection Shortcut...</source>
+        <translation>Elija otro en Opciones &gt; Atajo de selección...</translation>
+    </message>
+    <message>
+        <source>No text is selected. Select a text, then press the key again.</source>
+        <translation>No hay ningún texto seleccionado. Seleccione un texto y vuelva a pulsar la tecla.</translation>
+    </message>
+    <message>
+        <source>The clipboard holds no text.</source>
+        <translation>El portapapeles no contiene texto.</translation>
+    </message>
+    <message>
+        <source>Translating from %1</source>
+        <translation>Traduciendo: %1</translation>
+    </message>
+</context>
+<context>
     <name>TranslateCommand</name>
     <message>
         <source>no configuration document</source>
@@ -770,6 +903,21 @@ las demás opciones se ignoran. Véase RaDudezozad(1).</translation>
     <message>
         <source>no language pair named %1</source>
         <translation>no hay ningún par de idiomas llamado %1</translation>
+    </message>
+    <message>
+        <source>The text is too long to send (%1 characters in its request; at most %2).</source>
+        <translation>El texto es demasiado largo para enviarlo (%1 caracteres en su solicitud; como máximo %2).</translation>
+    </message>
+</context>
+<context>
+    <name>X11GlobalShortcut</name>
+    <message>
+        <source>The selection shortcut %1 is not a key this keyboard has.</source>
+        <translation>El atajo de selección %1 no es una tecla de este teclado.</translation>
+    </message>
+    <message>
+        <source>The selection shortcut %1 is taken by another program.</source>
+        <translation>El atajo de selección %1 ya lo usa otro programa.</translation>
     </message>
 </context>
 <context>
@@ -883,10 +1031,6 @@ las demás opciones se ignoran. Véase RaDudezozad(1).</translation>
         <translation>De qué idioma a cuál.</translation>
     </message>
     <message>
-        <source>The language pair</source>
-        <translation>El par de idiomas</translation>
-    </message>
-    <message>
         <source>Translation engine</source>
         <translation>Motor de traducción</translation>
     </message>
@@ -978,6 +1122,18 @@ las demás opciones se ignoran. Véase RaDudezozad(1).</translation>
         <source>Type a word and press Enter to hear it.</source>
         <translation>Escriba una palabra y pulse Intro para escucharla.</translation>
     </message>
+    <message>
+        <source>&amp;Selection Shortcut...</source>
+        <translation>&amp;Atajo de selección...</translation>
+    </message>
+    <message>
+        <source>The language pair (Ctrl+R: the other way round)</source>
+        <translation>El par de idiomas (Ctrl+R: en sentido inverso)</translation>
+    </message>
+    <message>
+        <source>The translation. Ctrl+Shift+C copies it.</source>
+        <translation>La traducción. Ctrl+Mayús+C la copia.</translation>
+    </message>
 </context>
 <context>
     <name>mGlobal</name>
@@ -995,6 +1151,13 @@ las demás opciones se ignoran. Véase RaDudezozad(1).</translation>
     <message>
         <source>The configuration sent by the server cannot be used: %1</source>
         <translation>No se puede usar la configuración enviada por el servidor: %1</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>Parlamo could not start.</source>
+        <translation>Parlamo no pudo iniciarse.</translation>
     </message>
 </context>
 </TS>

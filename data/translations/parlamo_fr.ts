@@ -41,6 +41,22 @@ les autres options sont ignorées. Voir RaDudezozad(1).</translation>
         <source>Usage: %1 [options] [/startup] [/debug]</source>
         <translation>Utilisation : %1 [options] [/startup] [/debug]</translation>
     </message>
+    <message>
+        <source>Translate the selected text in a small window (the running program&apos;s,
+or this one&apos;s once its window is loaded). Meant for a desktop shortcut.</source>
+        <translation>Traduire le texte sélectionné dans une petite fenêtre (celle du programme déjà lancé ou, une fois sa fenêtre chargée, celle de celui-ci). Prévu pour un raccourci du bureau.</translation>
+    </message>
+</context>
+<context>
+    <name>AppRequests</name>
+    <message>
+        <source>Parlamo has ended.</source>
+        <translation>Parlamo s&apos;est arrêté.</translation>
+    </message>
+    <message>
+        <source>Parlamo is closing.</source>
+        <translation>Parlamo est en cours de fermeture.</translation>
+    </message>
 </context>
 <context>
     <name>ConfigCheck</name>
@@ -192,6 +208,13 @@ les autres options sont ignorées. Voir RaDudezozad(1).</translation>
     <message>
         <source>not a well-formed document: %1</source>
         <translation>document mal formé : %1</translation>
+    </message>
+</context>
+<context>
+    <name>DBusInterface</name>
+    <message>
+        <source>Parlamo has ended.</source>
+        <translation>Parlamo s&apos;est arrêté.</translation>
     </message>
 </context>
 <context>
@@ -639,6 +662,97 @@ les autres options sont ignorées. Voir RaDudezozad(1).</translation>
     </message>
 </context>
 <context>
+    <name>OutsideTranslation</name>
+    <message>
+        <source>Choose a language pair in the main window first.</source>
+        <translation>Choisissez d&apos;abord une paire de langues dans la fenêtre principale.</translation>
+    </message>
+    <message>
+        <source>There is no text to translate.</source>
+        <translation>Il n&apos;y a aucun texte à traduire.</translation>
+    </message>
+    <message>
+        <source>no configuration document</source>
+        <translation>aucun document de configuration</translation>
+    </message>
+</context>
+<context>
+    <name>ReversePair</name>
+    <message>
+        <source>no language pairs for engine %1</source>
+        <translation>aucune paire de langues pour le moteur %1</translation>
+    </message>
+</context>
+<context>
+    <name>RunningCopy</name>
+    <message>
+        <source>Parlamo is already running but does not answer (%1).</source>
+        <translation>Parlamo est déjà lancé, mais ne répond pas (%1).</translation>
+    </message>
+    <message>
+        <source>Parlamo is already running but does not answer.</source>
+        <translation>Parlamo est déjà lancé, mais ne répond pas.</translation>
+    </message>
+</context>
+<context>
+    <name>SelectionPopup</name>
+    <message>
+        <source>Parlamo Translation</source>
+        <translation>Traduction Parlamo</translation>
+    </message>
+    <message>
+        <source>Source text</source>
+        <translation>Texte source</translation>
+    </message>
+    <message>
+        <source>Translation</source>
+        <translation>Traduction</translation>
+    </message>
+    <message>
+        <source>The translation. Ctrl+Shift+C copies it, Esc closes.</source>
+        <translation>La traduction. Ctrl+Maj+C la copie, Échap ferme.</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Copier</translation>
+    </message>
+    <message>
+        <source>Copy the translation to the clipboard (Ctrl+Shift+C).</source>
+        <translation>Copier la traduction dans le presse-papiers (Ctrl+Maj+C).</translation>
+    </message>
+    <message>
+        <source>&amp;Open in Window</source>
+        <translation>Ouvrir dans la &amp;fenêtre</translation>
+    </message>
+    <message>
+        <source>Show both texts in the main window (Ctrl+O).</source>
+        <translation>Afficher les deux textes dans la fenêtre principale (Ctrl+O).</translation>
+    </message>
+    <message>
+        <source>Copied to the clipboard.</source>
+        <translation>Copié dans le presse-papiers.</translation>
+    </message>
+</context>
+<context>
+    <name>ShortcutDialog</name>
+    <message>
+        <source>Selection Shortcut</source>
+        <translation>Raccourci de sélection</translation>
+    </message>
+    <message>
+        <source>Select text in any application and press this key to read its translation in a small window. Press the new key here, or clear it to turn the shortcut off.</source>
+        <translation>Sélectionnez un texte dans n&apos;importe quelle application et appuyez sur cette touche pour lire sa traduction dans une petite fenêtre. Appuyez ici sur la nouvelle touche, ou effacez-la pour désactiver le raccourci.</translation>
+    </message>
+    <message>
+        <source>Selection shortcut</source>
+        <translation>Raccourci de sélection</translation>
+    </message>
+    <message>
+        <source>C&amp;lear</source>
+        <translation>&amp;Effacer</translation>
+    </message>
+</context>
+<context>
     <name>SpeakCommand</name>
     <message>
         <source>There is no translation to speak.</source>
@@ -724,6 +838,25 @@ les autres options sont ignorées. Voir RaDudezozad(1).</translation>
     </message>
 </context>
 <context>
+    <name>TranslateAnywhere</name>
+    <message>
+        <source>Choose another one under Options &gt; Selection Shortcut...</source>
+        <translation>Choisissez-en un autre dans Options &gt; Raccourci de sélection...</translation>
+    </message>
+    <message>
+        <source>No text is selected. Select a text, then press the key again.</source>
+        <translation>Aucun texte n&apos;est sélectionné. Sélectionnez un texte, puis appuyez à nouveau sur la touche.</translation>
+    </message>
+    <message>
+        <source>The clipboard holds no text.</source>
+        <translation>Le presse-papiers ne contient aucun texte.</translation>
+    </message>
+    <message>
+        <source>Translating from %1</source>
+        <translation>Traduction en cours : %1</translation>
+    </message>
+</context>
+<context>
     <name>TranslateCommand</name>
     <message>
         <source>no configuration document</source>
@@ -770,6 +903,21 @@ les autres options sont ignorées. Voir RaDudezozad(1).</translation>
     <message>
         <source>no language pair named %1</source>
         <translation>aucune paire de langues nommée %1</translation>
+    </message>
+    <message>
+        <source>The text is too long to send (%1 characters in its request; at most %2).</source>
+        <translation>Le texte est trop long pour être envoyé (%1 caractères dans sa requête ; au plus %2).</translation>
+    </message>
+</context>
+<context>
+    <name>X11GlobalShortcut</name>
+    <message>
+        <source>The selection shortcut %1 is not a key this keyboard has.</source>
+        <translation>Le raccourci de sélection %1 n&apos;est pas une touche de ce clavier.</translation>
+    </message>
+    <message>
+        <source>The selection shortcut %1 is taken by another program.</source>
+        <translation>Le raccourci de sélection %1 est déjà pris par un autre programme.</translation>
     </message>
 </context>
 <context>
@@ -883,10 +1031,6 @@ les autres options sont ignorées. Voir RaDudezozad(1).</translation>
         <translation>De quelle langue vers laquelle.</translation>
     </message>
     <message>
-        <source>The language pair</source>
-        <translation>La paire de langues</translation>
-    </message>
-    <message>
         <source>Translation engine</source>
         <translation>Moteur de traduction</translation>
     </message>
@@ -978,6 +1122,18 @@ les autres options sont ignorées. Voir RaDudezozad(1).</translation>
         <source>Type a word and press Enter to hear it.</source>
         <translation>Saisissez un mot et appuyez sur Entrée pour l&apos;écouter.</translation>
     </message>
+    <message>
+        <source>&amp;Selection Shortcut...</source>
+        <translation>&amp;Raccourci de sélection...</translation>
+    </message>
+    <message>
+        <source>The language pair (Ctrl+R: the other way round)</source>
+        <translation>La paire de langues (Ctrl+R : dans l&apos;autre sens)</translation>
+    </message>
+    <message>
+        <source>The translation. Ctrl+Shift+C copies it.</source>
+        <translation>La traduction. Ctrl+Maj+C la copie.</translation>
+    </message>
 </context>
 <context>
     <name>mGlobal</name>
@@ -995,6 +1151,13 @@ les autres options sont ignorées. Voir RaDudezozad(1).</translation>
     <message>
         <source>The configuration sent by the server cannot be used: %1</source>
         <translation>La configuration envoyée par le serveur est inutilisable : %1</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>Parlamo could not start.</source>
+        <translation>Parlamo n&apos;a pas pu démarrer.</translation>
     </message>
 </context>
 </TS>

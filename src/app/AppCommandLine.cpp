@@ -27,12 +27,12 @@ QCommandLineOption versionOption() {
             QCoreApplication::translate("AppCommandLine", "Show the version and exit.")};
 }
 
-const QCommandLineOption& translateSelectionOption() {
-    static const QCommandLineOption option(
-        QStringLiteral("translate-selection"),
-        QStringLiteral("Translate the selected text in a small window (the running program's,\n"
-                       "or this one's once its window is loaded). Meant for a desktop shortcut."));
-    return option;
+QCommandLineOption translateSelectionOption() {
+    return {QStringLiteral("translate-selection"),
+            QCoreApplication::translate(
+                "AppCommandLine",
+                "Translate the selected text in a small window (the running program's,\n"
+                "or this one's once its window is loaded). Meant for a desktop shortcut.")};
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 #include "service/ReversePair.h"
 
+#include <QCoreApplication>
 #include <QRegularExpression>
 #include <optional>
 #include <utility>
@@ -51,7 +52,9 @@ int find(const QList<Pair>& pairs, int selected) {
 int find(const ConfigDocument& doc, const QString& engineName, int selected) {
     const ConfigElement languages =
         doc.selectSingleNode(ConfigDocument::languagesQuery(engineName));
-    if (!languages) throw Failure(QStringLiteral("no language pairs for engine ") + engineName);
+    if (!languages)
+        throw Failure(QCoreApplication::translate("ReversePair", "no language pairs for engine %1")
+                          .arg(engineName));
     QList<Pair> pairs;
     for (const ConfigElement& language : languages.childNodes())
         pairs.append({language.joinedText("name"), language.joinedText("value")});

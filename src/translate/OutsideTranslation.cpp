@@ -26,9 +26,8 @@ void OutsideTranslation::start(const QString& engine, const QString& pair, const
     if (text.isEmpty()) return emit failed(noTextText());
     const ConfigDocument* doc = m_globals.gdocConfig.get();
     if (!doc)
-        return emit failed(
-            TranslateCommand::failureText(TranslationPipeline::Fault::Unusable,
-                                          QStringLiteral("no configuration document"), QString()));
+        return emit failed(TranslateCommand::failureText(
+            TranslationPipeline::Fault::Unusable, tr("no configuration document"), QString()));
     try {
         const QString limit = m_window.reserveOutside();
         if (!limit.isEmpty()) return emit failed(limit);

@@ -40,8 +40,7 @@ void TranslationPipeline::setStallTimeout(int milliseconds) {
 }
 
 QString TranslationPipeline::tooLong(qsizetype characters) {
-    return QStringLiteral(
-               "The text is too long to send (%1 characters in its request; at most %2).")
+    return tr("The text is too long to send (%1 characters in its request; at most %2).")
         .arg(characters)
         .arg(HttpLimits::maxRequestAddress);
 }

@@ -140,7 +140,7 @@ void TranslateAnywhere::popUpWith(const QString& text, const QString& whenEmpty)
         popup.popUp(pointerPosition());
         return;
     }
-    popup.showBusy(text, QStringLiteral("Translating from ") + choice.pair);
+    popup.showBusy(text, tr("Translating from %1").arg(choice.pair));
     popup.popUp(pointerPosition());
 
     OutsideTranslation* translation = newTranslation(this);

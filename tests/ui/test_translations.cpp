@@ -15,6 +15,8 @@
 #include "FormFixture.h"
 #include "app/AppCommandLine.h"
 #include "app/Translations.h"
+#include "ui/SelectionPopup.h"
+#include "ui/ShortcutDialog.h"
 
 using namespace FormDocs;
 
@@ -330,6 +332,17 @@ private slots:
             groups << entries;
         }
         groups << QStringList{f.mnuTrayOpen->text(), f.mnuTrayExit->text()};
+        // The popup's buttons, and the Selection Shortcut dialog's own (Qt's
+        // OK and Cancel carry no access key).
+        const SelectionPopup popup;
+        const ShortcutDialog dialog{QString()};
+        for (const QWidget* w : std::initializer_list<const QWidget*>{&popup, &dialog}) {
+            QStringList buttons;
+            for (const QPushButton* b : w->findChildren<QPushButton*>())
+                if (accessKeyCount(b->text()) > 0) buttons << b->text();
+            QVERIFY2(!buttons.isEmpty(), qPrintable(w->objectName()));
+            groups << buttons;
+        }
         for (const QStringList& group : groups) {
             QSet<QChar> keys;
             for (const QString& text : group) {
