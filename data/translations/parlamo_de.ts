@@ -42,8 +42,7 @@ Fenster, und andere Optionen werden ignoriert. Siehe RaDudezozad(1).</translatio
         <translation>Aufruf: %1 [Optionen] [/startup] [/debug]</translation>
     </message>
     <message>
-        <source>Translate the selected text in a small window (the running program&apos;s,
-or this one&apos;s once its window is loaded). Meant for a desktop shortcut.</source>
+        <source>Translate the selected text in a small window (the running program&apos;s, or this one&apos;s once its window is loaded). Meant for a desktop shortcut.</source>
         <translation>Den markierten Text in einem kleinen Fenster übersetzen (dem des laufenden Programms oder, sobald sein Fenster geladen ist, diesem). Für ein Tastenkürzel der Arbeitsumgebung gedacht.</translation>
     </message>
 </context>

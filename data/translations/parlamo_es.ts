@@ -42,8 +42,7 @@ las demás opciones se ignoran. Véase RaDudezozad(1).</translation>
         <translation>Uso: %1 [opciones] [/startup] [/debug]</translation>
     </message>
     <message>
-        <source>Translate the selected text in a small window (the running program&apos;s,
-or this one&apos;s once its window is loaded). Meant for a desktop shortcut.</source>
+        <source>Translate the selected text in a small window (the running program&apos;s, or this one&apos;s once its window is loaded). Meant for a desktop shortcut.</source>
         <translation>Traducir el texto seleccionado en una ventana pequeña (la del programa en ejecución o, una vez cargada su ventana, la de este). Pensado para un atajo del escritorio.</translation>
     </message>
 </context>

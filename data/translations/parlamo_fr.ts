@@ -42,8 +42,7 @@ les autres options sont ignorées. Voir RaDudezozad(1).</translation>
         <translation>Utilisation : %1 [options] [/startup] [/debug]</translation>
     </message>
     <message>
-        <source>Translate the selected text in a small window (the running program&apos;s,
-or this one&apos;s once its window is loaded). Meant for a desktop shortcut.</source>
+        <source>Translate the selected text in a small window (the running program&apos;s, or this one&apos;s once its window is loaded). Meant for a desktop shortcut.</source>
         <translation>Traduire le texte sélectionné dans une petite fenêtre (celle du programme déjà lancé ou, une fois sa fenêtre chargée, celle de celui-ci). Prévu pour un raccourci du bureau.</translation>
     </message>
 </context>

@@ -31,7 +31,7 @@ QCommandLineOption translateSelectionOption() {
     return {QStringLiteral("translate-selection"),
             QCoreApplication::translate(
                 "AppCommandLine",
-                "Translate the selected text in a small window (the running program's,\n"
+                "Translate the selected text in a small window (the running program's, "
                 "or this one's once its window is loaded). Meant for a desktop shortcut.")};
 }
 
