@@ -14,6 +14,7 @@
 #include <algorithm>
 #include <array>
 #include <optional>
+#include <utility>
 
 #include "desktop/X11GlobalShortcut.h"
 #include "platform/AppInfo.h"
@@ -68,8 +69,8 @@ const QDBusArgument& operator>>(const QDBusArgument& argument, PortalShortcut& s
     return argument;
 }
 
-PortalGlobalShortcut::PortalGlobalShortcut(const QDBusConnection& bus, QObject* parent)
-    : QObject(parent), m_bus(bus) {
+PortalGlobalShortcut::PortalGlobalShortcut(QDBusConnection bus, QObject* parent)
+    : QObject(parent), m_bus(std::move(bus)) {
     qDBusRegisterMetaType<PortalShortcut>();
     qDBusRegisterMetaType<QList<PortalShortcut>>();
 }

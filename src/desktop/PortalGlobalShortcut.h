@@ -21,7 +21,7 @@ class QDBusObjectPath;
 class PortalGlobalShortcut : public QObject, public IGlobalShortcut {
     Q_OBJECT
 public:
-    explicit PortalGlobalShortcut(const QDBusConnection& bus = QDBusConnection::sessionBus(),
+    explicit PortalGlobalShortcut(QDBusConnection bus = QDBusConnection::sessionBus(),
                                   QObject* parent = nullptr);
     ~PortalGlobalShortcut() override;
 
