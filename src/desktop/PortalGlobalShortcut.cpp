@@ -132,14 +132,15 @@ void PortalGlobalShortcut::request(const QString& method, const QVariantList& ar
                                    const QString& token) {
     // Listening starts before the call: the answer may come before the
     // call's own reply.
-    listen(requestPath(token));
+    const QString predicted = requestPath(token);
+    listen(predicted);
     QDBusMessage call =
         QDBusMessage::createMethodCall(portalService, portalPath, shortcutsInterface, method);
     call.setArguments(arguments);
     auto* watcher = new QDBusPendingCallWatcher(m_bus.asyncCall(call), this);
     const quint64 attempt = m_attempt;
     connect(watcher, &QDBusPendingCallWatcher::finished, this,
-            [this, attempt](QDBusPendingCallWatcher* finished) {
+            [this, attempt, predicted](QDBusPendingCallWatcher* finished) {
                 finished->deleteLater();
                 if (attempt != m_attempt) return;
                 const QDBusPendingReply<QDBusObjectPath> reply = *finished;
@@ -152,9 +153,10 @@ void PortalGlobalShortcut::request(const QString& method, const QVariantList& ar
                                       .arg(m_asked, reply.error().message()));
                 }
                 m_available = true;
-                // Older portals chose the request path themselves.
+                // Older portals chose the request path themselves (unless
+                // the answer came first and the next step is under way).
                 const QString path = reply.value().path();
-                if (path != m_request) {
+                if (m_request == predicted && path != predicted) {
                     stopListening();
                     listen(path);
                 }

@@ -4,9 +4,10 @@ python-dbusmock template: python3 -m dbusmock --session -t THIS_FILE).
 Parameters (JSON, -p): "create" and "bind", the response code that
 CreateSession and BindShortcuts answer with (0 by default; 1 the user
 cancelled, 2 another failure); "bind_error", when true BindShortcuts fails
-with a D-Bus error instead. Answers come as Request.Response signals on the
-request path made of the caller's unique name and its handle_token, after
-the method has returned, as the real portal sends them.
+with a D-Bus error instead; "early", when true, answers before the method
+returns. Answers come as Request.Response signals on the request path made
+of the caller's unique name and its handle_token, after the method has
+returned, as the real portal sends them.
 
 For the tests, the interface org.velmor.Test.Portal on the same object:
 Bound() -> the last BindShortcuts' shortcuts as "id|preferred_trigger|
@@ -37,7 +38,10 @@ def _respond(mock, sender, handle, code, results):
                                 [dbus.UInt32(code), results],
                                 {'path': handle, 'destination': sender})
         return False
-    GLib.idle_add(send)
+    if mock.fake_params.get('early'):
+        send()
+    else:
+        GLib.idle_add(send)
 
 
 def load(mock, parameters):

@@ -70,6 +70,8 @@ private slots:
         QTest::addColumn<bool>("available");
         QTest::addRow("bound") << "{}"
                                << "Ctrl+Alt+E" << QString() << true;
+        QTest::addRow("answers before its replies") << R"({"early": true})"
+                                                    << "Ctrl+Alt+E" << QString() << true;
         QTest::addRow("the user cancels the session")
             << R"({"create": 1})"
             << "Ctrl+Alt+E"
