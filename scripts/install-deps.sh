@@ -9,12 +9,13 @@ packages=(
   qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
   libsndfile1-dev
   libcurl4-openssl-dev
-  libxcb1-dev libxcb-keysyms1-dev
+  libxcb1-dev libxcb-keysyms1-dev libxkbcommon-dev
   libqt6sql6-sqlite
   libgtest-dev libbenchmark-dev
   libcpp-httplib-dev libespeak-ng-dev espeak-ng
   xvfb xauth xdotool x11-utils xclip trayer imagemagick
-  dbus-daemon libglib2.0-bin
+  dbus-daemon libglib2.0-bin python3-dbusmock
+  weston qt6-wayland wl-clipboard
   pulseaudio pulseaudio-utils sox
   apertium-apy apertium-eng-spa apertium-spa-cat apertium-eng-cat
   curl ca-certificates procps openssl

@@ -676,6 +676,33 @@ Fenster, und andere Optionen werden ignoriert. Siehe RaDudezozad(1).</translatio
     </message>
 </context>
 <context>
+    <name>PortalGlobalShortcut</name>
+    <message>
+        <source>The selection shortcut %1 is not a key the desktop can bind.</source>
+        <translation>Das Auswahl-Tastenkürzel %1 kann die Arbeitsumgebung nicht zuweisen.</translation>
+    </message>
+    <message>
+        <source>The desktop did not bind the selection shortcut %1 (%2).</source>
+        <translation>Die Arbeitsumgebung hat das Auswahl-Tastenkürzel %1 nicht zugewiesen (%2).</translation>
+    </message>
+    <message>
+        <source>The selection shortcut %1 was not bound: the desktop&apos;s question was cancelled.</source>
+        <translation>Das Auswahl-Tastenkürzel %1 wurde nicht zugewiesen: Die Nachfrage der Arbeitsumgebung wurde abgebrochen.</translation>
+    </message>
+    <message>
+        <source>The desktop did not bind the selection shortcut %1.</source>
+        <translation>Die Arbeitsumgebung hat das Auswahl-Tastenkürzel %1 nicht zugewiesen.</translation>
+    </message>
+    <message>
+        <source>Translate the selection</source>
+        <translation>Auswahl übersetzen</translation>
+    </message>
+    <message>
+        <source>This desktop holds no keys for programs, so the selection shortcut %1 is off: bind &quot;%2 --translate-selection&quot; to a key in the desktop&apos;s keyboard settings instead.</source>
+        <translation>Diese Arbeitsumgebung vergibt keine Tasten an Programme, daher ist das Auswahl-Tastenkürzel %1 aus: Weisen Sie stattdessen &quot;%2 --translate-selection&quot; in den Tastatureinstellungen der Arbeitsumgebung eine Taste zu.</translation>
+    </message>
+</context>
+<context>
     <name>ReversePair</name>
     <message>
         <source>no language pairs for engine %1</source>
@@ -708,10 +735,6 @@ Fenster, und andere Optionen werden ignoriert. Siehe RaDudezozad(1).</translatio
         <translation>Übersetzung</translation>
     </message>
     <message>
-        <source>The translation. Ctrl+Shift+C copies it, Esc closes.</source>
-        <translation>Die Übersetzung. Strg+Umschalt+C kopiert sie, Esc schließt.</translation>
-    </message>
-    <message>
         <source>&amp;Copy</source>
         <translation>&amp;Kopieren</translation>
     </message>
@@ -730,6 +753,10 @@ Fenster, und andere Optionen werden ignoriert. Siehe RaDudezozad(1).</translatio
     <message>
         <source>Copied to the clipboard.</source>
         <translation>In die Zwischenablage kopiert.</translation>
+    </message>
+    <message>
+        <source>The translation. Ctrl+Shift+C copies it, Ctrl+Shift+S speaks it, Esc closes.</source>
+        <translation>Die Übersetzung. Strg+Umschalt+C kopiert sie, Strg+Umschalt+S liest sie vor, Esc schließt.</translation>
     </message>
 </context>
 <context>
@@ -853,6 +880,14 @@ Fenster, und andere Optionen werden ignoriert. Siehe RaDudezozad(1).</translatio
     <message>
         <source>Translating from %1</source>
         <translation>Wird übersetzt: %1</translation>
+    </message>
+    <message>
+        <source>Reading the selection...</source>
+        <translation>Auswahl wird gelesen...</translation>
+    </message>
+    <message>
+        <source>Reading the clipboard...</source>
+        <translation>Zwischenablage wird gelesen...</translation>
     </message>
 </context>
 <context>

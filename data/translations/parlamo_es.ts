@@ -676,6 +676,33 @@ las demás opciones se ignoran. Véase RaDudezozad(1).</translation>
     </message>
 </context>
 <context>
+    <name>PortalGlobalShortcut</name>
+    <message>
+        <source>The selection shortcut %1 is not a key the desktop can bind.</source>
+        <translation>El escritorio no puede asignar el atajo de selección %1.</translation>
+    </message>
+    <message>
+        <source>The desktop did not bind the selection shortcut %1 (%2).</source>
+        <translation>El escritorio no asignó el atajo de selección %1 (%2).</translation>
+    </message>
+    <message>
+        <source>The selection shortcut %1 was not bound: the desktop&apos;s question was cancelled.</source>
+        <translation>El atajo de selección %1 no se asignó: se canceló la pregunta del escritorio.</translation>
+    </message>
+    <message>
+        <source>The desktop did not bind the selection shortcut %1.</source>
+        <translation>El escritorio no asignó el atajo de selección %1.</translation>
+    </message>
+    <message>
+        <source>Translate the selection</source>
+        <translation>Traducir la selección</translation>
+    </message>
+    <message>
+        <source>This desktop holds no keys for programs, so the selection shortcut %1 is off: bind &quot;%2 --translate-selection&quot; to a key in the desktop&apos;s keyboard settings instead.</source>
+        <translation>Este escritorio no asigna teclas a los programas, así que el atajo de selección %1 está desactivado: asigne en su lugar &quot;%2 --translate-selection&quot; a una tecla en la configuración del teclado del escritorio.</translation>
+    </message>
+</context>
+<context>
     <name>ReversePair</name>
     <message>
         <source>no language pairs for engine %1</source>
@@ -708,10 +735,6 @@ las demás opciones se ignoran. Véase RaDudezozad(1).</translation>
         <translation>Traducción</translation>
     </message>
     <message>
-        <source>The translation. Ctrl+Shift+C copies it, Esc closes.</source>
-        <translation>La traducción. Ctrl+Mayús+C la copia, Esc cierra.</translation>
-    </message>
-    <message>
         <source>&amp;Copy</source>
         <translation>&amp;Copiar</translation>
     </message>
@@ -730,6 +753,10 @@ las demás opciones se ignoran. Véase RaDudezozad(1).</translation>
     <message>
         <source>Copied to the clipboard.</source>
         <translation>Copiado al portapapeles.</translation>
+    </message>
+    <message>
+        <source>The translation. Ctrl+Shift+C copies it, Ctrl+Shift+S speaks it, Esc closes.</source>
+        <translation>La traducción. Ctrl+Mayús+C la copia, Ctrl+Mayús+S la lee en voz alta, Esc cierra.</translation>
     </message>
 </context>
 <context>
@@ -853,6 +880,14 @@ las demás opciones se ignoran. Véase RaDudezozad(1).</translation>
     <message>
         <source>Translating from %1</source>
         <translation>Traduciendo: %1</translation>
+    </message>
+    <message>
+        <source>Reading the selection...</source>
+        <translation>Leyendo la selección...</translation>
+    </message>
+    <message>
+        <source>Reading the clipboard...</source>
+        <translation>Leyendo el portapapeles...</translation>
     </message>
 </context>
 <context>

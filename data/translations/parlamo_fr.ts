@@ -676,6 +676,33 @@ les autres options sont ignorées. Voir RaDudezozad(1).</translation>
     </message>
 </context>
 <context>
+    <name>PortalGlobalShortcut</name>
+    <message>
+        <source>The selection shortcut %1 is not a key the desktop can bind.</source>
+        <translation>Le bureau ne peut pas attribuer le raccourci de sélection %1.</translation>
+    </message>
+    <message>
+        <source>The desktop did not bind the selection shortcut %1 (%2).</source>
+        <translation>Le bureau n&apos;a pas attribué le raccourci de sélection %1 (%2).</translation>
+    </message>
+    <message>
+        <source>The selection shortcut %1 was not bound: the desktop&apos;s question was cancelled.</source>
+        <translation>Le raccourci de sélection %1 n&apos;a pas été attribué : la demande du bureau a été annulée.</translation>
+    </message>
+    <message>
+        <source>The desktop did not bind the selection shortcut %1.</source>
+        <translation>Le bureau n&apos;a pas attribué le raccourci de sélection %1.</translation>
+    </message>
+    <message>
+        <source>Translate the selection</source>
+        <translation>Traduire la sélection</translation>
+    </message>
+    <message>
+        <source>This desktop holds no keys for programs, so the selection shortcut %1 is off: bind &quot;%2 --translate-selection&quot; to a key in the desktop&apos;s keyboard settings instead.</source>
+        <translation>Ce bureau n&apos;attribue pas de touches aux programmes, le raccourci de sélection %1 est donc désactivé : associez plutôt « %2 --translate-selection » à une touche dans les réglages du clavier du bureau.</translation>
+    </message>
+</context>
+<context>
     <name>ReversePair</name>
     <message>
         <source>no language pairs for engine %1</source>
@@ -708,10 +735,6 @@ les autres options sont ignorées. Voir RaDudezozad(1).</translation>
         <translation>Traduction</translation>
     </message>
     <message>
-        <source>The translation. Ctrl+Shift+C copies it, Esc closes.</source>
-        <translation>La traduction. Ctrl+Maj+C la copie, Échap ferme.</translation>
-    </message>
-    <message>
         <source>&amp;Copy</source>
         <translation>&amp;Copier</translation>
     </message>
@@ -730,6 +753,10 @@ les autres options sont ignorées. Voir RaDudezozad(1).</translation>
     <message>
         <source>Copied to the clipboard.</source>
         <translation>Copié dans le presse-papiers.</translation>
+    </message>
+    <message>
+        <source>The translation. Ctrl+Shift+C copies it, Ctrl+Shift+S speaks it, Esc closes.</source>
+        <translation>La traduction. Ctrl+Maj+C la copie, Ctrl+Maj+S la lit à voix haute, Échap ferme.</translation>
     </message>
 </context>
 <context>
@@ -853,6 +880,14 @@ les autres options sont ignorées. Voir RaDudezozad(1).</translation>
     <message>
         <source>Translating from %1</source>
         <translation>Traduction en cours : %1</translation>
+    </message>
+    <message>
+        <source>Reading the selection...</source>
+        <translation>Lecture de la sélection...</translation>
+    </message>
+    <message>
+        <source>Reading the clipboard...</source>
+        <translation>Lecture du presse-papiers...</translation>
     </message>
 </context>
 <context>

@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QTextStream>
 #include <cstdio>
+#include <memory>
 
 #include "app/AppCommandLine.h"
 #include "app/AppRequests.h"
@@ -12,6 +13,7 @@
 #include "cli/HeadlessCommandLine.h"
 #include "config/Globals.h"
 #include "desktop/DesktopUrlOpener.h"
+#include "desktop/PortalGlobalShortcut.h"
 #include "desktop/QtDialogs.h"
 #include "desktop/QtSoundOutput.h"
 #include "desktop/QtTrayHost.h"
@@ -56,6 +58,16 @@ int runHeadless(int argc, char** argv) {
     return status;
 }
 
+// The selection shortcut's way on this window system: a key grab on X11,
+// the desktop portal on Wayland, none elsewhere (offscreen, for one).
+std::unique_ptr<IGlobalShortcut> globalShortcut() {
+    const QString system = QGuiApplication::platformName();
+    if (system == QLatin1String("xcb")) return std::make_unique<X11GlobalShortcut>();
+    if (system.startsWith(QLatin1String("wayland")))
+        return std::make_unique<PortalGlobalShortcut>();
+    return nullptr;
+}
+
 // What a start asks of a copy that already runs.
 RunningCopy::Request handedOverRequest(const AppCommand& command, const QString& commandLine) {
     if (command.translateSelection) return RunningCopy::Request::TranslateSelection;
@@ -93,14 +105,14 @@ int runWindow(int argc, char** argv, const AppCommand& command) {
     ThreadPauser pauser;
     QtSoundOutput sound;
     QtTrayHost tray;
-    X11GlobalShortcut shortcut;
+    const std::unique_ptr<IGlobalShortcut> shortcut = globalShortcut();
     Platform platform;
     platform.dialogs = &dialogs;
     platform.urlOpener = &urlOpener;
     platform.pauser = &pauser;
     platform.sound = &sound;
     platform.tray = &tray;
-    platform.shortcut = &shortcut;
+    platform.shortcut = shortcut.get();
 
     Globals globals;
     // The old switches are read from the line as the application object

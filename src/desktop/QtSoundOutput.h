@@ -21,6 +21,7 @@ public:
     int deviceCount() override;
     bool play(const QString& file, PlayOptions options) override;
     void stop() override;
+    bool isPlaying() const override { return isBusy(); }
 
     // The sound being loaded or played, empty when silent.
     bool isBusy() const;

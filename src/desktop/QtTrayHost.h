@@ -2,14 +2,21 @@
 
 #include <QObject>
 #include <QPointer>
+#include <memory>
 
 #include "platform/ITrayHost.h"
 
+class QDBusServiceWatcher;
+class QMenu;
 class QSystemTrayIcon;
 class QTimer;
 
 // The notification area through QSystemTrayIcon (an XEmbed tray or a
-// StatusNotifierItem host, whichever the desktop offers).
+// StatusNotifierItem host, whichever the desktop offers). Qt takes the
+// StatusNotifierItem way when a host is registered with the session bus's
+// org.kde.StatusNotifierWatcher as the program starts. Such a host draws the
+// icon's menu itself and has no double click: its activation (a left click)
+// counts as one, and the icon is gone when the watcher leaves the bus.
 class QtTrayHost : public QObject, public ITrayHost {
     Q_OBJECT
 public:
@@ -24,6 +31,10 @@ public:
     bool hasIcon() const override;
     void setLostHandler(LostHandler onLost) override;
     void popUpMenu(QMenu& menu) override;
+    void setIconMenu(QMenu& menu) override;
+
+    // The icon is shown through a StatusNotifierItem host.
+    bool isStatusNotifierItem() const { return m_statusNotifier; }
 
     // How often the notification area is looked for while the icon is up:
     // Qt says nothing when it goes away.
@@ -31,8 +42,12 @@ public:
 
 private:
     void watch();
+    void lose();
 
     QPointer<QSystemTrayIcon> m_icon;
+    std::unique_ptr<QMenu> m_iconMenu;
+    QDBusServiceWatcher* m_watcherGone = nullptr;
+    bool m_statusNotifier = false;
     ActivationHandler m_onActivated;
     LostHandler m_onLost;
     QTimer* m_watch = nullptr;

@@ -14,8 +14,8 @@ public:
 
     virtual ~IGlobalShortcut() = default;
 
-    // False where this desktop offers no way to hold a key; setKey then
-    // does nothing.
+    // False where this desktop offers no way to hold a key, as far as known:
+    // a key grab knows at once, the desktop portal from its first answer.
     virtual bool isAvailable() const = 0;
     // Holds key, in Qt's portable key text ("Ctrl+Alt+E"), in place of the
     // key held before; an empty key only lets go. onPressed runs on the

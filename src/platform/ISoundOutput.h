@@ -21,4 +21,7 @@ public:
     virtual bool play(const QString& file, PlayOptions options) = 0;
     // Ends the sound that is playing, if any.
     virtual void stop() = 0;
+    // A sound is playing (or being loaded to play); where that cannot be
+    // told, none is.
+    virtual bool isPlaying() const { return false; }
 };

@@ -35,4 +35,8 @@ public:
     virtual void setLostHandler(LostHandler onLost) = 0;
     // Pops the menu up at the mouse position and returns at once.
     virtual void popUpMenu(QMenu& menu) = 0;
+    // The icon's menu, for notification areas that draw it themselves (a
+    // StatusNotifierItem host): they show it on a right click whatever the
+    // window's state. Set after addIcon; others ignore it.
+    virtual void setIconMenu(QMenu& /*menu*/) {}
 };

@@ -13,6 +13,9 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "platform/ISoundOutput.h"
+#include "speech/SpeakCommand.h"
+
 namespace {
 
 template <class T>
@@ -34,8 +37,10 @@ constexpr QPoint pointerGap{12, 18};
 
 }  // namespace
 
-SelectionPopup::SelectionPopup(QWidget* parent)
-    : QFrame(parent, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint) {
+SelectionPopup::SelectionPopup(const Globals& globals, Platform platform, QWidget* parent)
+    : QFrame(parent, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint),
+      m_platform(platform),
+      m_speak(new SpeakCommand(*this, globals, platform, this)) {
     setObjectName(QStringLiteral("frmPopup"));
     setWindowTitle(tr("Parlamo Translation"));
     setFrameStyle(QFrame::Box | QFrame::Plain);
@@ -45,7 +50,8 @@ SelectionPopup::SelectionPopup(QWidget* parent)
     txtPopupFrom->setAccessibleName(tr("Source text"));
     txtPopupTo = readOnlyBox(this, "txtPopupTo");
     txtPopupTo->setAccessibleName(tr("Translation"));
-    txtPopupTo->setToolTip(tr("The translation. Ctrl+Shift+C copies it, Esc closes."));
+    txtPopupTo->setToolTip(
+        tr("The translation. Ctrl+Shift+C copies it, Ctrl+Shift+S speaks it, Esc closes."));
     lblPopupStatus = named(new QLabel(this), "lblPopupStatus");
     lblPopupStatus->setWordWrap(true);
     lblPopupStatus->setTextInteractionFlags(Qt::TextSelectableByMouse);
@@ -79,7 +85,28 @@ SelectionPopup::SelectionPopup(QWidget* parent)
     };
     key(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C), [this] { copyTranslation(); });
     key(QKeySequence(Qt::CTRL | Qt::Key_O), [this] { cmdPopupOpen->click(); });
-    key(QKeySequence(Qt::Key_Escape), [this] { close(); });
+    key(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S), [this] { m_speak->speak(); });
+    key(QKeySequence(Qt::Key_Escape), [this] { escape(); });
+}
+
+// The speak command is a child: it goes with the window.
+SelectionPopup::~SelectionPopup() = default;
+
+void SelectionPopup::escape() {
+    if (m_speak->isFetching() || m_platform.sound->isPlaying()) {
+        m_speak->stop();
+        return;
+    }
+    close();
+}
+
+void SelectionPopup::setSpeakStatus(const QString& text) {
+    lblPopupStatus->setText(text);
+}
+
+void SelectionPopup::setEngineAndPair(const QString& engine, const QString& pair) {
+    m_engine = engine;
+    m_pair = pair;
 }
 
 void SelectionPopup::setSource(const QString& source) {
@@ -148,7 +175,9 @@ void SelectionPopup::popUp(std::optional<QPoint> pointer) {
                  ? placeNear(*pointer, size, available)
                  : available.center() - QPoint(size.width() / 2, size.height() / 2));
     }
-    m_wasActive = false;
+    // Shown again while it has the keyboard (its text came later): it
+    // still closes when another window takes over.
+    m_wasActive = isVisible() && isActiveWindow();
     show();
     raise();
     activateWindow();

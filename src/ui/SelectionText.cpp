@@ -18,4 +18,8 @@ QString clipboard() {
     return QGuiApplication::clipboard()->text(QClipboard::Clipboard);
 }
 
+bool readableOnlyWithFocus() {
+    return QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
+}
+
 }  // namespace SelectionText

@@ -12,4 +12,8 @@ namespace SelectionText {
 QString selection();
 QString clipboard();
 
+// Wayland hands the selection and the clipboard only to the window that
+// has the keyboard; X11 to anyone.
+bool readableOnlyWithFocus();
+
 }  // namespace SelectionText

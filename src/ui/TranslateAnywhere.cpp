@@ -2,6 +2,8 @@
 
 #include <QCursor>
 #include <QGuiApplication>
+#include <QTimer>
+#include <QWindow>
 #include <optional>
 
 #include "config/Globals.h"
@@ -69,10 +71,13 @@ void TranslateAnywhere::hold(const QString& key) {
             if (self) self->translateSelection();
         },
         [self](const QString& why) {
-            if (self)
-                self->sayInStatusLine(
-                    why + QLatin1Char(' ') +
-                    tr("Choose another one under Options > Selection Shortcut..."));
+            if (!self) return;
+            // Where the desktop holds no keys at all, another key would not help.
+            self->sayInStatusLine(
+                self->m_platform.shortcut->isAvailable()
+                    ? why + QLatin1Char(' ') +
+                          tr("Choose another one under Options > Selection Shortcut...")
+                    : why);
         });
 }
 
@@ -108,21 +113,53 @@ SelectionPopup* TranslateAnywhere::popup() const {
 
 SelectionPopup& TranslateAnywhere::ensurePopup() {
     if (!m_popup) {
-        m_popup = new SelectionPopup;
+        m_popup = new SelectionPopup(m_globals, m_platform);
         connect(m_popup, &SelectionPopup::openInWindow, &m_window, &frmTranslate::openTexts);
-        // Closed while it waits: the answer would have nowhere to go.
-        connect(m_popup, &SelectionPopup::closed, this, [this] { delete m_popupTranslation; });
+        // Closed while it waits: the answer would have nowhere to go, and a
+        // selection still to be read is no longer wanted.
+        connect(m_popup, &SelectionPopup::closed, this, [this] {
+            delete m_popupTranslation;
+            ++m_readings;
+        });
     }
     return *m_popup;
 }
 
 void TranslateAnywhere::translateSelection() {
-    popUpWith(SelectionText::selection(),
-              tr("No text is selected. Select a text, then press the key again."));
+    popUpReading(&SelectionText::selection, tr("Reading the selection..."),
+                 tr("No text is selected. Select a text, then press the key again."));
 }
 
 void TranslateAnywhere::translateClipboard() {
-    popUpWith(SelectionText::clipboard(), tr("The clipboard holds no text."));
+    popUpReading(&SelectionText::clipboard, tr("Reading the clipboard..."),
+                 tr("The clipboard holds no text."));
+}
+
+void TranslateAnywhere::popUpReading(QString (*read)(), const QString& reading,
+                                     const QString& whenEmpty) {
+    if (!SelectionText::readableOnlyWithFocus()) return popUpWith(read(), whenEmpty);
+
+    // The window system hands the selection only to the window that has the
+    // keyboard: the popup comes first and reads once it is active, or when
+    // the desktop has not made it so within a while.
+    SelectionPopup& popup = ensurePopup();
+    delete m_popupTranslation;
+    const quint64 ticket = ++m_readings;
+    popup.setEngineAndPair(QString(), QString());
+    popup.showBusy(QString(), reading);
+    popup.popUp(pointerPosition());
+    auto* wait = new QObject(this);
+    const auto readNow = [this, wait, ticket, read, whenEmpty] {
+        wait->deleteLater();
+        if (ticket != m_readings) return;  // closed, or a newer request came
+        ++m_readings;
+        popUpWith(read(), whenEmpty);
+    };
+    if (popup.isActiveWindow()) return readNow();
+    connect(qGuiApp, &QGuiApplication::focusWindowChanged, wait, [this, readNow](QWindow* focus) {
+        if (focus && m_popup && focus == m_popup->windowHandle()) readNow();
+    });
+    QTimer::singleShot(activationWaitMs, wait, readNow);
 }
 
 void TranslateAnywhere::translateInPopup(const QString& text) {
@@ -133,6 +170,7 @@ void TranslateAnywhere::popUpWith(const QString& text, const QString& whenEmpty)
     SelectionPopup& popup = ensurePopup();
     delete m_popupTranslation;  // the newest request wins
     const Choice choice = currentChoice();
+    popup.setEngineAndPair(choice.engine, choice.pair);
     if (text.isEmpty()) {
         // Nothing to send: say so where the translation would have shown.
         popup.showBusy(QString(), QString());

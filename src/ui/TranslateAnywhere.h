@@ -54,6 +54,10 @@ public:
     // The popup; null until it was first needed.
     SelectionPopup* popup() const;
 
+    // Where the selection can only be read by the active window, how long
+    // the popup waits to become active before it reads anyway.
+    static constexpr int activationWaitMs = 2000;
+
 signals:
     // The popup shows a translation (for the benchmark and tests).
     void popupTranslated();
@@ -72,6 +76,10 @@ private:
     // Opens the popup for text; for an empty one it says whenEmpty and
     // sends nothing.
     void popUpWith(const QString& text, const QString& whenEmpty);
+    // Opens the popup for what read() gives: read at once, or, where only
+    // the active window may read it, once the popup is active (saying
+    // `reading` meanwhile).
+    void popUpReading(QString (*read)(), const QString& reading, const QString& whenEmpty);
 
     frmTranslate& m_window;
     TranslateCommand& m_command;
@@ -80,4 +88,7 @@ private:
     Platform m_platform;
     QPointer<SelectionPopup> m_popup;
     QPointer<OutsideTranslation> m_popupTranslation;
+    // Each wait for the popup to become active; a newer one or closing the
+    // popup ends the earlier.
+    quint64 m_readings = 0;
 };

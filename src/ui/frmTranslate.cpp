@@ -236,6 +236,7 @@ void frmTranslate::loadSteps() {
                                              m_platform.tray->isAvailable());
     if (mode.tray) {
         mGlobal::AddTrayIcon(*m_platform.tray, *this, windowIcon(), windowTitle());
+        m_platform.tray->setIconMenu(*m_ui.mnuTray);
         if (mode.balloon)
             mGlobal::ShowTrayBalloon(*m_platform.tray, 1, windowTitle(), mGlobal::loadedText());
     } else {

@@ -15,6 +15,8 @@
 #include "desktop/QtSoundOutput.h"
 #include "platform/AppInfo.h"
 #include "speech/SpeakCommand.h"
+#include "ui/SelectionPopup.h"
+#include "ui/TranslateAnywhere.h"
 #include "ui/frmTranslate.h"
 
 namespace {
@@ -60,6 +62,7 @@ class TestSpeak : public QObject {
 private slots:
     void speak_data();
     void speak();
+    void popup();
 };
 
 void TestSpeak::speak_data() {
@@ -164,6 +167,47 @@ void TestSpeak::speak() {
         QVERIFY(!QFileInfo(wavFile).isSymLink());
         QCOMPARE(QFileInfo(outside).size(), 0);
     }
+}
+
+// The selection popup speaks its own translation with its engine and pair;
+// Escape silences it first and closes the popup the second time.
+void TestSpeak::popup() {
+    TestEnv env;
+    TestHttpServer server;
+    QVERIFY(server.start());
+    server.setResponse("/t", ScriptedResponse::text("[[" + kTranslation.toUtf8() + "]]"));
+    const QByteArray wave = WaveBytes::wave(1, 1, 22050, 16, 16, 44100, 6615);  // 2 s
+    server.setResponse("/speak", ScriptedResponse::text(wave, "audio/wav"));
+    Globals globals;
+    globals.gdocConfig = std::make_unique<ConfigDocument>();
+    QVERIFY(globals.gdocConfig->loadFromBytes(document(server.baseUrl())));
+    globals.gelmMessages = globals.gdocConfig->selectSingleNode(ConfigDocument::messagesQuery());
+    FakeDialogs dialogs;
+    QtSoundOutput output;
+    if (output.deviceCount() == 0) QSKIP("no sound device: run through with_null_sink.sh");
+    Platform platform;
+    platform.dialogs = &dialogs;
+    platform.sound = &output;
+    frmTranslate form(globals, platform);
+    form.Form_Load();
+
+    form.anywhere().translateInPopup(QStringLiteral("Hello, how are you?"));
+    SelectionPopup* popup = form.anywhere().popup();
+    QVERIFY(popup);
+    QTRY_COMPARE(popup->translation(), kTranslation);
+    QVERIFY(QTest::qWaitForWindowActive(popup));
+    QSignalSpy finished(&popup->speakCommand(), &SpeakCommand::finished);
+    QTest::keyClick(popup, Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier);
+    QVERIFY(finished.wait(15000));
+    QCOMPARE(popup->lblPopupStatus->text(), QStringLiteral("Spoken."));
+    QCOMPARE(server.requests().constLast().target, kSpeakTarget);
+    QVERIFY(output.isBusy());
+
+    QTest::keyClick(popup, Qt::Key_Escape);
+    QVERIFY(!output.isBusy());
+    QVERIFY(popup->isVisible());
+    QTest::keyClick(popup, Qt::Key_Escape);
+    QVERIFY(!popup->isVisible());
 }
 
 int main(int argc, char** argv) {

@@ -7,10 +7,11 @@
 
 // Records the keys the program asks for; press() stands for the user
 // pressing the held key, and refusing makes the next setKey fail as a key
-// another program holds.
+// another program holds (or, with available false, as a desktop that holds
+// no keys).
 class FakeGlobalShortcut : public IGlobalShortcut {
 public:
-    bool isAvailable() const override { return true; }
+    bool isAvailable() const override { return available; }
     void setKey(const QString& key, PressedHandler onPressed, RefusedHandler onRefused) override {
         asked.append(key);
         m_pressed = nullptr;
@@ -32,6 +33,7 @@ public:
 
     QStringList asked;
     bool refusing = false;
+    bool available = true;
 
 private:
     QString m_key;

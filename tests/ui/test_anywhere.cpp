@@ -174,7 +174,14 @@ private slots:
         QCOMPARE(f.stored("selectionShortcut"), QString("Ctrl+Shift+F12"));
         QVERIFY2(f.form->statusText().startsWith("Taken: Ctrl+Shift+F12."),
                  qPrintable(f.form->statusText()));
+        QVERIFY(f.form->statusText().contains("Options > Selection Shortcut..."));
         QVERIFY(f.cmdTranslate->isEnabled());
+        // A desktop that holds no keys at all: another key would not help.
+        f.shortcut.available = false;
+        f.form->setStatusText(QString());
+        f.form->anywhere().setShortcut("Ctrl+Shift+F11");
+        QCOMPARE(f.form->statusText(), QString("Taken: Ctrl+Shift+F11."));
+        f.shortcut.available = true;
 
         // Options > Selection Shortcut...: the key pressed in the dialog.
         f.shortcut.refusing = false;

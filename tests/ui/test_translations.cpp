@@ -334,7 +334,7 @@ private slots:
         groups << QStringList{f.mnuTrayOpen->text(), f.mnuTrayExit->text()};
         // The popup's buttons, and the Selection Shortcut dialog's own (Qt's
         // OK and Cancel carry no access key).
-        const SelectionPopup popup;
+        const SelectionPopup popup(f.globals, Platform{});
         const ShortcutDialog dialog{QString()};
         for (const QWidget* w : std::initializer_list<const QWidget*>{&popup, &dialog}) {
             QStringList buttons;

@@ -1,0 +1,109 @@
+'''A desktop portal with the GlobalShortcuts interface, for tests (a
+python-dbusmock template: python3 -m dbusmock --session -t THIS_FILE).
+
+Parameters (JSON, -p): "create" and "bind", the response code that
+CreateSession and BindShortcuts answer with (0 by default; 1 the user
+cancelled, 2 another failure); "bind_error", when true BindShortcuts fails
+with a D-Bus error instead; "early", when true, answers before the method
+returns. Answers come as Request.Response signals on the request path made
+of the caller's unique name and its handle_token, after the method has
+returned, as the real portal sends them.
+
+For the tests, the interface org.velmor.Test.Portal on the same object:
+Bound() -> the last BindShortcuts' shortcuts as "id|preferred_trigger|
+description" lines; Activate(s id) emits Activated for the last session;
+Closed() -> how many sessions were closed.
+'''
+
+import dbus
+from gi.repository import GLib
+
+BUS_NAME = 'org.freedesktop.portal.Desktop'
+MAIN_OBJ = '/org/freedesktop/portal/desktop'
+MAIN_IFACE = 'org.freedesktop.portal.GlobalShortcuts'
+SYSTEM_BUS = False
+
+REQUEST_IFACE = 'org.freedesktop.portal.Request'
+SESSION_IFACE = 'org.freedesktop.portal.Session'
+TEST_IFACE = 'org.velmor.Test.Portal'
+
+
+def _path(kind, sender, token):
+    return f'{MAIN_OBJ}/{kind}/{sender[1:].replace(".", "_")}/{token}'
+
+
+def _respond(mock, sender, handle, code, results):
+    def send():
+        mock.EmitSignalDetailed(REQUEST_IFACE, 'Response', 'ua{sv}',
+                                [dbus.UInt32(code), results],
+                                {'path': handle, 'destination': sender})
+        return False
+    if mock.fake_params.get('early'):
+        send()
+    else:
+        GLib.idle_add(send)
+
+
+def load(mock, parameters):
+    mock.fake_params = parameters
+    mock.fake_session = ''
+    mock.fake_bound = ''
+    mock.fake_closed = 0
+    mock.AddProperty(MAIN_IFACE, 'version', dbus.UInt32(1))
+
+
+@dbus.service.method(MAIN_IFACE, in_signature='a{sv}', out_signature='o',
+                     sender_keyword='sender')
+def CreateSession(self, options, sender=None):
+    handle = _path('request', sender, options['handle_token'])
+    session = _path('session', sender, options['session_handle_token'])
+    code = int(self.fake_params.get('create', 0))
+    results = {}
+    if code == 0:
+        self.fake_session = session
+        # Close is counted on the portal's own object; the code runs among
+        # dbusmock's globals, where "objects" holds every mock object.
+        self.AddObject(session, SESSION_IFACE, {}, [
+            ('Close', '', '', f'objects["{MAIN_OBJ}"].fake_closed += 1')])
+        results = {'session_handle': dbus.String(session)}
+    _respond(self, sender, handle, code, results)
+    return dbus.ObjectPath(handle)
+
+
+@dbus.service.method(MAIN_IFACE, in_signature='oa(sa{sv})sa{sv}', out_signature='o',
+                     sender_keyword='sender')
+def BindShortcuts(self, session, shortcuts, parent_window, options, sender=None):
+    if self.fake_params.get('bind_error'):
+        raise dbus.exceptions.DBusException('no shortcuts here',
+                                            name='org.freedesktop.portal.Error.Failed')
+    self.fake_bound = '\n'.join(
+        f'{sid}|{info.get("preferred_trigger", "")}|{info.get("description", "")}'
+        for sid, info in shortcuts)
+    handle = _path('request', sender, options['handle_token'])
+    code = int(self.fake_params.get('bind', 0))
+    results = {}
+    if code == 0:
+        results = {'shortcuts': dbus.Array(
+            [dbus.Struct((sid, {'description': info.get('description', ''),
+                                'trigger_description': info.get('preferred_trigger', '')}),
+                         signature='sa{sv}')
+             for sid, info in shortcuts], signature='(sa{sv})')}
+    _respond(self, sender, handle, code, results)
+    return dbus.ObjectPath(handle)
+
+
+@dbus.service.method(TEST_IFACE, in_signature='', out_signature='s')
+def Bound(self):
+    return self.fake_bound
+
+
+@dbus.service.method(TEST_IFACE, in_signature='', out_signature='i')
+def Closed(self):
+    return self.fake_closed
+
+
+@dbus.service.method(TEST_IFACE, in_signature='s', out_signature='')
+def Activate(self, shortcut_id):
+    self.EmitSignal(MAIN_IFACE, 'Activated', 'osta{sv}',
+                    [dbus.ObjectPath(self.fake_session), shortcut_id,
+                     dbus.UInt64(GLib.get_monotonic_time() // 1000), {}])

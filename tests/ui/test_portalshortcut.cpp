@@ -1,0 +1,168 @@
+#include <QDBusConnection>
+#include <QDBusConnectionInterface>
+#include <QDBusMessage>
+#include <QProcess>
+#include <QProcessEnvironment>
+#include <QTest>
+
+#include "TestEnv.h"
+#include "desktop/PortalGlobalShortcut.h"
+
+// The selection shortcut through the desktop portal, against a fake portal
+// (tests/support/fake_portal.py, python-dbusmock) on a private bus: the
+// session and the binding it asks for, presses, letting go, and every way
+// the portal can say no, each said once.
+class TestPortalShortcut : public QObject {
+    Q_OBJECT
+
+    QProcess m_daemon;
+    QString m_address;
+    int m_connections = 0;
+
+    // The fake's test interface, asked from a connection of its own.
+    QDBusMessage ask(const QString& method, const QVariantList& arguments = {}) {
+        QDBusMessage m =
+            QDBusMessage::createMethodCall(QStringLiteral("org.freedesktop.portal.Desktop"),
+                                           QStringLiteral("/org/freedesktop/portal/desktop"),
+                                           QStringLiteral("org.velmor.Test.Portal"), method);
+        m.setArguments(arguments);
+        return QDBusConnection::connectToBus(m_address, QStringLiteral("caller")).call(m);
+    }
+
+private slots:
+    void initTestCase() {
+        m_daemon.start(QStringLiteral("dbus-daemon"),
+                       {"--session", "--nofork", "--nopidfile", "--print-address=1"});
+        QVERIFY2(m_daemon.waitForStarted(), "dbus-daemon (scripts/install-deps.sh installs it)");
+        QVERIFY(QTest::qWaitFor([&] { return m_daemon.canReadLine(); }, 10000));
+        m_address = QString::fromUtf8(m_daemon.readLine().trimmed());
+    }
+    void cleanupTestCase() {
+        QDBusConnection::disconnectFromBus(QStringLiteral("caller"));
+        m_daemon.terminate();
+        m_daemon.waitForFinished();
+    }
+
+    void trigger_data() {
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<QString>("trigger");
+        QTest::addRow("the default") << "Ctrl+Alt+E"
+                                     << "CTRL+ALT+e";
+        QTest::addRow("function key, all modifiers") << "Ctrl+Alt+Shift+Meta+F5"
+                                                     << "CTRL+ALT+SHIFT+LOGO+F5";
+        QTest::addRow("a key named by its keysym") << "Alt+,"
+                                                   << "ALT+comma";
+        QTest::addRow("special key") << "Ctrl+Return"
+                                     << "CTRL+Return";
+        QTest::addRow("two keys in a row") << "Ctrl+E, X" << QString();
+        QTest::addRow("modifiers alone") << "Ctrl+Alt" << QString();
+    }
+    void trigger() {
+        QFETCH(QString, key);
+        QFETCH(QString, trigger);
+        QCOMPARE(PortalGlobalShortcut::trigger(key), trigger);
+    }
+
+    void portal_data() {
+        QTest::addColumn<QString>("parameters");  // for the fake; empty: no portal
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<QString>("refusal");  // a part of the sentence; empty: bound
+        QTest::addColumn<bool>("available");
+        QTest::addRow("bound") << "{}"
+                               << "Ctrl+Alt+E" << QString() << true;
+        QTest::addRow("answers before its replies") << R"({"early": true})"
+                                                    << "Ctrl+Alt+E" << QString() << true;
+        QTest::addRow("the user cancels the session")
+            << R"({"create": 1})"
+            << "Ctrl+Alt+E"
+            << "the desktop's question was cancelled" << true;
+        QTest::addRow("binding fails") << R"({"bind": 2})"
+                                       << "Ctrl+Alt+E"
+                                       << "The desktop did not bind" << true;
+        QTest::addRow("binding is an error") << R"({"bind_error": true})"
+                                             << "Ctrl+Alt+E"
+                                             << "no shortcuts here" << true;
+        QTest::addRow("no portal") << QString() << "Ctrl+Alt+E"
+                                   << "--translate-selection\" to a key" << false;
+        QTest::addRow("not one key") << "{}"
+                                     << "Ctrl+E, X"
+                                     << "not a key the desktop can bind" << true;
+    }
+    void portal() {
+        QFETCH(QString, parameters);
+        QFETCH(QString, key);
+        QFETCH(QString, refusal);
+        QFETCH(bool, available);
+
+        QProcess fake;
+        fake.setProcessChannelMode(QProcess::ForwardedChannels);
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"), m_address);
+        fake.setProcessEnvironment(env);
+        const auto stopFake = qScopeGuard([&] {
+            fake.terminate();
+            fake.waitForFinished();
+        });
+        // The program's own connection, a new one for each row.
+        const QString name = QStringLiteral("program%1").arg(++m_connections);
+        const auto disconnect = qScopeGuard([&] { QDBusConnection::disconnectFromBus(name); });
+        QDBusConnection bus = QDBusConnection::connectToBus(m_address, name);
+        QVERIFY(bus.isConnected());
+        if (!parameters.isEmpty()) {
+            // Debian's python-dbusmock, for Debian's Python.
+            fake.start(QStringLiteral("/usr/bin/python3"),
+                       {"-m", "dbusmock", "--session", "-t",
+                        TestEnv::sourceDir() + "/tests/support/fake_portal.py", "-p", parameters});
+            QVERIFY2(fake.waitForStarted(), "python3-dbusmock (scripts/install-deps.sh)");
+            QVERIFY2(QTest::qWaitFor(
+                         [&] {
+                             return bus.interface()->isServiceRegistered(
+                                 QStringLiteral("org.freedesktop.portal.Desktop"));
+                         },
+                         20000),
+                     "the fake portal did not come up");
+        }
+
+        PortalGlobalShortcut shortcut(bus);
+        int presses = 0;
+        QStringList refusals;
+        shortcut.setKey(
+            key, [&] { ++presses; }, [&](const QString& why) { refusals << why; });
+
+        if (!refusal.isEmpty()) {
+            QVERIFY(QTest::qWaitFor([&] { return !refusals.isEmpty(); }, 10000));
+            QTest::qWait(200);  // nothing more comes
+            QCOMPARE(refusals.size(), 1);
+            QVERIFY2(refusals[0].contains(refusal), qPrintable(refusals[0]));
+            QVERIFY2(refusals[0].contains(key), qPrintable(refusals[0]));
+            QCOMPARE(shortcut.isAvailable(), available);
+            QCOMPARE(shortcut.key(), QString());
+            if (!parameters.isEmpty())
+                ask(QStringLiteral("Activate"), {PortalGlobalShortcut::shortcutId()});
+            QTest::qWait(200);
+            QCOMPARE(presses, 0);
+            return;
+        }
+
+        QVERIFY(QTest::qWaitFor([&] { return shortcut.key() == key; }, 10000));
+        QCOMPARE(ask(QStringLiteral("Bound")).arguments().value(0).toString(),
+                 "translate-selection|CTRL+ALT+e|Translate the selection");
+        ask(QStringLiteral("Activate"), {QStringLiteral("another-shortcut")});
+        ask(QStringLiteral("Activate"), {PortalGlobalShortcut::shortcutId()});
+        QVERIFY(QTest::qWaitFor([&] { return presses > 0; }, 5000));
+        QTest::qWait(200);
+        QCOMPARE(presses, 1);
+
+        // Letting go closes the session; a late press does nothing.
+        shortcut.setKey(QString(), nullptr, nullptr);
+        QVERIFY(QTest::qWaitFor(
+            [&] { return ask(QStringLiteral("Closed")).arguments().value(0).toInt() == 1; }, 5000));
+        ask(QStringLiteral("Activate"), {PortalGlobalShortcut::shortcutId()});
+        QTest::qWait(200);
+        QCOMPARE(presses, 1);
+        QVERIFY(refusals.isEmpty());
+    }
+};
+
+QTEST_GUILESS_MAIN(TestPortalShortcut)
+#include "test_portalshortcut.moc"
