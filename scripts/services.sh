@@ -23,7 +23,9 @@ parlamo_port_busy() {
 parlamo_free_port() {
     local port _
     for _ in $(seq 1 200); do
-        port=$((20000 + (RANDOM * 32768 + RANDOM) % 40000))
+        # Below the kernel's range of ephemeral ports (32768 and up), so that
+        # no outgoing connection of another test takes it before it is bound.
+        port=$((20000 + (RANDOM * 32768 + RANDOM) % 12000))
         if ! parlamo_port_busy "$port"; then
             echo "$port"
             return 0

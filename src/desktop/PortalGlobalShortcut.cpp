@@ -16,6 +16,7 @@
 #include <optional>
 #include <utility>
 
+#include "desktop/ShownKey.h"
 #include "desktop/X11GlobalShortcut.h"
 #include "platform/AppInfo.h"
 
@@ -115,7 +116,8 @@ void PortalGlobalShortcut::setKey(const QString& key, PressedHandler onPressed,
     m_onPressed = std::move(onPressed);
     m_onRefused = std::move(onRefused);
     if (trigger(key).isEmpty())
-        return refuse(tr("The selection shortcut %1 is not a key the desktop can bind.").arg(key));
+        return refuse(
+            tr("The selection shortcut %1 is not a key the desktop can bind.").arg(shownKey(key)));
     if (!m_bus.isConnected()) {
         m_available = false;
         return refuse(QString());
@@ -150,7 +152,7 @@ void PortalGlobalShortcut::request(const QString& method, const QVariantList& ar
                         return refuse(QString());
                     }
                     return refuse(tr("The desktop did not bind the selection shortcut %1 (%2).")
-                                      .arg(m_asked, reply.error().message()));
+                                      .arg(shownKey(m_asked), reply.error().message()));
                 }
                 m_available = true;
                 // Older portals chose the request path themselves (unless
@@ -185,9 +187,10 @@ void PortalGlobalShortcut::answered(uint response, const QVariantMap& results,
     if (response == cancelledByUser)
         return refuse(tr("The selection shortcut %1 was not bound: the desktop's question was "
                          "cancelled.")
-                          .arg(m_asked));
+                          .arg(shownKey(m_asked)));
     if (response != 0)
-        return refuse(tr("The desktop did not bind the selection shortcut %1.").arg(m_asked));
+        return refuse(
+            tr("The desktop did not bind the selection shortcut %1.").arg(shownKey(m_asked)));
     if (m_step == Step::CreatingSession) return bind(results);
 
     // Done: the shortcut is bound when the desktop lists it (the user may
@@ -197,7 +200,8 @@ void PortalGlobalShortcut::answered(uint response, const QVariantMap& results,
     const bool listed = std::any_of(bound.cbegin(), bound.cend(),
                                     [](const PortalShortcut& s) { return s.id == shortcutId(); });
     if (!listed)
-        return refuse(tr("The desktop did not bind the selection shortcut %1.").arg(m_asked));
+        return refuse(
+            tr("The desktop did not bind the selection shortcut %1.").arg(shownKey(m_asked)));
     m_step = Step::Bound;
     m_key = m_asked;
 }
@@ -209,7 +213,8 @@ void PortalGlobalShortcut::bind(const QVariantMap& sessionResults) {
                     ? handle.value<QDBusObjectPath>().path()
                     : handle.toString();
     if (m_session.isEmpty())
-        return refuse(tr("The desktop did not bind the selection shortcut %1.").arg(m_asked));
+        return refuse(
+            tr("The desktop did not bind the selection shortcut %1.").arg(shownKey(m_asked)));
     m_bus.connect(portalService, portalPath, shortcutsInterface, QStringLiteral("Activated"), this,
                   SLOT(activated(QDBusObjectPath, QString, qulonglong, QVariantMap)));
 
@@ -249,7 +254,7 @@ void PortalGlobalShortcut::refuse(const QString& why) {
                              : tr("This desktop holds no keys for programs, so the selection "
                                   "shortcut %1 is off: bind \"%2 --translate-selection\" to a key "
                                   "in the desktop's keyboard settings instead.")
-                                   .arg(key, AppInfo::exeName()));
+                                   .arg(shownKey(key), AppInfo::exeName()));
 }
 
 void PortalGlobalShortcut::release() {

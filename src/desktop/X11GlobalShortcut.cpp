@@ -9,6 +9,8 @@
 #include <cstdlib>
 #include <memory>
 
+#include "desktop/ShownKey.h"
+
 namespace {
 
 // Keysyms of the keys whose Qt code is not their Latin-1 character.
@@ -146,7 +148,8 @@ void X11GlobalShortcut::setKey(const QString& key, PressedHandler onPressed,
     const KeySymbols symbols(m_connection);
     const QList<quint8> keycodes = c ? symbols.keycodes(c->keysym) : QList<quint8>();
     if (keycodes.isEmpty())
-        return refuse(tr("The selection shortcut %1 is not a key this keyboard has.").arg(key));
+        return refuse(
+            tr("The selection shortcut %1 is not a key this keyboard has.").arg(shownKey(key)));
 
     m_keycodes = keycodes;
     m_modifiers = c->modifiers;
@@ -165,7 +168,9 @@ void X11GlobalShortcut::setKey(const QString& key, PressedHandler onPressed,
         if (const XcbReply<xcb_generic_error_t> error(xcb_request_check(m_connection, cookie));
             error)
             taken = true;
-    if (taken) return refuse(tr("The selection shortcut %1 is taken by another program.").arg(key));
+    if (taken)
+        return refuse(
+            tr("The selection shortcut %1 is taken by another program.").arg(shownKey(key)));
     m_key = key;
     m_onPressed = std::move(onPressed);
 }
