@@ -4,7 +4,7 @@
 #
 #   net, config (on platform) -> service -> translate, history -> speech
 #   (which encodes a text as translate does) -> startup -> ui -> app;
-#   desktop on config only, cli on translate and history only
+#   desktop and sound on config only, cli on translate and history only
 #
 # The table below says which folders each one may include (besides itself);
 # an include of any other folder fails, naming the file and the include. A
@@ -23,6 +23,7 @@ declare -A may_include=(
     [speech]="translate service net config platform"
     [history]="service net config platform"
     [desktop]="config platform"
+    [sound]="config platform"
     [startup]="service net config platform"
     [ui]="startup translate speech history service net config platform"
     [cli]="translate history service net config platform"

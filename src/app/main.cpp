@@ -13,9 +13,9 @@
 #include "cli/HeadlessCommandLine.h"
 #include "config/Globals.h"
 #include "desktop/DesktopUrlOpener.h"
+#include "desktop/LazySoundOutput.h"
 #include "desktop/PortalGlobalShortcut.h"
 #include "desktop/QtDialogs.h"
-#include "desktop/QtSoundOutput.h"
 #include "desktop/QtTrayHost.h"
 #include "desktop/ThreadPauser.h"
 #include "desktop/X11GlobalShortcut.h"
@@ -103,7 +103,7 @@ int runWindow(int argc, char** argv, const AppCommand& command) {
     QtDialogs dialogs;
     DesktopUrlOpener urlOpener;
     ThreadPauser pauser;
-    QtSoundOutput sound;
+    LazySoundOutput sound;
     QtTrayHost tray;
     const std::unique_ptr<IGlobalShortcut> shortcut = globalShortcut();
     Platform platform;

@@ -40,6 +40,12 @@ for f in bin/RaDudezozad bin/parlamo-server \
     share/parlamo-server/demo/config.xml; do
     [ -f "$prefix/$f" ] || fail "not installed: $f"
 done
+# Sound is a library of its own, loaded at the first sound: the program does
+# not need Qt Multimedia to start.
+sound=$(find "$prefix/lib" -path '*/parlamo/plugins/libparlamo_sound.so')
+[ -f "$sound" ] || fail "not installed: lib/.../parlamo/plugins/libparlamo_sound.so"
+! readelf -d "$prefix/bin/RaDudezozad" | grep -E 'NEEDED.*(Multimedia|sndfile)' ||
+    fail "the program loads Qt Multimedia or libsndfile at start"
 for size in 16 32 48 64 128 256; do
     png=$prefix/share/icons/hicolor/${size}x${size}/apps/$id.png
     file -b "$png" | grep -q "^PNG image data, $size x $size," || fail "$png is not $size x $size"
@@ -151,6 +157,7 @@ for needed in libqt6widgets6 libqt6multimedia6 libqt6sql6-sqlite fonts-liberatio
 done
 contents=$(dpkg-deb -c "$deb")
 for f in ./usr/bin/RaDudezozad ./usr/bin/parlamo-server "./usr/share/applications/$id.desktop" \
+    "./usr/${sound#"$prefix/"}" \
     "./usr/share/metainfo/$id.metainfo.xml" ./usr/share/man/man1/RaDudezozad.1.gz \
     ./usr/share/doc/parlamo/copyright ./usr/share/doc/parlamo/changelog.gz; do
     grep -q " $f\$" <<<"$contents" || fail "the package lacks $f"

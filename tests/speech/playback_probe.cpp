@@ -7,7 +7,7 @@
 #include <QTest>
 #include <cstdio>
 
-#include "desktop/QtSoundOutput.h"
+#include "sound/QtSoundOutput.h"
 #include "speech/WavePlayer.h"
 
 namespace {

@@ -1,14 +1,16 @@
 // Wave files, good and hostile, through the check and the real sound output.
 // Run by with_null_sink.sh against a PulseAudio null sink of its own.
 #include <sys/stat.h>
+#include <QDir>
 #include <QFile>
 #include <QGuiApplication>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include "WaveBytes.h"
-#include "desktop/QtSoundOutput.h"
-#include "desktop/WaveCheck.h"
+#include "desktop/LazySoundOutput.h"
+#include "sound/QtSoundOutput.h"
+#include "sound/WaveCheck.h"
 #include "speech/WavePlayer.h"
 
 using WaveBytes::wave;
@@ -61,6 +63,48 @@ private slots:
         QCOMPARE(output.isBusy(), playable);
         // A playable sound runs to its end; the program is still here.
         QVERIFY(QTest::qWaitFor([&] { return !output.isBusy(); }, 5000));
+    }
+
+    // The program's sound output is loaded at the first sound from the first
+    // candidate that is the library; without one nothing plays, and nothing
+    // breaks.
+    void soundLibraryLoadsFromFirstGood_data() {
+        QTest::addColumn<QStringList>("candidates");
+        QTest::addColumn<QString>("loadedFrom");
+        const QString built = QStringLiteral(PARLAMO_SOUND_LIBRARY);
+        const QString none = m_dir.filePath("none/libparlamo_sound.so");
+        const QString junk = m_dir.filePath("junk/libparlamo_sound.so");
+        QVERIFY(QDir().mkpath(m_dir.filePath("junk")));
+        QFile f(junk);
+        QVERIFY(f.open(QIODevice::WriteOnly) && f.write("not a library\n") > 0);
+        const QString folder = m_dir.filePath("program");
+        QVERIFY(QDir().mkpath(folder));
+        QVERIFY(QFile::copy(built, folder + "/libparlamo_sound.so"));
+        QTest::addRow("nothing there") << QStringList{none} << QString();
+        QTest::addRow("not a library") << QStringList{junk} << QString();
+        QTest::addRow("missing, then a broken one, then the library")
+            << QStringList{none, junk, built} << built;
+        QTest::addRow("beside the program")
+            << LazySoundOutput::candidatesBeside(folder) << folder + "/libparlamo_sound.so";
+    }
+    void soundLibraryLoadsFromFirstGood() {
+        QFETCH(QStringList, candidates);
+        QFETCH(QString, loadedFrom);
+        LazySoundOutput output(candidates);
+        output.stop();  // before the first sound: nothing to load for it
+        QVERIFY(output.loadedFrom().isEmpty());
+        const QString path = m_dir.filePath("good.wav");
+        QFile f(path);
+        QVERIFY(f.open(QIODevice::WriteOnly) && f.write(wave(1, 1, 22050, 16)) > 0);
+        f.close();
+        const bool played = output.play(path, {});
+        QCOMPARE(output.loadedFrom(), loadedFrom);
+        if (loadedFrom.isEmpty()) {
+            QVERIFY(!played);
+            QCOMPARE(output.deviceCount(), 0);
+        } else if (output.deviceCount() > 0) {
+            QVERIFY(played && output.isPlaying());
+        }
     }
 
     // Names that are not files play nothing, and at once.

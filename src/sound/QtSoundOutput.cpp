@@ -1,4 +1,4 @@
-#include "desktop/QtSoundOutput.h"
+#include "sound/QtSoundOutput.h"
 
 #include <QAudioDevice>
 #include <QEventLoop>
@@ -11,7 +11,7 @@
 #include <QUrl>
 #include <algorithm>
 
-#include "desktop/WaveCheck.h"
+#include "sound/WaveCheck.h"
 
 QtSoundOutput::QtSoundOutput(QObject* parent) : QObject(parent) {}
 

@@ -1,4 +1,4 @@
-#include "desktop/WaveCheck.h"
+#include "sound/WaveCheck.h"
 
 #include <sndfile.h>
 #include <sys/stat.h>
