@@ -30,11 +30,7 @@ class TestDBusInterface : public QObject {
     QString m_address;
 
     QByteArray document() const {
-        const QByteArray url = m_server.baseUrl().toUtf8() + "/t";
-        return sample(
-            all({attr("//Engine[1]", "url", url.constData()),
-                 attr("//Engine[1]", "tokenbefore", "[["), attr("//Engine[1]", "tokenafter", "]]"),
-                 attr("//Languages", "default", "0"), attr("//Engines", "commonlanguages", "-2")}));
+        return sample(loopbackEngine(m_server.baseUrl().toUtf8() + "/t"));
     }
 
     // The program's side, and a caller.

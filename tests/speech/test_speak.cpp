@@ -55,6 +55,28 @@ QByteArray sinkInputs() {
     return p.readAllStandardOutput().trimmed();
 }
 
+// The main window on the document above, with fake dialogs and the real
+// sound output.
+struct SpeakingWindow {
+    Globals globals;
+    FakeDialogs dialogs;
+    QtSoundOutput output;
+    Platform platform;
+    std::unique_ptr<frmTranslate> form;
+
+    // False when the document does not load.
+    bool open(const QString& base) {
+        globals.gdocConfig = std::make_unique<ConfigDocument>();
+        if (!globals.gdocConfig->loadFromBytes(document(base))) return false;
+        globals.gelmMessages =
+            globals.gdocConfig->selectSingleNode(ConfigDocument::messagesQuery());
+        platform.dialogs = &dialogs;
+        platform.sound = &output;
+        form = std::make_unique<frmTranslate>(globals, platform);
+        return true;
+    }
+};
+
 }  // namespace
 
 class TestSpeak : public QObject {
@@ -109,17 +131,11 @@ void TestSpeak::speak() {
     if (change == "stall" || change == "escape") answer.neverAnswer = true;
     server.setResponse("/speak", answer);
 
-    Globals globals;
-    globals.gdocConfig = std::make_unique<ConfigDocument>();
-    QVERIFY(globals.gdocConfig->loadFromBytes(document(server.baseUrl())));
-    globals.gelmMessages = globals.gdocConfig->selectSingleNode(ConfigDocument::messagesQuery());
-    FakeDialogs dialogs;
-    QtSoundOutput output;
-    if (output.deviceCount() == 0) QSKIP("no sound device: run through with_null_sink.sh");
-    Platform platform;
-    platform.dialogs = &dialogs;
-    platform.sound = &output;
-    frmTranslate form(globals, platform);
+    SpeakingWindow window;
+    if (window.output.deviceCount() == 0) QSKIP("no sound device: run through with_null_sink.sh");
+    QVERIFY(window.open(server.baseUrl()));
+    frmTranslate& form = *window.form;
+    QtSoundOutput& output = window.output;
     FormControls c;
     c.findControls(&form);
     form.Form_Load();
@@ -178,17 +194,11 @@ void TestSpeak::popup() {
     server.setResponse("/t", ScriptedResponse::text("[[" + kTranslation.toUtf8() + "]]"));
     const QByteArray wave = WaveBytes::wave(1, 1, 22050, 16, 16, 44100, 6615);  // 2 s
     server.setResponse("/speak", ScriptedResponse::text(wave, "audio/wav"));
-    Globals globals;
-    globals.gdocConfig = std::make_unique<ConfigDocument>();
-    QVERIFY(globals.gdocConfig->loadFromBytes(document(server.baseUrl())));
-    globals.gelmMessages = globals.gdocConfig->selectSingleNode(ConfigDocument::messagesQuery());
-    FakeDialogs dialogs;
-    QtSoundOutput output;
-    if (output.deviceCount() == 0) QSKIP("no sound device: run through with_null_sink.sh");
-    Platform platform;
-    platform.dialogs = &dialogs;
-    platform.sound = &output;
-    frmTranslate form(globals, platform);
+    SpeakingWindow window;
+    if (window.output.deviceCount() == 0) QSKIP("no sound device: run through with_null_sink.sh");
+    QVERIFY(window.open(server.baseUrl()));
+    frmTranslate& form = *window.form;
+    QtSoundOutput& output = window.output;
     form.Form_Load();
 
     form.anywhere().translateInPopup(QStringLiteral("Hello, how are you?"));

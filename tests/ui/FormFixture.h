@@ -65,6 +65,16 @@ inline Edit all(std::initializer_list<Edit> edits) {
     };
 }
 
+// The sample's first engine answering at URL between "[[" and "]]", with the
+// first pair selected at start.
+inline Edit loopbackEngine(const QByteArray& url) {
+    return [url](pugi::xml_document& doc) {
+        all({attr("//Engine[1]", "url", url.constData()), attr("//Engine[1]", "tokenbefore", "[["),
+             attr("//Engine[1]", "tokenafter", "]]"), attr("//Languages", "default", "0"),
+             attr("//Engines", "commonlanguages", "-2")})(doc);
+    };
+}
+
 // Engines "E0".."E<n-1>", each with pairs "E<i> P0".."E<i> P<m-1>".
 inline QByteArray generated(int engines, int pairs, int engineDefault = 0, int common = 1,
                             int languagesDefault = 0) {

@@ -27,11 +27,7 @@ class TestAnywhere : public QObject {
     // The sample document, its first engine on the loopback server, the
     // first pair selected at start.
     QByteArray document() const {
-        const QByteArray url = m_server.baseUrl().toUtf8() + "/t";
-        return sample(
-            all({attr("//Engine[1]", "url", url.constData()),
-                 attr("//Engine[1]", "tokenbefore", "[["), attr("//Engine[1]", "tokenafter", "]]"),
-                 attr("//Languages", "default", "0"), attr("//Engines", "commonlanguages", "-2")}));
+        return sample(loopbackEngine(m_server.baseUrl().toUtf8() + "/t"));
     }
 
     static SelectionPopup* popupOf(FormFixture& f) { return f.form->anywhere().popup(); }

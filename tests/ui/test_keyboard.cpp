@@ -20,11 +20,8 @@ class TestKeyboard : public QObject {
     QByteArray document() const {
         const QByteArray base = m_server.baseUrl().toUtf8();
         const QByteArray translate = base + "/t", look = base + "/look?w=", snd = base + "/snd";
-        return sample(all(
-            {attr("//Engine[1]", "url", translate.constData()),
-             attr("//Engine[1]", "tokenbefore", "[["), attr("//Engine[1]", "tokenafter", "]]"),
-             attr("//Languages", "default", "0"), attr("//Engines", "commonlanguages", "-2"),
-             attr("//Wav", "url", look.constData()), attr("//Wav", "urltoplay", snd.constData())}));
+        return sample(all({loopbackEngine(translate), attr("//Wav", "url", look.constData()),
+                           attr("//Wav", "urltoplay", snd.constData())}));
     }
 
     // A loaded, shown and active window with a pair selected.
