@@ -7,7 +7,6 @@
 #include <benchmark/benchmark.h>
 
 #include <QCoreApplication>
-#include <QEventLoop>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTcpServer>
@@ -38,18 +37,10 @@ int freePort() {
 
 // The client's path; nothing when the transfer failed or the cut found nothing.
 std::optional<QString> clientRoundTrip() {
-    TranslationPipeline pipeline;
-    QEventLoop loop;
-    std::optional<QString> shown;
-    QObject::connect(&pipeline, &TranslationPipeline::finished, &loop, [&](const QString& text) {
-        shown = text;
-        loop.quit();
-    });
-    QObject::connect(&pipeline, &TranslationPipeline::failed, &loop, &QEventLoop::quit);
-    if (!pipeline.start(g_document, QStringLiteral("Apertium"), QStringLiteral("en-es"), kSource))
-        return std::nullopt;
-    loop.exec();
-    return shown;
+    const TranslationPipeline::Result result = QCoro::waitFor(TranslationPipeline::run(
+        g_document, QStringLiteral("Apertium"), QStringLiteral("en-es"), kSource, {}));
+    if (!result.ok()) return std::nullopt;
+    return result.shown;
 }
 
 void BM_RoundTrip_ClientTransfer(benchmark::State& state) {

@@ -73,7 +73,7 @@ void BM_ConfigLoad(benchmark::State& state) {
     const QString address = ConfigRequest::address(server.http.hostPort(), "", "1/2/24 3:04 PM");
     for (auto _ : state) {
         ConfigDocument doc;
-        if (!ConfigLoader::load(doc, address, 5000)) {
+        if (!QCoro::waitFor(ConfigLoader::load(doc, address, 5000))) {
             state.SkipWithError("load failed");
             break;
         }

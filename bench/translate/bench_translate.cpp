@@ -1,13 +1,10 @@
 #include <benchmark/benchmark.h>
 
 #include <QCoreApplication>
-#include <QEventLoop>
-#include <QTimer>
 
 #include "ReferenceUrlEncode.h"
 #include "TestHttpServer.h"
-#include "translate/AnswerCollection.h"
-#include "translate/InetTransfer.h"
+#include "net/HttpEngine.h"
 #include "translate/ResultExtraction.h"
 #include "translate/UrlEncode.h"
 #include "translate/Windows1252.h"
@@ -65,17 +62,11 @@ void BM_ExtractResult_1MiB(benchmark::State& state) {
 }
 BENCHMARK(BM_ExtractResult_1MiB)->Unit(benchmark::kMicrosecond);
 
-bool fetch(TestHttpServer& server, InetTransfer& transfer) {
-    QEventLoop loop;
-    bool completed = false;
-    QObject::connect(&transfer, &InetTransfer::StateChanged, &loop, [&](int s) {
-        completed = s == InetTransfer::icResponseCompleted;
-        loop.quit();
-    });
-    QTimer::singleShot(10000, &loop, &QEventLoop::quit);
-    transfer.Execute(server.baseUrl() + QStringLiteral("/answer"), QStringLiteral("GET"));
-    loop.exec();
-    return completed;
+bool fetch(TestHttpServer& server) {
+    HttpRequest request;
+    request.address = server.baseUrl() + QStringLiteral("/answer");
+    const HttpResult result = QCoro::waitFor(HttpEngine::forThread().fetch(request));
+    return result.ok() && result.body.size() == 1024 * 1024;
 }
 
 // A loopback server that answers every request with 1 MiB.
@@ -87,51 +78,22 @@ bool startMiBServer(TestHttpServer& server) {
     return true;
 }
 
-// Only the collection: 1024 pieces of 1 KiB with pending events processed
-// after each, from a transfer whose answer is complete.
-void BM_CollectAnswer_1MiB(benchmark::State& state) {
+// A whole request over loopback: send, receive 1 MiB.
+void BM_Request_1MiB(benchmark::State& state) {
     TestHttpServer server;
     if (!startMiBServer(server)) {
         state.SkipWithError("no loopback server");
         return;
     }
     for (auto _ : state) {
-        state.PauseTiming();
-        InetTransfer transfer;
-        const bool ok = fetch(server, transfer);
-        state.ResumeTiming();
-        if (!ok) {
+        if (!fetch(server)) {
             state.SkipWithError("transfer failed");
-            break;
-        }
-        const std::optional<QByteArray> answer = collectAnswer(&transfer, [] { return true; });
-        if (!answer || answer->size() != 1024 * 1024) {
-            state.SkipWithError("short answer");
             break;
         }
     }
     state.SetBytesProcessed(state.iterations() * 1024 * 1024);
 }
-BENCHMARK(BM_CollectAnswer_1MiB)->Unit(benchmark::kMillisecond);
-
-// A whole request over loopback: send, receive 1 MiB, collect it.
-void BM_RequestAndCollect_1MiB(benchmark::State& state) {
-    TestHttpServer server;
-    if (!startMiBServer(server)) {
-        state.SkipWithError("no loopback server");
-        return;
-    }
-    for (auto _ : state) {
-        InetTransfer transfer;
-        if (!fetch(server, transfer)) {
-            state.SkipWithError("transfer failed");
-            break;
-        }
-        benchmark::DoNotOptimize(collectAnswer(&transfer, [] { return true; }));
-    }
-    state.SetBytesProcessed(state.iterations() * 1024 * 1024);
-}
-BENCHMARK(BM_RequestAndCollect_1MiB)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Request_1MiB)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

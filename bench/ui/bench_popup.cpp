@@ -74,19 +74,10 @@ struct Window {
 };
 
 double engineAlone(const ConfigDocument& doc) {
-    TranslationPipeline pipeline;
-    QEventLoop loop;
-    bool ok = false;
-    QObject::connect(&pipeline, &TranslationPipeline::finished, &loop, [&](const QString& text) {
-        ok = text == QStringLiteral("hola");
-        loop.quit();
-    });
-    QObject::connect(&pipeline, &TranslationPipeline::failed, &loop, &QEventLoop::quit);
     const auto t0 = Clock::now();
-    if (!pipeline.start(doc, QStringLiteral("Loopback"), QStringLiteral("English to Spanish"),
-                        kSource))
-        return -1;
-    loop.exec();
+    const TranslationPipeline::Result result = QCoro::waitFor(TranslationPipeline::run(
+        doc, QStringLiteral("Loopback"), QStringLiteral("English to Spanish"), kSource, {}));
+    const bool ok = result.ok() && result.shown == QStringLiteral("hola");
     return ok ? std::chrono::duration<double, std::milli>(Clock::now() - t0).count() : -1;
 }
 

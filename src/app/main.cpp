@@ -1,6 +1,7 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QCoro/QCoroTask>
 #include <QTextStream>
 #include <cstdio>
 #include <memory>
@@ -51,7 +52,13 @@ int runHeadless(int argc, char** argv) {
         QTextStream(stderr) << HeadlessTranslation::prefix() << parser.errorText() << Qt::endl;
         return HeadlessTranslation::Usage;
     }
-    const int status = HeadlessCommandLine::run(parser);
+    // The job runs on the application's own loop, which it ends with its
+    // exit code (queued: it may be done before the loop runs).
+    QCoro::connect(HeadlessCommandLine::run(parser), &app, [](int code) {
+        QMetaObject::invokeMethod(
+            qApp, [code] { QCoreApplication::exit(code); }, Qt::QueuedConnection);
+    });
+    const int status = QCoreApplication::exec();
     // The network objects of the last request are released with deleteLater;
     // release them before the application object goes.
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);

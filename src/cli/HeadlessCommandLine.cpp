@@ -65,22 +65,23 @@ std::optional<HeadlessRequest> HeadlessCommandLine::request(const QCommandLinePa
     return r;
 }
 
-int HeadlessCommandLine::run(const QCommandLineParser& parser) {
+QCoro::Task<int> HeadlessCommandLine::run(const QCommandLineParser& parser) {
     QTextStream out(stdout);
     QTextStream err(stderr);
-    if (HistoryCommandLine::isRequested(parser)) return HistoryCommandLine::run(parser, out, err);
+    if (HistoryCommandLine::isRequested(parser))
+        co_return HistoryCommandLine::run(parser, out, err);
     QFile input;
     if (!input.open(stdin, QIODevice::ReadOnly)) {
         err << HeadlessTranslation::prefix() << tr("cannot read standard input") << Qt::endl;
-        return HeadlessTranslation::Usage;
+        co_return HeadlessTranslation::Usage;
     }
     QString why;
     const std::optional<HeadlessRequest> request =
         HeadlessCommandLine::request(parser, input, &why);
     if (!request) {
         err << HeadlessTranslation::prefix() << why << Qt::endl;
-        return HeadlessTranslation::Usage;
+        co_return HeadlessTranslation::Usage;
     }
     HeadlessTranslation headless(out, err);
-    return headless.run(*request);
+    co_return co_await headless.run(*request);
 }

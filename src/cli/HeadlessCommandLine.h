@@ -28,6 +28,7 @@ public:
                                                   QIODevice& input, QString* error);
 
     // Runs the parsed line against standard input, output and error and
-    // gives the exit code. Needs a QCoreApplication (and no more).
-    static int run(const QCommandLineParser& parser);
+    // gives the exit code once done. Needs a QCoreApplication whose loop
+    // runs the job (and no more).
+    static QCoro::Task<int> run(const QCommandLineParser& parser);
 };

@@ -1,18 +1,18 @@
 #include "cli/HeadlessTranslation.h"
 
-#include <QEventLoop>
 #include <QLocale>
 #include <QTextStream>
 
 #include "config/ConfigDocument.h"
 #include "config/ConfigElement.h"
 #include "config/Failure.h"
+#include "config/Globals.h"
 #include "config/Settings.h"
 #include "config/cVeRegistry.h"
 #include "platform/AppInfo.h"
 #include "service/ConfigRequest.h"
 #include "service/EngineLists.h"
-#include "translate/TranslationPipeline.h"
+#include "translate/Translator.h"
 
 namespace {
 
@@ -46,42 +46,44 @@ int HeadlessTranslation::fail(int code, const QString& line) {
     return code;
 }
 
-int HeadlessTranslation::run(const HeadlessRequest& request) {
+QCoro::Task<int> HeadlessTranslation::run(HeadlessRequest request) {
     // The start-up's request with the values as stored; nothing is written,
     // so a missing date goes out as "Null" as when the store cannot keep one.
     cVeRegistry registry;
     m_host = AppInfo::configHost();
     const QString address = ConfigRequest::address(m_host, Settings(registry));
 
-    ConfigDocument doc;
+    Globals globals;
+    globals.gdocConfig = std::make_unique<ConfigDocument>();
+    ConfigDocument& doc = *globals.gdocConfig;
     QString why;
-    if (!ConfigLoader::load(doc, address, m_configTimeoutMs, &why))
-        return fail(Failed, tr("cannot load the configuration from %1: %2").arg(m_host, why));
+    if (!co_await ConfigLoader::load(doc, address, m_configTimeoutMs, &why))
+        co_return fail(Failed, tr("cannot load the configuration from %1: %2").arg(m_host, why));
 
+    Translator translator(globals);
     try {
         const ConfigElement messages = doc.selectSingleNode(ConfigDocument::messagesQuery());
         if (!messages) throw Failure(tr("the document has no Messages element"));
         const QString endmessage = messages.joinedText("endmessage");
         if (!endmessage.isEmpty()) {
             const QString endurl = messages.joinedText("endurl");
-            return fail(Refused, endurl.isEmpty() ? endmessage
-                                                  : endmessage + QStringLiteral(" (") + endurl +
-                                                        QLatin1Char(')'));
+            co_return fail(Refused, endurl.isEmpty() ? endmessage
+                                                     : endmessage + QStringLiteral(" (") + endurl +
+                                                           QLatin1Char(')'));
         }
-        if (request.list) return list(doc);
+        if (request.list) co_return list(doc);
 
-        // No translation has been made in this run, so the limit refuses
-        // only when it is 0 or below.
-        const ConfigElement features = doc.selectSingleNode(ConfigDocument::featuresQuery());
-        if (features.requireInt32("maxtranslation") <= 0) {
+        // Refused before anything else is looked at; the message may be
+        // missing here.
+        if (translator.limitReached()) {
             const QString text = messages.joinedText("maxtranslation");
-            return fail(Refused,
-                        text.isEmpty() ? tr("the service allows no translations now") : text);
+            co_return fail(Refused,
+                           text.isEmpty() ? tr("the service allows no translations now") : text);
         }
-        return translate(doc, request);
+        co_return co_await translate(translator, doc, request);
     } catch (const Failure& e) {
-        return fail(Failed,
-                    tr("the configuration from %1 cannot be used: %2").arg(m_host, e.message()));
+        co_return fail(Failed,
+                       tr("the configuration from %1 cannot be used: %2").arg(m_host, e.message()));
     }
 }
 
@@ -108,65 +110,56 @@ int HeadlessTranslation::list(const ConfigDocument& doc) {
     return Success;
 }
 
-int HeadlessTranslation::translate(const ConfigDocument& doc, const HeadlessRequest& request) {
-    if (request.text.isEmpty()) return fail(Usage, tr("there is no text to translate"));
+QCoro::Task<int> HeadlessTranslation::translate(Translator& translator, const ConfigDocument& doc,
+                                                HeadlessRequest request) {
+    if (request.text.isEmpty()) co_return fail(Usage, tr("there is no text to translate"));
 
     const QStringList engines = EngineLists::engineNames(doc);
     const int e = EngineLists::pickEngine(doc, engines, request.engine);
     if (e < 0)
-        return fail(Usage, tr("unknown engine %1; the engines are %2")
-                               .arg(quoted(request.engine), quotedList(engines)));
+        co_return fail(Usage, tr("unknown engine %1; the engines are %2")
+                                  .arg(quoted(request.engine), quotedList(engines)));
     const QString& engine = engines.at(e);
     const QStringList pairs = EngineLists::pairNames(doc, engine);
     const int p = EngineLists::pickPair(doc, engine, pairs, request.pair);
     if (p < 0)
-        return fail(Usage, tr("unknown language pair %1 of engine %2; its pairs are %3")
-                               .arg(quoted(request.pair), quoted(engine), quotedList(pairs)));
+        co_return fail(Usage, tr("unknown language pair %1 of engine %2; its pairs are %3")
+                                  .arg(quoted(request.pair), quoted(engine), quotedList(pairs)));
 
-    TranslationPipeline pipeline;
-    pipeline.setStatusPolicy(TranslationPipeline::StatusPolicy::SuccessOnly);
-    pipeline.setStallTimeout(m_translateTimeoutMs);
-    std::optional<QString> shown;
-    TranslationPipeline::Failed failure;
-    bool done = false;
-    QEventLoop loop;
-    QObject::connect(&pipeline, &TranslationPipeline::finished, &loop, [&](const QString& text) {
-        shown = text;
-        done = true;
-        loop.quit();
-    });
-    QObject::connect(&pipeline, &TranslationPipeline::failed, &loop,
-                     [&](TranslationPipeline::Fault fault, const QString& detail) {
-                         failure = {fault, detail};
-                         done = true;
-                         loop.quit();
-                     });
-    if (!pipeline.start(doc, engine, pairs.at(p), request.text, &failure)) done = true;
-    if (!done) loop.exec();
+    Translator::Request ask;
+    ask.engine = engine;
+    ask.pair = pairs.at(p);
+    ask.text = request.text;
+    ask.origin = Translator::Origin::CommandLine;
+    ask.policy = TranslationPipeline::StatusPolicy::SuccessOnly;
+    ask.stallTimeout = std::chrono::milliseconds(m_translateTimeoutMs);
+    const Translator::Result result = co_await translator.translate(ask);
 
-    if (shown) {
-        m_out << *shown << '\n';
+    if (result.ok()) {
+        m_out << result.shown << '\n';
         m_out.flush();
-        return Success;
+        co_return Success;
     }
-    const QString what = tr("engine %1 at %2").arg(quoted(engine), pipeline.serverName());
+    const QString what = tr("engine %1 at %2").arg(quoted(engine), result.server);
+    const TranslationPipeline::Result& failure = result;
     switch (failure.fault) {
         case TranslationPipeline::Fault::Unusable:
             throw Failure(failure.detail);  // said like every other fault of the document
         case TranslationPipeline::Fault::NotSent:
-            return fail(Failed, tr("cannot ask %1: %2").arg(what, failure.detail));
+            co_return fail(Failed, tr("cannot ask %1: %2").arg(what, failure.detail));
         case TranslationPipeline::Fault::Unreachable:
-            return fail(Failed, tr("cannot reach %1: %2").arg(what, failure.detail));
+            co_return fail(Failed, tr("cannot reach %1: %2").arg(what, failure.detail));
         case TranslationPipeline::Fault::TimedOut:
-            return fail(Failed, tr("%1 sent no answer within %2 s")
-                                    .arg(what, QString::number(m_translateTimeoutMs / 1000.0, 'g',
-                                                               QLocale::FloatingPointShortest)));
+            co_return fail(Failed,
+                           tr("%1 sent no answer within %2 s")
+                               .arg(what, QString::number(m_translateTimeoutMs / 1000.0, 'g',
+                                                          QLocale::FloatingPointShortest)));
         case TranslationPipeline::Fault::HttpStatus:
-            return fail(Failed, tr("%1 answered with HTTP status %2").arg(what, failure.detail));
-        case TranslationPipeline::Fault::NoTranslation:
+            co_return fail(Failed, tr("%1 answered with HTTP status %2").arg(what, failure.detail));
+        default:
             break;
     }
-    return fail(
+    co_return fail(
         Failed,
         tr("no translation found in the answer of %1 (its markers do not occur in it)").arg(what));
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QCoreApplication>
+#include <QCoro/QCoroTask>
 #include <QString>
 #include <QStringList>
 
@@ -8,6 +9,7 @@
 #include "translate/TranslationPipeline.h"
 
 class ConfigDocument;
+class Translator;
 class QTextStream;
 
 // What the command line asks of the headless mode.
@@ -19,8 +21,9 @@ struct HeadlessRequest {
 };
 
 // Translation without a window: fetches the configuration document with the
-// start-up's request, runs one TranslationPipeline (refusing an HTTP error
-// status, which the window shows like any page) and prints the result. Reads the settings store but
+// start-up's request, runs one translation through a Translator (refusing
+// an HTTP error status, which the window shows like any page) and prints
+// the result. The caller's event loop runs the job. Reads the settings store but
 // writes nothing anywhere. Every failure is one line on the error stream and a non-zero exit code;
 // nothing then reaches the output stream.
 class HeadlessTranslation {
@@ -40,13 +43,15 @@ public:
     // Like the window's: restarted by every piece of the answer.
     void setTranslateTimeout(int milliseconds) { m_translateTimeoutMs = milliseconds; }
 
-    int run(const HeadlessRequest& request);
+    // The exit code, once done; the streams must outlive the job.
+    QCoro::Task<int> run(HeadlessRequest request);
 
     // Where the failure line starts: "RaDudezozad: ".
     static QString prefix();
 
 private:
-    int translate(const ConfigDocument& doc, const HeadlessRequest& request);
+    QCoro::Task<int> translate(Translator& translator, const ConfigDocument& doc,
+                               HeadlessRequest request);
     int list(const ConfigDocument& doc);
     int fail(int code, const QString& line);
 

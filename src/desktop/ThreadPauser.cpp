@@ -1,7 +1,8 @@
 #include "desktop/ThreadPauser.h"
 
-#include <QThread>
+#include <QCoro/QCoroTimer>
+#include <chrono>
 
-void ThreadPauser::pause(int milliseconds) {
-    if (milliseconds > 0) QThread::msleep(static_cast<unsigned long>(milliseconds));
+QCoro::Task<> ThreadPauser::pause(int milliseconds) {
+    if (milliseconds > 0) co_await QCoro::sleepFor(std::chrono::milliseconds(milliseconds));
 }

@@ -2,7 +2,8 @@
 
 #include "platform/IPauser.h"
 
+// Real pauses on a timer: the thread goes on serving its event loop.
 class ThreadPauser : public IPauser {
 public:
-    void pause(int milliseconds) override;
+    QCoro::Task<> pause(int milliseconds) override;
 };

@@ -1,5 +1,7 @@
 #include "net/HttpEngine.h"
 
+#include <QCoro/QCoroSignal>
+
 #include "net/CurlDriver.h"
 
 HttpEngine& HttpEngine::forThread() {
@@ -22,11 +24,13 @@ HttpTransferPtr HttpEngine::start(const HttpRequest& request) {
     return transfer;
 }
 
-HttpResult HttpEngine::fetch(const HttpRequest& request, QEventLoop::ProcessEventsFlags flags,
-                             const std::function<void(HttpTransfer*)>& started) {
+QCoro::Task<HttpResult> HttpEngine::fetch(HttpRequest request,
+                                          std::function<void(HttpTransfer*)> started) {
     HttpTransferPtr transfer = start(request);
-    if (started) started(transfer.get());
-    HttpResult result = transfer->wait(flags);
-    if (started) started(nullptr);
-    return result;
+    if (transfer->isRunning()) {
+        if (started) started(transfer.get());
+        co_await qCoro(transfer.get(), &HttpTransfer::ended);
+        if (started) started(nullptr);
+    }
+    co_return transfer->takeResult();
 }

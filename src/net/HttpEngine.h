@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoro/QCoroTask>
 #include <functional>
 #include <memory>
 
@@ -29,13 +30,12 @@ public:
     // HttpResult::Error::BadRequest) comes back finished, without a signal.
     HttpTransferPtr start(const HttpRequest& request);
 
-    // Starts the request and waits for its result in a local event loop
-    // that processes events as flags allow. started, when given, receives
-    // the running transfer, so that the caller can abort() it from an event
-    // handler meanwhile, and nullptr once it is over.
-    HttpResult fetch(const HttpRequest& request,
-                     QEventLoop::ProcessEventsFlags flags = QEventLoop::AllEvents,
-                     const std::function<void(HttpTransfer*)>& started = {});
+    // The request as a job to co_await: the result once the transfer is
+    // over. started, when given, receives the running transfer, so that the
+    // caller can abort() it meanwhile (the job then ends with Aborted), and
+    // nullptr once it is over.
+    QCoro::Task<HttpResult> fetch(HttpRequest request,
+                                  std::function<void(HttpTransfer*)> started = {});
 
 private:
     friend class HttpTransfer;

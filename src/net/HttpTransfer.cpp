@@ -549,6 +549,7 @@ void HttpTransfer::fail(HttpResult::Error error, const QString& text) {
 void HttpTransfer::finish() {
     if (!m_running) return;
     stop();
+    emit ended();
     emit finished();  // last: a receiver may delete this transfer
 }
 
@@ -558,6 +559,7 @@ void HttpTransfer::abort() {
     m_result.errorText = tr("The transfer was cancelled.");
     m_result.body = QByteArray();
     stop();
+    emit ended();
 }
 
 void HttpTransfer::stop() {
@@ -571,19 +573,4 @@ void HttpTransfer::stop() {
     }
     curl_slist_free_all(m_headerList);
     m_headerList = nullptr;
-    if (m_waitLoop) m_waitLoop->quit();
-}
-
-HttpResult HttpTransfer::wait(QEventLoop::ProcessEventsFlags flags) {
-    if (m_running) {
-        QEventLoop loop;
-        m_waitLoop = &loop;
-        loop.exec(flags);
-        m_waitLoop = nullptr;
-        if (m_running) {
-            abort();  // the loop was ended from outside
-            m_result.errorText = tr("The wait for the transfer was broken off.");
-        }
-    }
-    return m_result;
 }

@@ -2,7 +2,6 @@
 
 #include <QByteArray>
 #include <QElapsedTimer>
-#include <QEventLoop>
 #include <QObject>
 #include <QPointer>
 #include <QTimer>
@@ -29,15 +28,15 @@ public:
     // Aborted, and no signal of this transfer comes after this call.
     void abort();
 
-    // Waits in a local event loop until the transfer is over. When that loop
-    // is ended from outside (the application quits), the transfer is aborted.
-    HttpResult wait(QEventLoop::ProcessEventsFlags flags = QEventLoop::AllEvents);
-
 signals:
     // Some of the answer has arrived.
     void progress();
     // The result is final; emitted once, never after abort().
     void finished();
+    // The transfer is over, finished or aborted: what a coroutine awaits
+    // (HttpEngine::fetch). Emitted once, right before finished() or from
+    // abort().
+    void ended();
 
 private:
     friend class HttpEngine;
@@ -66,7 +65,7 @@ private:
     void refuse(HttpResult::Error error, const QString& text);
     void fail(HttpResult::Error error, const QString& text);
     void finish();
-    // Ends the transfer where it stands: timers, the easy handle, a blocked wait.
+    // Ends the transfer where it stands: timers, the easy handle.
     void stop();
     void onStallCheck();
 
@@ -99,7 +98,6 @@ private:
     QTimer m_stall;
     QTimer m_overall;
     QElapsedTimer m_lastActivity;
-    QPointer<QEventLoop> m_waitLoop;
 };
 
 // Owner of a transfer: aborts it and deletes it safely, also from inside one

@@ -43,18 +43,18 @@ std::optional<HttpRequest> cVeNetWrapper::request(const QString& strUrl, const Q
     return request;
 }
 
-QByteArray cVeNetWrapper::Download(const QString& strUrl, const QString& strPostData,
-                                   qint32 lngPort) {
+QCoro::Task<QByteArray> cVeNetWrapper::Download(QString strUrl, QString strPostData,
+                                                qint32 lngPort) {
     if (m_cancelled) raiseDownloadError();
     const std::optional<HttpRequest> built = request(strUrl, strPostData, lngPort);
     if (!built) raiseDownloadError();
 
     // Only a whole answer counts: a failed or cut-short transfer must never
     // pass for a (shorter) file. An error page that arrives whole does.
-    const HttpResult result = HttpEngine::forThread().fetch(
-        *built, QEventLoop::AllEvents, [this](HttpTransfer* t) { m_running = t; });
+    HttpResult result =
+        co_await HttpEngine::forThread().fetch(*built, [this](HttpTransfer* t) { m_running = t; });
     if (!result.ok()) raiseDownloadError();
-    return result.body;
+    co_return std::move(result.body);
 }
 
 void cVeNetWrapper::Cancel() {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QCoro/QCoroTask>
 #include <QString>
 #include <chrono>
 #include <optional>
@@ -10,9 +11,10 @@
 
 class HttpTransfer;
 
-// A blocking HTTP downloader: Download() returns when the whole body is in,
-// running a local event loop meanwhile so the window stays responsive. One
-// instance serves one Hear It command. A thin adapter over HttpEngine.
+// An HTTP downloader: Download() is a job that ends when the whole body is
+// in; the caller co_awaits it, so the window stays responsive meanwhile. One
+// instance serves one Hear It command and must outlive its jobs. A thin
+// adapter over HttpEngine.
 class cVeNetWrapper {
 public:
     static constexpr int errorNumber = 11;
@@ -46,9 +48,9 @@ public:
     // whenever the whole body did not arrive: the host cannot be reached,
     // the connection fails or ends early (fewer bytes than announced), the
     // server goes silent for the stall time-out, the transfer runs past the
-    // overall bound, the body grows past the maximum size, Cancel() is
-    // called, or the wait is broken off because the application is quitting.
-    QByteArray Download(const QString& strUrl, const QString& strPostData, qint32 lngPort);
+    // overall bound, the body grows past the maximum size, or Cancel() is
+    // called. The error comes out of the co_await.
+    QCoro::Task<QByteArray> Download(QString strUrl, QString strPostData, qint32 lngPort);
 
     // The request Download sends for these arguments, with this instance's
     // credentials and limits, for a caller that starts it on the engine
@@ -57,8 +59,8 @@ public:
     std::optional<HttpRequest> request(const QString& strUrl, const QString& strPostData,
                                        qint32 lngPort) const;
 
-    // Breaks off a Download that is running (it raises error 11 as soon as
-    // control returns to it) and makes every later one raise it at once.
+    // Breaks off a Download that is running (its co_await raises error 11)
+    // and makes every later one raise it at once.
     // Safe to call from any event handler on the downloading thread (Escape,
     // closing the window); nothing of the broken-off transfer arrives later.
     void Cancel();
@@ -87,5 +89,5 @@ private:
     qint64 m_maximumBodySize = defaultMaximumBodySize;
     std::chrono::milliseconds m_overallBound = HttpLimits::overallBound;
     bool m_cancelled = false;
-    HttpTransfer* m_running = nullptr;  // set while a Download waits
+    HttpTransfer* m_running = nullptr;  // set while a Download is running
 };

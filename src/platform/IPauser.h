@@ -1,9 +1,11 @@
 #pragma once
 
-// Blocking pauses of the start-up. Real pauses in the program, recorded and
-// skipped in most tests.
+#include <QCoro/QCoroTask>
+
+// The pauses of the start-up, as jobs to co_await: the event loop runs
+// meanwhile. Real pauses in the program, recorded and skipped in most tests.
 class IPauser {
 public:
     virtual ~IPauser() = default;
-    virtual void pause(int milliseconds) = 0;
+    virtual QCoro::Task<> pause(int milliseconds) = 0;
 };

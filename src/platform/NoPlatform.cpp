@@ -25,7 +25,7 @@ public:
 
 class NoPauser final : public IPauser {
 public:
-    void pause(int) override {}
+    QCoro::Task<> pause(int) override { co_return; }
 };
 
 class NoSoundOutput final : public ISoundOutput {

@@ -29,28 +29,25 @@ QString transferFailure(const HttpResult& result) {
 }
 }  // namespace
 
-bool ConfigLoader::load(ConfigDocument& document, const QString& address, int timeoutMs,
-                        QString* error) {
+QCoro::Task<bool> ConfigLoader::load(ConfigDocument& document, QString address, int timeoutMs,
+                                     QString* error) {
     if (!address.startsWith(QStringLiteral("http://"), Qt::CaseInsensitive) ||
         !HttpAddress::parse(address))
-        return fail(error, tr("not a usable address: %1").arg(address));
+        co_return fail(error, tr("not a usable address: %1").arg(address));
 
     HttpRequest request;
     request.address = address;
     request.sizeLimit = HttpLimits::configMaxBody;
     request.stallTimeout = std::chrono::milliseconds(timeoutMs);
     request.overallBound = std::max(HttpLimits::overallBound, request.stallTimeout);
-    // The start-up screen must not react to clicks or keys meanwhile; paint
-    // and timer events still run.
-    const HttpResult result =
-        HttpEngine::forThread().fetch(request, QEventLoop::ExcludeUserInputEvents);
-    if (!result.ok()) return fail(error, transferFailure(result));
+    const HttpResult result = co_await HttpEngine::forThread().fetch(request);
+    if (!result.ok()) co_return fail(error, transferFailure(result));
     if (result.status < 200 || result.status > 299)
-        return fail(error, tr("the server answered with HTTP status %1")
-                               .arg((QString::number(result.status) + QLatin1Char(' ') +
-                                     QString::fromLatin1(result.reason))
-                                        .trimmed()));
+        co_return fail(error, tr("the server answered with HTTP status %1")
+                                  .arg((QString::number(result.status) + QLatin1Char(' ') +
+                                        QString::fromLatin1(result.reason))
+                                           .trimmed()));
     if (!document.loadFromBytes(result.body))
-        return fail(error, tr("not a well-formed document: %1").arg(document.lastError()));
-    return true;
+        co_return fail(error, tr("not a well-formed document: %1").arg(document.lastError()));
+    co_return true;
 }

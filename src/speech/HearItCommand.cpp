@@ -2,8 +2,11 @@
 
 #include <QColor>
 #include <QPointer>
+#include <QScopeGuard>
 #include <exception>
+#include <memory>
 #include <optional>
+#include <utility>
 
 #include "config/ConfigDocument.h"
 #include "config/Globals.h"
@@ -31,74 +34,85 @@ void HearItCommand::txtHearIt_GotFocus() {
 
 bool HearItCommand::cancel() {
     if (!m_net) return false;
-    m_cancelled = true;
-    m_net->Cancel();
+    // The window is idle at once; the command, when its download comes
+    // back broken off, finds itself cancelled and touches nothing.
+    *std::exchange(m_cancelled, nullptr) = true;
+    std::exchange(m_net, nullptr)->Cancel();
+    m_view.Enable();
+    m_view.setStatusText(tr("Cancelled."));
     return true;
 }
 
 void HearItCommand::cmdHearIt_Click() {
-    if (m_net) return;  // one command at a time
-    // Download lets the window's events run: the window may be closed and
-    // destroyed meanwhile, taking this command with it, or the user may
-    // cancel. After each download only locals are used until the guard
-    // says the command is still there.
+    if (m_net) return;  // one command at a time (the button is disabled meanwhile)
+    run();
+}
+
+// The command's steps in order. Each download is co_awaited: the window's
+// events run meanwhile, and the window may be closed (taking this command
+// with it, which breaks the download off) or the user may cancel. After
+// each co_await only locals are used until the guard says the command is
+// still there.
+QCoro::Task<> HearItCommand::run() {
     const QPointer<HearItCommand> self(this);
     cVeNetWrapper net;
+    const auto cancelled = std::make_shared<bool>(false);
     m_net = &net;
-    m_cancelled = false;
-    struct Finish {
-        const QPointer<HearItCommand>& self;
-        ~Finish() {
-            if (self) self->m_net = nullptr;
+    m_cancelled = cancelled;
+    const auto finish = qScopeGuard([&self, &net] {
+        if (self && self->m_net == &net) {
+            self->m_net = nullptr;
+            self->m_cancelled.reset();
         }
-    } finish{self};
+    });
+    // Gone with the window, or cancelled (which has said so).
+    const auto over = [&self, &cancelled] { return !self || *cancelled; };
     const auto failed = [this] {
         m_view.setHearItText(tr("No Sound file found."));
         m_view.setHearItTextColour(QColor(255, 0, 0));
         m_view.Enable();
     };
-    // Nothing of a cancelled command is stored, played or shown.
-    const auto cancelled = [this] {
-        m_view.Enable();
-        m_view.setStatusText(tr("Cancelled."));
-    };
 
     try {
+        // 1. Busy, with the status line saying so.
         m_view.Disable();
         m_view.setStatusText(tr("Downloading Sound file..."));
 
+        // 2. The pronunciation service's element and the lookup address.
         const ConfigDocument* doc = m_globals.gdocConfig.get();
-        if (!doc) return failed();
+        if (!doc) co_return failed();
         const ConfigElement wav = doc->selectSingleNode(ConfigDocument::wavQuery());
-        if (wav.isNull()) return failed();
+        if (wav.isNull()) co_return failed();
         const QString lookupAddress = wav.joinedText("url") + m_view.hearItText();
         const std::optional<QString> padbefore = wav.getAttribute("padbefore");
         const std::optional<QString> padafter = wav.getAttribute("padafter");
         const std::optional<QString> urltoplay = wav.getAttribute("urltoplay");
 
-        const QByteArray page = net.Download(lookupAddress, QString(), 80);
-        if (!self) return;
-        if (m_cancelled) return cancelled();
-        if (!padbefore || !padafter) return failed();
+        // 3. The lookup page, and the sound's name cut out of it.
+        const QByteArray page = co_await net.Download(lookupAddress, QString(), 80);
+        // Nothing of a cancelled command is stored, played or shown.
+        if (over()) co_return;
+        if (!padbefore || !padafter) co_return failed();
         // A page without padbefore has no sound name in it either.
         const std::optional<QString> name =
             Markers::between(QString::fromUtf8(page), *padbefore, *padafter);
-        if (!name || !urltoplay) return failed();
+        if (!name || !urltoplay) co_return failed();
         // The name comes from the server and becomes a file name: anything
         // that could leave the cache folder is refused before any download.
-        if (!SoundLookup::isPlainFileName(*name)) return failed();
+        if (!SoundLookup::isPlainFileName(*name)) co_return failed();
 
+        // 4. The wave, stored in the cache folder. Only a download that
+        // arrived whole gets here (Download raises on anything less), and it
+        // replaces the stored file in one step.
         const QByteArray wave =
-            net.Download(SoundLookup::waveAddress(*urltoplay, *name), QString(), 80);
-        if (!self) return;
-        if (m_cancelled) return cancelled();
-
-        // Only a download that arrived whole gets here (Download raises on
-        // anything less), and it replaces the stored file in one step.
+            co_await net.Download(SoundLookup::waveAddress(*urltoplay, *name), QString(), 80);
+        // Nothing of a cancelled command is stored, played or shown.
+        if (over()) co_return;
         const QString path = WaveCache::store(AppInfo::dataFolder() + QStringLiteral("/wav"),
                                               SoundLookup::cacheFileName(*name), wave);
-        if (path.isEmpty()) return failed();
+        if (path.isEmpty()) co_return failed();
 
+        // 5. Played, or the word box says there is nothing to play it on.
         const WavePlayer player(*m_platform.sound);
         if (player.SoundEnabled())
             player.PlayWave(path, false, false, false);
@@ -107,8 +121,8 @@ void HearItCommand::cmdHearIt_Click() {
         m_view.Enable();
     } catch (const std::exception&) {
         // DownloadError, Failure and anything else on the way.
-        if (!self) return;
-        if (m_cancelled) return cancelled();
+        // Nothing of a cancelled command is stored, played or shown.
+        if (over()) co_return;
         failed();
     }
 }

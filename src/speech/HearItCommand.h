@@ -1,6 +1,8 @@
 #pragma once
 
+#include <QCoro/QCoroTask>
 #include <QObject>
+#include <memory>
 
 #include "platform/Platform.h"
 
@@ -28,9 +30,11 @@ public:
     bool isRunning() const { return m_net != nullptr; }
 
 private:
+    QCoro::Task<> run();
+
     IHearItView& m_view;
     const Globals& m_globals;
     Platform m_platform;
-    cVeNetWrapper* m_net = nullptr;  // the running command's downloader
-    bool m_cancelled = false;
+    cVeNetWrapper* m_net = nullptr;     // the running command's downloader
+    std::shared_ptr<bool> m_cancelled;  // the running command's: set by cancel()
 };

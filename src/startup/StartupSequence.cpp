@@ -15,7 +15,12 @@
 
 StartupSequence::StartupSequence(Globals& globals, IDialogs& dialogs, IPauser& pauser,
                                  ISplashScreen& screen)
-    : m_globals(globals), m_dialogs(dialogs), m_pauser(pauser), m_screen(screen) {}
+    : m_globals(globals),
+      m_dialogs(dialogs),
+      m_pauser(pauser),
+      m_screen(screen),
+      m_screenObject(dynamic_cast<QObject*>(&screen)),
+      m_screenIsObject(m_screenObject) {}
 
 QString StartupSequence::versionLabel() {
     return tr("v%1.%2 build %3")
@@ -60,7 +65,11 @@ QString StartupSequence::failureDetails(const QString& address, const QString& f
            tr("What went wrong: %1").arg(failure);
 }
 
-void StartupSequence::run() {
+bool StartupSequence::screenGone() const {
+    return m_screenObject.isNull() && m_screenIsObject;
+}
+
+QCoro::Task<> StartupSequence::run() {
     Globals& g = m_globals;
     g.gdocConfig = std::make_unique<ConfigDocument>();
 
@@ -78,7 +87,8 @@ void StartupSequence::run() {
     Settings settings(reg);
     g.gstrUid = settings.get(Settings::Key::Uid);
 
-    m_pauser.pause(250);
+    co_await m_pauser.pause(250);
+    if (screenGone()) co_return;
     m_screen.setBarValue(2);
     m_screen.Repaint();
 
@@ -95,7 +105,8 @@ void StartupSequence::run() {
     m_address = ConfigRequest::address(AppInfo::configHost(), g.gstrUid,
                                        settings.get(Settings::Key::InstallDate));
     m_failure.clear();
-    bool loaded = ConfigLoader::load(*g.gdocConfig, m_address, m_timeoutMs, &m_failure);
+    bool loaded = co_await ConfigLoader::load(*g.gdocConfig, m_address, m_timeoutMs, &m_failure);
+    if (screenGone()) co_return;
     if (loaded) {
         // A document the window cannot open with is refused here, like one
         // that never arrived, rather than failing inside the window later.
@@ -109,7 +120,8 @@ void StartupSequence::run() {
     g.gblnConfigLoaded = loaded;
 
     if (loaded) {
-        loadedPath();
+        co_await loadedPath();
+        if (screenGone()) co_return;
     } else {
         StartEntry::remove(reg);
         m_dialogs.detailedMessageBox(noConnectionMessage(), AppInfo::title(),
@@ -118,18 +130,20 @@ void StartupSequence::run() {
         g.gblnConfigLoaded = false;
     }
 
-    m_pauser.pause(500);
+    co_await m_pauser.pause(500);
+    if (screenGone()) co_return;
     m_screen.Unload();
 }
 
-void StartupSequence::loadedPath() {
+QCoro::Task<> StartupSequence::loadedPath() {
     Globals& g = m_globals;
     Settings settings(*g.gobjRegistry);
 
     m_screen.setStatus(tr("Loading updated server configuration"));
     m_screen.setBarValue(3);
     m_screen.Repaint();
-    m_pauser.pause(250);
+    co_await m_pauser.pause(250);
+    if (screenGone()) co_return;
 
     g.gelmMessages = g.gdocConfig->selectSingleNode(ConfigDocument::messagesQuery());
     const QString title = g.gelmMessages.joinedText("titlemsgbox");
@@ -171,7 +185,8 @@ void StartupSequence::loadedPath() {
         if (features.getAttribute("cache") == QStringLiteral("0"))
             settings.set(Settings::Key::ConfigLoaded, QString());
 
-        m_pauser.pause(250);
+        co_await m_pauser.pause(250);
+        if (screenGone()) co_return;
     }
 
     // Also after an end-of-service notice. A copy that cannot be written is

@@ -106,10 +106,14 @@ void frmSplash::Form_Activate() {
     if (m_activated) return;
     m_activated = true;
     m_running = true;
-    StartupSequence sequence(m_globals, *m_platform.dialogs, *m_platform.pauser, *this);
-    sequence.setLoadTimeout(m_timeoutMs);
-    sequence.run();
-    m_running = false;
+    // The sequence goes on from the event loop and ends by unloading this
+    // screen; it lives in the coroutine's frame until then.
+    [](frmSplash* screen) -> QCoro::Task<> {
+        StartupSequence sequence(screen->m_globals, *screen->m_platform.dialogs,
+                                 *screen->m_platform.pauser, *screen);
+        sequence.setLoadTimeout(screen->m_timeoutMs);
+        co_await sequence.run();
+    }(this);
 }
 
 void frmSplash::reject() {

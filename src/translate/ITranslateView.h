@@ -4,8 +4,6 @@
 
 #include "platform/IBusyView.h"
 
-class QTimer;
-
 // What the Translate command needs of the window that runs it: the source
 // text, the selected engine and pair, the result box, and the busy state
 // with the status line. The main window implements it.
@@ -23,7 +21,4 @@ public:
 
     // Shows a translation in the result box.
     virtual void showResult(const QString& text) = 0;
-
-    // The window's time-out timer, timTimeout.
-    virtual QTimer& timeoutTimer() = 0;
 };

@@ -1,12 +1,13 @@
 #include "translate/OutsideTranslation.h"
 
-#include "config/Failure.h"
-#include "config/Globals.h"
+#include <QPointer>
+#include <utility>
+
 #include "translate/TranslateCommand.h"
 
-OutsideTranslation::OutsideTranslation(TranslateCommand& window, const Globals& globals,
+OutsideTranslation::OutsideTranslation(Translator& translator, Translator::Origin origin,
                                        QObject* parent)
-    : QObject(parent), m_window(window), m_globals(globals) {}
+    : QObject(parent), m_translator(translator), m_origin(origin) {}
 
 OutsideTranslation::~OutsideTranslation() {
     cancel();
@@ -24,51 +25,28 @@ void OutsideTranslation::start(const QString& engine, const QString& pair, const
     cancel();
     if (engine.isEmpty() || pair.isEmpty()) return emit failed(noPairText());
     if (text.isEmpty()) return emit failed(noTextText());
-    const ConfigDocument* doc = m_globals.gdocConfig.get();
-    if (!doc)
-        return emit failed(TranslateCommand::failureText(
-            TranslationPipeline::Fault::Unusable, tr("no configuration document"), QString()));
-    try {
-        const QString limit = m_window.reserveOutside();
-        if (!limit.isEmpty()) return emit failed(limit);
-    } catch (const Failure& e) {
-        return emit failed(TranslateCommand::failureText(TranslationPipeline::Fault::Unusable,
-                                                         e.message(), QString()));
-    }
-    m_reserved = true;
+    Translator::Request request;
+    request.engine = engine;
+    request.pair = pair;
+    request.text = text;
+    request.origin = m_origin;
+    request.cancel = std::make_shared<Translator::Cancel>();
+    m_cancel = request.cancel;
+    run(std::move(request));
+}
 
-    m_pipeline = new TranslationPipeline(this);
-    connect(m_pipeline, &TranslationPipeline::finished, this, [this](const QString& shown) {
-        end(true);
-        emit finished(shown);
-    });
-    connect(m_pipeline, &TranslationPipeline::failed, this,
-            [this](TranslationPipeline::Fault fault, const QString& detail) {
-                const QString server = m_pipeline ? m_pipeline->serverName() : QString();
-                end(false);
-                emit failed(TranslateCommand::failureText(fault, detail, server));
-            });
-    TranslationPipeline::Failed why;
-    if (!m_pipeline->start(*doc, engine, pair, text, &why)) {
-        end(false);
-        emit failed(TranslateCommand::failureText(why.fault, why.detail, QString()));
-    }
+QCoro::Task<> OutsideTranslation::run(Translator::Request request) {
+    const QPointer<OutsideTranslation> self(this);
+    const Translator::Result result = co_await m_translator.translate(request);
+    if (!self || result.fault == Translator::Fault::Cancelled) co_return;
+    m_cancel.reset();
+    if (result.ok()) co_return emit finished(result.shown);
+    if (result.fault == Translator::Fault::Limit) co_return emit failed(result.detail);
+    emit failed(TranslateCommand::failureText(result.fault, result.detail, result.server));
 }
 
 bool OutsideTranslation::cancel() {
-    if (!m_reserved) return false;
-    end(false);
+    if (!m_cancel) return false;
+    (*std::exchange(m_cancel, nullptr))();
     return true;
-}
-
-void OutsideTranslation::end(bool translated) {
-    if (m_reserved) m_window.endOutside(translated);
-    m_reserved = false;
-    if (TranslationPipeline* old = m_pipeline) {
-        m_pipeline = nullptr;
-        disconnect(old, nullptr, this, nullptr);
-        old->cancel();
-        // It may be the sender of the signal being handled right now.
-        old->deleteLater();
-    }
 }

@@ -1,18 +1,16 @@
 #pragma once
 
+#include <QCoro/QCoroTask>
 #include <QObject>
-#include <QPointer>
 #include <QString>
+#include <memory>
 
-#include "translate/TranslationPipeline.h"
-
-struct Globals;
-class TranslateCommand;
+#include "translate/Translator.h"
 
 // One translation asked for outside the main window (the selection popup,
-// D-Bus) with the window's engine and pair: a TranslationPipeline of its
-// own, so the window's command goes on undisturbed, under the window's
-// per-run limit and count, and with its status texts. The window takes
+// D-Bus) with the window's engine and pair: a job of the Translator of its
+// own, so the window's command goes on undisturbed, under the shared
+// per-run limit, and with the window's status texts. The window takes
 // whatever page comes; so does this.
 //
 // start() reports once, through finished() or failed(), and may do so
@@ -21,12 +19,13 @@ class TranslateCommand;
 class OutsideTranslation : public QObject {
     Q_OBJECT
 public:
-    OutsideTranslation(TranslateCommand& window, const Globals& globals, QObject* parent = nullptr);
+    OutsideTranslation(Translator& translator, Translator::Origin origin,
+                       QObject* parent = nullptr);
     ~OutsideTranslation() override;
 
     void start(const QString& engine, const QString& pair, const QString& text);
     bool cancel();
-    bool isRunning() const { return m_reserved; }
+    bool isRunning() const { return m_cancel != nullptr; }
 
     // The status texts of a translation that cannot start.
     static QString noPairText();
@@ -39,10 +38,9 @@ signals:
     void failed(const QString& status);
 
 private:
-    void end(bool translated);
+    QCoro::Task<> run(Translator::Request request);
 
-    TranslateCommand& m_window;
-    const Globals& m_globals;
-    QPointer<TranslationPipeline> m_pipeline;
-    bool m_reserved = false;
+    Translator& m_translator;
+    Translator::Origin m_origin;
+    std::shared_ptr<Translator::Cancel> m_cancel;
 };

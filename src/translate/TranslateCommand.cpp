@@ -1,80 +1,77 @@
 #include "translate/TranslateCommand.h"
 
-#include <QTimer>
+#include <QPointer>
 #include <exception>
+#include <utility>
 
-#include "config/ConfigDocument.h"
 #include "config/Failure.h"
 #include "config/Globals.h"
 #include "platform/IDialogs.h"
 #include "translate/ITranslateView.h"
-#include "translate/InetTransfer.h"
 
-namespace {
-
-const ConfigDocument& document(const Globals& globals) {
-    const ConfigDocument* doc = globals.gdocConfig.get();
-    if (!doc) throw Failure(TranslateCommand::tr("no configuration document"));
-    return *doc;
-}
-
-}  // namespace
-
-TranslateCommand::TranslateCommand(ITranslateView& view, const Globals& globals, Platform platform)
-    : m_view(view), m_globals(globals), m_platform(platform) {
-    // A tick ends the wait; the running request, if any, hears it too.
-    QTimer& timer = m_view.timeoutTimer();
-    connect(&timer, &QTimer::timeout, &timer, &QTimer::stop);
-}
+TranslateCommand::TranslateCommand(ITranslateView& view, const Globals& globals,
+                                   Translator& translator, Platform platform)
+    : m_view(view), m_globals(globals), m_translator(translator), m_platform(platform) {}
 
 TranslateCommand::~TranslateCommand() {
-    // Gone at once: a collection that is letting events run learns so and
-    // stops.
-    delete m_pipeline;
-}
-
-InetTransfer* TranslateCommand::currentTransfer() const {
-    return m_pipeline ? m_pipeline->transfer() : nullptr;
+    // The running job ends as cancelled and finds this command gone.
+    if (m_cancel) (*m_cancel)();
 }
 
 void TranslateCommand::cmdTranslate_Click() {
-    try {
-        const ConfigDocument& doc = document(m_globals);
-        const ConfigElement features = doc.selectSingleNode(ConfigDocument::featuresQuery());
+    // The button is disabled while a request runs; should the handler be
+    // called anyway, the newest request wins and the other is not heard.
+    if (m_cancel) (*std::exchange(m_cancel, nullptr))();
+    run();
+}
 
-        const ITranslateView::Selection engineItem = m_view.selectedEngine();
-        const ITranslateView::Selection languageItem = m_view.selectedLanguage();
-        const bool haveLanguage = languageItem.index >= 0;
-        const bool haveEngine = engineItem.index >= 0;
-        const bool haveText = !m_view.sourceText().isEmpty();
-        if (!haveLanguage || !haveEngine || !haveText) return;
+// The command's steps in order; the request is co_awaited, so the window's
+// menus and tray stay usable, and the window may be closed meanwhile: after
+// the co_await nothing of this command is touched until the guard says it
+// is still there.
+QCoro::Task<> TranslateCommand::run() {
+    const QPointer<TranslateCommand> self(this);
+    // 1. An engine, a language pair and some text.
+    const ITranslateView::Selection engineItem = m_view.selectedEngine();
+    const ITranslateView::Selection languageItem = m_view.selectedLanguage();
+    if (languageItem.index < 0 || engineItem.index < 0 || m_view.sourceText().isEmpty()) co_return;
 
-        if (mlngTranslations >= features.requireInt32("maxtranslation")) {
-            const ConfigElement& messages = m_globals.gelmMessages;
-            const QString text = messages.requireText("maxtranslation");
-            const QString title = messages.requireText("titlemsgbox");
-            m_platform.dialogs->messageBox(text, title, IDialogs::Icon::Information,
-                                           IDialogs::Buttons::Ok);
-            return;
-        }
-
+    // 2. The request, refused at once when the per-run limit is reached.
+    Translator::Request request;
+    request.engine = engineItem.text;
+    request.pair = languageItem.text;
+    request.text = m_view.sourceText();
+    request.origin = Translator::Origin::Window;
+    request.stallTimeout = m_stallTimeout;
+    request.cancel = std::make_shared<Translator::Cancel>();
+    QCoro::Task<Translator::Result> job = m_translator.translate(request);
+    // 3. Busy while it runs.
+    if (!job.isReady()) {
+        m_cancel = request.cancel;
         m_view.Disable();
+    }
+    const Translator::Result result = co_await job;
+    // Gone, or cancelled (cancel() has said so, and a new request may run).
+    if (!self || result.fault == Translator::Fault::Cancelled) co_return;
+    m_cancel.reset();
 
-        // A new pipeline per request; only its signals reach this command.
-        releasePipeline();
-        m_pipeline = new TranslationPipeline(this);
-        m_pipeline->setStallTimer(&m_view.timeoutTimer());
-        connect(m_pipeline, &TranslationPipeline::finished, this,
-                &TranslateCommand::showTranslation);
-        connect(m_pipeline, &TranslationPipeline::failed, this, &TranslateCommand::showFailure);
-        TranslationPipeline::Failed why;
-        if (!m_pipeline->start(doc, engineItem.text, languageItem.text, m_view.sourceText(),
-                               &why)) {
-            releasePipeline();
-            endBusy(tr("Translation failed: %1").arg(why.detail));
-            return;
+    // 4. Shown, or the status line says why not.
+    try {
+        switch (result.fault) {
+            case Translator::Fault::None:
+                m_view.showResult(result.shown);
+                m_view.Enable();
+                emit translated(result.shown);
+                co_return;
+            case Translator::Fault::Limit: {
+                const QString title = m_globals.gelmMessages.requireText("titlemsgbox");
+                m_platform.dialogs->messageBox(result.detail, title, IDialogs::Icon::Information,
+                                               IDialogs::Buttons::Ok);
+                co_return;
+            }
+            default:
+                co_return endBusy(failureText(result.fault, result.detail, result.server));
         }
-        m_running = true;
     } catch (const std::exception& e) {
         // The command's one error handler: nothing is left busy or running.
         endBusy(tr("Translation failed: %1").arg(QString::fromStdString(e.what())));
@@ -82,70 +79,30 @@ void TranslateCommand::cmdTranslate_Click() {
 }
 
 bool TranslateCommand::cancel() {
-    if (!m_running) return false;
-    // Released first: an answer that is being collected is dropped with it.
-    releasePipeline();
+    if (!m_cancel) return false;
+    // The job ends as cancelled and leaves the window to this.
+    const std::shared_ptr<Translator::Cancel> cancel = std::move(m_cancel);
+    (*cancel)();
     endBusy(tr("Cancelled."));
     return true;
 }
 
-void TranslateCommand::showTranslation(const QString& shown) {
-    m_view.showResult(shown);
-    ++mlngTranslations;
-    m_running = false;
-    m_view.Enable();
-    emit translated(shown);
-}
-
-void TranslateCommand::showFailure(TranslationPipeline::Fault fault, const QString& detail) {
-    endBusy(failureText(fault, detail, m_pipeline ? m_pipeline->serverName() : QString()));
-}
-
-QString TranslateCommand::failureText(TranslationPipeline::Fault fault, const QString& detail,
+QString TranslateCommand::failureText(Translator::Fault fault, const QString& detail,
                                       const QString& server) {
     switch (fault) {
-        case TranslationPipeline::Fault::Unreachable:
+        case Translator::Fault::Unreachable:
             return tr("Translation failed at %1: %2").arg(server, detail);
-        case TranslationPipeline::Fault::TimedOut:
+        case Translator::Fault::TimedOut:
             return tr("Translation timed out: %1 did not answer.").arg(server);
-        case TranslationPipeline::Fault::NoTranslation:
+        case Translator::Fault::NoTranslation:
             return tr("No translation found in the answer of %1.").arg(server);
-        case TranslationPipeline::Fault::Unusable:
-        case TranslationPipeline::Fault::NotSent:
-        case TranslationPipeline::Fault::HttpStatus:
+        default:
             break;
     }
     return tr("Translation failed: %1").arg(detail);
 }
 
-QString TranslateCommand::reserveOutside() {
-    const ConfigDocument& doc = document(m_globals);
-    const ConfigElement features = doc.selectSingleNode(ConfigDocument::featuresQuery());
-    // Those still running count as made: they could all complete.
-    if (qint64(mlngTranslations) + m_outside >= features.requireInt32("maxtranslation"))
-        return m_globals.gelmMessages.requireText("maxtranslation");
-    ++m_outside;
-    return QString();
-}
-
-void TranslateCommand::endOutside(bool translated) {
-    if (m_outside > 0) --m_outside;
-    if (translated) ++mlngTranslations;
-}
-
-void TranslateCommand::releasePipeline() {
-    if (!m_pipeline) return;
-    TranslationPipeline* old = m_pipeline;
-    m_pipeline = nullptr;
-    disconnect(old, nullptr, this, nullptr);
-    old->cancel();
-    // It may be the sender of the signal being handled right now.
-    old->deleteLater();
-}
-
 void TranslateCommand::endBusy(const QString& status) {
-    m_running = false;
-    m_view.timeoutTimer().stop();
     m_view.Enable();
     m_view.setStatusText(status);
 }

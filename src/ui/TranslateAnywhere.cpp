@@ -27,11 +27,11 @@ std::optional<QPoint> pointerPosition() {
 
 }  // namespace
 
-TranslateAnywhere::TranslateAnywhere(frmTranslate& window, TranslateCommand& command,
+TranslateAnywhere::TranslateAnywhere(frmTranslate& window, Translator& translator,
                                      TranslationHistory& history, const Globals& globals,
                                      Platform platform)
     : m_window(window),
-      m_command(command),
+      m_translator(translator),
       m_history(history),
       m_globals(globals),
       m_platform(platform) {
@@ -98,8 +98,9 @@ TranslateAnywhere::Choice TranslateAnywhere::currentChoice() const {
     return {engine.index >= 0 ? engine.text : QString(), pair.index >= 0 ? pair.text : QString()};
 }
 
-OutsideTranslation* TranslateAnywhere::newTranslation(QObject* parent) {
-    return new OutsideTranslation(m_command, m_globals, parent);
+OutsideTranslation* TranslateAnywhere::newTranslation(QObject* parent, bool popup) {
+    return new OutsideTranslation(
+        m_translator, popup ? Translator::Origin::Popup : Translator::Origin::DBus, parent);
 }
 
 void TranslateAnywhere::record(const Choice& choice, const QString& source, const QString& result) {
@@ -181,7 +182,7 @@ void TranslateAnywhere::popUpWith(const QString& text, const QString& whenEmpty)
     popup.showBusy(text, tr("Translating from %1").arg(choice.pair));
     popup.popUp(pointerPosition());
 
-    OutsideTranslation* translation = newTranslation(this);
+    OutsideTranslation* translation = newTranslation(this, true);
     m_popupTranslation = translation;
     connect(translation, &OutsideTranslation::finished, this,
             [this, translation, choice, text](const QString& shown) {
@@ -201,7 +202,7 @@ void TranslateAnywhere::popUpWith(const QString& text, const QString& whenEmpty)
 
 void TranslateAnywhere::translate(const QString& text, const Reply& done) {
     const Choice choice = currentChoice();
-    OutsideTranslation* translation = newTranslation(this);
+    OutsideTranslation* translation = newTranslation(this, false);
     connect(translation, &OutsideTranslation::finished, this,
             [this, translation, choice, text, done](const QString& shown) {
                 translation->deleteLater();

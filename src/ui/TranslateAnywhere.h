@@ -12,7 +12,7 @@ struct Globals;
 class frmTranslate;
 class OutsideTranslation;
 class SelectionPopup;
-class TranslateCommand;
+class Translator;
 class TranslationHistory;
 
 // Translations asked for outside the main window: the selection shortcut
@@ -25,7 +25,7 @@ class TranslationHistory;
 class TranslateAnywhere : public QObject {
     Q_OBJECT
 public:
-    TranslateAnywhere(frmTranslate& window, TranslateCommand& command, TranslationHistory& history,
+    TranslateAnywhere(frmTranslate& window, Translator& translator, TranslationHistory& history,
                       const Globals& globals, Platform platform);
     ~TranslateAnywhere() override;
 
@@ -69,7 +69,8 @@ private:
     // Asks the platform for the key; a refusal goes to the status line.
     void hold(const QString& key);
     Choice currentChoice() const;
-    OutsideTranslation* newTranslation(QObject* parent);
+    // A popup's translation (popup) or a D-Bus caller's.
+    OutsideTranslation* newTranslation(QObject* parent, bool popup);
     void record(const Choice& choice, const QString& source, const QString& result);
     void sayInStatusLine(const QString& text);
     SelectionPopup& ensurePopup();
@@ -82,7 +83,7 @@ private:
     void popUpReading(QString (*read)(), const QString& reading, const QString& whenEmpty);
 
     frmTranslate& m_window;
-    TranslateCommand& m_command;
+    Translator& m_translator;
     TranslationHistory& m_history;
     const Globals& m_globals;
     Platform m_platform;

@@ -39,13 +39,14 @@
 frmTranslate::frmTranslate(Globals& globals, Platform platform, QWidget* parent)
     : QMainWindow(parent), m_globals(globals), m_platform(platform) {
     m_ui.setupUi(this);
-    m_translate = std::make_unique<TranslateCommand>(*this, m_globals, m_platform);
+    m_translator = std::make_unique<Translator>(m_globals);
+    m_translate = std::make_unique<TranslateCommand>(*this, m_globals, *m_translator, m_platform);
     m_hearIt = std::make_unique<HearItCommand>(*this, m_globals, m_platform);
     m_speak = std::make_unique<SpeakCommand>(*this, m_globals, m_platform);
     m_history = std::make_unique<TranslationHistory>(m_globals.gobjRegistry.get(),
                                                      &*m_platform.dialogs, this);
-    m_anywhere =
-        std::make_unique<TranslateAnywhere>(*this, *m_translate, *m_history, m_globals, m_platform);
+    m_anywhere = std::make_unique<TranslateAnywhere>(*this, *m_translator, *m_history, m_globals,
+                                                     m_platform);
     connectControls();
     WindowKeys::install(*this, m_ui, m_globals);
 
@@ -127,10 +128,6 @@ ITranslateView::Selection frmTranslate::selectedLanguage() const {
 
 void frmTranslate::showResult(const QString& text) {
     m_ui.txtTo->setPlainText(text);
-}
-
-QTimer& frmTranslate::timeoutTimer() {
-    return *m_ui.timTimeout;
 }
 
 QString frmTranslate::hearItText() const {
@@ -541,9 +538,8 @@ void frmTranslate::closeEvent(QCloseEvent* event) {
 }
 
 void frmTranslate::finishUnloadWhenOutermost() {
-    // Exit may come from inside a command that lets events run (the answer
-    // collection, a download, the tray menu); the receiver of unloaded() may
-    // delete this window.
+    // Exit may come from inside a modal loop (a message box, the tray menu);
+    // the receiver of unloaded() may delete this window.
     MainLoop::whenIdle(this, [this] { emit unloaded(); });
 }
 

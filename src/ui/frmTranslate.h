@@ -18,6 +18,7 @@ class HearItCommand;
 class SpeakCommand;
 class TranslationHistory;
 class TranslateAnywhere;
+class Translator;
 
 // The program's one working window. Its controls are its own (tests find
 // them by their documented objectNames); handlers are thin and call the
@@ -41,6 +42,8 @@ public:
     void setStatusText(const QString& text) override;
 
     TranslateCommand& translateCommand() { return *m_translate; }
+    // The one way to translate, for every way in.
+    Translator& translator() { return *m_translator; }
     HearItCommand& hearItCommand() { return *m_hearIt; }
     // Ctrl+Shift+S speaks the translation shown.
     SpeakCommand& speakCommand() { return *m_speak; }
@@ -135,7 +138,6 @@ private:
     Selection selectedEngine() const override;
     Selection selectedLanguage() const override;
     void showResult(const QString& text) override;
-    QTimer& timeoutTimer() override;
     QString hearItText() const override;
     void setHearItText(const QString& text) override;
     void setHearItTextColour(const QColor& colour) override;
@@ -172,6 +174,7 @@ private:
     frmTranslateUi m_ui;
     Globals& m_globals;
     Platform m_platform;
+    std::unique_ptr<Translator> m_translator;
     std::unique_ptr<TranslateCommand> m_translate;
     std::unique_ptr<HearItCommand> m_hearIt;
     std::unique_ptr<SpeakCommand> m_speak;

@@ -43,7 +43,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     request.sizeLimit = 64 * 1024;
     request.stallTimeout = 2s;
     request.overallBound = 5s;
-    const HttpResult got = HttpEngine::forThread().fetch(request);
+    const HttpResult got = QCoro::waitFor(HttpEngine::forThread().fetch(request));
 
     fuzz::require(got.error != Error::BadRequest && got.error != Error::Aborted);
     if (got.ok()) {

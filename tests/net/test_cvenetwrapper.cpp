@@ -19,11 +19,27 @@ QByteArray binaryBody(qsizetype size) {
     return out;
 }
 
+// Runs a Download to its end, raising what it raised.
+QByteArray download(cVeNetWrapper& net, const QString& url, const QString& post, qint32 port) {
+    std::exception_ptr error;
+    const QByteArray body = QCoro::waitFor([](cVeNetWrapper& n, QString u, QString p, qint32 at,
+                                              std::exception_ptr& e) -> QCoro::Task<QByteArray> {
+        try {
+            co_return co_await n.Download(u, p, at);
+        } catch (...) {
+            e = std::current_exception();
+        }
+        co_return QByteArray();
+    }(net, url, post, port, error));
+    if (error) std::rethrow_exception(error);
+    return body;
+}
+
 // Calls Download and hands back the error it raised, if any.
 std::optional<DownloadError> downloadError(cVeNetWrapper& net, const QString& url, qint32 port = 80,
                                            const QString& post = QString()) {
     try {
-        net.Download(url, post, port);
+        download(net, url, post, port);
     } catch (const DownloadError& e) {
         return e;
     }
@@ -53,7 +69,7 @@ private slots:
     void getSendsPathWithoutCachesOrForm() {
         m_server.setResponse("/dir/file.wav", ScriptedResponse::text("wave"));
         cVeNetWrapper net;
-        QCOMPARE(net.Download("http://" + m_server.hostPort() + "/dir/file.wav", "", 80),
+        QCOMPARE(download(net, "http://" + m_server.hostPort() + "/dir/file.wav", "", 80),
                  QByteArray("wave"));
         QCOMPARE(m_server.requestCount(), 1);
         const RecordedRequest r = m_server.lastRequest();
@@ -70,7 +86,7 @@ private slots:
 
     void postSendsTheFormHeaderAndBody() {
         cVeNetWrapper net;
-        QCOMPARE(net.Download(m_server.baseUrl() + "/form", "a=1&b=two%20words", 80),
+        QCOMPARE(download(net, m_server.baseUrl() + "/form", "a=1&b=two%20words", 80),
                  QByteArray("default"));
         const RecordedRequest r = m_server.lastRequest();
         QCOMPARE(r.method, QByteArray("POST"));
@@ -84,7 +100,7 @@ private slots:
         const int port = m_server.port();
         if (port <= 32767) QSKIP("the server's port is reachable without the wrap");
         cVeNetWrapper net;
-        QCOMPARE(net.Download("http://127.0.0.1/p", "", port - 65536), QByteArray("default"));
+        QCOMPARE(download(net, "http://127.0.0.1/p", "", port - 65536), QByteArray("default"));
         QCOMPARE(m_server.lastRequest().header("Host"), m_server.hostPort().toLatin1());
     }
 
@@ -128,7 +144,7 @@ private slots:
         if (raises) {
             verifyIsError11(downloadError(net, "http://" + host + "/w.wav"));
         } else {
-            QCOMPARE(net.Download("http://" + host + "/w.wav", "", 80), answer.body);
+            QCOMPARE(download(net, "http://" + host + "/w.wav", "", 80), answer.body);
         }
     }
 

@@ -34,7 +34,7 @@ class TestHttpEngineProxy : public QObject {
         HttpRequest r;
         r.address = address;
         r.headerLines = {"user-agent:Mozilla/4.0 (compatible;\"x\"\""};
-        return HttpEngine::forThread().fetch(r);
+        return QCoro::waitFor(HttpEngine::forThread().fetch(r));
     }
 
 private slots:

@@ -50,7 +50,7 @@ private slots:
         QVERIFY(server.start());
         HttpRequest r;
         r.address = QStringLiteral("https://127.0.0.1:%1/x").arg(server.port());
-        const HttpResult got = HttpEngine::forThread().fetch(r);
+        const HttpResult got = QCoro::waitFor(HttpEngine::forThread().fetch(r));
         QCOMPARE(got.error, accepted ? HttpResult::Error::None : HttpResult::Error::Tls);
         QCOMPARE(got.body, accepted ? QByteArray("secret") : QByteArray());
         QCOMPARE(server.requestCount(), accepted ? 1 : 0);
@@ -78,7 +78,7 @@ private slots:
         plain.setResponse("/start", toHttps);
         HttpRequest r;
         r.address = startOnHttp ? plain.baseUrl() + "/start" : https;
-        const HttpResult got = HttpEngine::forThread().fetch(r);
+        const HttpResult got = QCoro::waitFor(HttpEngine::forThread().fetch(r));
         QCOMPARE(got.error, HttpResult::Error::Redirect);
         QCOMPARE(secure.requestCount(), 1);
         QCOMPARE(plain.requestCount(), startOnHttp ? 1 : 0);

@@ -64,9 +64,12 @@ struct Rig : FormControls {
         findControls(form);
     }
     ~Rig() { delete form; }
+    // Clicks Hear It and waits for the command to end.
     void hearIt(const QString& word) {
         txtHearIt->setText(word);
         cmdHearIt->click();
+        QVERIFY(
+            QTest::qWaitFor([this] { return !form || !form->hearItCommand().isRunning(); }, 20000));
     }
     QString wavFolder() const { return env.programFolder() + "/wav"; }
 
@@ -481,7 +484,10 @@ private slots:
         frmTranslate* f = rig.form;
         QTimer::singleShot(duringWave ? 150 : 50, [f] { delete f; });
         rig.cmdHearIt->click();
-        QVERIFY(rig.form.isNull());
+        QTRY_VERIFY_WITH_TIMEOUT(rig.form.isNull(), 10000);
+        // What the broken-off command still has queued runs now.
+        QCoreApplication::processEvents();
+        QCoreApplication::processEvents();
         QCOMPARE(m_server.requestCount(), duringWave ? 2 : 1);
         QVERIFY(!QFileInfo::exists(rig.wavFolder()));
         QVERIFY(rig.sound.played.isEmpty());

@@ -55,8 +55,8 @@ public:
     PaintWatch* watch = nullptr;
     QStringList seen;
     bool tryToClose = false;
-    void pause(int ms) override {
-        FakePauser::pause(ms);
+    QCoro::Task<> pause(int ms) override {
+        pauses << ms;
         seen << QString("%1 %2/%3 painted %4/%5")
                     .arg(ms)
                     .arg(splash->lblSplash->text())
@@ -69,6 +69,7 @@ public:
             splash->close();
             seen << QString("still visible %1").arg(splash->isVisible());
         }
+        co_return;
     }
 };
 

@@ -57,10 +57,11 @@ private:
 class JournalPauser : public FakePauser {
 public:
     explicit JournalPauser(Journal& j) : m_j(j) {}
-    void pause(int ms) override {
-        FakePauser::pause(ms);
+    QCoro::Task<> pause(int ms) override {
+        pauses << ms;
         m_j.events << QString("pause %1").arg(ms);
         states << m_j.state();
+        co_return;
     }
     QStringList states;
 
@@ -125,7 +126,7 @@ struct Start {
     void run(int timeoutMs = 5000) {
         StartupSequence seq(globals, dialogs, pauser, openingScreen);
         seq.setLoadTimeout(timeoutMs);
-        seq.run();
+        QCoro::waitFor(seq.run());
         failure = seq.failureReason();
     }
     QString setting(const QString& name) {
@@ -450,7 +451,7 @@ private slots:
         QVERIFY(reg.SaveSetting(program, "installdate", "7/8/21 9:10 AM"));
         Globals again;
         StartupSequence seq(again, s.dialogs, s.pauser, s.openingScreen);
-        seq.run();
+        QCoro::waitFor(seq.run());
         QVERIFY(again.gblnConfigLoaded);
         QCOMPARE(s.entry(), QString("<absent>"));
         QCOMPARE(s.setting("installdate"), QString("7/8/21 9:10 AM"));
@@ -502,7 +503,7 @@ private slots:
         for (int run = 0; run < 2; ++run) {
             Globals g;
             StartupSequence seq(g, s.dialogs, s.pauser, s.openingScreen);
-            seq.run();
+            QCoro::waitFor(seq.run());
             QVERIFY(g.gblnConfigLoaded);
             QCOMPARE(s.server.lastRequest().target,
                      QByteArray("/translator/3/config.asp?uid=&version=3.1.108&installdate=Null"));

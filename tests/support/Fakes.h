@@ -49,6 +49,9 @@ public:
 
 class FakePauser : public IPauser {
 public:
-    void pause(int milliseconds) override { pauses.append(milliseconds); }
+    QCoro::Task<> pause(int milliseconds) override {
+        pauses.append(milliseconds);
+        co_return;
+    }
     QList<int> pauses;
 };

@@ -1,13 +1,9 @@
-#include <QPointer>
-#include <QSignalSpy>
 #include <QTcpServer>
 #include <QTest>
-#include <QTimer>
 
 #include "TestEnv.h"
 #include "TestHttpServer.h"
 #include "config/ConfigDocument.h"
-#include "translate/InetTransfer.h"
 #include "translate/TranslationPipeline.h"
 
 using Pipeline = TranslationPipeline;
@@ -105,7 +101,7 @@ private slots:
             << "invalid lookup";
         QTest::addRow("request cannot start") << "Ftp"
                                               << "x" << any << page("") << QByteArray() << QString()
-                                              << Pipeline::Fault::NotSent << "Invalid address";
+                                              << Pipeline::Fault::NotSent << "Not a usable address";
         QTest::addRow("connection refused") << "Refused"
                                             << "x" << any << page("") << QByteArray() << QString()
                                             << Pipeline::Fault::Unreachable << "";
@@ -125,36 +121,24 @@ private slots:
         m_server.setDefaultResponse(answer);
         m_server.clearRequests();
 
-        Pipeline pipeline;
-        pipeline.setStatusPolicy(policy);
-        pipeline.setStallTimeout(300);
-        QSignalSpy finished(&pipeline, &Pipeline::finished);
-        QSignalSpy failed(&pipeline, &Pipeline::failed);
+        Pipeline::Options options;
+        options.policy = policy;
+        options.stallTimeout = std::chrono::milliseconds(300);
         const QString pair = engine == "Get"    ? QStringLiteral("English to Spanish")
                              : engine == "Post" ? QStringLiteral("Spanish to English")
                                                 : QStringLiteral("Pair");
-        Pipeline::Failed why;
-        const bool started = pipeline.start(m_doc, engine, pair, text, &why);
-        if (started) QVERIFY(QTest::qWaitFor([&] { return !pipeline.isRunning(); }, 10000));
-        QTest::qWait(20);  // and nothing more arrives
+        const Pipeline::Result got =
+            QCoro::waitFor(Pipeline::run(m_doc, engine, pair, text, options));
 
         if (!shown.isNull()) {
-            QVERIFY2(started, qPrintable(why.detail));
-            QCOMPARE(failed.size(), 0);
-            QCOMPARE(finished.size(), 1);
-            QCOMPARE(finished.at(0).at(0).toString(), shown);
+            QVERIFY2(got.ok(), qPrintable(got.detail));
+            QCOMPARE(got.shown, shown);
         } else {
-            QCOMPARE(finished.size(), 0);
-            if (started) {
-                QCOMPARE(failed.size(), 1);
-                why = {failed.at(0).at(0).value<Pipeline::Fault>(), failed.at(0).at(1).toString()};
-            } else {
-                QCOMPARE(failed.size(), 0);
+            QCOMPARE(got.fault, fault);
+            if (fault == Pipeline::Fault::Unusable || fault == Pipeline::Fault::NotSent)
                 QCOMPARE(m_server.requestCount(), 0);
-            }
-            QCOMPARE(why.fault, fault);
-            QVERIFY2(detail.isEmpty() || why.detail.startsWith(detail), qPrintable(why.detail));
-            if (fault == Pipeline::Fault::Unreachable) QVERIFY(!why.detail.isEmpty());
+            QVERIFY2(detail.isEmpty() || got.detail.startsWith(detail), qPrintable(got.detail));
+            if (fault == Pipeline::Fault::Unreachable) QVERIFY(!got.detail.isEmpty());
         }
         if (!request.isEmpty()) {
             QCOMPARE(m_server.requestCount(), 1);
@@ -166,36 +150,27 @@ private slots:
         }
     }
 
-    void cancelledOrDestroyedEndsSilently() {
+    // Broken off by its owner, before or while it runs: the connection is
+    // dropped and the result says so, whatever the server sends later.
+    void cancelledEndsAsCancelled_data() {
+        QTest::addColumn<bool>("beforeStart");
+        QTest::addRow("while it runs") << false;
+        QTest::addRow("before it starts") << true;
+    }
+    void cancelledEndsAsCancelled() {
+        QFETCH(bool, beforeStart);
         ScriptedResponse slow = ScriptedResponse::text("[[late]]");
         slow.delayMs = 200;
         m_server.setDefaultResponse(slow);
-        Pipeline pipeline;
-        QSignalSpy finished(&pipeline, &Pipeline::finished);
-        QSignalSpy failed(&pipeline, &Pipeline::failed);
-        QVERIFY(pipeline.start(m_doc, "Get", "English to Spanish", "x"));
-        QVERIFY(pipeline.cancel());
-        QVERIFY(!pipeline.cancel());
-        QTest::qWait(400);
-        QCOMPARE(finished.size() + failed.size(), 0);
-
-        // Destroyed while it collects a long answer, by the events it lets
-        // run between the pieces.
-        m_server.setDefaultResponse(ScriptedResponse::text(QByteArray(300 * 1024, 'a')));
-        auto* doomed = new Pipeline;
-        QPointer<InetTransfer> transfer;
-        QVERIFY(doomed->start(m_doc, "Get", "English to Spanish", "x"));
-        transfer = doomed->transfer();
-        QTimer killer;
-        connect(&killer, &QTimer::timeout, [&] {
-            if (doomed && transfer && transfer->state() == InetTransfer::icResponseCompleted) {
-                delete doomed;
-                doomed = nullptr;
-            }
-        });
-        killer.start(0);
-        QVERIFY(QTest::qWaitFor([&] { return doomed == nullptr; }, 5000));
-        QTRY_VERIFY(transfer.isNull());
+        m_server.clearRequests();
+        Pipeline::Options options;
+        options.cancel = std::make_shared<Pipeline::Cancel>();
+        if (beforeStart) (*options.cancel)();
+        QCoro::Task<Pipeline::Result> job =
+            Pipeline::run(m_doc, "Get", "English to Spanish", "x", options);
+        if (!beforeStart) (*options.cancel)();
+        QCOMPARE(QCoro::waitFor(job).fault, Pipeline::Fault::Cancelled);
+        if (beforeStart) QCOMPARE(m_server.requestCount(), 0);
     }
 };
 

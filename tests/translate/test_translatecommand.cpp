@@ -16,7 +16,7 @@
 #include "TestEnv.h"
 #include "TestHttpServer.h"
 #include "config/Globals.h"
-#include "translate/InetTransfer.h"
+#include "net/HttpEngine.h"
 #include "translate/OutsideTranslation.h"
 #include "translate/TranslateCommand.h"
 #include "ui/frmTranslate.h"
@@ -125,11 +125,9 @@ class TestTranslateCommand : public QObject {
     // waited for. The probe goes out after anything the command could have
     // sent, on the same connections, so a request sent late is counted too.
     int requestsBesideAProbe() {
-        InetTransfer probe;
-        bool done = false;
-        connect(&probe, &InetTransfer::StateChanged, [&done](int) { done = true; });
-        probe.Execute(m_server->baseUrl() + "/probe", "GET");
-        if (!QTest::qWaitFor([&done] { return done; }, 5000)) return -1;
+        HttpRequest probe;
+        probe.address = m_server->baseUrl() + "/probe";
+        if (!QCoro::waitFor(HttpEngine::forThread().fetch(probe)).ok()) return -1;
         int count = 0;
         for (const RecordedRequest& r : m_server->requests()) count += r.path() != "/probe";
         return count;
@@ -154,8 +152,6 @@ private slots:
         QVERIFY(w->noneEnabled());
         QCOMPARE(w->form->statusText(), QString("Translating from English to Spanish"));
         QCOMPARE(w->txtTo->toPlainText(), QString("previous"));
-        QVERIFY(w->timTimeout->isActive());
-        QCOMPARE(w->timTimeout->interval(), 60000);
 
         QVERIFY(QTest::qWaitFor([&] { return w->allEnabled(); }, 5000));
         QCOMPARE(m_server->requestCount(), 1);
@@ -170,7 +166,6 @@ private slots:
         QCOMPARE(w->txtTo->toPlainText(), QString("hola mundo"));
         QCOMPARE(w->form->statusText(), QString("Translated."));
         QCOMPARE(w->command().translations(), 1);
-        QVERIFY(!w->timTimeout->isActive());
     }
 
     void spacesOnlyIsText() {
@@ -208,7 +203,7 @@ private slots:
         QVERIFY(w->allEnabled());
         QVERIFY(w->dialogs.asked.isEmpty());
         QCOMPARE(requestsBesideAProbe(), 0);
-        QVERIFY(!w->command().currentTransfer());
+        QVERIFY(!w->command().isRunning());
     }
 
     void limitBoundary_data() {
@@ -307,7 +302,6 @@ private slots:
         QVERIFY(w->dialogs.asked.isEmpty());
         QCOMPARE(w->txtTo->toPlainText(), QString("kept"));
         QCOMPARE(w->command().translations(), 0);
-        QVERIFY(!w->timTimeout->isActive());
         QCOMPARE(requestsBesideAProbe(), 0);
     }
 
@@ -370,7 +364,7 @@ private slots:
                 r.cutAfterBodyBytes = 100;
                 break;
             case 4:
-                r.generatedBodySize = InetTransfer::kMaxBodySize + 1;
+                r.generatedBodySize = HttpLimits::translationMaxBody + 1;
                 break;
             case 5:
                 r.neverAnswer = true;
@@ -383,7 +377,7 @@ private slots:
         m_server->setDefaultResponse(r);
         auto w = window();
         w->select(engine, engine == "Get" ? "English to Spanish" : "Pair");
-        w->timTimeout->setInterval(300);
+        w->command().setStallTimeout(std::chrono::milliseconds(300));
         w->txtTo->setPlainText("kept");
         w->txtFrom->setPlainText("x");
         w->form->cmdTranslate_Click();
@@ -394,8 +388,7 @@ private slots:
         if (status.endsWith(": ")) QVERIFY(w->form->statusText().size() > status.size());
         QCOMPARE(w->txtTo->toPlainText(), QString("kept"));
         QCOMPARE(w->command().translations(), 0);
-        QVERIFY(!w->timTimeout->isActive());
-        QVERIFY(!w->command().currentTransfer()->StillExecuting());
+        QVERIFY(!w->command().isRunning());
 
         // Nothing is left hanging: the next request works.
         m_server->setDefaultResponse(ScriptedResponse::text("[[again]]"));
@@ -413,7 +406,7 @@ private slots:
         ScriptedResponse silent;
         silent.neverAnswer = true;
         m_server->setDefaultResponse(silent);
-        w->timTimeout->setInterval(300);
+        w->command().setStallTimeout(std::chrono::milliseconds(300));
         QVERIFY(w->translate("two", 5000));
         QVERIFY2(w->form->statusText().startsWith("Translation timed out: "),
                  qPrintable(w->form->statusText()));
@@ -427,7 +420,7 @@ private slots:
         m_server->setDefaultResponse(slow);
         auto w = window();
         w->select("Get", "English to Spanish");
-        w->timTimeout->setInterval(300);
+        w->command().setStallTimeout(std::chrono::milliseconds(300));
         w->txtFrom->setPlainText("x");
         w->form->cmdTranslate_Click();
         QVERIFY(QTest::qWaitFor([&] { return w->allEnabled(); }, 10000));
@@ -448,18 +441,6 @@ private slots:
         QCOMPARE(w->txtTo->toPlainText(), QString("hola mundo"));
     }
 
-    void everyRequestGetsANewTransfer() {
-        auto w = window();
-        w->select("Get", "English to Spanish");
-        QVERIFY(w->translate("one"));
-        QPointer<InetTransfer> first = w->command().currentTransfer();
-        QVERIFY(first);
-        QVERIFY(w->translate("two"));
-        QVERIFY(w->command().currentTransfer() != first.data());
-        QTRY_VERIFY(first.isNull());  // released
-        QCOMPARE(w->command().translations(), 2);
-    }
-
     void onlyTheCurrentTransferIsHeard() {
         // A second command while the first is still out (the button is
         // disabled, but the handler must cope): the first one's answer, had
@@ -472,37 +453,27 @@ private slots:
         w->select("Get", "English to Spanish");
         w->txtFrom->setPlainText("one");
         w->form->cmdTranslate_Click();
-        QPointer<InetTransfer> first = w->command().currentTransfer();
         w->select("Post", "Spanish to English");
         QVERIFY(w->translate("two"));
         QCOMPARE(w->txtTo->toPlainText(), QString("second"));
-        QTRY_VERIFY(first.isNull());
         QTest::qWait(600);
         QCOMPARE(w->txtTo->toPlainText(), QString("second"));
         QCOMPARE(w->command().translations(), 1);
     }
 
-    void windowClosedWhileCollecting() {
-        // About 512 pieces: the window's events run between them, and Exit
-        // may release the window in the middle.
-        ScriptedResponse big = ScriptedResponse::text("[[" + QByteArray(512 * 1024, 'a') + "]]");
-        m_server->setDefaultResponse(big);
+    void windowClosedWhileWaiting() {
+        // The window (and its command) go away while the request is out: the
+        // answer that comes later finds nothing to touch.
+        ScriptedResponse slow = ScriptedResponse::text("[[late]]");
+        slow.delayMs = 200;
+        m_server->setDefaultResponse(slow);
         auto w = window();
         w->select("Get", "English to Spanish");
         w->txtFrom->setPlainText("x");
         w->form->cmdTranslate_Click();
-        QPointer<InetTransfer> transfer = w->command().currentTransfer();
-        bool released = false;
-        QTimer closer;
-        connect(&closer, &QTimer::timeout, [&] {
-            if (!released && transfer && transfer->state() == InetTransfer::icResponseCompleted) {
-                released = true;
-                w->form.reset();  // the window (and its command) go away mid-collection
-            }
-        });
-        closer.start(0);
-        QVERIFY(QTest::qWaitFor([&] { return released; }, 5000));
-        QTRY_VERIFY(transfer.isNull());
+        QVERIFY(QTest::qWaitFor([&] { return m_server->requestCount() == 1; }, 5000));
+        w->form.reset();
+        QCOMPARE(requestsBesideAProbe(), 1);
     }
 
     // Translations from outside the window (popup, D-Bus): what each ends
@@ -547,7 +518,7 @@ private slots:
         QFETCH(QString, shown);
         QFETCH(QString, status);
         auto w = window();
-        OutsideTranslation outside(w->command(), w->globals);
+        OutsideTranslation outside(w->form->translator(), Translator::Origin::Popup);
         QSignalSpy finished(&outside, &OutsideTranslation::finished);
         QSignalSpy failed(&outside, &OutsideTranslation::failed);
         outside.start(engine, pair, text);
@@ -566,29 +537,51 @@ private slots:
         QVERIFY(w->allEnabled());  // the window's own command is untouched
     }
 
-    // They share the window's per-run limit: those still running count, so
-    // the limit holds however many start at once, and the window is refused
-    // once they are done.
-    void outsideTranslationsShareTheLimit() {
+    // Every way in shares one per-run limit: those still running count, so
+    // however they start together no request beyond the limit reaches the
+    // engine, and each way in hears the refusal; a cancelled one gives its
+    // place back at once.
+    void everyWayInSharesTheLimit_data() {
+        QTest::addColumn<QString>("order");  // w: window, p: popup, d: D-Bus
+        // The window runs one request at a time: it is refused only when idle.
+        QTest::addRow("window first") << "wpdpd";
+        QTest::addRow("popup first") << "pdpwdp";
+        QTest::addRow("D-Bus first") << "dpdwpd";
+    }
+    void everyWayInSharesTheLimit() {
+        QFETCH(QString, order);
         ScriptedResponse slow = ScriptedResponse::text("[[hola]]");
         slow.delayMs = 150;
         m_server->setDefaultResponse(slow);
-        auto w = window("<Features maxtranslation=\"2\"/>");
-        OutsideTranslation first(w->command(), w->globals), second(w->command(), w->globals),
-            third(w->command(), w->globals);
-        QSignalSpy thirdFailed(&third, &OutsideTranslation::failed);
-        first.start("Get", "English to Spanish", "a");
-        second.start("Get", "English to Spanish", "b");
-        third.start("Get", "English to Spanish", "c");
-        QCOMPARE(thirdFailed.size(), 1);
-        QCOMPARE(thirdFailed.at(0).at(0).toString(), QString("Limit reached."));
-        QVERIFY(QTest::qWaitFor([&] { return !first.isRunning() && !second.isRunning(); }, 5000));
-        QCOMPARE(w->command().translations(), 2);
-        QCOMPARE(m_server->requestCount(), 2);
+        auto w = window("<Features maxtranslation=\"3\"/>");
+        w->select("Get", "English to Spanish");
+        std::vector<std::unique_ptr<OutsideTranslation>> outside;
+        QStringList refusals;
+        for (const QChar way : order) {
+            if (way == 'w') {
+                const qsizetype asked = w->dialogs.asked.size();
+                w->txtFrom->setPlainText("w");
+                w->form->cmdTranslate_Click();
+                if (w->dialogs.asked.size() > asked) refusals << w->dialogs.asked.last().text;
+                continue;
+            }
+            auto t = std::make_unique<OutsideTranslation>(
+                w->form->translator(),
+                way == 'p' ? Translator::Origin::Popup : Translator::Origin::DBus);
+            connect(t.get(), &OutsideTranslation::failed, this,
+                    [&refusals](const QString& why) { refusals << why; });
+            t->start("Get", "English to Spanish", QString(way));
+            outside.push_back(std::move(t));
+        }
+        QVERIFY(QTest::qWaitFor([&] { return w->form->translator().running() == 0; }, 5000));
+        QCOMPARE(requestsBesideAProbe(), 3);
+        QCOMPARE(w->command().translations(), 3);
+        QCOMPARE(refusals, QStringList(order.size() - 3, "Limit reached."));
 
         // A cancelled one gives its place back.
         auto v = window("<Features maxtranslation=\"1\"/>");
-        OutsideTranslation cancelled(v->command(), v->globals), next(v->command(), v->globals);
+        OutsideTranslation cancelled(v->form->translator(), Translator::Origin::Popup),
+            next(v->form->translator(), Translator::Origin::DBus);
         QSignalSpy nextFinished(&next, &OutsideTranslation::finished);
         cancelled.start("Get", "English to Spanish", "a");
         QVERIFY(cancelled.cancel());

@@ -86,7 +86,7 @@ private slots:
         if (sent.isEmpty()) {
             // Both commands decide at once whether to send: nothing started
             // means nothing can arrive later.
-            QVERIFY(!f.form->translateCommand().currentTransfer());
+            QVERIFY(!f.form->translateCommand().isRunning());
             QCOMPARE(m_server.requestCount(), 0);
             if (!busy && box == "txtFrom")
                 QCOMPARE(f.txtFrom->toPlainText(), QStringLiteral("\nhello"));
@@ -124,8 +124,7 @@ private slots:
         f.txtFrom->setPlainText(QStringLiteral("hello"));
         f.txtHearIt->setText(QStringLiteral("hello"));
 
-        // Escape once the stalling request is out, from the event loop the
-        // command runs (Hear It runs inside its click until it ends).
+        // Escape once the stalling request is out.
         bool busyAtEscape = false;
         QTimer poll;
         connect(&poll, &QTimer::timeout, [&] {
@@ -151,6 +150,7 @@ private slots:
                                              : ScriptedResponse::text("[[again]]"));
         if (hearIt) {
             f.cmdHearIt->click();
+            QVERIFY(QTest::qWaitFor([&] { return idle(f); }, 5000));
             QCOMPARE(f.txtHearIt->text(),
                      QStringLiteral("Unable to detect WAV device in this system."));
         } else {
