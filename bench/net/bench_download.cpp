@@ -1,7 +1,11 @@
-// Loopback throughput of cVeNetWrapper::Download against curl fetching the
-// same 50 MB body from the same server, side by side. The server is a plain
+// Loopback downloads by cVeNetWrapper::Download against curl fetching the
+// same body from the same server, side by side. The server is a plain
 // blocking socket loop that sends from one buffer, so that the clients, not
 // the server, set the pace.
+//
+// Like for like: Hear It's fetch of a file into the wav folder (Download,
+// then the file written as the cache writes it) against "curl -o" into the
+// same folder, for a 50 MB and a 40 KB body.
 #include <arpa/inet.h>
 #include <benchmark/benchmark.h>
 #include <netinet/in.h>
@@ -9,7 +13,11 @@
 #include <unistd.h>
 
 #include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QProcess>
+#include <QTemporaryDir>
 #include <atomic>
 #include <chrono>
 #include <cstring>
@@ -17,9 +25,11 @@
 #include <thread>
 
 #include "net/cVeNetWrapper.h"
+#include "speech/WaveCache.h"
 
 namespace {
 constexpr qint64 bodySize = 50 * 1000 * 1000;
+constexpr qint64 smallSize = 40 * 1000;
 
 class BulkServer {
 public:
@@ -49,10 +59,11 @@ public:
 
 private:
     void serve() {
-        const std::string head =
-            "HTTP/1.1 200 OK\r\nContent-Type: application/octet-stream\r\n"
-            "Content-Length: " +
-            std::to_string(m_body.size()) + "\r\nConnection: close\r\n\r\n";
+        const auto head = [](size_t size) {
+            return "HTTP/1.1 200 OK\r\nContent-Type: application/octet-stream\r\n"
+                   "Content-Length: " +
+                   std::to_string(size) + "\r\nConnection: close\r\n\r\n";
+        };
         while (!m_stop) {
             const int c = ::accept(m_listen, nullptr, nullptr);
             if (c < 0) continue;
@@ -63,8 +74,12 @@ private:
                 if (n <= 0) break;
                 request.append(buf, static_cast<size_t>(n));
             }
-            sendAll(c, head.data(), head.size());
-            sendAll(c, m_body.data(), m_body.size());
+            const size_t size = request.find(" /small ") != std::string::npos
+                                    ? static_cast<size_t>(smallSize)
+                                    : m_body.size();
+            const std::string h = head(size);
+            sendAll(c, h.data(), h.size());
+            sendAll(c, m_body.data(), size);
             ::shutdown(c, SHUT_WR);
             while (::recv(c, buf, sizeof buf, 0) > 0) {
             }
@@ -89,21 +104,73 @@ private:
 
 BulkServer* server = nullptr;
 
-QString address() {
-    return QStringLiteral("http://127.0.0.1:%1/big").arg(server->port());
+QString address(const char* path = "big") {
+    return QStringLiteral("http://127.0.0.1:%1/%2").arg(server->port()).arg(QLatin1String(path));
+}
+
+// The wav folder of the runs that write files: beside the program, like an
+// unpacked copy's.
+QString wavFolder() {
+    static QTemporaryDir folder(QCoreApplication::applicationDirPath() + "/wav-XXXXXX");
+    return folder.path();
+}
+
+const char* pathFor(qint64 size) {
+    return size == smallSize ? "small" : "big";
+}
+
+QByteArray fetch(cVeNetWrapper& net, const QString& at) {
+    return QCoro::waitFor([](cVeNetWrapper& n, QString a) -> QCoro::Task<QByteArray> {
+        try {
+            co_return co_await n.Download(a, QString(), 80);
+        } catch (...) {
+        }
+        co_return QByteArray();
+    }(net, at));
+}
+
+// Hear It's fetch of a file, as it does it: the download written into the
+// wav folder as it arrives, then put in place. Seconds; negative when it
+// fell short.
+double timedFetchIntoFolder(qint64 size) {
+    const auto start = std::chrono::steady_clock::now();
+    cVeNetWrapper net;
+    const std::unique_ptr<SafeFile::Writer> file =
+        WaveCache::begin(wavFolder(), QStringLiteral("ours.wav"));
+    const bool whole =
+        file &&
+        QCoro::waitFor([](cVeNetWrapper& n, QString at, SafeFile::Writer& f) -> QCoro::Task<bool> {
+            try {
+                co_await n.DownloadInto(at, QString(), 80,
+                                        [&f](QByteArrayView bytes) { return f.write(bytes); });
+                co_return true;
+            } catch (...) {
+            }
+            co_return false;
+        }(net, address(pathFor(size)), *file));
+    const QString path = whole ? file->commit() : QString();
+    const std::chrono::duration<double> took = std::chrono::steady_clock::now() - start;
+    return !path.isEmpty() && QFileInfo(path).size() == size ? took.count() : -1;
+}
+
+// curl -o into the same folder, by curl's own measure (without the start of
+// its process). Seconds; negative when it failed.
+double timedCurlIntoFolder(qint64 size) {
+    QProcess curl;
+    curl.start(QStringLiteral("curl"),
+               {QStringLiteral("-s"), QStringLiteral("-o"), wavFolder() + "/curl.wav",
+                QStringLiteral("-w"), QStringLiteral("%{time_total} %{size_download}"),
+                address(pathFor(size))});
+    if (!curl.waitForFinished(60000) || curl.exitCode() != 0) return -1;
+    const QList<QByteArray> out = curl.readAllStandardOutput().split(' ');
+    return out.value(1).toLongLong() == size ? out.value(0).toDouble() : -1;
 }
 
 // One timed Download of the body, in seconds; negative when it came back short.
 double timedDownload() {
     const auto start = std::chrono::steady_clock::now();
     cVeNetWrapper net;
-    const QByteArray body = QCoro::waitFor([](cVeNetWrapper& n) -> QCoro::Task<QByteArray> {
-        try {
-            co_return co_await n.Download(address(), QString(), 80);
-        } catch (...) {
-        }
-        co_return QByteArray();
-    }(net));
+    const QByteArray body = fetch(net, address());
     const std::chrono::duration<double> took = std::chrono::steady_clock::now() - start;
     return body.size() == bodySize ? took.count() : -1;
 }
@@ -139,26 +206,40 @@ void BM_Curl(benchmark::State& state) {
 }
 
 // Both clients in turn, so that the load of a shared machine falls on both
-// alike; ratio is Download's throughput over curl's.
+// alike, each writing the file into the wav folder; the argument is the
+// body's size. ratio is curl's time over ours (for 50 MB: our throughput
+// over curl's).
 void BM_SideBySide(benchmark::State& state) {
+    const qint64 size = state.range(0);
     double ours = 0, theirs = 0;
     for (auto _ : state) {
-        const double a = timedDownload();
-        const double b = timedCurl();
+        const double a = timedFetchIntoFolder(size);
+        const double b = timedCurlIntoFolder(size);
         if (a < 0 || b < 0) return state.SkipWithError("transfer failed");
         ours += a;
         theirs += b;
         state.SetIterationTime(a + b);
     }
     const double n = static_cast<double>(state.iterations());
-    state.counters["download_MBps"] = n * bodySize / ours / 1e6;
-    state.counters["curl_MBps"] = n * bodySize / theirs / 1e6;
+    state.counters["download_MBps"] = n * size / ours / 1e6;
+    state.counters["curl_MBps"] = n * size / theirs / 1e6;
+    state.counters["download_ms"] = ours / n * 1e3;
+    state.counters["curl_ms"] = theirs / n * 1e3;
     state.counters["ratio"] = theirs / ours;
 }
 
 BENCHMARK(BM_Download)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(10);
 BENCHMARK(BM_Curl)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(10);
-BENCHMARK(BM_SideBySide)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(20);
+BENCHMARK(BM_SideBySide)
+    ->Arg(bodySize)
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(20);
+BENCHMARK(BM_SideBySide)
+    ->Arg(smallSize)
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(200);
 }  // namespace
 
 int main(int argc, char** argv) {

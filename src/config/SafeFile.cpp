@@ -43,7 +43,7 @@ bool isTemporarySuffix(QStringView suffix) {
     return !lowerOnly;
 }
 
-bool writeAll(int fd, const QByteArray& bytes) {
+bool writeAll(int fd, QByteArrayView bytes) {
     const char* p = bytes.constData();
     qint64 left = bytes.size();
     while (left > 0) {
@@ -128,18 +128,50 @@ SafeFile::ReadResult SafeFile::readRegular(const QString& path, qint64 maxSize) 
     return result;
 }
 
+namespace {
+// A new temporary beside absolute: its descriptor, or -1.
+int createTemporary(const QString& absolute, QString* temporary) {
+    int fd = -1;
+    for (int attempt = 0; attempt < 16 && fd < 0; ++attempt) {
+        *temporary = temporaryName(absolute);
+        // O_EXCL with O_CREAT never follows a link; the mode goes through the
+        // umask like any new file's.
+        fd = ::open(QFile::encodeName(*temporary).constData(),
+                    O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, 0666);
+        if (fd < 0 && errno != EEXIST) return -1;
+    }
+    return fd;
+}
+}  // namespace
+
+SafeFile::Writer::Writer(const QString& path) : m_path(QFileInfo(path).absoluteFilePath()) {
+    m_fd = createTemporary(m_path, &m_temporary);
+}
+
+SafeFile::Writer::~Writer() {
+    if (m_fd < 0) return;
+    ::close(m_fd);
+    ::unlink(QFile::encodeName(m_temporary).constData());
+}
+
+bool SafeFile::Writer::write(QByteArrayView bytes) {
+    return m_fd >= 0 && writeAll(m_fd, bytes);
+}
+
+QString SafeFile::Writer::commit() {
+    if (m_fd < 0) return QString();
+    const QByteArray nativeTemporary = QFile::encodeName(m_temporary);
+    const bool ok = ::close(m_fd) == 0 && ::rename(nativeTemporary.constData(),
+                                                   QFile::encodeName(m_path).constData()) == 0;
+    m_fd = -1;
+    if (!ok) ::unlink(nativeTemporary.constData());
+    return ok ? m_path : QString();
+}
+
 bool SafeFile::replaceWithoutFollowing(const QString& path, const QByteArray& bytes) {
     const QString absolute = QFileInfo(path).absoluteFilePath();
     QString temporary;
-    int fd = -1;
-    for (int attempt = 0; attempt < 16 && fd < 0; ++attempt) {
-        temporary = temporaryName(absolute);
-        // O_EXCL with O_CREAT never follows a link; the mode goes through the
-        // umask like any new file's.
-        fd = ::open(QFile::encodeName(temporary).constData(),
-                    O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, 0666);
-        if (fd < 0 && errno != EEXIST) return false;
-    }
+    const int fd = createTemporary(absolute, &temporary);
     if (fd < 0) return false;
     const QByteArray nativeTemporary = QFile::encodeName(temporary);
     bool ok = writeAll(fd, bytes) && ::fsync(fd) == 0;

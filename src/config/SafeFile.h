@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QString>
 
 // File access for names that someone else may have put something odd at: a
@@ -33,6 +34,27 @@ public:
     // the name is replaced itself, never followed. On failure the old file is
     // untouched and no temporary is left.
     static bool replaceWithoutFollowing(const QString& path, const QByteArray& bytes);
+
+    // A new file written in pieces that replaces the name in one step at
+    // commit(), like replaceWithoutFollowing but not synced: for files that
+    // can be fetched again. Until commit() (and when dropped without it) the
+    // name is untouched and the temporary is removed.
+    class Writer {
+    public:
+        explicit Writer(const QString& path);
+        ~Writer();
+        Writer(const Writer&) = delete;
+        Writer& operator=(const Writer&) = delete;
+        bool isOpen() const { return m_fd >= 0; }
+        bool write(QByteArrayView bytes);
+        // The path, or empty when it could not be put in place.
+        QString commit();
+
+    private:
+        QString m_path;
+        QString m_temporary;
+        int m_fd = -1;
+    };
 
     // Removes the temporaries that atomic writes of path left behind when
     // they were killed before their rename: regular files beside it named

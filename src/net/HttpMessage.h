@@ -1,10 +1,12 @@
 #pragma once
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QList>
 #include <QPair>
 #include <QString>
 #include <chrono>
+#include <functional>
 
 #include "net/HttpLimits.h"
 
@@ -25,6 +27,10 @@ struct HttpRequest {
     qint64 sizeLimit = HttpLimits::translationMaxBody;
     std::chrono::milliseconds stallTimeout = HttpLimits::stallTimeout;
     std::chrono::milliseconds overallBound = HttpLimits::overallBound;
+    // When set, the body is handed to it piece by piece as it arrives (of
+    // the final answer only) instead of being kept in the result; false
+    // ends the transfer with an error.
+    std::function<bool(QByteArrayView)> bodySink;
 };
 
 // What came back. A whole answer is a result without error, whatever its

@@ -92,6 +92,7 @@ private:
     HttpResult::Error m_refusal = HttpResult::Error::None;
     QString m_refusalText;
     bool m_progressQueued = false;
+    qint64 m_received = 0;  // body bytes of the final answer
 
     HttpResult m_result;
     bool m_running = false;

@@ -1,5 +1,7 @@
 #include "net/cVeNetWrapper.h"
 
+#include <utility>
+
 #include "net/DownloadAddress.h"
 #include "net/DownloadError.h"
 #include "net/HttpEngine.h"
@@ -45,9 +47,16 @@ std::optional<HttpRequest> cVeNetWrapper::request(const QString& strUrl, const Q
 
 QCoro::Task<QByteArray> cVeNetWrapper::Download(QString strUrl, QString strPostData,
                                                 qint32 lngPort) {
+    co_return co_await DownloadInto(std::move(strUrl), std::move(strPostData), lngPort, nullptr);
+}
+
+QCoro::Task<QByteArray> cVeNetWrapper::DownloadInto(QString strUrl, QString strPostData,
+                                                    qint32 lngPort,
+                                                    std::function<bool(QByteArrayView)> sink) {
     if (m_cancelled) raiseDownloadError();
-    const std::optional<HttpRequest> built = request(strUrl, strPostData, lngPort);
+    std::optional<HttpRequest> built = request(strUrl, strPostData, lngPort);
     if (!built) raiseDownloadError();
+    built->bodySink = std::move(sink);
 
     // Only a whole answer counts: a failed or cut-short transfer must never
     // pass for a (shorter) file. An error page that arrives whole does.

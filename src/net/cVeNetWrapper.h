@@ -4,6 +4,7 @@
 #include <QCoro/QCoroTask>
 #include <QString>
 #include <chrono>
+#include <functional>
 #include <optional>
 
 #include "net/HttpLimits.h"
@@ -51,6 +52,11 @@ public:
     // overall bound, the body grows past the maximum size, or Cancel() is
     // called. The error comes out of the co_await.
     QCoro::Task<QByteArray> Download(QString strUrl, QString strPostData, qint32 lngPort);
+    // The same, with the body handed to sink as it arrives (nothing comes
+    // back); a sink that returns false ends it with error 11. What the sink
+    // took is whole only when no error is raised.
+    QCoro::Task<QByteArray> DownloadInto(QString strUrl, QString strPostData, qint32 lngPort,
+                                         std::function<bool(QByteArrayView)> sink);
 
     // The request Download sends for these arguments, with this instance's
     // credentials and limits, for a caller that starts it on the engine

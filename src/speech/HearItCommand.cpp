@@ -1,6 +1,7 @@
 #include "speech/HearItCommand.h"
 
 #include <QColor>
+#include <QDir>
 #include <QPointer>
 #include <QScopeGuard>
 #include <exception>
@@ -17,6 +18,43 @@
 #include "speech/SoundLookup.h"
 #include "speech/WaveCache.h"
 #include "speech/WavePlayer.h"
+
+namespace {
+
+// The wave file being fetched: opened at its first bytes (or at the end, for
+// an empty one); dropped without commit(), it leaves nothing behind, not
+// even the folder it made.
+struct WaveFile {
+    WaveFile(QString f, QString n) : folder(std::move(f)), name(std::move(n)) {}
+    WaveFile(const WaveFile&) = delete;
+    WaveFile& operator=(const WaveFile&) = delete;
+    QString folder;
+    QString name;
+    std::unique_ptr<SafeFile::Writer> writer;
+    bool madeFolder = false;
+    bool refused = false;
+    bool committed = false;
+
+    bool open() {
+        if (!writer && !refused) {
+            writer = WaveCache::begin(folder, name, &madeFolder);
+            refused = !writer;
+        }
+        return writer != nullptr;
+    }
+    bool write(QByteArrayView bytes) { return open() && writer->write(bytes); }
+    QString commit() {
+        const QString path = open() ? writer->commit() : QString();
+        committed = !path.isEmpty();
+        return path;
+    }
+    ~WaveFile() {
+        writer.reset();
+        if (madeFolder && !committed) QDir().rmdir(folder);
+    }
+};
+
+}  // namespace
 
 HearItCommand::HearItCommand(IHearItView& view, const Globals& globals, Platform platform)
     : m_view(view), m_globals(globals), m_platform(platform) {}
@@ -101,15 +139,17 @@ QCoro::Task<> HearItCommand::run() {
         // that could leave the cache folder is refused before any download.
         if (!SoundLookup::isPlainFileName(*name)) co_return failed();
 
-        // 4. The wave, stored in the cache folder. Only a download that
-        // arrived whole gets here (Download raises on anything less), and it
-        // replaces the stored file in one step.
-        const QByteArray wave =
-            co_await net.Download(SoundLookup::waveAddress(*urltoplay, *name), QString(), 80);
+        // 4. The wave, written into the cache folder as it arrives. Only a
+        // download that arrived whole gets past it (Download raises on
+        // anything less), and it replaces the stored file in one step;
+        // anything less leaves the folder as it was.
+        WaveFile file(AppInfo::dataFolder() + QStringLiteral("/wav"),
+                      SoundLookup::cacheFileName(*name));
+        co_await net.DownloadInto(SoundLookup::waveAddress(*urltoplay, *name), QString(), 80,
+                                  [&file](QByteArrayView bytes) { return file.write(bytes); });
         // Nothing of a cancelled command is stored, played or shown.
         if (over()) co_return;
-        const QString path = WaveCache::store(AppInfo::dataFolder() + QStringLiteral("/wav"),
-                                              SoundLookup::cacheFileName(*name), wave);
+        const QString path = file.commit();
         if (path.isEmpty()) co_return failed();
 
         // 5. Played, or the word box says there is nothing to play it on.
