@@ -17,7 +17,7 @@
 #include <cstdio>
 #include <memory>
 
-#include "config/ConfigDocument.h"
+#include "config/ServiceDocument.h"
 #include "translate/AnswerDecoding.h"
 #include "translate/TranslationPipeline.h"
 #include "translate/TranslationRequest.h"
@@ -27,7 +27,7 @@ namespace {
 const QString kExpected = QStringLiteral("La casa es muy vieja");
 const QString kSource = QStringLiteral("The house is very old");
 QString g_url;
-ConfigDocument g_document;
+ServiceDocument g_document;
 
 int freePort() {
     QTcpServer probe;

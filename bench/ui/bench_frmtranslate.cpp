@@ -43,10 +43,9 @@ const QByteArray& bigDocument() {
 
 struct Window {
     Window() : home() {
-        globals.gdocConfig = std::make_unique<ConfigDocument>();
-        globals.gdocConfig->loadFromBytes(bigDocument());
-        globals.gelmMessages =
-            globals.gdocConfig->selectSingleNode(ConfigDocument::messagesQuery());
+        globals.service.clear();
+        globals.service.loadFromBytes(bigDocument());
+        globals.gelmMessages = globals.service.selectSingleNode(ConfigDocument::messagesQuery());
         globals.gobjRegistry = std::make_unique<cVeRegistry>(home.path());
         form = std::make_unique<frmTranslate>(globals, Platform{});
     }

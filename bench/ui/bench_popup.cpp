@@ -25,8 +25,8 @@
 #include <memory>
 
 #include "TestHttpServer.h"
-#include "config/ConfigDocument.h"
 #include "config/Globals.h"
+#include "config/ServiceDocument.h"
 #include "config/cVeRegistry.h"
 #include "desktop/X11GlobalShortcut.h"
 #include "translate/TranslationPipeline.h"
@@ -57,10 +57,9 @@ QByteArray document() {
 struct Window {
     explicit Window(IGlobalShortcut* shortcut = nullptr) {
         qputenv("XDG_DATA_HOME", home.filePath(QStringLiteral("data")).toUtf8());
-        globals.gdocConfig = std::make_unique<ConfigDocument>();
-        globals.gdocConfig->loadFromBytes(document());
-        globals.gelmMessages =
-            globals.gdocConfig->selectSingleNode(ConfigDocument::messagesQuery());
+        globals.service.clear();
+        globals.service.loadFromBytes(document());
+        globals.gelmMessages = globals.service.selectSingleNode(ConfigDocument::messagesQuery());
         globals.gobjRegistry = std::make_unique<cVeRegistry>(home.path());
         globals.gblnConfigLoaded = true;
         Platform platform;
@@ -73,7 +72,7 @@ struct Window {
     std::unique_ptr<frmTranslate> form;
 };
 
-double engineAlone(const ConfigDocument& doc) {
+double engineAlone(const ServiceDocument& doc) {
     const auto t0 = Clock::now();
     const TranslationPipeline::Result result = QCoro::waitFor(TranslationPipeline::run(
         doc, QStringLiteral("Loopback"), QStringLiteral("English to Spanish"), kSource, {}));
@@ -115,14 +114,14 @@ void run(benchmark::State& state, bool pressKey) {
     Window w(pressKey ? &key : nullptr);
     TranslateAnywhere& anywhere = w.form->anywhere();
     // The first popup is made and the history opened outside the timing.
-    if (shortcutToPopup(anywhere, pressKey) < 0 || engineAlone(*w.globals.gdocConfig) < 0) {
+    if (shortcutToPopup(anywhere, pressKey) < 0 || engineAlone(w.globals.service) < 0) {
         state.SkipWithError("no translation");
         return;
     }
     double popup = 0, engine = 0;
     for (auto _ : state) {
         const double p = shortcutToPopup(anywhere, pressKey);
-        const double e = engineAlone(*w.globals.gdocConfig);
+        const double e = engineAlone(w.globals.service);
         if (p < 0 || e < 0) {
             state.SkipWithError("no translation");
             return;

@@ -54,15 +54,14 @@ QCoro::Task<int> HeadlessTranslation::run(HeadlessRequest request) {
     const QString address = ConfigRequest::address(m_host, Settings(registry));
 
     Globals globals;
-    globals.gdocConfig = std::make_unique<ConfigDocument>();
-    ConfigDocument& doc = *globals.gdocConfig;
+    ServiceDocument& doc = globals.service;
     QString why;
     if (!co_await ConfigLoader::load(doc, address, m_configTimeoutMs, &why))
         co_return fail(Failed, tr("cannot load the configuration from %1: %2").arg(m_host, why));
 
     Translator translator(globals);
     try {
-        const ConfigElement messages = doc.selectSingleNode(ConfigDocument::messagesQuery());
+        const ConfigElement messages = doc.messages();
         if (!messages) throw Failure(tr("the document has no Messages element"));
         const QString endmessage = messages.joinedText("endmessage");
         if (!endmessage.isEmpty()) {

@@ -117,9 +117,7 @@ QCoro::Task<> HearItCommand::run() {
         m_view.setStatusText(tr("Downloading Sound file..."));
 
         // 2. The pronunciation service's element and the lookup address.
-        const ConfigDocument* doc = m_globals.gdocConfig.get();
-        if (!doc) co_return failed();
-        const ConfigElement wav = doc->selectSingleNode(ConfigDocument::wavQuery());
+        const ConfigElement wav = m_globals.service.wav();
         if (wav.isNull()) co_return failed();
         const QString lookupAddress = wav.joinedText("url") + m_view.hearItText();
         const std::optional<QString> padbefore = wav.getAttribute("padbefore");

@@ -42,10 +42,10 @@ void SpeakCommand::speak() {
         emit finished();
         return;
     }
-    const ConfigDocument* doc = m_globals.gdocConfig.get();
     const std::optional<QString> target =
-        doc && doc->isLoaded() ? address(*doc, m_view.speakEngine(), m_view.speakPair(), text)
-                               : std::nullopt;
+        m_globals.service.isLoaded()
+            ? address(m_globals.service, m_view.speakEngine(), m_view.speakPair(), text)
+            : std::nullopt;
     if (!target) {
         m_view.setSpeakStatus(tr("No speech for this language pair."));
         emit finished();

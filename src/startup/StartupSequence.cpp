@@ -71,7 +71,7 @@ bool StartupSequence::screenGone() const {
 
 QCoro::Task<> StartupSequence::run() {
     Globals& g = m_globals;
-    g.gdocConfig = std::make_unique<ConfigDocument>();
+    g.service.clear();
 
     m_screen.setVersionText(versionLabel());
     m_screen.setBarMinimum(1);
@@ -105,16 +105,16 @@ QCoro::Task<> StartupSequence::run() {
     m_address = ConfigRequest::address(AppInfo::configHost(), g.gstrUid,
                                        settings.get(Settings::Key::InstallDate));
     m_failure.clear();
-    bool loaded = co_await ConfigLoader::load(*g.gdocConfig, m_address, m_timeoutMs, &m_failure);
+    bool loaded = co_await ConfigLoader::load(g.service, m_address, m_timeoutMs, &m_failure);
     if (screenGone()) co_return;
     if (loaded) {
         // A document the window cannot open with is refused here, like one
         // that never arrived, rather than failing inside the window later.
-        const QStringList missing = ConfigCheck::missing(*g.gdocConfig);
+        const QStringList missing = ConfigCheck::missing(g.service);
         if (!missing.isEmpty()) {
             loaded = false;
             m_failure = tr("the document was refused: it lacks %1").arg(missing.join(u"; "));
-            g.gdocConfig = std::make_unique<ConfigDocument>();
+            g.service.clear();
         }
     }
     g.gblnConfigLoaded = loaded;
@@ -145,7 +145,7 @@ QCoro::Task<> StartupSequence::loadedPath() {
     co_await m_pauser.pause(250);
     if (screenGone()) co_return;
 
-    g.gelmMessages = g.gdocConfig->selectSingleNode(ConfigDocument::messagesQuery());
+    g.gelmMessages = g.service.messages();
     const QString title = g.gelmMessages.joinedText("titlemsgbox");
 
     const QString endmessage = g.gelmMessages.joinedText("endmessage");
@@ -171,8 +171,7 @@ QCoro::Task<> StartupSequence::loadedPath() {
         m_screen.setBarValue(4);
         m_screen.Repaint();
 
-        const ConfigElement features =
-            g.gdocConfig->selectSingleNode(ConfigDocument::featuresQuery());
+        const ConfigElement features = g.service.features();
         if (features.getAttribute("tray") == QStringLiteral("1")) {
             g.gblnShowMain = false;
             m_screen.setStatus(m_screen.status() + tr(", minimizing to tray."));
@@ -191,6 +190,6 @@ QCoro::Task<> StartupSequence::loadedPath() {
 
     // Also after an end-of-service notice. A copy that cannot be written is
     // not reported; nothing reads it back.
-    g.gdocConfig->save(AppInfo::dataFolder() + QStringLiteral("/config.xml"));
+    g.service.save(AppInfo::dataFolder() + QStringLiteral("/config.xml"));
     settings.set(Settings::Key::ConfigLoaded, QStringLiteral("1"));
 }

@@ -3,8 +3,8 @@
 #include <QRegularExpression>
 #include <utility>
 
-#include "config/ConfigDocument.h"
 #include "config/Failure.h"
+#include "config/ServiceDocument.h"
 #include "net/HttpEngine.h"
 #include "translate/AnswerDecoding.h"
 #include "translate/ResultDecode.h"
@@ -35,7 +35,7 @@ QString TranslationPipeline::encodedText(const QString& text) {
     return UrlEncode(withCrLf(text), systemCodePage());
 }
 
-QCoro::Task<TranslationPipeline::Result> TranslationPipeline::run(const ConfigDocument& doc,
+QCoro::Task<TranslationPipeline::Result> TranslationPipeline::run(const ServiceDocument& doc,
                                                                   QString engine, QString pair,
                                                                   QString text, Options options) {
     Result out;
@@ -54,10 +54,8 @@ QCoro::Task<TranslationPipeline::Result> TranslationPipeline::run(const ConfigDo
     std::optional<QString> tokenBefore, tokenAfter;
     QString decode;
     try {
-        const ConfigElement engineElement =
-            doc.selectSingleNode(ConfigDocument::engineQuery(engine));
-        const ConfigElement languageElement =
-            doc.selectSingleNode(ConfigDocument::languageQuery(engine, pair));
+        const ConfigElement engineElement = doc.engine(engine);
+        const ConfigElement languageElement = doc.pair(engine, pair);
         if (!engineElement) throw Failure(tr("no engine named %1").arg(engine));
         if (!languageElement) throw Failure(tr("no language pair named %1").arg(pair));
         built = TranslationRequest::build(engineElement, languageElement, encodedText(text));

@@ -9,7 +9,7 @@
 
 #include "net/HttpLimits.h"
 
-class ConfigDocument;
+class ServiceDocument;
 class HttpTransfer;
 
 // One translation, the same for every way in (the Translator runs it for
@@ -78,7 +78,7 @@ public:
     // and sends text, its line breaks as CR LF. The document is read only
     // before the job first waits. A request address longer than
     // HttpLimits::maxRequestAddress is not sent (NotSent, see tooLong()).
-    static QCoro::Task<Result> run(const ConfigDocument& doc, QString engine, QString pair,
+    static QCoro::Task<Result> run(const ServiceDocument& doc, QString engine, QString pair,
                                    QString text, Options options);
 
     // Every line break, whatever its form, as carriage return and line feed:

@@ -11,10 +11,7 @@ Translator::Translator(const Globals& globals, QObject* parent)
     : QObject(parent), m_globals(globals) {}
 
 bool Translator::limitReached() const {
-    const ConfigDocument* doc = m_globals.gdocConfig.get();
-    if (!doc) throw Failure(tr("no configuration document"));
-    const ConfigElement features = doc->selectSingleNode(ConfigDocument::featuresQuery());
-    return qint64(m_done) + m_running >= features.requireInt32("maxtranslation");
+    return qint64(m_done) + m_running >= m_globals.service.maxTranslations();
 }
 
 QCoro::Task<Translator::Result> Translator::translate(Request request) {
@@ -23,9 +20,7 @@ QCoro::Task<Translator::Result> Translator::translate(Request request) {
         if (limitReached()) {
             refused.fault = Fault::Limit;
             const ConfigElement messages =
-                m_globals.gelmMessages
-                    ? m_globals.gelmMessages
-                    : m_globals.gdocConfig->selectSingleNode(ConfigDocument::messagesQuery());
+                m_globals.gelmMessages ? m_globals.gelmMessages : m_globals.service.messages();
             refused.detail = messages.requireText("maxtranslation");
             co_return refused;
         }
@@ -48,7 +43,7 @@ QCoro::Task<Translator::Result> Translator::translate(Request request) {
     options.policy = request.policy;
     options.stallTimeout = request.stallTimeout;
     options.cancel = request.cancel;
-    Result result = co_await TranslationPipeline::run(*m_globals.gdocConfig, request.engine,
+    Result result = co_await TranslationPipeline::run(m_globals.service, request.engine,
                                                       request.pair, request.text, options);
     release();
     if (!self) co_return result;

@@ -22,11 +22,10 @@ void install(QWidget& window, frmTranslateUi& ui, const Globals& globals) {
 
 bool reversePair(frmTranslateUi& ui, const Globals& globals) {
     // Busy: the pair may not change under a running request.
-    if (!ui.cboLanguages->isEnabled() || !globals.gdocConfig || !globals.gdocConfig->isLoaded())
-        return false;
+    if (!ui.cboLanguages->isEnabled() || !globals.service.isLoaded()) return false;
     int reverse = -1;
     try {
-        reverse = ReversePair::find(*globals.gdocConfig, ui.cboEngines->currentText(),
+        reverse = ReversePair::find(globals.service, ui.cboEngines->currentText(),
                                     ui.cboLanguages->currentIndex());
     } catch (const Failure&) {
         return false;  // the lists came from this document; nothing to turn round

@@ -227,10 +227,9 @@ void frmTranslate::loadSteps() {
     setWindowTitle(messages.requireText("titlemsgbox"));
     m_ui.cmdTranslate->setText(messages.requireText("cmdTranslate"));
 
-    if (!m_globals.gdocConfig || !m_globals.gdocConfig->isLoaded())
-        throw Failure(tr("no configuration document"));
-    const StartMode mode = StartMode::decide(*m_globals.gdocConfig, m_globals.commandLine,
-                                             m_platform.tray->isAvailable());
+    if (!m_globals.service.isLoaded()) throw Failure(tr("no configuration document"));
+    const StartMode mode =
+        StartMode::decide(m_globals.service, m_globals.commandLine, m_platform.tray->isAvailable());
     if (mode.tray) {
         mGlobal::AddTrayIcon(*m_platform.tray, *this, windowIcon(), windowTitle());
         m_platform.tray->setIconMenu(*m_ui.mnuTray);
@@ -261,7 +260,7 @@ void frmTranslate::restoreSize() {
 }
 
 void frmTranslate::fillEngines() {
-    const EngineLists::List engines = EngineLists::engines(*m_globals.gdocConfig);
+    const EngineLists::List engines = EngineLists::engines(m_globals.service);
     {
         // Filled without a click: a filled list would select its first item.
         const QSignalBlocker quiet(m_ui.cboEngines);
@@ -317,9 +316,9 @@ void frmTranslate::cboEngines_Click() {
 }
 
 void frmTranslate::LoadLanguages() {
-    if (!m_globals.gdocConfig || !m_globals.gdocConfig->isLoaded()) return;
+    if (!m_globals.service.isLoaded()) return;
     const EngineLists::List languages = EngineLists::languages(
-        *m_globals.gdocConfig, m_ui.cboEngines->currentText(), m_ui.cboLanguages->currentIndex());
+        m_globals.service, m_ui.cboEngines->currentText(), m_ui.cboLanguages->currentIndex());
     frmTranslateUi::refill(m_ui.cboLanguages, languages.names, languages.selected);
 }
 
@@ -361,11 +360,10 @@ void frmTranslate::resizePass() {
 }
 
 void frmTranslate::Form_Resize() {
-    if (!m_globals.gdocConfig || !m_globals.gdocConfig->isLoaded()) return;
+    if (!m_globals.service.isLoaded()) return;
     LayoutMath::Sizes sizes;
     try {
-        sizes = LayoutMath::readSizes(
-            m_globals.gdocConfig->selectSingleNode(ConfigDocument::sizesQuery()));
+        sizes = LayoutMath::readSizes(m_globals.service.sizes());
     } catch (const Failure& e) {
         reportLayoutError(e.message());
         return;

@@ -52,9 +52,9 @@ QStringList filesBelow(const QString& folder) {
 // server, recording fakes for the platform.
 struct Rig : FormControls {
     explicit Rig(const QString& wavElement, bool withSound = true) {
-        globals.gdocConfig = std::make_unique<ConfigDocument>();
+        globals.service.clear();
         const QString xml = "<Parlamo><Messages titlemsgbox=\"T\"/>" + wavElement + "</Parlamo>";
-        globals.gdocConfig->loadFromBytes(xml.toUtf8());
+        globals.service.loadFromBytes(xml.toUtf8());
         Platform p;
         p.dialogs = &dialogs;
         p.pauser = &pauser;

@@ -66,10 +66,9 @@ struct SpeakingWindow {
 
     // False when the document does not load.
     bool open(const QString& base) {
-        globals.gdocConfig = std::make_unique<ConfigDocument>();
-        if (!globals.gdocConfig->loadFromBytes(document(base))) return false;
-        globals.gelmMessages =
-            globals.gdocConfig->selectSingleNode(ConfigDocument::messagesQuery());
+        globals.service.clear();
+        if (!globals.service.loadFromBytes(document(base))) return false;
+        globals.gelmMessages = globals.service.selectSingleNode(ConfigDocument::messagesQuery());
         platform.dialogs = &dialogs;
         platform.sound = &output;
         form = std::make_unique<frmTranslate>(globals, platform);

@@ -3,7 +3,7 @@
 
 #include "TestEnv.h"
 #include "TestHttpServer.h"
-#include "config/ConfigDocument.h"
+#include "config/ServiceDocument.h"
 #include "translate/TranslationPipeline.h"
 
 using Pipeline = TranslationPipeline;
@@ -19,7 +19,7 @@ class TestPipeline : public QObject {
     Q_OBJECT
 
     TestHttpServer m_server;
-    ConfigDocument m_doc;
+    ServiceDocument m_doc;
 
 private slots:
     void initTestCase() {

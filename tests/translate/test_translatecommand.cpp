@@ -54,13 +54,13 @@ struct Window : FormControls {
     std::unique_ptr<frmTranslate> form;
 
     explicit Window(const QByteArray& xml) {
-        globals.gdocConfig = std::make_unique<ConfigDocument>();
+        globals.service.clear();
         if (!xml.isEmpty()) {
             QByteArray doc = xml;
             doc.replace("PORT0", QByteArray::number(closedPort()));
-            if (!globals.gdocConfig->loadFromBytes(doc)) qFatal("test document does not parse");
+            if (!globals.service.loadFromBytes(doc)) qFatal("test document does not parse");
             globals.gelmMessages =
-                globals.gdocConfig->selectSingleNode(ConfigDocument::messagesQuery());
+                globals.service.selectSingleNode(ConfigDocument::messagesQuery());
         }
         globals.gblnConfigLoaded = true;
         Platform platform;

@@ -101,10 +101,9 @@ inline QByteArray generated(int engines, int pairs, int engineDefault = 0, int c
 // One window with fakes for every platform facility and its own settings.
 struct FormFixture : FormControls {
     explicit FormFixture(const QByteArray& xml, const QString& commandLine = QString()) {
-        globals.gdocConfig = std::make_unique<ConfigDocument>();
-        globals.gdocConfig->loadFromBytes(xml);
-        globals.gelmMessages =
-            globals.gdocConfig->selectSingleNode(ConfigDocument::messagesQuery());
+        globals.service.clear();
+        globals.service.loadFromBytes(xml);
+        globals.gelmMessages = globals.service.selectSingleNode(ConfigDocument::messagesQuery());
         globals.gobjRegistry = std::make_unique<cVeRegistry>(env.configHome());
         globals.commandLine = commandLine;
         globals.gblnConfigLoaded = true;

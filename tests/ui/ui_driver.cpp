@@ -54,19 +54,19 @@ int main(int argc, char** argv) {
     parser.process(app);
 
     Globals globals;
-    globals.gdocConfig = std::make_unique<ConfigDocument>();
-    if (!globals.gdocConfig->loadFromFile(parser.value("config"))) {
+    globals.service.clear();
+    if (!globals.service.loadFromFile(parser.value("config"))) {
         qCritical("cannot load %s: %s", qPrintable(parser.value("config")),
-                  qPrintable(globals.gdocConfig->lastError()));
+                  qPrintable(globals.service.lastError()));
         return 2;
     }
     if (parser.isSet("tray")) {
         pugi::xml_node features =
-            globals.gdocConfig->selectSingleNode(ConfigDocument::featuresQuery()).node();
+            globals.service.selectSingleNode(ConfigDocument::featuresQuery()).node();
         if (!features.attribute("tray")) features.append_attribute("tray");
         features.attribute("tray").set_value("1");
     }
-    globals.gelmMessages = globals.gdocConfig->selectSingleNode(ConfigDocument::messagesQuery());
+    globals.gelmMessages = globals.service.selectSingleNode(ConfigDocument::messagesQuery());
     globals.gobjRegistry = std::make_unique<cVeRegistry>();
     globals.commandLine = parser.value("command-line");
     globals.gblnConfigLoaded = true;
