@@ -626,27 +626,8 @@ Fenster, und andere Optionen werden ignoriert. Siehe RaDudezozad(1).</translatio
         <translation>Die Übertragung wurde abgebrochen.</translation>
     </message>
     <message>
-        <source>The wait for the transfer was broken off.</source>
-        <translation>Das Warten auf die Übertragung wurde abgebrochen.</translation>
-    </message>
-</context>
-<context>
-    <name>InetTransfer</name>
-    <message>
-        <source>A request is still running.</source>
-        <translation>Eine Anfrage läuft noch.</translation>
-    </message>
-    <message>
-        <source>Invalid address: %1</source>
-        <translation>Ungültige Adresse: %1</translation>
-    </message>
-    <message>
-        <source>Invalid method: %1</source>
-        <translation>Ungültige Methode: %1</translation>
-    </message>
-    <message>
-        <source>Invalid header line: %1</source>
-        <translation>Ungültige Kopfzeile: %1</translation>
+        <source>The answer could not be stored.</source>
+        <translation>Die Antwort konnte nicht gespeichert werden.</translation>
     </message>
 </context>
 <context>
@@ -669,10 +650,6 @@ Fenster, und andere Optionen werden ignoriert. Siehe RaDudezozad(1).</translatio
     <message>
         <source>There is no text to translate.</source>
         <translation>Es gibt keinen Text zum Übersetzen.</translation>
-    </message>
-    <message>
-        <source>no configuration document</source>
-        <translation>kein Konfigurationsdokument</translation>
     </message>
 </context>
 <context>
@@ -893,10 +870,6 @@ Fenster, und andere Optionen werden ignoriert. Siehe RaDudezozad(1).</translatio
 <context>
     <name>TranslateCommand</name>
     <message>
-        <source>no configuration document</source>
-        <translation>kein Konfigurationsdokument</translation>
-    </message>
-    <message>
         <source>Translation failed: %1</source>
         <translation>Übersetzung fehlgeschlagen: %1</translation>
     </message>
@@ -926,10 +899,6 @@ Fenster, und andere Optionen werden ignoriert. Siehe RaDudezozad(1).</translatio
 </context>
 <context>
     <name>TranslationPipeline</name>
-    <message>
-        <source>This pipeline has sent its request.</source>
-        <translation>Diese Anfrage wurde bereits gesendet.</translation>
-    </message>
     <message>
         <source>no engine named %1</source>
         <translation>kein Dienst namens %1</translation>

@@ -626,27 +626,8 @@ las demás opciones se ignoran. Véase RaDudezozad(1).</translation>
         <translation>Se canceló la transferencia.</translation>
     </message>
     <message>
-        <source>The wait for the transfer was broken off.</source>
-        <translation>Se interrumpió la espera de la transferencia.</translation>
-    </message>
-</context>
-<context>
-    <name>InetTransfer</name>
-    <message>
-        <source>A request is still running.</source>
-        <translation>Todavía hay una solicitud en curso.</translation>
-    </message>
-    <message>
-        <source>Invalid address: %1</source>
-        <translation>Dirección no válida: %1</translation>
-    </message>
-    <message>
-        <source>Invalid method: %1</source>
-        <translation>Método no válido: %1</translation>
-    </message>
-    <message>
-        <source>Invalid header line: %1</source>
-        <translation>Línea de cabecera no válida: %1</translation>
+        <source>The answer could not be stored.</source>
+        <translation>No se pudo guardar la respuesta.</translation>
     </message>
 </context>
 <context>
@@ -669,10 +650,6 @@ las demás opciones se ignoran. Véase RaDudezozad(1).</translation>
     <message>
         <source>There is no text to translate.</source>
         <translation>No hay texto que traducir.</translation>
-    </message>
-    <message>
-        <source>no configuration document</source>
-        <translation>no hay ningún documento de configuración</translation>
     </message>
 </context>
 <context>
@@ -893,10 +870,6 @@ las demás opciones se ignoran. Véase RaDudezozad(1).</translation>
 <context>
     <name>TranslateCommand</name>
     <message>
-        <source>no configuration document</source>
-        <translation>no hay ningún documento de configuración</translation>
-    </message>
-    <message>
         <source>Translation failed: %1</source>
         <translation>La traducción falló: %1</translation>
     </message>
@@ -926,10 +899,6 @@ las demás opciones se ignoran. Véase RaDudezozad(1).</translation>
 </context>
 <context>
     <name>TranslationPipeline</name>
-    <message>
-        <source>This pipeline has sent its request.</source>
-        <translation>Esta solicitud ya se envió.</translation>
-    </message>
     <message>
         <source>no engine named %1</source>
         <translation>no hay ningún motor llamado %1</translation>

@@ -626,27 +626,8 @@ les autres options sont ignorées. Voir RaDudezozad(1).</translation>
         <translation>Le transfert a été annulé.</translation>
     </message>
     <message>
-        <source>The wait for the transfer was broken off.</source>
-        <translation>L&apos;attente du transfert a été interrompue.</translation>
-    </message>
-</context>
-<context>
-    <name>InetTransfer</name>
-    <message>
-        <source>A request is still running.</source>
-        <translation>Une requête est encore en cours.</translation>
-    </message>
-    <message>
-        <source>Invalid address: %1</source>
-        <translation>Adresse non valide : %1</translation>
-    </message>
-    <message>
-        <source>Invalid method: %1</source>
-        <translation>Méthode non valide : %1</translation>
-    </message>
-    <message>
-        <source>Invalid header line: %1</source>
-        <translation>Ligne d&apos;en-tête non valide : %1</translation>
+        <source>The answer could not be stored.</source>
+        <translation>La réponse n’a pas pu être enregistrée.</translation>
     </message>
 </context>
 <context>
@@ -669,10 +650,6 @@ les autres options sont ignorées. Voir RaDudezozad(1).</translation>
     <message>
         <source>There is no text to translate.</source>
         <translation>Il n&apos;y a aucun texte à traduire.</translation>
-    </message>
-    <message>
-        <source>no configuration document</source>
-        <translation>aucun document de configuration</translation>
     </message>
 </context>
 <context>
@@ -893,10 +870,6 @@ les autres options sont ignorées. Voir RaDudezozad(1).</translation>
 <context>
     <name>TranslateCommand</name>
     <message>
-        <source>no configuration document</source>
-        <translation>aucun document de configuration</translation>
-    </message>
-    <message>
         <source>Translation failed: %1</source>
         <translation>Échec de la traduction : %1</translation>
     </message>
@@ -926,10 +899,6 @@ les autres options sont ignorées. Voir RaDudezozad(1).</translation>
 </context>
 <context>
     <name>TranslationPipeline</name>
-    <message>
-        <source>This pipeline has sent its request.</source>
-        <translation>Cette requête a déjà été envoyée.</translation>
-    </message>
     <message>
         <source>no engine named %1</source>
         <translation>aucun moteur nommé %1</translation>
