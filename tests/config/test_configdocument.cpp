@@ -7,6 +7,7 @@
 #include "config/ConfigDocument.h"
 #include "config/ConfigValue.h"
 #include "config/Failure.h"
+#include "config/ServiceDocument.h"
 
 class TestConfigDocument : public QObject {
     Q_OBJECT
@@ -42,6 +43,57 @@ private slots:
         QVERIFY(doc.selectSingleNode(ConfigDocument::engineQuery("a")).isNull());  // case matters
         QCOMPARE(doc.selectSingleNode(ConfigDocument::enginesQuery()).childNodes().size(),
                  size_t(3));
+    }
+
+    // The typed accessors answer from the document as it is when asked:
+    // the same first match as the lookups, and a failure at that moment.
+    void serviceDocumentAccessors_data() {
+        QTest::addColumn<QByteArray>("xml");  // empty: loaded, then cleared
+        QTest::addColumn<QString>("ask");
+        QTest::addColumn<QString>("answer");  // null: throws Failure; "<null>": no element
+        const QByteArray doc = nested();
+        QTest::addRow("messages, first match") << doc << "messages"
+                                               << "T";
+        QTest::addRow("engine, first of two") << doc << "engine A"
+                                              << "u1";
+        QTest::addRow("pair") << doc << "pair A y"
+                              << "2";
+        QTest::addRow("absent section") << doc << "wav"
+                                        << "<null>";
+        QTest::addRow("limit") << doc << "limit"
+                               << "5";
+        QTest::addRow("limit not a number")
+            << QByteArray("<r><Features maxtranslation=\"5x\"/></r>") << "limit" << QString();
+        QTest::addRow("limit without Features") << QByteArray("<r/>") << "limit" << QString();
+        QTest::addRow("apostrophe in a name") << doc << "engine O'B" << QString();
+        QTest::addRow("cleared") << QByteArray() << "messages" << QString();
+    }
+    void serviceDocumentAccessors() {
+        QFETCH(QByteArray, xml);
+        QFETCH(QString, ask);
+        QFETCH(QString, answer);
+        ServiceDocument doc;
+        QVERIFY(doc.loadFromBytes(xml.isEmpty() ? nested() : xml));
+        if (xml.isEmpty()) doc.clear();
+        const QStringList words = ask.split(' ');
+        const auto element = [&]() -> std::pair<ConfigElement, const char*> {
+            if (words[0] == "messages") return {doc.messages(), "titlemsgbox"};
+            if (words[0] == "engine") return {doc.engine(words[1]), "url"};
+            if (words[0] == "pair") return {doc.pair(words[1], words[2]), "value"};
+            return {doc.wav(), "url"};
+        };
+        QString got;
+        try {
+            if (words[0] == "limit") {
+                got = QString::number(doc.maxTranslations());
+            } else {
+                const auto [e, attribute] = element();
+                got = e.isNull() ? QStringLiteral("<null>") : e.joinedText(attribute);
+            }
+        } catch (const Failure&) {
+            got = QString();
+        }
+        QCOMPARE(got, answer);
     }
 
     void absentIsNotEmpty() {
