@@ -2,52 +2,22 @@
 
 #include <curl/curl.h>
 
-#include <QFile>
-#include <QSslConfiguration>
 #include <algorithm>
 #include <cerrno>
-#include <cstring>
 
 #ifdef Q_OS_LINUX
-#include <link.h>
 #include <sys/mman.h>
 #endif
 
 #include "net/CurlDriver.h"
+#include "net/CurlRequest.h"
 #include "net/HttpAddress.h"
+#include "net/HttpAnswerHead.h"
 #include "net/HttpEngine.h"
-#include "net/SystemProxy.h"
 
 namespace {
 
 using Error = HttpResult::Error;
-
-bool isToken(QByteArrayView s) {
-    if (s.isEmpty()) return false;
-    for (const char c : s) {
-        const bool alnum =
-            (c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
-        if (!alnum && !QByteArrayView("!#$%&'*+.^_`|~-").contains(c)) return false;
-    }
-    return true;
-}
-
-// Header names that libcurl writes itself from the request.
-bool isFramingHeader(QByteArrayView name) {
-    for (const char* own : {"host", "content-length", "transfer-encoding", "connection"})
-        if (name.compare(own, Qt::CaseInsensitive) == 0) return true;
-    return false;
-}
-
-bool hasHeader(const QList<QByteArray>& lines, QByteArrayView name) {
-    for (const QByteArray& line : lines)
-        if (QByteArrayView(line)
-                .first(line.indexOf(':'))
-                .trimmed()
-                .compare(name, Qt::CaseInsensitive) == 0)
-            return true;
-    return false;
-}
 
 // Room for a body of known size. A large body is written once into fresh
 // memory, and faulting it in 4 KiB pages costs more than copying it; on Linux
@@ -72,47 +42,6 @@ QString tooLargeText(qint64 limit) {
     const qint64 mib = 1024 * 1024;
     return limit % mib == 0 ? HttpTransfer::tr("The answer is larger than %1 MiB.").arg(limit / mib)
                             : HttpTransfer::tr("The answer is larger than %1 bytes.").arg(limit);
-}
-
-// The authorities an https server may be vouched for by: the system's, and
-// any the program added to Qt's default TLS configuration (tests do, to trust
-// a certificate of their own). Empty when nothing was added, so libcurl keeps
-// its own defaults. The added ones take the place of libcurl's bundle file;
-// the system's stay in its folder of hashed certificates, looked up only as
-// needed, or where libcurl has no such folder, are copied from the bundle.
-// Whether Qt's TLS support is loaded: a certificate can only be added to its
-// configuration through it, so without it nothing was added, and asking Qt
-// would load it (and OpenSSL's tables through it) for nothing: megabytes of
-// an idle program that only speaks plain http.
-bool qtTlsLoaded() {
-#ifdef Q_OS_LINUX
-    const auto isTlsPlugin = [](dl_phdr_info* info, size_t, void*) -> int {
-        return info->dlpi_name && std::strstr(info->dlpi_name, "/plugins/tls/") ? 1 : 0;
-    };
-    return dl_iterate_phdr(isTlsPlugin, nullptr) != 0;
-#else
-    return true;
-#endif
-}
-
-QByteArray addedAuthorities(void* easy) {
-    if (!qtTlsLoaded()) return QByteArray();
-    thread_local QList<QSslCertificate> added;
-    thread_local QByteArray pem;
-    const QList<QSslCertificate> now = QSslConfiguration::defaultConfiguration().caCertificates();
-    if (now.isEmpty()) return QByteArray();
-    if (now == added) return pem;
-    added = now;
-    pem.clear();
-    char* folder = nullptr;
-    char* bundle = nullptr;
-    if ((curl_easy_getinfo(easy, CURLINFO_CAPATH, &folder) != CURLE_OK || !folder) &&
-        curl_easy_getinfo(easy, CURLINFO_CAINFO, &bundle) == CURLE_OK && bundle) {
-        QFile system(QString::fromLocal8Bit(bundle));
-        if (system.open(QIODevice::ReadOnly)) pem = system.readAll() + '\n';
-    }
-    for (const QSslCertificate& certificate : now) pem += certificate.toPem();
-    return pem;
 }
 
 }  // namespace
@@ -152,15 +81,7 @@ bool HttpTransfer::prepare() {
     };
     const std::optional<HttpAddress> address = HttpAddress::parse(m_request.address);
     if (!address) return badRequest(tr("Not a usable address: %1").arg(m_request.address));
-    if (!isToken(m_request.method))
-        return badRequest(tr("Not a usable method: %1").arg(QString::fromLatin1(m_request.method)));
-    for (const QByteArray& line : std::as_const(m_request.headerLines)) {
-        const qsizetype colon = line.indexOf(':');
-        const QByteArray name = line.left(colon).trimmed();
-        if (colon < 0 || !isToken(name) || isFramingHeader(name) || line.contains('\r') ||
-            line.contains('\n') || line.contains('\0'))
-            return badRequest(tr("Not a usable header line: %1").arg(QString::fromLatin1(line)));
-    }
+    if (const std::optional<QString> why = CurlRequest::refusal(m_request)) return badRequest(*why);
     m_secure = address->secure;
     m_hostHeader = address->hostHeader;
     if (m_request.username.isEmpty()) {
@@ -185,79 +106,11 @@ bool HttpTransfer::setUp(const QByteArray& url) {
     bool ok = set(CURLOPT_URL, url.constData()) && set(CURLOPT_PATH_AS_IS, 1L) &&
               set(CURLOPT_PRIVATE, this) && set(CURLOPT_ERRORBUFFER, m_curlError.get()) &&
               set(CURLOPT_NOSIGNAL, 1L) && set(CURLOPT_HTTP_VERSION, long(CURL_HTTP_VERSION_1_1));
-    // http and https only, also after a redirect, and never back from https
-    // to http (beforeRequest checks every hop of a chain).
-    ok = ok && set(CURLOPT_PROTOCOLS_STR, "http,https") &&
-         set(CURLOPT_REDIR_PROTOCOLS_STR, m_secure ? "https" : "http,https") &&
-         set(CURLOPT_FOLLOWLOCATION, 1L) && set(CURLOPT_MAXREDIRS, long(HttpLimits::maxRedirects));
-    // One request per call: a connection of its own, closed afterwards, so
-    // libcurl has no reused connection to retry a request on.
-    ok = ok && set(CURLOPT_FRESH_CONNECT, 1L) && set(CURLOPT_FORBID_REUSE, 1L);
-    ok = ok && set(CURLOPT_SSL_VERIFYPEER, 1L) && set(CURLOPT_SSL_VERIFYHOST, 2L);
-    // The body as the server sent it, whatever its Content-Encoding.
-    ok = ok && set(CURLOPT_HTTP_CONTENT_DECODING, 0L) &&
-         set(CURLOPT_MAXFILESIZE_LARGE, curl_off_t(m_request.sizeLimit)) &&
-         set(CURLOPT_SUPPRESS_CONNECT_HEADERS, 1L);
-    // Reads larger than the default, still small enough to stay in the cache
-    // between libcurl's buffer and the body: measured fastest for large bodies.
-    // Written to a sink (a file) as it comes, larger reads cost fewer calls.
-    ok = ok && set(CURLOPT_BUFFERSIZE, m_request.bodySink ? 512L * 1024 : 64L * 1024);
     ok = ok && set(CURLOPT_HEADERFUNCTION, &HttpTransfer::onHeader) &&
          set(CURLOPT_HEADERDATA, this) && set(CURLOPT_WRITEFUNCTION, &HttpTransfer::onBody) &&
          set(CURLOPT_WRITEDATA, this) &&
          set(CURLOPT_PREREQFUNCTION, &HttpTransfer::beforeRequest) && set(CURLOPT_PREREQDATA, this);
-    if (!ok) return false;
-
-    if (const std::optional<QByteArray> proxy = SystemProxy::forAddress(m_request.address))
-        set(CURLOPT_PROXY, proxy->constData());
-    // Also for http: a redirect may lead to https.
-    const QByteArray authorities = addedAuthorities(e);
-    if (!authorities.isEmpty()) {
-        curl_blob blob{const_cast<char*>(authorities.constData()),
-                       static_cast<size_t>(authorities.size()), CURL_BLOB_COPY};
-        set(CURLOPT_CAINFO_BLOB, &blob);
-    }
-
-    if (!m_request.username.isEmpty()) {
-        set(CURLOPT_HTTPAUTH, long(CURLAUTH_BASIC));
-        set(CURLOPT_USERNAME, m_request.username.toUtf8().constData());
-        set(CURLOPT_PASSWORD, m_request.password.toUtf8().constData());
-    }
-
-    const QByteArray& method = m_request.method;
-    const bool formMethod = method == "POST" || method == "PUT" || method == "PATCH";
-    const bool withBody = !m_request.body.isEmpty() || formMethod;
-    if (method == "HEAD") {
-        set(CURLOPT_NOBODY, 1L);
-    } else if (method == "POST") {
-        set(CURLOPT_POST, 1L);
-    } else if (method != "GET" || withBody) {
-        set(CURLOPT_CUSTOMREQUEST, method.constData());
-    }
-    if (withBody) {
-        set(CURLOPT_POSTFIELDSIZE_LARGE, curl_off_t(m_request.body.size()));
-        set(CURLOPT_POSTFIELDS, m_request.body.constData());
-    }
-
-    // The caller's lines as written, and none of libcurl's own beyond Host,
-    // the credentials and the length: an empty "Name:" removes one of them.
-    QList<QByteArray> lines = m_request.headerLines;
-    for (QByteArray& line : lines) {
-        // An empty value goes out as "name:", which libcurl writes for "name;".
-        const qsizetype colon = line.indexOf(':');
-        if (QByteArrayView(line).sliced(colon + 1).trimmed().isEmpty())
-            line = line.left(colon).trimmed() + ';';
-    }
-    QList<QByteArray> removed = {"Accept", "Expect", "Proxy-Connection"};
-    if (withBody) removed << "Content-Type";
-    for (const QByteArray& name : std::as_const(removed))
-        if (!hasHeader(m_request.headerLines, name)) lines << name + ':';
-    for (const QByteArray& line : std::as_const(lines)) {
-        curl_slist* const more = curl_slist_append(m_headerList, line.constData());
-        if (!more) return false;
-        m_headerList = more;
-    }
-    return set(CURLOPT_HTTPHEADER, m_headerList);
+    return ok && CurlRequest::configure(e, m_request, m_secure, &m_headerList);
 }
 
 void HttpTransfer::begin() {
@@ -296,8 +149,7 @@ int HttpTransfer::beforeRequest(void* self, char* /*remoteIp*/, char* /*localIp*
         return CURL_PREREQFUNC_ABORT;
     }
     t->m_lastHopSecure = secure;
-    t->m_blockStart = true;
-    t->m_headComplete = false;
+    t->m_head.restart();
     return CURL_PREREQFUNC_OK;
 }
 
@@ -307,86 +159,14 @@ void HttpTransfer::refuse(HttpResult::Error error, const QString& text) {
     m_refusalText = text;
 }
 
-// One line of a head or of a trailer, whole, as libcurl read it. Each block
-// of lines is capped, so neither an endless head nor an endless trailer
-// takes more memory than the cap.
 bool HttpTransfer::takeHeaderLine(QByteArrayView line) {
     touch();
     m_anyAnswer = true;
     noteProgress();
-    // A lone CR is no line end: libcurl would take "\rLocation: …" for the
-    // end of the head and the rest for the body.
-    const QByteArrayView text = line.endsWith("\r\n") ? line.chopped(2)
-                                : line.endsWith('\n') ? line.chopped(1)
-                                                      : line;
-    if (text.size() == line.size() || text.contains('\r')) {
-        refuse(Error::Protocol, tr("The answer's header has a broken line."));
-        return false;
-    }
-    if (m_blockStart) {
-        m_blockStart = false;
-        m_blockBytes = 0;
-        m_inTrailer = !line.startsWith("HTTP/");
-        if (!m_inTrailer) m_statusLine = text.toByteArray();
-    }
-    m_blockBytes += line.size();
-    if (m_blockBytes > HttpLimits::maxHeadSize) {
-        refuse(Error::Protocol, m_inTrailer ? tr("The answer's trailer is too large.")
-                                            : tr("The answer's header is too large."));
-        return false;
-    }
-    if (!text.isEmpty()) return true;
-    m_blockStart = true;
-    return m_inTrailer || checkHead();
-}
-
-// The framing of a whole head, before any of its body: libcurl decodes
-// chunked, and its other codings are not asked for; anything else would hand
-// on bytes that are not the body.
-bool HttpTransfer::checkHead() {
-    long status = 0;
-    long version = 0;
-    curl_easy_getinfo(m_easy, CURLINFO_RESPONSE_CODE, &status);
-    curl_easy_getinfo(m_easy, CURLINFO_HTTP_VERSION, &version);
-    // libcurl lets "HTTP/200 x" pass as an HTTP/2 status line of code 0.
-    if (status < 100 || (version != CURL_HTTP_VERSION_1_0 && version != CURL_HTTP_VERSION_1_1)) {
-        refuse(Error::Protocol, tr("The server's answer is not HTTP."));
-        return false;
-    }
-    if (status == 101) {  // never asked for
-        refuse(Error::Protocol, tr("The server switched protocols."));
-        return false;
-    }
-    if (status < 200) return true;
-    m_headComplete = true;
-    curl_header* h = nullptr;
-    if (status >= 300 && status < 400 &&
-        curl_easy_header(m_easy, "Location", 0, CURLH_HEADER, -1, &h) == CURLHE_OK)
-        m_location = h->value;
-    if (curl_easy_header(m_easy, "Transfer-Encoding", 0, CURLH_HEADER, -1, &h) == CURLHE_OK &&
-        (h->amount != 1 ||
-         QByteArrayView(h->value).trimmed().compare("chunked", Qt::CaseInsensitive) != 0)) {
-        refuse(Error::Protocol, tr("The answer's transfer coding is not readable: %1")
-                                    .arg(QString::fromLatin1(h->value)));
-        return false;
-    }
-    // libcurl reads "12x" as 12 and takes one of several lengths; a length
-    // must be digits only, and the same wherever it is given.
-    QByteArray length;
-    for (size_t i = 0;
-         curl_easy_header(m_easy, "Content-Length", i, CURLH_HEADER, -1, &h) == CURLHE_OK; ++i) {
-        const QByteArray value = QByteArray(h->value).trimmed();
-        const bool digits =
-            !value.isEmpty() &&
-            std::all_of(value.cbegin(), value.cend(), [](char c) { return c >= '0' && c <= '9'; });
-        if (!digits || (i > 0 && value != length)) {
-            refuse(Error::Protocol, tr("The answer's length is unreadable."));
-            return false;
-        }
-        length = value;
-        if (i + 1 >= h->amount) break;
-    }
-    return true;
+    QString why;
+    if (m_head.take(m_easy, line, &why)) return true;
+    refuse(Error::Protocol, why);
+    return false;
 }
 
 // Activity is marked by the engine for the socket the bytes came from.
@@ -435,16 +215,17 @@ void HttpTransfer::done(int curlCode) {
     if (!m_running) return;
     const auto code = static_cast<CURLcode>(curlCode);
     // libcurl takes an answer that ends inside its head for a whole one.
-    if (code == CURLE_OK && !m_headComplete)
+    if (code == CURLE_OK && !m_head.complete())
         return fail(Error::CutShort, tr("The connection ended inside the answer's header."));
     if (code == CURLE_OK) {
         long status = 0;
         curl_easy_getinfo(m_easy, CURLINFO_RESPONSE_CODE, &status);
         m_result.status = static_cast<int>(status);
-        const qsizetype afterVersion = m_statusLine.indexOf(' ');
-        const qsizetype afterCode = m_statusLine.indexOf(' ', afterVersion + 1);
+        const QByteArray& statusLine = m_head.statusLine();
+        const qsizetype afterVersion = statusLine.indexOf(' ');
+        const qsizetype afterCode = statusLine.indexOf(' ', afterVersion + 1);
         m_result.reason =
-            afterVersion < 0 || afterCode < 0 ? QByteArray() : m_statusLine.mid(afterCode + 1);
+            afterVersion < 0 || afterCode < 0 ? QByteArray() : statusLine.mid(afterCode + 1);
         m_result.headers.clear();
         curl_header* h = nullptr;
         while ((h = curl_easy_nextheader(m_easy, CURLH_HEADER, -1, h)))
@@ -518,10 +299,10 @@ void HttpTransfer::done(int curlCode) {
                 // Location as written where libcurl could not resolve it.
                 const char* next = nullptr;
                 curl_easy_getinfo(m_easy, CURLINFO_REDIRECT_URL, &next);
-                return fail(
-                    Error::Redirect,
-                    tr("Refused a redirect to %1")
-                        .arg(QString::fromUtf8(next ? QByteArray(next) : m_location).simplified()));
+                return fail(Error::Redirect,
+                            tr("Refused a redirect to %1")
+                                .arg(QString::fromUtf8(next ? QByteArray(next) : m_head.location())
+                                         .simplified()));
             }
             break;
         case CURLE_OPERATION_TIMEDOUT:

@@ -8,6 +8,7 @@
 #include <memory>
 
 #include "net/HttpAddress.h"
+#include "net/HttpAnswerHead.h"
 #include "net/HttpMessage.h"
 
 class HttpEngine;
@@ -54,7 +55,6 @@ private:
     static int beforeRequest(void* self, char* remoteIp, char* localIp, int remotePort,
                              int localPort);
     bool takeHeaderLine(QByteArrayView line);
-    bool checkHead();
     bool takeBody(const char* data, size_t n);
     void noteProgress();
 
@@ -78,16 +78,10 @@ private:
     curl_slist* m_headerList = nullptr;
     std::unique_ptr<char[]> m_curlError;
 
-    // The answer as it comes in. A block is one head (interim answers,
-    // redirects, the final one) or the trailer after a chunked body.
-    bool m_blockStart = true;
-    bool m_inTrailer = false;
-    qint64 m_blockBytes = 0;
+    // The answer as it comes in.
+    HttpAnswerHead m_head;
     bool m_anyAnswer = false;
-    bool m_headComplete = false;  // the head of the current answer, checked
     bool m_lastHopSecure = false;
-    QByteArray m_statusLine;
-    QByteArray m_location;  // of the last redirect, as the server wrote it
     // Set by a callback that ends the transfer for a reason of ours.
     HttpResult::Error m_refusal = HttpResult::Error::None;
     QString m_refusalText;
