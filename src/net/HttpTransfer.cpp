@@ -3,13 +3,13 @@
 #include <curl/curl.h>
 
 #include <algorithm>
-#include <cerrno>
 
 #ifdef Q_OS_LINUX
 #include <sys/mman.h>
 #endif
 
 #include "net/CurlDriver.h"
+#include "net/CurlEnd.h"
 #include "net/CurlRequest.h"
 #include "net/HttpAddress.h"
 #include "net/HttpAnswerHead.h"
@@ -36,12 +36,6 @@ void reserveBody(QByteArray& body, qint64 size) {
 
 QString seconds(std::chrono::milliseconds ms) {
     return QString::number(static_cast<double>(ms.count()) / 1000.0);
-}
-
-QString tooLargeText(qint64 limit) {
-    const qint64 mib = 1024 * 1024;
-    return limit % mib == 0 ? HttpTransfer::tr("The answer is larger than %1 MiB.").arg(limit / mib)
-                            : HttpTransfer::tr("The answer is larger than %1 bytes.").arg(limit);
 }
 
 }  // namespace
@@ -175,7 +169,7 @@ bool HttpTransfer::takeBody(const char* data, size_t n) {
     QByteArray& body = m_result.body;
     const qint64 size = m_received + static_cast<qint64>(n);
     if (size > m_request.sizeLimit) {
-        refuse(Error::TooLarge, tooLargeText(m_request.sizeLimit));
+        refuse(Error::TooLarge, CurlEnd::tooLargeText(m_request.sizeLimit));
         return false;
     }
     m_received = size;
@@ -236,81 +230,17 @@ void HttpTransfer::done(int curlCode) {
     }
     if (m_refusal != Error::None) return fail(m_refusal, m_refusalText);
 
-    const QString why = QString::fromUtf8(m_curlError.get()).simplified();
-    const QString said = why.isEmpty() ? QString::fromUtf8(curl_easy_strerror(code)) : why;
-    long status = 0;
-    curl_easy_getinfo(m_easy, CURLINFO_RESPONSE_CODE, &status);
-    const auto cannotConnect = [&] {
-        return tr("Cannot connect to %1: %2").arg(QString::fromLatin1(m_hostHeader), said);
-    };
-    switch (code) {
-        case CURLE_COULDNT_RESOLVE_HOST:
-            return fail(Error::HostNotFound, cannotConnect());
-        case CURLE_COULDNT_RESOLVE_PROXY:
-        case CURLE_PROXY:
-            return fail(Error::Connect, cannotConnect());
-        case CURLE_COULDNT_CONNECT: {
-            long osError = 0;
-            curl_easy_getinfo(m_easy, CURLINFO_OS_ERRNO, &osError);
-            return fail(osError == ECONNREFUSED ? Error::Refused : Error::Connect, cannotConnect());
-        }
-        case CURLE_PEER_FAILED_VERIFICATION:
-            return fail(Error::Tls, tr("The server's certificate was refused: %1").arg(said));
-        case CURLE_SSL_CONNECT_ERROR:
-        case CURLE_SSL_CERTPROBLEM:
-        case CURLE_SSL_CIPHER:
-        case CURLE_SSL_CACERT_BADFILE:
-        case CURLE_SSL_ISSUER_ERROR:
-        case CURLE_SSL_INVALIDCERTSTATUS:
-        case CURLE_SSL_PINNEDPUBKEYNOTMATCH:
-        case CURLE_SSL_CRL_BADFILE:
-        case CURLE_USE_SSL_FAILED:
-            return fail(Error::Tls, tr("The secure connection failed: %1").arg(said));
-        case CURLE_GOT_NOTHING:
-            return fail(Error::NoAnswer, tr("The server closed the connection without answering."));
-        case CURLE_SEND_ERROR:
-        case CURLE_RECV_ERROR: {
-            // A broken connection, or libcurl refusing what it read.
-            long osError = 0;
-            curl_easy_getinfo(m_easy, CURLINFO_OS_ERRNO, &osError);
-            if (osError == 0 && code == CURLE_RECV_ERROR && m_anyAnswer) break;
-            if (!m_anyAnswer)
-                return fail(Error::NoAnswer,
-                            tr("The server closed the connection without answering."));
-            return fail(Error::CutShort, tr("The connection ended before the whole answer."));
-        }
-        case CURLE_PARTIAL_FILE: {
-            curl_off_t announced = -1;
-            curl_easy_getinfo(m_easy, CURLINFO_CONTENT_LENGTH_DOWNLOAD_T, &announced);
-            if (announced >= 0)
-                return fail(Error::CutShort, tr("The connection ended after %1 of %2 bytes.")
-                                                 .arg(m_received)
-                                                 .arg(announced));
-            return fail(Error::CutShort, tr("The connection ended before the whole answer."));
-        }
-        case CURLE_FILESIZE_EXCEEDED:
-            return fail(Error::TooLarge, tooLargeText(m_request.sizeLimit));
-        case CURLE_TOO_MANY_REDIRECTS:
-            return fail(Error::Redirect, tr("Too many redirects."));
-        case CURLE_UNSUPPORTED_PROTOCOL:
-        case CURLE_URL_MALFORMAT:
-            if (status >= 300 && status < 400) {
-                // Where it pointed: libcurl's resolved address, or the
-                // Location as written where libcurl could not resolve it.
-                const char* next = nullptr;
-                curl_easy_getinfo(m_easy, CURLINFO_REDIRECT_URL, &next);
-                return fail(Error::Redirect,
-                            tr("Refused a redirect to %1")
-                                .arg(QString::fromUtf8(next ? QByteArray(next) : m_head.location())
-                                         .simplified()));
-            }
-            break;
-        case CURLE_OPERATION_TIMEDOUT:
-            return fail(Error::TimedOut, said);
-        default:
-            break;
-    }
-    fail(Error::Protocol, tr("The server's answer is not readable HTTP: %1").arg(said));
+    CurlEnd end;
+    end.easy = m_easy;
+    end.code = curlCode;
+    end.curlText = QString::fromUtf8(m_curlError.get());
+    end.hostHeader = m_hostHeader;
+    end.anyAnswer = m_anyAnswer;
+    end.received = m_received;
+    end.sizeLimit = m_request.sizeLimit;
+    end.location = m_head.location();
+    const CurlEnd::Failure failure = end.failure();
+    fail(failure.error, failure.text);
 }
 
 void HttpTransfer::onStallCheck() {
