@@ -44,7 +44,7 @@ struct WaveFile {
     }
     bool write(QByteArrayView bytes) { return open() && writer->write(bytes); }
     QString commit() {
-        const QString path = open() ? writer->commit() : QString();
+        QString path = open() ? writer->commit() : QString();
         committed = !path.isEmpty();
         return path;
     }
