@@ -333,13 +333,18 @@ private slots:
 
     // A download that did not arrive whole takes the failure path and leaves
     // the stored file as it was.
+    // The wave is written as it arrives: a download that falls short leaves
+    // the folder as it was, the file before it, or no folder at all.
     void failedDownloadKeepsTheStoredFile_data() {
         QTest::addColumn<QString>("failure");
-        QTest::addRow("connection refused") << "refused";
-        QTest::addRow("cut short") << "cut";
+        QTest::addColumn<bool>("storedBefore");
+        QTest::addRow("connection refused") << "refused" << true;
+        QTest::addRow("cut short") << "cut" << true;
+        QTest::addRow("cut short, no folder yet") << "cut" << false;
     }
     void failedDownloadKeepsTheStoredFile() {
         QFETCH(QString, failure);
+        QFETCH(bool, storedBefore);
         QTcpServer closed;
         QVERIFY(closed.listen(QHostAddress::LocalHost));
         const QString refused = QStringLiteral("http://127.0.0.1:%1").arg(closed.serverPort());
@@ -349,16 +354,19 @@ private slots:
                     .arg(m_server.baseUrl(),
                          failure == "refused" ? refused : m_server.baseUrl() + "/snd"));
         const QByteArray good = waveBytes(3000);
-        QVERIFY(QDir().mkpath(rig.wavFolder()));
-        QFile stored(rig.wavFolder() + "/hello.wav");
-        QVERIFY(stored.open(QIODevice::WriteOnly) && stored.write(good) == good.size());
-        stored.close();
+        if (storedBefore) {
+            QVERIFY(QDir().mkpath(rig.wavFolder()));
+            QFile stored(rig.wavFolder() + "/hello.wav");
+            QVERIFY(stored.open(QIODevice::WriteOnly) && stored.write(good) == good.size());
+        }
         servePage("[[hello]]");
         ScriptedResponse cut = ScriptedResponse::text(waveBytes(5000), "audio/wav");
         cut.cutAfterBodyBytes = 1000;
         m_server.setResponse("/snd/h/hello.wav", cut);
         rig.hearIt("hello");
         verifyFailed(rig);
+        QCOMPARE(QFileInfo::exists(rig.wavFolder()), storedBefore);
+        if (!storedBefore) return;
         QCOMPARE(TestEnv::readFile(rig.wavFolder() + "/hello.wav"), good);
         QCOMPARE(filesBelow(rig.wavFolder()).size(), 1);
     }
