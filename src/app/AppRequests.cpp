@@ -1,8 +1,5 @@
 #include "app/AppRequests.h"
 
-#include "ui/TranslateAnywhere.h"
-#include "ui/frmTranslate.h"
-
 AppRequests::AppRequests(QObject* parent) : QObject(parent) {}
 
 AppRequests::~AppRequests() {
@@ -10,25 +7,28 @@ AppRequests::~AppRequests() {
 }
 
 bool AppRequests::isWaiting() const {
-    return !m_window && !m_abandoned;
+    return !m_attached && !m_detached && !m_abandoned;
 }
 
-void AppRequests::whenLoaded(std::function<void(frmTranslate&)> run,
-                             std::function<void(const QString&)> refuse) {
-    frmTranslate* window = m_window;
-    if (window && !window->isUnloaded()) return run(*window);
-    if (m_abandoned || window) {
-        if (refuse) refuse(window ? tr("Parlamo is closing.") : m_why);
+void AppRequests::whenAttached(std::function<void()> run,
+                               std::function<void(const QString&)> refuse) {
+    if (m_attached && !m_detached) return run();
+    if (m_abandoned || m_detached) {
+        if (refuse) refuse(m_detached ? tr("Parlamo is closing.") : m_why);
         return;
     }
     m_waiting.push_back({std::move(run), std::move(refuse)});
 }
 
-void AppRequests::setWindow(frmTranslate* window) {
-    m_window = window;
+void AppRequests::attach() {
+    m_attached = true;
     std::vector<Waiting> waiting;
     waiting.swap(m_waiting);
-    for (Waiting& w : waiting) whenLoaded(std::move(w.run), std::move(w.refuse));
+    for (Waiting& w : waiting) whenAttached(std::move(w.run), std::move(w.refuse));
+}
+
+void AppRequests::detach() {
+    if (m_attached) m_detached = true;
 }
 
 void AppRequests::abandon(const QString& why) {
@@ -42,22 +42,22 @@ void AppRequests::abandon(const QString& why) {
 }
 
 void AppRequests::translate(const QString& text, const Reply& done) {
-    whenLoaded([text, done](frmTranslate& w) { w.anywhere().translate(text, done); },
-               [done](const QString& why) { done(false, why); });
+    whenAttached([this, text, done] { emit translateRequested(text, done); },
+                 [done](const QString& why) { done(false, why); });
 }
 
 void AppRequests::translateSelection() {
-    whenLoaded([](frmTranslate& w) { w.anywhere().translateSelection(); });
+    whenAttached([this] { emit translateSelectionRequested(); });
 }
 
 void AppRequests::translateClipboard() {
-    whenLoaded([](frmTranslate& w) { w.anywhere().translateClipboard(); });
+    whenAttached([this] { emit translateClipboardRequested(); });
 }
 
 void AppRequests::show() {
-    whenLoaded([](frmTranslate& w) { w.showFromTray(); });
+    whenAttached([this] { emit showRequested(); });
 }
 
 void AppRequests::quit() {
-    whenLoaded([](frmTranslate& w) { w.mnuExit_Click(); });
+    whenAttached([this] { emit quitRequested(); });
 }

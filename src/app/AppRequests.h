@@ -1,18 +1,17 @@
 #pragma once
 
 #include <QObject>
-#include <QPointer>
 #include <QString>
 #include <functional>
 #include <vector>
 
-class frmTranslate;
-
-// What other programs and later starts ask of the running program: the
-// D-Bus methods, and the request a second start hands over. They can come
-// from the first moment on, while the start-up screen still loads; until
-// the main window is loaded they wait, in order, and run when it is there.
-// A program that ends without a window refuses what waited.
+// The application's requests: what other programs and later starts ask of
+// the running program (the D-Bus methods, the request a second start hands
+// over, the command line's own). They can come from the first moment on,
+// while the start-up screen still loads; until the views are attached they
+// wait, in order, and go out as this object's signals once they are. The
+// views (the window, its popup) connect to the signals; none of them is
+// known here. A program that ends without views refuses what waited.
 class AppRequests : public QObject {
     Q_OBJECT
 public:
@@ -31,22 +30,34 @@ public:
     // Ends the program, as File > Exit does.
     void quit();
 
-    // The window is loaded: what waited runs now.
-    void setWindow(frmTranslate* window);
-    // No window will come: what waited is refused (translations get why).
+    // The views are connected and loaded: what waited goes out now.
+    void attach();
+    // The views are going (the window unloads): later translations are
+    // refused as the program closes.
+    void detach();
+    // No views will come: what waited is refused (translations get why).
     void abandon(const QString& why);
 
     bool isWaiting() const;
 
+signals:
+    // done must be called once, with the translation or the reason.
+    void translateRequested(const QString& text, const AppRequests::Reply& done);
+    void translateSelectionRequested();
+    void translateClipboardRequested();
+    void showRequested();
+    void quitRequested();
+
 private:
     struct Waiting {
-        std::function<void(frmTranslate&)> run;
+        std::function<void()> run;
         std::function<void(const QString&)> refuse;  // may be empty
     };
-    void whenLoaded(std::function<void(frmTranslate&)> run,
-                    std::function<void(const QString&)> refuse = nullptr);
+    void whenAttached(std::function<void()> run,
+                      std::function<void(const QString&)> refuse = nullptr);
 
-    QPointer<frmTranslate> m_window;
+    bool m_attached = false;
+    bool m_detached = false;
     std::vector<Waiting> m_waiting;
     bool m_abandoned = false;
     QString m_why;

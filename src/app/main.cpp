@@ -10,6 +10,7 @@
 #include "app/AppRequests.h"
 #include "app/RunningCopy.h"
 #include "app/Translations.h"
+#include "app/WindowRequests.h"
 #include "app/mMain.h"
 #include "cli/HeadlessCommandLine.h"
 #include "config/Globals.h"
@@ -133,7 +134,7 @@ int runWindow(int argc, char** argv, const AppCommand& command) {
         requests.abandon(QCoreApplication::translate("main", "Parlamo could not start."));
         return 0;
     }
-    requests.setWindow(window.get());
+    connectWindowRequests(requests, *window);
     QObject::connect(window.get(), &frmTranslate::unloaded, &app, &QCoreApplication::quit);
     return app.exec();
 }

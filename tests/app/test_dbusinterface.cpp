@@ -13,6 +13,7 @@
 #include "TestHttpServer.h"
 #include "app/AppRequests.h"
 #include "app/DBusInterface.h"
+#include "app/WindowRequests.h"
 #include "translate/TranslateCommand.h"
 #include "ui/SelectionPopup.h"
 #include "ui/TranslateAnywhere.h"
@@ -107,7 +108,7 @@ private slots:
         FormFixture f(document());
         f.form->Form_Load();
         Bus bus(m_address);
-        bus.requests.setWindow(f.form.get());
+        connectWindowRequests(bus.requests, *f.form);
 
         const QDBusPendingReply<QString> call = bus.call("Translate", {text});
         QVERIFY(finished(call));
@@ -135,7 +136,7 @@ private slots:
         QVERIFY(!early.isFinished());
         f.form->Form_Load();
         f.form->hide();
-        bus.requests.setWindow(f.form.get());
+        connectWindowRequests(bus.requests, *f.form);
         QVERIFY(f.form->isVisible());
         QVERIFY(finished(early));
         QCOMPARE(QDBusPendingReply<QString>(early).value(), QString("hola"));
