@@ -10,11 +10,11 @@
 #include "config/Settings.h"
 #include "platform/IGlobalShortcut.h"
 #include "translate/OutsideTranslation.h"
+#include "ui/IAnywhereHost.h"
 #include "ui/SelectionPopup.h"
 #include "ui/SelectionText.h"
 #include "ui/ShortcutDialog.h"
 #include "ui/TranslationHistory.h"
-#include "ui/frmTranslate.h"
 
 namespace {
 
@@ -27,19 +27,19 @@ std::optional<QPoint> pointerPosition() {
 
 }  // namespace
 
-TranslateAnywhere::TranslateAnywhere(frmTranslate& window, Translator& translator,
+TranslateAnywhere::TranslateAnywhere(IAnywhereHost& window, Translator& translator,
                                      TranslationHistory& history, const Globals& globals,
                                      Platform platform)
     : m_window(window),
       m_translator(translator),
       m_history(history),
       m_globals(globals),
-      m_platform(platform) {
+      m_platform(platform) {}
+
+void TranslateAnywhere::windowUnloading() {
     // Exit: nothing of this may outlive the window on screen or on the keyboard.
-    connect(&m_window, &frmTranslate::unloading, this, [this] {
-        m_platform.shortcut->setKey(QString(), nullptr, nullptr);
-        if (m_popup) m_popup->close();
-    });
+    m_platform.shortcut->setKey(QString(), nullptr, nullptr);
+    if (m_popup) m_popup->close();
 }
 
 TranslateAnywhere::~TranslateAnywhere() {
@@ -82,7 +82,7 @@ void TranslateAnywhere::hold(const QString& key) {
 }
 
 void TranslateAnywhere::chooseShortcut() {
-    ShortcutDialog dialog(shortcut(), &m_window);
+    ShortcutDialog dialog(shortcut(), m_window.dialogParent());
     if (dialog.exec() == QDialog::Accepted) setShortcut(dialog.key());
 }
 
@@ -92,10 +92,7 @@ void TranslateAnywhere::sayInStatusLine(const QString& text) {
 }
 
 TranslateAnywhere::Choice TranslateAnywhere::currentChoice() const {
-    const ITranslateView& view = m_window;
-    const ITranslateView::Selection engine = view.selectedEngine();
-    const ITranslateView::Selection pair = view.selectedLanguage();
-    return {engine.index >= 0 ? engine.text : QString(), pair.index >= 0 ? pair.text : QString()};
+    return {m_window.chosenEngine(), m_window.chosenPair()};
 }
 
 OutsideTranslation* TranslateAnywhere::newTranslation(QObject* parent, bool popup) {
@@ -115,7 +112,10 @@ SelectionPopup* TranslateAnywhere::popup() const {
 SelectionPopup& TranslateAnywhere::ensurePopup() {
     if (!m_popup) {
         m_popup = new SelectionPopup(m_globals, m_platform);
-        connect(m_popup, &SelectionPopup::openInWindow, &m_window, &frmTranslate::openTexts);
+        connect(m_popup, &SelectionPopup::openInWindow, this,
+                [this](const QString& source, const QString& translation) {
+                    m_window.openTexts(source, translation);
+                });
         // Closed while it waits: the answer would have nowhere to go, and a
         // selection still to be read is no longer wanted.
         connect(m_popup, &SelectionPopup::closed, this, [this] {

@@ -9,7 +9,7 @@
 #include "platform/Platform.h"
 
 struct Globals;
-class frmTranslate;
+class IAnywhereHost;
 class OutsideTranslation;
 class SelectionPopup;
 class Translator;
@@ -25,12 +25,14 @@ class TranslationHistory;
 class TranslateAnywhere : public QObject {
     Q_OBJECT
 public:
-    TranslateAnywhere(frmTranslate& window, Translator& translator, TranslationHistory& history,
+    TranslateAnywhere(IAnywhereHost& window, Translator& translator, TranslationHistory& history,
                       const Globals& globals, Platform platform);
     ~TranslateAnywhere() override;
 
     // Takes the stored shortcut; once the window is loaded.
     void start();
+    // The window unloads: the shortcut is let go and the popup closes.
+    void windowUnloading();
 
     // The shortcut as stored (portable key text; empty: none).
     QString shortcut() const;
@@ -82,7 +84,7 @@ private:
     // `reading` meanwhile).
     void popUpReading(QString (*read)(), const QString& reading, const QString& whenEmpty);
 
-    frmTranslate& m_window;
+    IAnywhereHost& m_window;
     Translator& m_translator;
     TranslationHistory& m_history;
     const Globals& m_globals;

@@ -47,6 +47,7 @@ frmTranslate::frmTranslate(Globals& globals, Platform platform, QWidget* parent)
                                                      &*m_platform.dialogs, this);
     m_anywhere = std::make_unique<TranslateAnywhere>(*this, *m_translator, *m_history, m_globals,
                                                      m_platform);
+    connect(this, &frmTranslate::unloading, m_anywhere.get(), &TranslateAnywhere::windowUnloading);
     connectControls();
     WindowKeys::install(*this, m_ui, m_globals);
 
@@ -124,6 +125,16 @@ ITranslateView::Selection frmTranslate::selectedEngine() const {
 
 ITranslateView::Selection frmTranslate::selectedLanguage() const {
     return {m_ui.cboLanguages->currentIndex(), m_ui.cboLanguages->currentText()};
+}
+
+QString frmTranslate::chosenEngine() const {
+    const Selection engine = selectedEngine();
+    return engine.index >= 0 ? engine.text : QString();
+}
+
+QString frmTranslate::chosenPair() const {
+    const Selection pair = selectedLanguage();
+    return pair.index >= 0 ? pair.text : QString();
 }
 
 void frmTranslate::showResult(const QString& text) {

@@ -8,6 +8,7 @@
 #include "speech/IHearItView.h"
 #include "speech/ISpeakView.h"
 #include "translate/ITranslateView.h"
+#include "ui/IAnywhereHost.h"
 #include "ui/LayoutMath.h"
 #include "ui/WindowGeometry.h"
 #include "ui/frmTranslateUi.h"
@@ -28,7 +29,8 @@ class Translator;
 class frmTranslate : public QMainWindow,
                      public ITranslateView,
                      public IHearItView,
-                     public ISpeakView {
+                     public ISpeakView,
+                     public IAnywhereHost {
     Q_OBJECT
 public:
     frmTranslate(Globals& globals, Platform platform, QWidget* parent = nullptr);
@@ -38,7 +40,7 @@ public:
     void Disable() override;
     void Enable() override;
 
-    QString statusText() const;
+    QString statusText() const override;
     void setStatusText(const QString& text) override;
 
     TranslateCommand& translateCommand() { return *m_translate; }
@@ -77,7 +79,11 @@ public:
     void popUpTrayMenu();
     // Shows the window with these texts in its boxes (from the popup); the
     // boxes stay as they are while the window is busy.
-    void openTexts(const QString& source, const QString& result);
+    void openTexts(const QString& source, const QString& result) override;
+    // The engine and pair the popup and D-Bus translate with.
+    QString chosenEngine() const override;
+    QString chosenPair() const override;
+    QWidget* dialogParent() override { return this; }
 
     // The window's outer size (frame, caption and menu bar included) in
     // twips, as the window system reports it. Setting it runs a layout pass.
