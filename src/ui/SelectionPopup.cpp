@@ -52,6 +52,9 @@ SelectionPopup::SelectionPopup(const Globals& globals, Platform platform, QWidge
     txtPopupTo->setAccessibleName(tr("Translation"));
     txtPopupTo->setToolTip(
         tr("The translation. Ctrl+Shift+C copies it, Ctrl+Shift+S speaks it, Esc closes."));
+    txtPopupBack = readOnlyBox(this, "txtPopupBack");
+    txtPopupBack->setAccessibleName(tr("Translation back"));
+    txtPopupBack->hide();
     lblPopupStatus = named(new QLabel(this), "lblPopupStatus");
     lblPopupStatus->setWordWrap(true);
     lblPopupStatus->setTextInteractionFlags(Qt::TextSelectableByMouse);
@@ -70,6 +73,7 @@ SelectionPopup::SelectionPopup(const Globals& globals, Platform platform, QWidge
     layout->setContentsMargins(6, 6, 2, 2);
     layout->addWidget(txtPopupFrom, 1);
     layout->addWidget(txtPopupTo, 2);
+    layout->addWidget(txtPopupBack, 2);
     layout->addLayout(buttons);
     setMinimumSize(260, 150);
     resize(440, 220);
@@ -87,6 +91,7 @@ SelectionPopup::SelectionPopup(const Globals& globals, Platform platform, QWidge
     key(QKeySequence(Qt::CTRL | Qt::Key_O), [this] { cmdPopupOpen->click(); });
     key(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S), [this] { m_speak->speak(); });
     key(QKeySequence(Qt::Key_Escape), [this] { escape(); });
+    key(QKeySequence(Qt::CTRL | Qt::Key_B), [this] { emit backRequested(); });
 }
 
 // The speak command is a child: it goes with the window.
@@ -123,6 +128,7 @@ void SelectionPopup::showBusy(const QString& source, const QString& status) {
     m_translation.clear();
     txtPopupTo->clear();
     txtPopupTo->setEnabled(false);
+    showBack(QString(), status);
     cmdPopupCopy->setEnabled(false);
     lblPopupStatus->setText(status);
 }
@@ -136,11 +142,22 @@ void SelectionPopup::showTranslation(const QString& translation, const QString& 
     lblPopupStatus->setText(status);
 }
 
+void SelectionPopup::showBack(const QString& back, const QString& status) {
+    txtPopupBack->setPlainText(back);
+    txtPopupBack->setVisible(!back.isEmpty());
+    lblPopupStatus->setText(status);
+}
+
+void SelectionPopup::showStatus(const QString& status) {
+    lblPopupStatus->setText(status);
+}
+
 void SelectionPopup::showFailure(const QString& status) {
     m_busy = false;
     m_translation.clear();
     txtPopupTo->clear();
     txtPopupTo->setEnabled(true);
+    showBack(QString(), status);
     cmdPopupCopy->setEnabled(false);
     lblPopupStatus->setText(status);
 }

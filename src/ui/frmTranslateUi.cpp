@@ -110,7 +110,8 @@ void frmTranslateUi::connectKeys() {
 }
 
 void frmTranslateUi::buildMenus(QMainWindow* window) {
-    // No entry has a shortcut key: the access keys of the captions are all.
+    // Only Detect Language has a shortcut key: the access keys of the
+    // captions are all the others have.
     QMenuBar* bar = window->menuBar();
     mnuFile = named(bar->addMenu(tr("&File")), "mnuFile");
     mnuExit = named(mnuFile->addAction(tr("&Exit")), "mnuExit");
@@ -121,6 +122,8 @@ void frmTranslateUi::buildMenus(QMainWindow* window) {
     mnuSelectionShortcut =
         named(mnuOptions->addAction(tr("&Selection Shortcut...")), "mnuSelectionShortcut");
     mnuHistory = named(mnuOptions->addAction(tr("&History...")), "mnuHistory");
+    mnuDetectLanguage = named(mnuOptions->addAction(tr("&Detect Language")), "mnuDetectLanguage");
+    mnuDetectLanguage->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_D));
 
     mnuHelp = named(bar->addMenu(tr("&Help")), "mnuHelp");
     mnuOnlineHelp = named(mnuHelp->addAction(tr("&Online Help")), "mnuOnlineHelp");

@@ -76,6 +76,7 @@ public:
     QAction* mnuLoad = nullptr;
     QAction* mnuHistory = nullptr;
     QAction* mnuSelectionShortcut = nullptr;
+    QAction* mnuDetectLanguage = nullptr;  // Ctrl+D
     QMenu* mnuHelp = nullptr;
     QAction* mnuOnlineHelp = nullptr;
     QAction* mnuSupport = nullptr;
