@@ -84,6 +84,8 @@ void frmTranslate::connectControls() {
     connect(m_ui.mnuHistory, &QAction::triggered, m_history.get(), &TranslationHistory::showWindow);
     connect(m_ui.mnuDetectLanguage, &QAction::triggered, this,
             &frmTranslate::mnuDetectLanguage_Click);
+    connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_D), this), &QShortcut::activated, this,
+            &frmTranslate::mnuDetectLanguage_Click);
     connect(m_ui.mnuSelectionShortcut, &QAction::triggered, m_anywhere.get(),
             &TranslateAnywhere::chooseShortcut);
     connect(m_history.get(), &TranslationHistory::entryChosen, this, &frmTranslate::putBack);

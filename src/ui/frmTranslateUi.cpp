@@ -110,8 +110,7 @@ void frmTranslateUi::connectKeys() {
 }
 
 void frmTranslateUi::buildMenus(QMainWindow* window) {
-    // Only Detect Language has a shortcut key: the access keys of the
-    // captions are all the others have.
+    // No entry has a shortcut key: the access keys of the captions are all.
     QMenuBar* bar = window->menuBar();
     mnuFile = named(bar->addMenu(tr("&File")), "mnuFile");
     mnuExit = named(mnuFile->addAction(tr("&Exit")), "mnuExit");
@@ -121,9 +120,10 @@ void frmTranslateUi::buildMenus(QMainWindow* window) {
     mnuLoad->setCheckable(true);
     mnuSelectionShortcut =
         named(mnuOptions->addAction(tr("&Selection Shortcut...")), "mnuSelectionShortcut");
-    mnuHistory = named(mnuOptions->addAction(tr("&History...")), "mnuHistory");
+    // Ctrl+D is the window's key for it (frmTranslate), as Ctrl+R is for
+    // turning the pair round.
     mnuDetectLanguage = named(mnuOptions->addAction(tr("&Detect Language")), "mnuDetectLanguage");
-    mnuDetectLanguage->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_D));
+    mnuHistory = named(mnuOptions->addAction(tr("&History...")), "mnuHistory");
 
     mnuHelp = named(bar->addMenu(tr("&Help")), "mnuHelp");
     mnuOnlineHelp = named(mnuHelp->addAction(tr("&Online Help")), "mnuOnlineHelp");
@@ -138,7 +138,8 @@ void frmTranslateUi::describeControls() {
     describe(txtFrom, tr("Source text"), tr("The text to translate."),
              tr("The text to translate. Ctrl+Enter translates it."));
     describe(cboLanguages, tr("Language pair"), tr("From which language into which one."),
-             tr("The language pair (Ctrl+R: the other way round)"));
+             tr("The language pair (Ctrl+R: the other way round; Ctrl+D: the one for the "
+                "source text's language)"));
     describe(cboEngines, tr("Translation engine"), tr("The online service that translates."),
              tr("The translation engine"));
     describe(cmdTranslate, tr("Translate"),
