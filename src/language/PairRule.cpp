@@ -82,7 +82,7 @@ QString languageName(const QString& code) {
 QString describe(const Choice& choice, const QList<EngineLists::Pair>& pairs,
                  const QString& detected) {
     const bool valid = choice.index >= 0 && choice.index < pairs.size();
-    const QString used = valid ? pairs.at(choice.index).name : QString();
+    QString used = valid ? pairs.at(choice.index).name : QString();
     switch (choice.why) {
         case Choice::Why::Detected: {
             const EngineLists::Pair& pair = pairs.at(choice.index);
