@@ -1252,8 +1252,8 @@ Fenster, und andere Optionen werden ignoriert. Siehe RaDudezozad(1).</translatio
         <translation>Auswahl-&amp;Tastenkürzel...</translation>
     </message>
     <message>
-        <source>The language pair (Ctrl+R: the other way round; Ctrl+D: the one for the source text&apos;s language)</source>
-        <translation>Das Sprachpaar (Strg+R: in umgekehrter Richtung; Strg+D: das für die Sprache des Ausgangstextes)</translation>
+        <source>The language pair (Ctrl+R: the other way round)</source>
+        <translation>Das Sprachpaar (Strg+R: in umgekehrter Richtung)</translation>
     </message>
     <message>
         <source>The translation. Ctrl+Shift+C copies it.</source>

@@ -1252,8 +1252,8 @@ las demás opciones se ignoran. Véase RaDudezozad(1).</translation>
         <translation>&amp;Atajo de selección...</translation>
     </message>
     <message>
-        <source>The language pair (Ctrl+R: the other way round; Ctrl+D: the one for the source text&apos;s language)</source>
-        <translation>El par de idiomas (Ctrl+R: en sentido inverso; Ctrl+D: el del idioma del texto de origen)</translation>
+        <source>The language pair (Ctrl+R: the other way round)</source>
+        <translation>El par de idiomas (Ctrl+R: en sentido inverso)</translation>
     </message>
     <message>
         <source>The translation. Ctrl+Shift+C copies it.</source>

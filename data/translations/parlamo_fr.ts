@@ -1252,8 +1252,8 @@ les autres options sont ignorées. Voir RaDudezozad(1).</translation>
         <translation>&amp;Raccourci de sélection...</translation>
     </message>
     <message>
-        <source>The language pair (Ctrl+R: the other way round; Ctrl+D: the one for the source text&apos;s language)</source>
-        <translation>La paire de langues (Ctrl+R : dans l&apos;autre sens ; Ctrl+D : celle de la langue du texte source)</translation>
+        <source>The language pair (Ctrl+R: the other way round)</source>
+        <translation>La paire de langues (Ctrl+R : dans l&apos;autre sens)</translation>
     </message>
     <message>
         <source>The translation. Ctrl+Shift+C copies it.</source>

@@ -138,8 +138,7 @@ void frmTranslateUi::describeControls() {
     describe(txtFrom, tr("Source text"), tr("The text to translate."),
              tr("The text to translate. Ctrl+Enter translates it."));
     describe(cboLanguages, tr("Language pair"), tr("From which language into which one."),
-             tr("The language pair (Ctrl+R: the other way round; Ctrl+D: the one for the "
-                "source text's language)"));
+             tr("The language pair (Ctrl+R: the other way round)"));
     describe(cboEngines, tr("Translation engine"), tr("The online service that translates."),
              tr("The translation engine"));
     describe(cmdTranslate, tr("Translate"),
