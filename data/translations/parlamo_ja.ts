@@ -5,15 +5,15 @@
     <name>AppCommandLine</name>
     <message>
         <source>Show this help and exit.</source>
-        <translation>このヘルプを表示して終了します.</translation>
+        <translation>このヘルプを表示して終了します。</translation>
     </message>
     <message>
         <source>Show the version and exit.</source>
-        <translation>バージョンを表示して終了します.</translation>
+        <translation>バージョンを表示して終了します。</translation>
     </message>
     <message>
         <source>Translate the selected text in a small window (the running program&apos;s, or this one&apos;s once its window is loaded). Meant for a desktop shortcut.</source>
-        <translation>選択したテキストを小さなウィンドウで翻訳します (実行中のプログラムのウィンドウ、なければこのプログラムのウィンドウの読み込み後)。デスクトップのショートカット用です.</translation>
+        <translation>選択したテキストを小さなウィンドウで翻訳します (実行中のプログラムのウィンドウ、なければこのプログラムのウィンドウの読み込み後)。デスクトップのショートカット用です。</translation>
     </message>
     <message>
         <source>Parlamo, a desktop client for online translation. At every start it fetches its
@@ -32,15 +32,15 @@ HTTPS_PROXY、ALL_PROXY、NO_PROXY) から読み取ります。いずれもな�
 デスクトップのプロキシ設定を使います。
 --help、--version、--translate、--list、--history のいずれもなければ
 ウィンドウが開き、その他のオプションは無視されます。
-RaDudezozad(1) を参照してください.</translation>
+RaDudezozad(1) を参照してください。</translation>
     </message>
     <message>
         <source>Started at log-on: in tray mode, go to the tray without a notice.</source>
-        <translation>ログイン時の起動: トレイモードでは通知を出さずにシステムトレイに入ります.</translation>
+        <translation>ログイン時の起動: トレイモードでは通知を出さずにシステムトレイに入ります。</translation>
     </message>
     <message>
         <source>Show the window, without a tray icon, even in tray mode.</source>
-        <translation>トレイモードでも、トレイアイコンなしでウィンドウを表示します.</translation>
+        <translation>トレイモードでも、トレイアイコンなしでウィンドウを表示します。</translation>
     </message>
     <message>
         <source>Usage: %1 [options] [/startup] [/debug]</source>
@@ -51,11 +51,11 @@ RaDudezozad(1) を参照してください.</translation>
     <name>AppRequests</name>
     <message>
         <source>Parlamo has ended.</source>
-        <translation>Parlamo は終了しました.</translation>
+        <translation>Parlamo は終了しました。</translation>
     </message>
     <message>
         <source>Parlamo is closing.</source>
-        <translation>Parlamo を終了しています.</translation>
+        <translation>Parlamo を終了しています。</translation>
     </message>
 </context>
 <context>
@@ -130,7 +130,7 @@ RaDudezozad(1) を参照してください.</translation>
     </message>
     <message>
         <source>Please start again later.</source>
-        <translation>後でもう一度起動してください.</translation>
+        <translation>後でもう一度起動してください。</translation>
     </message>
 </context>
 <context>
@@ -214,7 +214,7 @@ RaDudezozad(1) を参照してください.</translation>
     <name>DBusInterface</name>
     <message>
         <source>Parlamo has ended.</source>
-        <translation>Parlamo は終了しました.</translation>
+        <translation>Parlamo は終了しました。</translation>
     </message>
 </context>
 <context>
@@ -240,7 +240,7 @@ RaDudezozad(1) を参照してください.</translation>
     <name>HeadlessCommandLine</name>
     <message>
         <source>Translate TEXT without opening a window and print the result; &quot;-&quot; reads the text from standard input.</source>
-        <translation>ウィンドウを開かずに「テキスト」を翻訳して結果を出力します。「-」を指定すると標準入力からテキストを読み取ります.</translation>
+        <translation>ウィンドウを開かずに「テキスト」を翻訳して結果を出力します。「-」を指定すると標準入力からテキストを読み取ります。</translation>
     </message>
     <message>
         <source>TEXT</source>
@@ -260,7 +260,7 @@ RaDudezozad(1) を参照してください.</translation>
     </message>
     <message>
         <source>List the engines and their language pairs; the defaults are marked.</source>
-        <translation>エンジンとその言語ペアを一覧表示します。既定のものには印が付きます.</translation>
+        <translation>エンジンとその言語ペアを一覧表示します。既定のものには印が付きます。</translation>
     </message>
     <message>
         <source>--list and --translate cannot be used together</source>
@@ -346,11 +346,11 @@ RaDudezozad(1) を参照してください.</translation>
     <name>HearItCommand</name>
     <message>
         <source>No Sound file found.</source>
-        <translation>音声ファイルが見つかりません.</translation>
+        <translation>音声ファイルが見つかりません。</translation>
     </message>
     <message>
         <source>Cancelled.</source>
-        <translation>キャンセルしました.</translation>
+        <translation>キャンセルしました。</translation>
     </message>
     <message>
         <source>Downloading Sound file...</source>
@@ -358,14 +358,14 @@ RaDudezozad(1) を参照してください.</translation>
     </message>
     <message>
         <source>Unable to detect WAV device in this system.</source>
-        <translation>このシステムで WAV デバイスを検出できません.</translation>
+        <translation>このシステムで WAV デバイスを検出できません。</translation>
     </message>
 </context>
 <context>
     <name>HistoryCommandLine</name>
     <message>
         <source>Print the translation history, newest first, without opening a window.</source>
-        <translation>ウィンドウを開かずに翻訳履歴を新しい順に出力します.</translation>
+        <translation>ウィンドウを開かずに翻訳履歴を新しい順に出力します。</translation>
     </message>
     <message>
         <source>With --history: only the entries whose text or translation holds WORD, in any letter case.</source>
@@ -501,7 +501,7 @@ RaDudezozad(1) を参照してください.</translation>
     </message>
     <message>
         <source>Clear the whole history? This cannot be undone.</source>
-        <translation>履歴をすべて消去しますか? この操作は元に戻せません.</translation>
+        <translation>履歴をすべて消去しますか? この操作は元に戻せません。</translation>
     </message>
     <message>
         <source>Export History</source>
@@ -513,22 +513,22 @@ RaDudezozad(1) を参照してください.</translation>
     </message>
     <message>
         <source>The history could not be written to %1.</source>
-        <translation>履歴を %1 に書き込めませんでした.</translation>
+        <translation>履歴を %1 に書き込めませんでした。</translation>
     </message>
 </context>
 <context>
     <name>HttpTransfer</name>
     <message>
         <source>The answer is larger than %1 MiB.</source>
-        <translation>応答が %1 MiB を超えています.</translation>
+        <translation>応答が %1 MiB を超えています。</translation>
     </message>
     <message>
         <source>The answer is larger than %1 bytes.</source>
-        <translation>応答が %1 バイトを超えています.</translation>
+        <translation>応答が %1 バイトを超えています。</translation>
     </message>
     <message>
         <source>The transfer took longer than %1 seconds.</source>
-        <translation>転送に %1 秒以上かかりました.</translation>
+        <translation>転送に %1 秒以上かかりました。</translation>
     </message>
     <message>
         <source>Not a usable address: %1</source>
@@ -544,7 +544,7 @@ RaDudezozad(1) を参照してください.</translation>
     </message>
     <message>
         <source>Cannot start the transfer.</source>
-        <translation>転送を開始できません.</translation>
+        <translation>転送を開始できません。</translation>
     </message>
     <message>
         <source>Refused a redirect to %1</source>
@@ -552,23 +552,23 @@ RaDudezozad(1) を参照してください.</translation>
     </message>
     <message>
         <source>The answer&apos;s header has a broken line.</source>
-        <translation>応答のヘッダーに壊れた行があります.</translation>
+        <translation>応答のヘッダーに壊れた行があります。</translation>
     </message>
     <message>
         <source>The answer&apos;s trailer is too large.</source>
-        <translation>応答のトレーラーが大きすぎます.</translation>
+        <translation>応答のトレーラーが大きすぎます。</translation>
     </message>
     <message>
         <source>The answer&apos;s header is too large.</source>
-        <translation>応答のヘッダーが大きすぎます.</translation>
+        <translation>応答のヘッダーが大きすぎます。</translation>
     </message>
     <message>
         <source>The server&apos;s answer is not HTTP.</source>
-        <translation>サーバーの応答が HTTP ではありません.</translation>
+        <translation>サーバーの応答が HTTP ではありません。</translation>
     </message>
     <message>
         <source>The server switched protocols.</source>
-        <translation>サーバーがプロトコルを切り替えました.</translation>
+        <translation>サーバーがプロトコルを切り替えました。</translation>
     </message>
     <message>
         <source>The answer&apos;s transfer coding is not readable: %1</source>
@@ -576,11 +576,11 @@ RaDudezozad(1) を参照してください.</translation>
     </message>
     <message>
         <source>The answer&apos;s length is unreadable.</source>
-        <translation>応答の長さを読み取れません.</translation>
+        <translation>応答の長さを読み取れません。</translation>
     </message>
     <message>
         <source>The connection ended inside the answer&apos;s header.</source>
-        <translation>応答ヘッダーの途中で接続が切れました.</translation>
+        <translation>応答ヘッダーの途中で接続が切れました。</translation>
     </message>
     <message>
         <source>Cannot connect to %1: %2</source>
@@ -596,19 +596,19 @@ RaDudezozad(1) を参照してください.</translation>
     </message>
     <message>
         <source>The server closed the connection without answering.</source>
-        <translation>サーバーが応答せずに接続を閉じました.</translation>
+        <translation>サーバーが応答せずに接続を閉じました。</translation>
     </message>
     <message>
         <source>The connection ended before the whole answer.</source>
-        <translation>応答をすべて受け取る前に接続が切れました.</translation>
+        <translation>応答をすべて受け取る前に接続が切れました。</translation>
     </message>
     <message>
         <source>The connection ended after %1 of %2 bytes.</source>
-        <translation>%2 バイト中 %1 バイトで接続が切れました.</translation>
+        <translation>%2 バイト中 %1 バイトで接続が切れました。</translation>
     </message>
     <message>
         <source>Too many redirects.</source>
-        <translation>リダイレクトが多すぎます.</translation>
+        <translation>リダイレクトが多すぎます。</translation>
     </message>
     <message>
         <source>The server&apos;s answer is not readable HTTP: %1</source>
@@ -616,26 +616,26 @@ RaDudezozad(1) を参照してください.</translation>
     </message>
     <message>
         <source>The server sent nothing for %1 seconds.</source>
-        <translation>サーバーから %1 秒間何も送られてきませんでした.</translation>
+        <translation>サーバーから %1 秒間何も送られてきませんでした。</translation>
     </message>
     <message>
         <source>The server sent no answer within %1 seconds.</source>
-        <translation>サーバーから %1 秒以内に応答がありませんでした.</translation>
+        <translation>サーバーから %1 秒以内に応答がありませんでした。</translation>
     </message>
     <message>
         <source>The transfer was cancelled.</source>
-        <translation>転送はキャンセルされました.</translation>
+        <translation>転送はキャンセルされました。</translation>
     </message>
     <message>
         <source>The wait for the transfer was broken off.</source>
-        <translation>転送の待機が中断されました.</translation>
+        <translation>転送の待機が中断されました。</translation>
     </message>
 </context>
 <context>
     <name>InetTransfer</name>
     <message>
         <source>A request is still running.</source>
-        <translation>リクエストはまだ実行中です.</translation>
+        <translation>リクエストはまだ実行中です。</translation>
     </message>
     <message>
         <source>Invalid address: %1</source>
@@ -665,11 +665,11 @@ RaDudezozad(1) を参照してください.</translation>
     <name>OutsideTranslation</name>
     <message>
         <source>Choose a language pair in the main window first.</source>
-        <translation>先にメインウィンドウで言語ペアを選択してください.</translation>
+        <translation>先にメインウィンドウで言語ペアを選択してください。</translation>
     </message>
     <message>
         <source>There is no text to translate.</source>
-        <translation>翻訳するテキストがありません.</translation>
+        <translation>翻訳するテキストがありません。</translation>
     </message>
     <message>
         <source>no configuration document</source>
@@ -680,7 +680,7 @@ RaDudezozad(1) を参照してください.</translation>
     <name>PortalGlobalShortcut</name>
     <message>
         <source>The selection shortcut %1 is not a key the desktop can bind.</source>
-        <translation>選択範囲の翻訳ショートカット %1 はデスクトップで割り当てられないキーです.</translation>
+        <translation>選択範囲の翻訳ショートカット %1 はデスクトップで割り当てられないキーです。</translation>
     </message>
     <message>
         <source>The desktop did not bind the selection shortcut %1 (%2).</source>
@@ -688,11 +688,11 @@ RaDudezozad(1) を参照してください.</translation>
     </message>
     <message>
         <source>The selection shortcut %1 was not bound: the desktop&apos;s question was cancelled.</source>
-        <translation>選択範囲の翻訳ショートカット %1 は割り当てられませんでした: デスクトップの確認がキャンセルされました.</translation>
+        <translation>選択範囲の翻訳ショートカット %1 は割り当てられませんでした: デスクトップの確認がキャンセルされました。</translation>
     </message>
     <message>
         <source>The desktop did not bind the selection shortcut %1.</source>
-        <translation>デスクトップは選択範囲の翻訳ショートカット %1 を割り当てませんでした.</translation>
+        <translation>デスクトップは選択範囲の翻訳ショートカット %1 を割り当てませんでした。</translation>
     </message>
     <message>
         <source>Translate the selection</source>
@@ -700,7 +700,7 @@ RaDudezozad(1) を参照してください.</translation>
     </message>
     <message>
         <source>This desktop holds no keys for programs, so the selection shortcut %1 is off: bind &quot;%2 --translate-selection&quot; to a key in the desktop&apos;s keyboard settings instead.</source>
-        <translation>このデスクトップはプログラムにキーを割り当てないため、選択範囲の翻訳ショートカット %1 はオフです。代わりにデスクトップのキーボード設定で「%2 --translate-selection」をキーに割り当ててください.</translation>
+        <translation>このデスクトップはプログラムにキーを割り当てないため、選択範囲の翻訳ショートカット %1 はオフです。代わりにデスクトップのキーボード設定で「%2 --translate-selection」をキーに割り当ててください。</translation>
     </message>
 </context>
 <context>
@@ -718,7 +718,7 @@ RaDudezozad(1) を参照してください.</translation>
     </message>
     <message>
         <source>Parlamo is already running but does not answer.</source>
-        <translation>Parlamo はすでに実行中ですが応答しません.</translation>
+        <translation>Parlamo はすでに実行中ですが応答しません。</translation>
     </message>
 </context>
 <context>
@@ -737,7 +737,7 @@ RaDudezozad(1) を参照してください.</translation>
     </message>
     <message>
         <source>The translation. Ctrl+Shift+C copies it, Ctrl+Shift+S speaks it, Esc closes.</source>
-        <translation>翻訳です。Ctrl+Shift+C でコピー、Ctrl+Shift+S で読み上げ、Esc で閉じます.</translation>
+        <translation>翻訳です。Ctrl+Shift+C でコピー、Ctrl+Shift+S で読み上げ、Esc で閉じます。</translation>
     </message>
     <message>
         <source>&amp;Copy</source>
@@ -757,7 +757,7 @@ RaDudezozad(1) を参照してください.</translation>
     </message>
     <message>
         <source>Copied to the clipboard.</source>
-        <translation>クリップボードにコピーしました.</translation>
+        <translation>クリップボードにコピーしました。</translation>
     </message>
 </context>
 <context>
@@ -768,7 +768,7 @@ RaDudezozad(1) を参照してください.</translation>
     </message>
     <message>
         <source>Select text in any application and press this key to read its translation in a small window. Press the new key here, or clear it to turn the shortcut off.</source>
-        <translation>任意のアプリケーションでテキストを選択してこのキーを押すと、小さなウィンドウで翻訳を読めます。ここで新しいキーを押すか、消去してショートカットをオフにしてください.</translation>
+        <translation>任意のアプリケーションでテキストを選択してこのキーを押すと、小さなウィンドウで翻訳を読めます。ここで新しいキーを押すか、消去してショートカットをオフにしてください。</translation>
     </message>
     <message>
         <source>Selection shortcut</source>
@@ -783,15 +783,15 @@ RaDudezozad(1) を参照してください.</translation>
     <name>SpeakCommand</name>
     <message>
         <source>There is no translation to speak.</source>
-        <translation>読み上げる翻訳がありません.</translation>
+        <translation>読み上げる翻訳がありません。</translation>
     </message>
     <message>
         <source>No speech for this language pair.</source>
-        <translation>この言語ペアには音声がありません.</translation>
+        <translation>この言語ペアには音声がありません。</translation>
     </message>
     <message>
         <source>The spoken translation could not be fetched.</source>
-        <translation>翻訳の音声を取得できませんでした.</translation>
+        <translation>翻訳の音声を取得できませんでした。</translation>
     </message>
     <message>
         <source>Speaking...</source>
@@ -799,23 +799,23 @@ RaDudezozad(1) を参照してください.</translation>
     </message>
     <message>
         <source>The spoken translation could not be stored.</source>
-        <translation>翻訳の音声を保存できませんでした.</translation>
+        <translation>翻訳の音声を保存できませんでした。</translation>
     </message>
     <message>
         <source>No sound output device was found.</source>
-        <translation>音声出力デバイスが見つかりませんでした.</translation>
+        <translation>音声出力デバイスが見つかりませんでした。</translation>
     </message>
     <message>
         <source>The spoken translation is not a playable sound.</source>
-        <translation>翻訳の音声は再生できる形式ではありません.</translation>
+        <translation>翻訳の音声は再生できる形式ではありません。</translation>
     </message>
     <message>
         <source>Spoken.</source>
-        <translation>読み上げました.</translation>
+        <translation>読み上げました。</translation>
     </message>
     <message>
         <source>Cancelled.</source>
-        <translation>キャンセルしました.</translation>
+        <translation>キャンセルしました。</translation>
     </message>
 </context>
 <context>
@@ -833,7 +833,7 @@ RaDudezozad(1) を参照してください.</translation>
     </message>
     <message>
         <source>You are not connected to the internet. Please connect, and start again.</source>
-        <translation>インターネットに接続されていません。接続してから、もう一度起動してください.</translation>
+        <translation>インターネットに接続されていません。接続してから、もう一度起動してください。</translation>
     </message>
     <message>
         <source>Address asked for: %1</source>
@@ -861,7 +861,7 @@ RaDudezozad(1) を参照してください.</translation>
     </message>
     <message>
         <source>, minimizing to tray.</source>
-        <translation>, システムトレイに最小化します.</translation>
+        <translation>, システムトレイに最小化します。</translation>
     </message>
 </context>
 <context>
@@ -876,7 +876,7 @@ RaDudezozad(1) を参照してください.</translation>
     </message>
     <message>
         <source>No text is selected. Select a text, then press the key again.</source>
-        <translation>テキストが選択されていません。テキストを選択してから、もう一度キーを押してください.</translation>
+        <translation>テキストが選択されていません。テキストを選択してから、もう一度キーを押してください。</translation>
     </message>
     <message>
         <source>Reading the clipboard...</source>
@@ -884,7 +884,7 @@ RaDudezozad(1) を参照してください.</translation>
     </message>
     <message>
         <source>The clipboard holds no text.</source>
-        <translation>クリップボードにテキストがありません.</translation>
+        <translation>クリップボードにテキストがありません。</translation>
     </message>
     <message>
         <source>Translating from %1</source>
@@ -903,7 +903,7 @@ RaDudezozad(1) を参照してください.</translation>
     </message>
     <message>
         <source>Cancelled.</source>
-        <translation>キャンセルしました.</translation>
+        <translation>キャンセルしました。</translation>
     </message>
     <message>
         <source>Translation failed at %1: %2</source>
@@ -911,18 +911,18 @@ RaDudezozad(1) を参照してください.</translation>
     </message>
     <message>
         <source>Translation timed out: %1 did not answer.</source>
-        <translation>翻訳がタイムアウトしました: %1 が応答しませんでした.</translation>
+        <translation>翻訳がタイムアウトしました: %1 が応答しませんでした。</translation>
     </message>
     <message>
         <source>No translation found in the answer of %1.</source>
-        <translation>%1 の応答に翻訳が見つかりません.</translation>
+        <translation>%1 の応答に翻訳が見つかりません。</translation>
     </message>
 </context>
 <context>
     <name>TranslationHistory</name>
     <message>
         <source>History is off for this run.</source>
-        <translation>次回の起動まで履歴はオフです.</translation>
+        <translation>次回の起動まで履歴はオフです。</translation>
     </message>
 </context>
 <context>
@@ -933,7 +933,7 @@ RaDudezozad(1) を参照してください.</translation>
     </message>
     <message>
         <source>This pipeline has sent its request.</source>
-        <translation>この要求はすでに送信されています.</translation>
+        <translation>この要求はすでに送信されています。</translation>
     </message>
     <message>
         <source>no engine named %1</source>
@@ -948,11 +948,11 @@ RaDudezozad(1) を参照してください.</translation>
     <name>X11GlobalShortcut</name>
     <message>
         <source>The selection shortcut %1 is not a key this keyboard has.</source>
-        <translation>選択範囲の翻訳ショートカット %1 はこのキーボードにないキーです.</translation>
+        <translation>選択範囲の翻訳ショートカット %1 はこのキーボードにないキーです。</translation>
     </message>
     <message>
         <source>The selection shortcut %1 is taken by another program.</source>
-        <translation>選択範囲の翻訳ショートカット %1 は別のプログラムが使用しています.</translation>
+        <translation>選択範囲の翻訳ショートカット %1 は別のプログラムが使用しています。</translation>
     </message>
 </context>
 <context>
@@ -963,11 +963,11 @@ RaDudezozad(1) を参照してください.</translation>
     </message>
     <message>
         <source>Translated.</source>
-        <translation>翻訳しました.</translation>
+        <translation>翻訳しました。</translation>
     </message>
     <message>
         <source>The service configuration could not be used (%1). The program will close.</source>
-        <translation>サービス設定を使用できませんでした (%1)。プログラムを終了します.</translation>
+        <translation>サービス設定を使用できませんでした (%1)。プログラムを終了します。</translation>
     </message>
     <message>
         <source>no configuration document</source>
@@ -983,7 +983,7 @@ RaDudezozad(1) を参照してください.</translation>
     </message>
     <message>
         <source>No address for %1 has been configured. Please try again later.</source>
-        <translation>「%1」のアドレスが設定されていません。後でもう一度お試しください.</translation>
+        <translation>「%1」のアドレスが設定されていません。後でもう一度お試しください。</translation>
     </message>
     <message>
         <source>Online Help</source>
@@ -1055,11 +1055,11 @@ RaDudezozad(1) を参照してください.</translation>
     </message>
     <message>
         <source>The text to translate.</source>
-        <translation>翻訳するテキストです.</translation>
+        <translation>翻訳するテキストです。</translation>
     </message>
     <message>
         <source>The text to translate. Ctrl+Enter translates it.</source>
-        <translation>翻訳するテキストです。Ctrl+Enter で翻訳します.</translation>
+        <translation>翻訳するテキストです。Ctrl+Enter で翻訳します。</translation>
     </message>
     <message>
         <source>Language pair</source>
@@ -1067,7 +1067,7 @@ RaDudezozad(1) を参照してください.</translation>
     </message>
     <message>
         <source>From which language into which one.</source>
-        <translation>どの言語からどの言語へ翻訳するか.</translation>
+        <translation>どの言語からどの言語へ翻訳するか。</translation>
     </message>
     <message>
         <source>The language pair (Ctrl+R: the other way round)</source>
@@ -1079,7 +1079,7 @@ RaDudezozad(1) を参照してください.</translation>
     </message>
     <message>
         <source>The online service that translates.</source>
-        <translation>翻訳を行うオンラインサービスです.</translation>
+        <translation>翻訳を行うオンラインサービスです。</translation>
     </message>
     <message>
         <source>The translation engine</source>
@@ -1091,11 +1091,11 @@ RaDudezozad(1) を参照してください.</translation>
     </message>
     <message>
         <source>Sends the source text to the engine and shows the translation.</source>
-        <translation>原文をエンジンに送信し、翻訳を表示します.</translation>
+        <translation>原文をエンジンに送信し、翻訳を表示します。</translation>
     </message>
     <message>
         <source>Translate the text (Ctrl+Enter in the text). Esc cancels.</source>
-        <translation>テキストを翻訳します (テキスト内で Ctrl+Enter)。Esc でキャンセルします.</translation>
+        <translation>テキストを翻訳します (テキスト内で Ctrl+Enter)。Esc でキャンセルします。</translation>
     </message>
     <message>
         <source>Translation</source>
@@ -1103,11 +1103,11 @@ RaDudezozad(1) を参照してください.</translation>
     </message>
     <message>
         <source>The translated text of the last translation.</source>
-        <translation>最後の翻訳で訳されたテキストです.</translation>
+        <translation>最後の翻訳で訳されたテキストです。</translation>
     </message>
     <message>
         <source>The translation. Ctrl+Shift+C copies it.</source>
-        <translation>翻訳です。Ctrl+Shift+C でコピーします.</translation>
+        <translation>翻訳です。Ctrl+Shift+C でコピーします。</translation>
     </message>
     <message>
         <source>Word to hear</source>
@@ -1115,7 +1115,7 @@ RaDudezozad(1) を参照してください.</translation>
     </message>
     <message>
         <source>A word to hear spoken; messages about the sound show here too.</source>
-        <translation>読み上げる単語です。音声に関するメッセージもここに表示されます.</translation>
+        <translation>読み上げる単語です。音声に関するメッセージもここに表示されます。</translation>
     </message>
     <message>
         <source>Hear It</source>
@@ -1123,11 +1123,11 @@ RaDudezozad(1) を参照してください.</translation>
     </message>
     <message>
         <source>Fetches and plays the pronunciation of the word.</source>
-        <translation>単語の発音を取得して再生します.</translation>
+        <translation>単語の発音を取得して再生します。</translation>
     </message>
     <message>
         <source>Hear the word spoken (Enter in the word box). Esc cancels.</source>
-        <translation>単語の読み上げを聞きます (単語の入力欄で Enter)。Esc でキャンセルします.</translation>
+        <translation>単語の読み上げを聞きます (単語の入力欄で Enter)。Esc でキャンセルします。</translation>
     </message>
     <message>
         <source>Hint</source>
@@ -1139,7 +1139,7 @@ RaDudezozad(1) を参照してください.</translation>
     </message>
     <message>
         <source>What the program is doing, and the keyboard&apos;s state.</source>
-        <translation>プログラムの現在の動作と、キーボードの状態です.</translation>
+        <translation>プログラムの現在の動作と、キーボードの状態です。</translation>
     </message>
     <message>
         <source>Status</source>
@@ -1147,7 +1147,7 @@ RaDudezozad(1) を参照してください.</translation>
     </message>
     <message>
         <source>What the program is doing or has just done.</source>
-        <translation>プログラムが実行中の、または直前に実行した動作です.</translation>
+        <translation>プログラムが実行中の、または直前に実行した動作です。</translation>
     </message>
     <message>
         <source>Caps Lock</source>
@@ -1155,7 +1155,7 @@ RaDudezozad(1) を参照してください.</translation>
     </message>
     <message>
         <source>Caps Lock indicator.</source>
-        <translation>Caps Lock のインジケーターです.</translation>
+        <translation>Caps Lock のインジケーターです。</translation>
     </message>
     <message>
         <source>Insert</source>
@@ -1163,22 +1163,22 @@ RaDudezozad(1) を参照してください.</translation>
     </message>
     <message>
         <source>Insert indicator.</source>
-        <translation>挿入モードのインジケーターです.</translation>
+        <translation>挿入モードのインジケーターです。</translation>
     </message>
     <message>
         <source>Type a word and press Enter to hear it.</source>
-        <translation>単語を入力して Enter キーを押すと読み上げます.</translation>
+        <translation>単語を入力して Enter キーを押すと読み上げます。</translation>
     </message>
 </context>
 <context>
     <name>mGlobal</name>
     <message>
         <source>Loaded, and mimized to tray.</source>
-        <translation>読み込みが完了し、システムトレイに最小化しました.</translation>
+        <translation>読み込みが完了し、システムトレイに最小化しました。</translation>
     </message>
     <message>
         <source>Double-click to open.</source>
-        <translation>ダブルクリックで開きます.</translation>
+        <translation>ダブルクリックで開きます。</translation>
     </message>
 </context>
 <context>
@@ -1192,7 +1192,7 @@ RaDudezozad(1) を参照してください.</translation>
     <name>main</name>
     <message>
         <source>Parlamo could not start.</source>
-        <translation>Parlamo を起動できませんでした.</translation>
+        <translation>Parlamo を起動できませんでした。</translation>
     </message>
 </context>
 </TS>

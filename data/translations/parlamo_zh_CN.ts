@@ -5,15 +5,15 @@
     <name>AppCommandLine</name>
     <message>
         <source>Show this help and exit.</source>
-        <translation>显示此帮助并退出.</translation>
+        <translation>显示此帮助并退出。</translation>
     </message>
     <message>
         <source>Show the version and exit.</source>
-        <translation>显示版本并退出.</translation>
+        <translation>显示版本并退出。</translation>
     </message>
     <message>
         <source>Translate the selected text in a small window (the running program&apos;s, or this one&apos;s once its window is loaded). Meant for a desktop shortcut.</source>
-        <translation>在小窗口中翻译选中的文本(由正在运行的程序显示；若没有，则在本程序的窗口加载后由其显示)。供桌面快捷键使用.</translation>
+        <translation>在小窗口中翻译选中的文本(由正在运行的程序显示；若没有，则在本程序的窗口加载后由其显示)。供桌面快捷键使用。</translation>
     </message>
     <message>
         <source>Parlamo, a desktop client for online translation. At every start it fetches its
@@ -34,11 +34,11 @@ HTTPS_PROXY、ALL_PROXY、NO_PROXY)，读取方式与 curl 相同；
     </message>
     <message>
         <source>Started at log-on: in tray mode, go to the tray without a notice.</source>
-        <translation>登录时启动：在托盘模式下，直接进入系统托盘而不显示通知.</translation>
+        <translation>登录时启动：在托盘模式下，直接进入系统托盘而不显示通知。</translation>
     </message>
     <message>
         <source>Show the window, without a tray icon, even in tray mode.</source>
-        <translation>显示窗口，不显示托盘图标，即使处于托盘模式.</translation>
+        <translation>显示窗口，不显示托盘图标，即使处于托盘模式。</translation>
     </message>
     <message>
         <source>Usage: %1 [options] [/startup] [/debug]</source>
@@ -49,11 +49,11 @@ HTTPS_PROXY、ALL_PROXY、NO_PROXY)，读取方式与 curl 相同；
     <name>AppRequests</name>
     <message>
         <source>Parlamo has ended.</source>
-        <translation>Parlamo 已退出.</translation>
+        <translation>Parlamo 已退出。</translation>
     </message>
     <message>
         <source>Parlamo is closing.</source>
-        <translation>Parlamo 正在关闭.</translation>
+        <translation>Parlamo 正在关闭。</translation>
     </message>
 </context>
 <context>
@@ -128,7 +128,7 @@ HTTPS_PROXY、ALL_PROXY、NO_PROXY)，读取方式与 curl 相同；
     </message>
     <message>
         <source>Please start again later.</source>
-        <translation>请稍后再启动.</translation>
+        <translation>请稍后再启动。</translation>
     </message>
 </context>
 <context>
@@ -212,7 +212,7 @@ HTTPS_PROXY、ALL_PROXY、NO_PROXY)，读取方式与 curl 相同；
     <name>DBusInterface</name>
     <message>
         <source>Parlamo has ended.</source>
-        <translation>Parlamo 已退出.</translation>
+        <translation>Parlamo 已退出。</translation>
     </message>
 </context>
 <context>
@@ -238,7 +238,7 @@ HTTPS_PROXY、ALL_PROXY、NO_PROXY)，读取方式与 curl 相同；
     <name>HeadlessCommandLine</name>
     <message>
         <source>Translate TEXT without opening a window and print the result; &quot;-&quot; reads the text from standard input.</source>
-        <translation>不打开窗口翻译“文本”并输出结果；“-”表示从标准输入读取文本.</translation>
+        <translation>不打开窗口翻译“文本”并输出结果；“-”表示从标准输入读取文本。</translation>
     </message>
     <message>
         <source>TEXT</source>
@@ -258,7 +258,7 @@ HTTPS_PROXY、ALL_PROXY、NO_PROXY)，读取方式与 curl 相同；
     </message>
     <message>
         <source>List the engines and their language pairs; the defaults are marked.</source>
-        <translation>列出引擎及其语言对；默认项已标记.</translation>
+        <translation>列出引擎及其语言对；默认项已标记。</translation>
     </message>
     <message>
         <source>--list and --translate cannot be used together</source>
@@ -344,11 +344,11 @@ HTTPS_PROXY、ALL_PROXY、NO_PROXY)，读取方式与 curl 相同；
     <name>HearItCommand</name>
     <message>
         <source>No Sound file found.</source>
-        <translation>未找到声音文件.</translation>
+        <translation>未找到声音文件。</translation>
     </message>
     <message>
         <source>Cancelled.</source>
-        <translation>已取消.</translation>
+        <translation>已取消。</translation>
     </message>
     <message>
         <source>Downloading Sound file...</source>
@@ -356,18 +356,18 @@ HTTPS_PROXY、ALL_PROXY、NO_PROXY)，读取方式与 curl 相同；
     </message>
     <message>
         <source>Unable to detect WAV device in this system.</source>
-        <translation>无法在此系统中检测到 WAV 设备.</translation>
+        <translation>无法在此系统中检测到 WAV 设备。</translation>
     </message>
 </context>
 <context>
     <name>HistoryCommandLine</name>
     <message>
         <source>Print the translation history, newest first, without opening a window.</source>
-        <translation>不打开窗口，输出翻译历史记录，最新的在前.</translation>
+        <translation>不打开窗口，输出翻译历史记录，最新的在前。</translation>
     </message>
     <message>
         <source>With --history: only the entries whose text or translation holds WORD, in any letter case.</source>
-        <translation>与 --history 一起使用：只列出文本或译文包含“词语”的条目，不区分大小写.</translation>
+        <translation>与 --history 一起使用：只列出文本或译文包含“词语”的条目，不区分大小写。</translation>
     </message>
     <message>
         <source>WORD</source>
@@ -499,7 +499,7 @@ HTTPS_PROXY、ALL_PROXY、NO_PROXY)，读取方式与 curl 相同；
     </message>
     <message>
         <source>Clear the whole history? This cannot be undone.</source>
-        <translation>清除全部历史记录？此操作无法撤销.</translation>
+        <translation>清除全部历史记录？此操作无法撤销。</translation>
     </message>
     <message>
         <source>Export History</source>
@@ -522,11 +522,11 @@ HTTPS_PROXY、ALL_PROXY、NO_PROXY)，读取方式与 curl 相同；
     </message>
     <message>
         <source>The answer is larger than %1 bytes.</source>
-        <translation>响应大于 %1 字节.</translation>
+        <translation>响应大于 %1 字节。</translation>
     </message>
     <message>
         <source>The transfer took longer than %1 seconds.</source>
-        <translation>传输时间超过 %1 秒.</translation>
+        <translation>传输时间超过 %1 秒。</translation>
     </message>
     <message>
         <source>Not a usable address: %1</source>
@@ -542,7 +542,7 @@ HTTPS_PROXY、ALL_PROXY、NO_PROXY)，读取方式与 curl 相同；
     </message>
     <message>
         <source>Cannot start the transfer.</source>
-        <translation>无法开始传输.</translation>
+        <translation>无法开始传输。</translation>
     </message>
     <message>
         <source>Refused a redirect to %1</source>
@@ -550,15 +550,15 @@ HTTPS_PROXY、ALL_PROXY、NO_PROXY)，读取方式与 curl 相同；
     </message>
     <message>
         <source>The answer&apos;s header has a broken line.</source>
-        <translation>响应的标头中有损坏的行.</translation>
+        <translation>响应的标头中有损坏的行。</translation>
     </message>
     <message>
         <source>The answer&apos;s trailer is too large.</source>
-        <translation>响应的尾部(trailer)过大.</translation>
+        <translation>响应的尾部(trailer)过大。</translation>
     </message>
     <message>
         <source>The answer&apos;s header is too large.</source>
-        <translation>响应的标头过大.</translation>
+        <translation>响应的标头过大。</translation>
     </message>
     <message>
         <source>The server&apos;s answer is not HTTP.</source>
@@ -566,7 +566,7 @@ HTTPS_PROXY、ALL_PROXY、NO_PROXY)，读取方式与 curl 相同；
     </message>
     <message>
         <source>The server switched protocols.</source>
-        <translation>服务器切换了协议.</translation>
+        <translation>服务器切换了协议。</translation>
     </message>
     <message>
         <source>The answer&apos;s transfer coding is not readable: %1</source>
@@ -574,11 +574,11 @@ HTTPS_PROXY、ALL_PROXY、NO_PROXY)，读取方式与 curl 相同；
     </message>
     <message>
         <source>The answer&apos;s length is unreadable.</source>
-        <translation>无法读取响应的长度.</translation>
+        <translation>无法读取响应的长度。</translation>
     </message>
     <message>
         <source>The connection ended inside the answer&apos;s header.</source>
-        <translation>连接在响应标头中途中断.</translation>
+        <translation>连接在响应标头中途中断。</translation>
     </message>
     <message>
         <source>Cannot connect to %1: %2</source>
@@ -594,19 +594,19 @@ HTTPS_PROXY、ALL_PROXY、NO_PROXY)，读取方式与 curl 相同；
     </message>
     <message>
         <source>The server closed the connection without answering.</source>
-        <translation>服务器未响应就关闭了连接.</translation>
+        <translation>服务器未响应就关闭了连接。</translation>
     </message>
     <message>
         <source>The connection ended before the whole answer.</source>
-        <translation>连接在收到完整响应之前中断.</translation>
+        <translation>连接在收到完整响应之前中断。</translation>
     </message>
     <message>
         <source>The connection ended after %1 of %2 bytes.</source>
-        <translation>连接在收到 %2 字节中的 %1 字节后中断.</translation>
+        <translation>连接在收到 %2 字节中的 %1 字节后中断。</translation>
     </message>
     <message>
         <source>Too many redirects.</source>
-        <translation>重定向次数过多.</translation>
+        <translation>重定向次数过多。</translation>
     </message>
     <message>
         <source>The server&apos;s answer is not readable HTTP: %1</source>
@@ -614,26 +614,26 @@ HTTPS_PROXY、ALL_PROXY、NO_PROXY)，读取方式与 curl 相同；
     </message>
     <message>
         <source>The server sent nothing for %1 seconds.</source>
-        <translation>服务器 %1 秒内没有发送任何数据.</translation>
+        <translation>服务器 %1 秒内没有发送任何数据。</translation>
     </message>
     <message>
         <source>The server sent no answer within %1 seconds.</source>
-        <translation>服务器在 %1 秒内没有响应.</translation>
+        <translation>服务器在 %1 秒内没有响应。</translation>
     </message>
     <message>
         <source>The transfer was cancelled.</source>
-        <translation>传输已取消.</translation>
+        <translation>传输已取消。</translation>
     </message>
     <message>
         <source>The wait for the transfer was broken off.</source>
-        <translation>等待传输的过程已中止.</translation>
+        <translation>等待传输的过程已中止。</translation>
     </message>
 </context>
 <context>
     <name>InetTransfer</name>
     <message>
         <source>A request is still running.</source>
-        <translation>仍有请求正在进行.</translation>
+        <translation>仍有请求正在进行。</translation>
     </message>
     <message>
         <source>Invalid address: %1</source>
@@ -663,11 +663,11 @@ HTTPS_PROXY、ALL_PROXY、NO_PROXY)，读取方式与 curl 相同；
     <name>OutsideTranslation</name>
     <message>
         <source>Choose a language pair in the main window first.</source>
-        <translation>请先在主窗口中选择语言对.</translation>
+        <translation>请先在主窗口中选择语言对。</translation>
     </message>
     <message>
         <source>There is no text to translate.</source>
-        <translation>没有要翻译的文本.</translation>
+        <translation>没有要翻译的文本。</translation>
     </message>
     <message>
         <source>no configuration document</source>
@@ -686,7 +686,7 @@ HTTPS_PROXY、ALL_PROXY、NO_PROXY)，读取方式与 curl 相同；
     </message>
     <message>
         <source>The selection shortcut %1 was not bound: the desktop&apos;s question was cancelled.</source>
-        <translation>划词翻译快捷键 %1 未绑定：桌面的询问已被取消.</translation>
+        <translation>划词翻译快捷键 %1 未绑定：桌面的询问已被取消。</translation>
     </message>
     <message>
         <source>The desktop did not bind the selection shortcut %1.</source>
@@ -698,7 +698,7 @@ HTTPS_PROXY、ALL_PROXY、NO_PROXY)，读取方式与 curl 相同；
     </message>
     <message>
         <source>This desktop holds no keys for programs, so the selection shortcut %1 is off: bind &quot;%2 --translate-selection&quot; to a key in the desktop&apos;s keyboard settings instead.</source>
-        <translation>此桌面不为程序保留按键，因此划词翻译快捷键 %1 已关闭：请改为在桌面的键盘设置中为“%2 --translate-selection”绑定一个按键.</translation>
+        <translation>此桌面不为程序保留按键，因此划词翻译快捷键 %1 已关闭：请改为在桌面的键盘设置中为“%2 --translate-selection”绑定一个按键。</translation>
     </message>
 </context>
 <context>
@@ -716,7 +716,7 @@ HTTPS_PROXY、ALL_PROXY、NO_PROXY)，读取方式与 curl 相同；
     </message>
     <message>
         <source>Parlamo is already running but does not answer.</source>
-        <translation>Parlamo 已在运行，但没有响应.</translation>
+        <translation>Parlamo 已在运行，但没有响应。</translation>
     </message>
 </context>
 <context>
@@ -735,7 +735,7 @@ HTTPS_PROXY、ALL_PROXY、NO_PROXY)，读取方式与 curl 相同；
     </message>
     <message>
         <source>The translation. Ctrl+Shift+C copies it, Ctrl+Shift+S speaks it, Esc closes.</source>
-        <translation>译文。Ctrl+Shift+C 复制，Ctrl+Shift+S 朗读，Esc 关闭.</translation>
+        <translation>译文。Ctrl+Shift+C 复制，Ctrl+Shift+S 朗读，Esc 关闭。</translation>
     </message>
     <message>
         <source>&amp;Copy</source>
@@ -755,7 +755,7 @@ HTTPS_PROXY、ALL_PROXY、NO_PROXY)，读取方式与 curl 相同；
     </message>
     <message>
         <source>Copied to the clipboard.</source>
-        <translation>已复制到剪贴板.</translation>
+        <translation>已复制到剪贴板。</translation>
     </message>
 </context>
 <context>
@@ -766,7 +766,7 @@ HTTPS_PROXY、ALL_PROXY、NO_PROXY)，读取方式与 curl 相同；
     </message>
     <message>
         <source>Select text in any application and press this key to read its translation in a small window. Press the new key here, or clear it to turn the shortcut off.</source>
-        <translation>在任意应用程序中选中文本并按下此键，即可在小窗口中查看其译文。在此处按下新的按键，或将其清除以关闭此快捷键.</translation>
+        <translation>在任意应用程序中选中文本并按下此键，即可在小窗口中查看其译文。在此处按下新的按键，或将其清除以关闭此快捷键。</translation>
     </message>
     <message>
         <source>Selection shortcut</source>
@@ -781,15 +781,15 @@ HTTPS_PROXY、ALL_PROXY、NO_PROXY)，读取方式与 curl 相同；
     <name>SpeakCommand</name>
     <message>
         <source>There is no translation to speak.</source>
-        <translation>没有可朗读的译文.</translation>
+        <translation>没有可朗读的译文。</translation>
     </message>
     <message>
         <source>No speech for this language pair.</source>
-        <translation>此语言对不支持朗读.</translation>
+        <translation>此语言对不支持朗读。</translation>
     </message>
     <message>
         <source>The spoken translation could not be fetched.</source>
-        <translation>无法获取译文的朗读音频.</translation>
+        <translation>无法获取译文的朗读音频。</translation>
     </message>
     <message>
         <source>Speaking...</source>
@@ -797,23 +797,23 @@ HTTPS_PROXY、ALL_PROXY、NO_PROXY)，读取方式与 curl 相同；
     </message>
     <message>
         <source>The spoken translation could not be stored.</source>
-        <translation>无法保存译文的朗读音频.</translation>
+        <translation>无法保存译文的朗读音频。</translation>
     </message>
     <message>
         <source>No sound output device was found.</source>
-        <translation>未找到声音输出设备.</translation>
+        <translation>未找到声音输出设备。</translation>
     </message>
     <message>
         <source>The spoken translation is not a playable sound.</source>
-        <translation>译文的朗读音频无法播放.</translation>
+        <translation>译文的朗读音频无法播放。</translation>
     </message>
     <message>
         <source>Spoken.</source>
-        <translation>已朗读.</translation>
+        <translation>已朗读。</translation>
     </message>
     <message>
         <source>Cancelled.</source>
-        <translation>已取消.</translation>
+        <translation>已取消。</translation>
     </message>
 </context>
 <context>
@@ -831,7 +831,7 @@ HTTPS_PROXY、ALL_PROXY、NO_PROXY)，读取方式与 curl 相同；
     </message>
     <message>
         <source>You are not connected to the internet. Please connect, and start again.</source>
-        <translation>您未连接到互联网。请连接后重新启动.</translation>
+        <translation>您未连接到互联网。请连接后重新启动。</translation>
     </message>
     <message>
         <source>Address asked for: %1</source>
@@ -859,7 +859,7 @@ HTTPS_PROXY、ALL_PROXY、NO_PROXY)，读取方式与 curl 相同；
     </message>
     <message>
         <source>, minimizing to tray.</source>
-        <translation>, 最小化到系统托盘.</translation>
+        <translation>, 最小化到系统托盘。</translation>
     </message>
 </context>
 <context>
@@ -874,7 +874,7 @@ HTTPS_PROXY、ALL_PROXY、NO_PROXY)，读取方式与 curl 相同；
     </message>
     <message>
         <source>No text is selected. Select a text, then press the key again.</source>
-        <translation>未选中任何文本。请选中文本，然后再次按下该键.</translation>
+        <translation>未选中任何文本。请选中文本，然后再次按下该键。</translation>
     </message>
     <message>
         <source>Reading the clipboard...</source>
@@ -882,7 +882,7 @@ HTTPS_PROXY、ALL_PROXY、NO_PROXY)，读取方式与 curl 相同；
     </message>
     <message>
         <source>The clipboard holds no text.</source>
-        <translation>剪贴板中没有文本.</translation>
+        <translation>剪贴板中没有文本。</translation>
     </message>
     <message>
         <source>Translating from %1</source>
@@ -901,7 +901,7 @@ HTTPS_PROXY、ALL_PROXY、NO_PROXY)，读取方式与 curl 相同；
     </message>
     <message>
         <source>Cancelled.</source>
-        <translation>已取消.</translation>
+        <translation>已取消。</translation>
     </message>
     <message>
         <source>Translation failed at %1: %2</source>
@@ -909,18 +909,18 @@ HTTPS_PROXY、ALL_PROXY、NO_PROXY)，读取方式与 curl 相同；
     </message>
     <message>
         <source>Translation timed out: %1 did not answer.</source>
-        <translation>翻译超时：%1 没有响应.</translation>
+        <translation>翻译超时：%1 没有响应。</translation>
     </message>
     <message>
         <source>No translation found in the answer of %1.</source>
-        <translation>在 %1 的响应中找不到译文.</translation>
+        <translation>在 %1 的响应中找不到译文。</translation>
     </message>
 </context>
 <context>
     <name>TranslationHistory</name>
     <message>
         <source>History is off for this run.</source>
-        <translation>本次运行期间历史记录已关闭.</translation>
+        <translation>本次运行期间历史记录已关闭。</translation>
     </message>
 </context>
 <context>
@@ -931,7 +931,7 @@ HTTPS_PROXY、ALL_PROXY、NO_PROXY)，读取方式与 curl 相同；
     </message>
     <message>
         <source>This pipeline has sent its request.</source>
-        <translation>此请求已发送.</translation>
+        <translation>此请求已发送。</translation>
     </message>
     <message>
         <source>no engine named %1</source>
@@ -946,11 +946,11 @@ HTTPS_PROXY、ALL_PROXY、NO_PROXY)，读取方式与 curl 相同；
     <name>X11GlobalShortcut</name>
     <message>
         <source>The selection shortcut %1 is not a key this keyboard has.</source>
-        <translation>此键盘上没有划词翻译快捷键 %1 所用的按键.</translation>
+        <translation>此键盘上没有划词翻译快捷键 %1 所用的按键。</translation>
     </message>
     <message>
         <source>The selection shortcut %1 is taken by another program.</source>
-        <translation>划词翻译快捷键 %1 已被其他程序占用.</translation>
+        <translation>划词翻译快捷键 %1 已被其他程序占用。</translation>
     </message>
 </context>
 <context>
@@ -961,11 +961,11 @@ HTTPS_PROXY、ALL_PROXY、NO_PROXY)，读取方式与 curl 相同；
     </message>
     <message>
         <source>Translated.</source>
-        <translation>翻译完成.</translation>
+        <translation>翻译完成。</translation>
     </message>
     <message>
         <source>The service configuration could not be used (%1). The program will close.</source>
-        <translation>无法使用服务配置(%1)。程序将关闭.</translation>
+        <translation>无法使用服务配置(%1)。程序将关闭。</translation>
     </message>
     <message>
         <source>no configuration document</source>
@@ -981,7 +981,7 @@ HTTPS_PROXY、ALL_PROXY、NO_PROXY)，读取方式与 curl 相同；
     </message>
     <message>
         <source>No address for %1 has been configured. Please try again later.</source>
-        <translation>尚未配置“%1”的地址。请稍后再试.</translation>
+        <translation>尚未配置“%1”的地址。请稍后再试。</translation>
     </message>
     <message>
         <source>Online Help</source>
@@ -1053,11 +1053,11 @@ HTTPS_PROXY、ALL_PROXY、NO_PROXY)，读取方式与 curl 相同；
     </message>
     <message>
         <source>The text to translate.</source>
-        <translation>要翻译的文本.</translation>
+        <translation>要翻译的文本。</translation>
     </message>
     <message>
         <source>The text to translate. Ctrl+Enter translates it.</source>
-        <translation>要翻译的文本。按 Ctrl+Enter 进行翻译.</translation>
+        <translation>要翻译的文本。按 Ctrl+Enter 进行翻译。</translation>
     </message>
     <message>
         <source>Language pair</source>
@@ -1065,7 +1065,7 @@ HTTPS_PROXY、ALL_PROXY、NO_PROXY)，读取方式与 curl 相同；
     </message>
     <message>
         <source>From which language into which one.</source>
-        <translation>从哪种语言翻译成哪种语言.</translation>
+        <translation>从哪种语言翻译成哪种语言。</translation>
     </message>
     <message>
         <source>The language pair (Ctrl+R: the other way round)</source>
@@ -1077,7 +1077,7 @@ HTTPS_PROXY、ALL_PROXY、NO_PROXY)，读取方式与 curl 相同；
     </message>
     <message>
         <source>The online service that translates.</source>
-        <translation>执行翻译的在线服务.</translation>
+        <translation>执行翻译的在线服务。</translation>
     </message>
     <message>
         <source>The translation engine</source>
@@ -1089,11 +1089,11 @@ HTTPS_PROXY、ALL_PROXY、NO_PROXY)，读取方式与 curl 相同；
     </message>
     <message>
         <source>Sends the source text to the engine and shows the translation.</source>
-        <translation>将原文发送给引擎并显示译文.</translation>
+        <translation>将原文发送给引擎并显示译文。</translation>
     </message>
     <message>
         <source>Translate the text (Ctrl+Enter in the text). Esc cancels.</source>
-        <translation>翻译文本(在文本框中按 Ctrl+Enter)。按 Esc 取消.</translation>
+        <translation>翻译文本(在文本框中按 Ctrl+Enter)。按 Esc 取消。</translation>
     </message>
     <message>
         <source>Translation</source>
@@ -1101,11 +1101,11 @@ HTTPS_PROXY、ALL_PROXY、NO_PROXY)，读取方式与 curl 相同；
     </message>
     <message>
         <source>The translated text of the last translation.</source>
-        <translation>最近一次翻译的译文.</translation>
+        <translation>最近一次翻译的译文。</translation>
     </message>
     <message>
         <source>The translation. Ctrl+Shift+C copies it.</source>
-        <translation>译文。按 Ctrl+Shift+C 复制.</translation>
+        <translation>译文。按 Ctrl+Shift+C 复制。</translation>
     </message>
     <message>
         <source>Word to hear</source>
@@ -1113,7 +1113,7 @@ HTTPS_PROXY、ALL_PROXY、NO_PROXY)，读取方式与 curl 相同；
     </message>
     <message>
         <source>A word to hear spoken; messages about the sound show here too.</source>
-        <translation>要朗读的单词；有关声音的消息也显示在此处.</translation>
+        <translation>要朗读的单词；有关声音的消息也显示在此处。</translation>
     </message>
     <message>
         <source>Hear It</source>
@@ -1121,11 +1121,11 @@ HTTPS_PROXY、ALL_PROXY、NO_PROXY)，读取方式与 curl 相同；
     </message>
     <message>
         <source>Fetches and plays the pronunciation of the word.</source>
-        <translation>获取并播放该单词的发音.</translation>
+        <translation>获取并播放该单词的发音。</translation>
     </message>
     <message>
         <source>Hear the word spoken (Enter in the word box). Esc cancels.</source>
-        <translation>朗读该单词(在单词框中按 Enter)。按 Esc 取消.</translation>
+        <translation>朗读该单词(在单词框中按 Enter)。按 Esc 取消。</translation>
     </message>
     <message>
         <source>Hint</source>
@@ -1137,7 +1137,7 @@ HTTPS_PROXY、ALL_PROXY、NO_PROXY)，读取方式与 curl 相同；
     </message>
     <message>
         <source>What the program is doing, and the keyboard&apos;s state.</source>
-        <translation>程序正在执行的操作，以及键盘的状态.</translation>
+        <translation>程序正在执行的操作，以及键盘的状态。</translation>
     </message>
     <message>
         <source>Status</source>
@@ -1145,7 +1145,7 @@ HTTPS_PROXY、ALL_PROXY、NO_PROXY)，读取方式与 curl 相同；
     </message>
     <message>
         <source>What the program is doing or has just done.</source>
-        <translation>程序正在执行或刚刚完成的操作.</translation>
+        <translation>程序正在执行或刚刚完成的操作。</translation>
     </message>
     <message>
         <source>Caps Lock</source>
@@ -1153,7 +1153,7 @@ HTTPS_PROXY、ALL_PROXY、NO_PROXY)，读取方式与 curl 相同；
     </message>
     <message>
         <source>Caps Lock indicator.</source>
-        <translation>大写锁定指示器.</translation>
+        <translation>大写锁定指示器。</translation>
     </message>
     <message>
         <source>Insert</source>
@@ -1161,22 +1161,22 @@ HTTPS_PROXY、ALL_PROXY、NO_PROXY)，读取方式与 curl 相同；
     </message>
     <message>
         <source>Insert indicator.</source>
-        <translation>插入模式指示器.</translation>
+        <translation>插入模式指示器。</translation>
     </message>
     <message>
         <source>Type a word and press Enter to hear it.</source>
-        <translation>输入一个单词并按 Enter 收听其发音.</translation>
+        <translation>输入一个单词并按 Enter 收听其发音。</translation>
     </message>
 </context>
 <context>
     <name>mGlobal</name>
     <message>
         <source>Loaded, and mimized to tray.</source>
-        <translation>已加载并最小化到系统托盘.</translation>
+        <translation>已加载并最小化到系统托盘。</translation>
     </message>
     <message>
         <source>Double-click to open.</source>
-        <translation>双击打开.</translation>
+        <translation>双击打开。</translation>
     </message>
 </context>
 <context>
@@ -1190,7 +1190,7 @@ HTTPS_PROXY、ALL_PROXY、NO_PROXY)，读取方式与 curl 相同；
     <name>main</name>
     <message>
         <source>Parlamo could not start.</source>
-        <translation>Parlamo 无法启动.</translation>
+        <translation>Parlamo 无法启动。</translation>
     </message>
 </context>
 </TS>
