@@ -1,16 +1,7 @@
 // The reference service's plain parts: sound names, the client's cut, the
-// lookup pages, wave files, the document's Wav element, the command line,
-// the socket systemd passes.
+// lookup pages, wave files, the document's Wav element, the command line.
 #include <QtTest>
 
-#include <arpa/inet.h>
-#include <fcntl.h>
-#include <netinet/in.h>
-#include <sys/socket.h>
-#include <systemd/sd-daemon.h>
-#include <unistd.h>
-
-#include "ListenSocket.h"
 #include "LookupPage.h"
 #include "ServerOptions.h"
 #include "ServiceDocument.h"
@@ -271,56 +262,28 @@ private slots:
 
     void commandLine_data() {
         QTest::addColumn<QStringList>("args");
-        QTest::addColumn<QString>("cacheDirectory");  // what systemd sets, if anything
         QTest::addColumn<bool>("ok");
         QTest::addColumn<int>("port");
         QTest::addColumn<QString>("pages");
-        QTest::addColumn<QString>("cache");  // empty: any
-        QTest::addRow("defaults") << QStringList{"d/config.xml"} << "" << true << 8780 << "d"
-                                  << "";
+        QTest::addRow("defaults") << QStringList{"d/config.xml"} << true << 8780 << "d";
         QTest::addRow("port zero, pages")
-            << QStringList{"--port=0", "--pages", "p", "c.xml"} << "" << true << 0 << "p"
-            << "";
-        QTest::addRow("bare document") << QStringList{"c.xml"} << "" << true << 8780 << "."
-                                       << "";
-        QTest::addRow("systemd's cache folder")
-            << QStringList{"c.xml"} << "/var/cache/parlamo-server" << true << 8780 << "."
-            << "/var/cache/parlamo-server";
-        QTest::addRow("first of systemd's cache folders")
-            << QStringList{"c.xml"} << "/var/cache/a:/var/cache/b" << true << 8780 << "."
-            << "/var/cache/a";
-        QTest::addRow("cache given")
-            << QStringList{"--cache", "/c", "c.xml"} << "/var/cache/a" << true << 8780 << "."
-            << "/c";
+            << QStringList{"--port=0", "--pages", "p", "c.xml"} << true << 0 << "p";
+        QTest::addRow("bare document") << QStringList{"c.xml"} << true << 8780 << ".";
         QTest::addRow("port too large")
-            << QStringList{"--port", "65536", "c.xml"} << "" << false << 0 << ""
-            << "";
+            << QStringList{"--port", "65536", "c.xml"} << false << 0 << "";
         QTest::addRow("port not a number")
-            << QStringList{"--port", "80x", "c.xml"} << "" << false << 0 << ""
-            << "";
-        QTest::addRow("no document") << QStringList{"--port", "1"} << "" << false << 0 << ""
-                                     << "";
-        QTest::addRow("two documents") << QStringList{"a.xml", "b.xml"} << "" << false << 0 << ""
-                                       << "";
-        QTest::addRow("unknown option")
-            << QStringList{"--verbose", "c.xml"} << "" << false << 0 << ""
-            << "";
-        QTest::addRow("missing value") << QStringList{"c.xml", "--log"} << "" << false << 0 << ""
-                                       << "";
+            << QStringList{"--port", "80x", "c.xml"} << false << 0 << "";
+        QTest::addRow("no document") << QStringList{"--port", "1"} << false << 0 << "";
+        QTest::addRow("two documents") << QStringList{"a.xml", "b.xml"} << false << 0 << "";
+        QTest::addRow("unknown option") << QStringList{"--verbose", "c.xml"} << false << 0 << "";
+        QTest::addRow("missing value") << QStringList{"c.xml", "--log"} << false << 0 << "";
     }
     void commandLine() {
         QFETCH(QStringList, args);
-        QFETCH(QString, cacheDirectory);
         QFETCH(bool, ok);
-        QFETCH(QString, cache);
-        if (cacheDirectory.isEmpty())
-            qunsetenv("CACHE_DIRECTORY");
-        else
-            qputenv("CACHE_DIRECTORY", cacheDirectory.toUtf8());
         std::vector<std::string> v;
         for (const QString& a : args) v.push_back(a.toStdString());
         const auto r = parseServerOptions(v);
-        qunsetenv("CACHE_DIRECTORY");
         QCOMPARE(r.ok, ok);
         QCOMPARE(r.error.empty(), ok);
         if (!ok) return;
@@ -328,63 +291,6 @@ private slots:
         QTEST(QString::fromStdString(r.options.pagesDir.string()), "pages");
         QCOMPARE(r.options.host, std::string("127.0.0.1"));
         QVERIFY(!r.options.cacheDir.empty());
-        if (!cache.isEmpty()) QCOMPARE(QString::fromStdString(r.options.cacheDir.string()), cache);
-    }
-
-    // What systemd passes is served only when it is one listening stream
-    // socket meant for this process; nothing passed means binding a port.
-    void passedSocket_data() {
-        QTest::addColumn<int>("sockets");
-        QTest::addColumn<bool>("stream");
-        QTest::addColumn<bool>("listening");
-        QTest::addColumn<bool>("forThisProcess");
-        QTest::addColumn<int>("taken");  // the descriptor, or -1
-        QTest::addColumn<bool>("refused");
-        QTest::addRow("nothing passed") << 0 << true << true << true << -1 << false;
-        QTest::addRow("one listening socket")
-            << 1 << true << true << true << SD_LISTEN_FDS_START << false;
-        QTest::addRow("meant for another process") << 1 << true << true << false << -1 << false;
-        QTest::addRow("not listening") << 1 << true << false << true << -1 << true;
-        QTest::addRow("datagram socket") << 1 << false << false << true << -1 << true;
-        QTest::addRow("two sockets") << 2 << true << true << true << -1 << true;
-    }
-    void passedSocket() {
-        QFETCH(int, sockets);
-        QFETCH(bool, stream);
-        QFETCH(bool, listening);
-        QFETCH(bool, forThisProcess);
-        QFETCH(int, taken);
-        QFETCH(bool, refused);
-        // Passed sockets sit at 3, 4, ...: whatever the test process has
-        // there moves aside until the row is done.
-        std::vector<std::pair<int, int>> movedAside;
-        for (int i = 0; i < sockets; ++i) {
-            const int target = SD_LISTEN_FDS_START + i;
-            if (::fcntl(target, F_GETFD) != -1)
-                movedAside.emplace_back(target, ::fcntl(target, F_DUPFD_CLOEXEC, 100));
-            const int fd = ::socket(AF_INET, stream ? SOCK_STREAM : SOCK_DGRAM, 0);
-            sockaddr_in addr{};
-            addr.sin_family = AF_INET;
-            addr.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-            QCOMPARE(::bind(fd, reinterpret_cast<sockaddr*>(&addr), sizeof addr), 0);
-            if (listening) QCOMPARE(::listen(fd, 4), 0);
-            QCOMPARE(::dup2(fd, target), target);
-            ::close(fd);
-        }
-        if (sockets > 0) {
-            qputenv("LISTEN_FDS", QByteArray::number(sockets));
-            qputenv("LISTEN_PID", QByteArray::number(forThisProcess ? ::getpid() : ::getppid()));
-        }
-        std::string error;
-        const int fd = takeListenSocket(error);
-        for (int i = 0; i < sockets; ++i) ::close(SD_LISTEN_FDS_START + i);
-        for (const auto& [target, saved] : movedAside) {
-            ::dup2(saved, target);
-            ::close(saved);
-        }
-        QCOMPARE(fd, taken);
-        QCOMPARE(!error.empty(), refused);
-        QVERIFY(qgetenv("LISTEN_FDS").isEmpty());
     }
 };
 
