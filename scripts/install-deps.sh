@@ -28,6 +28,7 @@ packages=(
   groff-base
   file
   lintian
+  libsystemd-dev systemd
 )
 
 missing=()
