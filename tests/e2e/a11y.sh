@@ -30,12 +30,6 @@ walk() {
     fi
 }
 
-apy_says() {  # PAIR TEXT: the engine's own translation, asked directly
-    curl -fsS --get --data-urlencode "q=$2" --data-urlencode "langpair=$1" \
-        --data "markUnknown=no" "http://127.0.0.1:$E2E_APY_PORT/translate" |
-        /usr/bin/python3 -c 'import json, sys; print(json.load(sys.stdin)["responseData"]["translatedText"])'
-}
-
 e2e_start_x
 e2e_start_session_bus
 # The accessibility bus is started on demand by the session bus
@@ -62,7 +56,7 @@ export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
 e2e_start_client
 e2e_wait_window Parlamo 30 >/dev/null || e2e_abort "the main window \"Parlamo\" did not appear"
 
-expected=$(apy_says "eng|spa" "The house is very old")
+expected=$(e2e_apy_says "eng|spa" "The house is very old")
 [ -n "$expected" ] || e2e_abort "the engine does not answer"
 caption=$(sed -n 's/.*cmdTranslate="\([^"]*\)".*/\1/p' "$E2E_ROOT/config-served.xml" |
     head -n1 | sed 's/&amp;\(.\)/\1/g')
@@ -73,7 +67,7 @@ walk main "$caption" "The house is very old" "$expected"
 printf '%s' "The dog" | xclip -quiet -selection clipboard -i >/dev/null 2>&1 &
 e2e_track $!
 parlamo_wait_until 5 test "$(e2e_clipboard)" = "The dog" || e2e_abort "xclip cannot hold the clipboard"
-walk popup "$(apy_says "eng|spa" "The dog")" \
+walk popup "$(e2e_apy_says "eng|spa" "The dog")" \
     gdbus call --session --timeout 30 --dest org.velmor.Parlamo \
     --object-path /org/velmor/Parlamo --method org.velmor.Parlamo.TranslateClipboard
 xdotool key Escape

@@ -184,6 +184,13 @@ e2e_start_apy() {
     e2e_track "$PARLAMO_APY_PID"
 }
 
+# e2e_apy_says PAIR TEXT: the engine's own translation, asked directly.
+e2e_apy_says() {
+    curl -fsS --get --data-urlencode "q=$2" --data-urlencode "langpair=$1" \
+        --data "markUnknown=no" "http://127.0.0.1:$E2E_APY_PORT/translate" |
+        python3 -c 'import json, sys; print(json.load(sys.stdin)["responseData"]["translatedText"])'
+}
+
 # e2e_make_document OUT [SED_EXPRESSION]: the demo document pointed at this
 # test's ports (APy and the reference service).
 e2e_make_document() {
