@@ -58,7 +58,6 @@ HistoryWindow::HistoryWindow(HistoryStore& store, IDialogs* dialogs, QWidget* pa
     lblState = new QLabel(this);
     lblState->setObjectName(QStringLiteral("lblState"));
     lblState->setWordWrap(true);
-    // Read as its text: it says why the history is off.
 
     chkKeep = new QCheckBox(tr("&Keep a history"), this);
     chkKeep->setObjectName(QStringLiteral("chkKeep"));
