@@ -162,6 +162,14 @@ def case_history(app, source):
     check_names("History window", history)
     check(f"the translation of \"{source}\" is listed",
           wait_for(lambda: any(o.get_name() == source for o in walk(history)), 10))
+    # The dialog is modal: the action's answer must not wait for it to close.
+    entry = find(main, "menu item", "Selection Shortcut...", shown=False)
+    dialog = entry and Atspi.Action.do_action(entry, 0) and \
+        wait_for(lambda: window(app, "Selection Shortcut"), 20)
+    if check("the menu entry \"Selection Shortcut...\" opens its dialog", dialog):
+        check_names("Selection Shortcut dialog", dialog)
+        check("its Cancel button closes it", press(find(dialog, "push button", "Cancel"), "Press")
+              and wait_for(lambda: not window(app, "Selection Shortcut"), 10))
 
 
 def main():
