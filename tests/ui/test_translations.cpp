@@ -15,6 +15,8 @@
 #include "FormFixture.h"
 #include "app/AppCommandLine.h"
 #include "app/Translations.h"
+#include "history/HistoryStore.h"
+#include "ui/HistoryWindow.h"
 #include "ui/SelectionPopup.h"
 #include "ui/ShortcutDialog.h"
 
@@ -391,13 +393,16 @@ private slots:
             groups << entries;
         }
         groups << QStringList{f.mnuTrayOpen->text(), f.mnuTrayExit->text()};
-        // The popup's buttons, and the Selection Shortcut dialog's own (Qt's
-        // OK and Cancel carry no access key).
+        // The popup's buttons, the Selection Shortcut dialog's own (Qt's
+        // OK and Cancel carry no access key), and the History window's.
         const SelectionPopup popup(f.globals, Platform{});
         const ShortcutDialog dialog{QString()};
-        for (const QWidget* w : std::initializer_list<const QWidget*>{&popup, &dialog}) {
+        const QTemporaryDir data;
+        HistoryStore store(data.filePath(QStringLiteral("history.sqlite")));
+        const HistoryWindow history(store, nullptr);
+        for (const QWidget* w : std::initializer_list<const QWidget*>{&popup, &dialog, &history}) {
             QStringList buttons;
-            for (const QPushButton* b : w->findChildren<QPushButton*>())
+            for (const QAbstractButton* b : w->findChildren<QAbstractButton*>())
                 if (accessKeyCount(b->text()) > 0) buttons << b->text();
             QVERIFY2(!buttons.isEmpty(), qPrintable(w->objectName()));
             groups << buttons;
