@@ -133,7 +133,7 @@ e2e_init() {
 e2e_start_x() {
     local fdfile="$E2E_ROOT/display"
     : >"$fdfile"
-    Xvfb -displayfd 5 -screen 0 1280x800x24 -nolisten tcp 5>"$fdfile" >"$E2E_ROOT/xvfb.log" 2>&1 &
+    Xvfb -displayfd 5 -screen 0 1280x800x24 -nolisten tcp -noreset 5>"$fdfile" >"$E2E_ROOT/xvfb.log" 2>&1 &
     e2e_track $!
     parlamo_wait_until 15 test -s "$fdfile" || e2e_abort "Xvfb did not start"
     DISPLAY=":$(head -n1 "$fdfile")"
