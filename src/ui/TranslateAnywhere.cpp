@@ -130,9 +130,10 @@ TranslateAnywhere::Choice TranslateAnywhere::detectedChoice(const QString& text,
             ? QString()
             : LanguageDetector::detect(text);
     const PairRule::Choice picked = PairRule::choose(detected, pairs, current);
-    if (picked.why == PairRule::Choice::Why::Detected) choice.pair = pairs.at(picked.index).name;
-    if (line) *line = PairRule::describe(picked, pairs, detected);
-    if (line && line->isEmpty()) *line = choice.pair;
+    const bool byLanguage = picked.why == PairRule::Choice::Why::Detected;
+    if (byLanguage) choice.pair = pairs.at(picked.index).name;
+    // One line: the languages when they decided, else the pair as always.
+    if (line) *line = byLanguage ? PairRule::describe(picked, pairs, detected) : choice.pair;
     return choice;
 }
 
