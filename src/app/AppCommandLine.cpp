@@ -5,6 +5,7 @@
 #include <QCoreApplication>
 
 #include "cli/HeadlessCommandLine.h"
+#include "cli/ImageCommandLine.h"
 #include "platform/AppInfo.h"
 
 namespace AppCommandLine {
@@ -103,6 +104,7 @@ AppCommand parse(const QStringList& arguments) {
         command.output = versionText();
     } else if (HeadlessCommandLine::isRequested(parser)) {
         command.kind = AppCommand::Kind::Headless;
+        command.headlessNeedsDisplay = ImageCommandLine::needsDisplay(parser);
     }
     command.translateSelection = parser.isSet(translateSelectionOption());
     return command;

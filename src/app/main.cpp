@@ -42,8 +42,21 @@ int printAndExit(int argc, char** argv) {
 
 // The headless mode must not need a display, so it never gets a
 // QApplication.
-int runHeadless(int argc, char** argv) {
-    QCoreApplication app(argc, argv);
+int runHeadless(int argc, char** argv, bool needsDisplay) {
+    // Said plainly rather than by Qt's abort.
+    if (needsDisplay && qEnvironmentVariableIsEmpty("DISPLAY") &&
+        qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") &&
+        qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        QTextStream(stderr) << HeadlessTranslation::prefix()
+                            << QCoreApplication::translate("main",
+                                                           "reading the screen needs a display")
+                            << Qt::endl;
+        return HeadlessTranslation::Failed;
+    }
+    const std::unique_ptr<QCoreApplication> application =
+        needsDisplay ? std::make_unique<QGuiApplication>(argc, argv)
+                     : std::make_unique<QCoreApplication>(argc, argv);
+    QCoreApplication& app = *application;
     Translations::install(app);
     QCommandLineParser parser;
     AppCommandLine::describe(parser);
@@ -141,7 +154,7 @@ int main(int argc, char** argv) {
         case AppCommand::Kind::PrintAndExit:
             return printAndExit(argc, argv);
         case AppCommand::Kind::Headless:
-            return runHeadless(argc, argv);
+            return runHeadless(argc, argv, command.headlessNeedsDisplay);
         case AppCommand::Kind::RunWindow:
             break;
     }

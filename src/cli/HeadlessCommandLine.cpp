@@ -7,6 +7,7 @@
 #include <cstdio>
 
 #include "cli/HistoryCommandLine.h"
+#include "cli/ImageCommandLine.h"
 
 namespace {
 
@@ -29,11 +30,13 @@ void HeadlessCommandLine::addOptions(QCommandLineParser& parser) {
     parser.addOption(
         {kList, tr("List the engines and their language pairs; the defaults are marked.")});
     HistoryCommandLine::addOptions(parser);
+    ImageCommandLine::addOptions(parser);
 }
 
 bool HeadlessCommandLine::isRequested(const QCommandLineParser& parser) {
     return parser.isSet(kTranslate) || parser.isSet(kList) || parser.isSet(kEngine) ||
-           parser.isSet(kPair) || HistoryCommandLine::isRequested(parser);
+           parser.isSet(kPair) || HistoryCommandLine::isRequested(parser) ||
+           ImageCommandLine::isRequested(parser);
 }
 
 std::optional<HeadlessRequest> HeadlessCommandLine::request(const QCommandLineParser& parser,
@@ -69,6 +72,7 @@ int HeadlessCommandLine::run(const QCommandLineParser& parser) {
     QTextStream out(stdout);
     QTextStream err(stderr);
     if (HistoryCommandLine::isRequested(parser)) return HistoryCommandLine::run(parser, out, err);
+    if (ImageCommandLine::isRequested(parser)) return ImageCommandLine::run(parser, out, err);
     QFile input;
     if (!input.open(stdin, QIODevice::ReadOnly)) {
         err << HeadlessTranslation::prefix() << tr("cannot read standard input") << Qt::endl;

@@ -69,6 +69,7 @@ int HeadlessTranslation::run(const HeadlessRequest& request) {
                                                         QLatin1Char(')'));
         }
         if (request.list) return list(doc);
+        if (request.printSource) return translate(doc, request);  // nothing is translated
 
         // No translation has been made in this run, so the limit refuses
         // only when it is 0 or below.
@@ -109,7 +110,8 @@ int HeadlessTranslation::list(const ConfigDocument& doc) {
 }
 
 int HeadlessTranslation::translate(const ConfigDocument& doc, const HeadlessRequest& request) {
-    if (request.text.isEmpty()) return fail(Usage, tr("there is no text to translate"));
+    if (request.text.isEmpty() && !request.textSource)
+        return fail(Usage, tr("there is no text to translate"));
 
     const QStringList engines = EngineLists::engineNames(doc);
     const int e = EngineLists::pickEngine(doc, engines, request.engine);
@@ -122,6 +124,19 @@ int HeadlessTranslation::translate(const ConfigDocument& doc, const HeadlessRequ
     if (p < 0)
         return fail(Usage, tr("unknown language pair %1 of engine %2; its pairs are %3")
                                .arg(quoted(request.pair), quoted(engine), quotedList(pairs)));
+
+    QString text = request.text;
+    if (request.textSource) {
+        QString why;
+        const std::optional<QString> made = request.textSource(doc, engine, pairs.at(p), &why);
+        if (!made) return fail(Failed, why);
+        if (request.printSource) {
+            m_out << *made << '\n';
+            m_out.flush();
+            return Success;
+        }
+        text = *made;
+    }
 
     TranslationPipeline pipeline;
     pipeline.setStatusPolicy(TranslationPipeline::StatusPolicy::SuccessOnly);
@@ -141,7 +156,7 @@ int HeadlessTranslation::translate(const ConfigDocument& doc, const HeadlessRequ
                          done = true;
                          loop.quit();
                      });
-    if (!pipeline.start(doc, engine, pairs.at(p), request.text, &failure)) done = true;
+    if (!pipeline.start(doc, engine, pairs.at(p), text, &failure)) done = true;
     if (!done) loop.exec();
 
     if (shown) {

@@ -3,6 +3,8 @@
 #include <QCoreApplication>
 #include <QString>
 #include <QStringList>
+#include <functional>
+#include <optional>
 
 #include "service/ConfigLoader.h"
 #include "translate/TranslationPipeline.h"
@@ -16,6 +18,13 @@ struct HeadlessRequest {
     QString text;       // the source text, already read from standard input for "-"
     QString engine;     // empty: the document's default engine
     QString pair;       // empty: that engine's default language pair
+    // Instead of text: the text made once the engine and pair are chosen (an
+    // image read in the pair's language); nothing, with the reason, when it
+    // cannot be made. With printSource it is printed instead of translated.
+    std::function<std::optional<QString>(const ConfigDocument& doc, const QString& engine,
+                                         const QString& pair, QString* why)>
+        textSource;
+    bool printSource = false;
 };
 
 // Translation without a window: fetches the configuration document with the
