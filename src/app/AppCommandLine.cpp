@@ -36,6 +36,14 @@ QCommandLineOption translateSelectionOption() {
                 "or this one's once its window is loaded). Meant for a desktop shortcut.")};
 }
 
+QCommandLineOption translateScreenAreaOption() {
+    return {QStringLiteral("translate-screen-area"),
+            QCoreApplication::translate(
+                "AppCommandLine",
+                "Pick an area of the screen, read its text and translate it in a small window "
+                "(the running program's, or this one's once its window is loaded).")};
+}
+
 }  // namespace
 
 void describe(QCommandLineParser& parser) {
@@ -56,6 +64,7 @@ void describe(QCommandLineParser& parser) {
     parser.addOption(versionOption());
     HeadlessCommandLine::addOptions(parser);
     parser.addOption(translateSelectionOption());
+    parser.addOption(translateScreenAreaOption());
     parser.addPositionalArgument(
         QStringLiteral("/startup"),
         QCoreApplication::translate(
@@ -107,6 +116,7 @@ AppCommand parse(const QStringList& arguments) {
         command.headlessNeedsDisplay = ImageCommandLine::needsDisplay(parser);
     }
     command.translateSelection = parser.isSet(translateSelectionOption());
+    command.translateScreenArea = parser.isSet(translateScreenAreaOption());
     return command;
 }
 

@@ -22,9 +22,10 @@ class RunningCopy : public QObject {
 public:
     // What a later start asks of the running copy.
     enum class Request {
-        Nothing,             // "/startup": there is one already, nothing to do
-        Show,                // a plain start: show the window
-        TranslateSelection,  // --translate-selection
+        Nothing,              // "/startup": there is one already, nothing to do
+        Show,                 // a plain start: show the window
+        TranslateSelection,   // --translate-selection
+        TranslateScreenArea,  // --translate-screen-area
     };
     enum class Outcome {
         First,        // this is the running copy now; requests go to AppRequests

@@ -13,6 +13,8 @@ class frmTranslate;
 class OutsideTranslation;
 class SelectionPopup;
 class TranslateCommand;
+class TextRecognizer;
+class QImage;
 class TranslationHistory;
 
 // Translations asked for outside the main window: the selection shortcut
@@ -21,7 +23,10 @@ class TranslationHistory;
 // current engine and pair, is kept in the window's history, and counts
 // toward the window's per-run limit. The shortcut is the settings key
 // selectionShortcut (Ctrl+Alt+E when absent, none when empty), held through
-// the platform's IGlobalShortcut.
+// the platform's IGlobalShortcut. The screen area shortcut (screenAreaShortcut,
+// Ctrl+Alt+O) lets the user pick an area of the screen whose text is read
+// (ocr/TextRecognizer, in the language of the pair's source) and translated
+// in the popup, where the text read can be corrected and translated again.
 class TranslateAnywhere : public QObject {
     Q_OBJECT
 public:
@@ -39,12 +44,20 @@ public:
     void setShortcut(const QString& key);
     // Options > Selection Shortcut...
     void chooseShortcut();
+    // The same for the screen area shortcut (Options > Screen Area Shortcut...).
+    QString areaShortcut() const;
+    void setAreaShortcut(const QString& key);
+    void chooseAreaShortcut();
 
     // The popup with the desktop's selection (PRIMARY, else the clipboard),
     // with the clipboard, or with a text.
     void translateSelection();
     void translateClipboard();
     void translateInPopup(const QString& text);
+    // The user picks an area of the screen; the popup says it is reading,
+    // then shows the text read and its translation.
+    void translateScreenArea();
+    void translateImage(const QImage& image);
 
     // A text from another program (D-Bus): done gets, once, either true and
     // the translation or false and what the status line would say.
@@ -68,6 +81,7 @@ private:
     };
     // Asks the platform for the key; a refusal goes to the status line.
     void hold(const QString& key);
+    void holdArea(const QString& key);
     Choice currentChoice() const;
     OutsideTranslation* newTranslation(QObject* parent);
     void record(const Choice& choice, const QString& source, const QString& result);
@@ -75,7 +89,7 @@ private:
     SelectionPopup& ensurePopup();
     // Opens the popup for text; for an empty one it says whenEmpty and
     // sends nothing.
-    void popUpWith(const QString& text, const QString& whenEmpty);
+    void popUpWith(const QString& text, const QString& whenEmpty, bool move = true);
     // Opens the popup for what read() gives: read at once, or, where only
     // the active window may read it, once the popup is active (saying
     // `reading` meanwhile).
@@ -88,6 +102,7 @@ private:
     Platform m_platform;
     QPointer<SelectionPopup> m_popup;
     QPointer<OutsideTranslation> m_popupTranslation;
+    TextRecognizer* m_recognizer = nullptr;  // made at the first reading
     // Each wait for the popup to become active; a newer one or closing the
     // popup ends the earlier.
     quint64 m_readings = 0;

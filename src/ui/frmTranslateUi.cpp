@@ -120,6 +120,8 @@ void frmTranslateUi::buildMenus(QMainWindow* window) {
     mnuLoad->setCheckable(true);
     mnuSelectionShortcut =
         named(mnuOptions->addAction(tr("&Selection Shortcut...")), "mnuSelectionShortcut");
+    mnuScreenAreaShortcut =
+        named(mnuOptions->addAction(tr("Screen &Area Shortcut...")), "mnuScreenAreaShortcut");
     mnuHistory = named(mnuOptions->addAction(tr("&History...")), "mnuHistory");
 
     mnuHelp = named(bar->addMenu(tr("&Help")), "mnuHelp");
@@ -128,6 +130,8 @@ void frmTranslateUi::buildMenus(QMainWindow* window) {
 
     mnuTray = named(new QMenu(QStringLiteral("TrayIcon"), window), "mnuTray");
     mnuTrayOpen = named(mnuTray->addAction(tr("&Open")), "mnuTrayOpen");
+    mnuTrayScreenArea =
+        named(mnuTray->addAction(tr("Translate an &Area of the Screen")), "mnuTrayScreenArea");
     mnuTrayExit = named(mnuTray->addAction(tr("&Exit")), "mnuTrayExit");
 }
 
