@@ -1,5 +1,6 @@
 #include "desktop/ScreenAreaMath.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 
@@ -8,7 +9,8 @@ namespace ScreenAreaMath {
 QRect dragged(QPoint from, QPoint to) {
     if (std::abs(to.x() - from.x()) < minimumDrag && std::abs(to.y() - from.y()) < minimumDrag)
         return {};
-    return QRect(from, to).normalized();
+    return QRect(QPoint(std::min(from.x(), to.x()), std::min(from.y(), to.y())),
+                 QPoint(std::max(from.x(), to.x()), std::max(from.y(), to.y())));
 }
 
 QRect shotPixels(const QRect& area, const QRect& screenGeometry, const QSize& shotSize) {

@@ -104,6 +104,8 @@ void SelectionPopup::setSourceEditable(bool editable) {
     txtPopupFrom->setToolTip(editable ? tr("The text read from the screen. Correct it and press "
                                            "Ctrl+Enter to translate it again.")
                                       : QString());
+    // Ready for a correction.
+    if (editable) txtPopupFrom->setFocus();
 }
 
 // The speak command is a child: it goes with the window.

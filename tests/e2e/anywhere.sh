@@ -213,6 +213,11 @@ case_screen_area() {
         parlamo_wait_until 5 test -z "$(e2e_find_window "$AREA")"
     e2e_check "the popup shows the translation of the text read" \
         popup_reads "La casa es muy vieja"
+    # The text read, corrected in the popup and translated again.
+    xdotool key ctrl+a
+    xdotool type "The dog"
+    xdotool key ctrl+Return
+    e2e_check "Ctrl+Enter translates the corrected text" popup_reads "El perro"
     xdotool key Escape
     parlamo_wait_until 5 test -z "$(e2e_find_window "$POPUP")"
 
