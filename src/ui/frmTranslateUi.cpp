@@ -130,9 +130,11 @@ void frmTranslateUi::buildMenus(QMainWindow* window) {
 
     mnuTray = named(new QMenu(QStringLiteral("TrayIcon"), window), "mnuTray");
     mnuTrayOpen = named(mnuTray->addAction(tr("&Open")), "mnuTrayOpen");
+    mnuTrayExit = named(mnuTray->addAction(tr("&Exit")), "mnuTrayExit");
+    // After the two entries the menu always had, so that they keep their places.
+    mnuTray->addSeparator();
     mnuTrayScreenArea =
         named(mnuTray->addAction(tr("Translate an &Area of the Screen")), "mnuTrayScreenArea");
-    mnuTrayExit = named(mnuTray->addAction(tr("&Exit")), "mnuTrayExit");
 }
 
 void frmTranslateUi::describeControls() {
