@@ -22,10 +22,11 @@ class RunningCopy : public QObject {
 public:
     // What a later start asks of the running copy.
     enum class Request {
-        Nothing,              // "/startup": there is one already, nothing to do
-        Show,                 // a plain start: show the window
-        TranslateSelection,   // --translate-selection
-        TranslateScreenArea,  // --translate-screen-area
+        Nothing,             // "/startup": there is one already, nothing to do
+        Show,                // a plain start: show the window
+        TranslateSelection,  // --translate-selection
+        // --translate-screen-area
+        TranslateScreenArea,
     };
     enum class Outcome {
         First,        // this is the running copy now; requests go to AppRequests

@@ -11,16 +11,17 @@ class cVeRegistry;
 class Settings {
 public:
     enum class Key {
-        Uid,                 // the installation's identifier, sent with the configuration request
-        FirstStart,          // "1" until the first start has been completed, then "0"
-        InstallDate,         // the date and time of the first start
-        ConfigLoaded,        // "1" after a configuration document was loaded; never read
-        Width,               // the main window's outer width in twips
-        Height,              // its outer height in twips
-        KeepHistory,         // "0" once the user has turned the history off
-        SelectionShortcut,   // the key that translates the selection anywhere; empty: none
-        ScreenAreaShortcut,  // the key that reads and translates an area of the screen; empty: none
-        StartEntry,          // the command that starts the program at log-on (Run section)
+        Uid,                // the installation's identifier, sent with the configuration request
+        FirstStart,         // "1" until the first start has been completed, then "0"
+        InstallDate,        // the date and time of the first start
+        ConfigLoaded,       // "1" after a configuration document was loaded; never read
+        Width,              // the main window's outer width in twips
+        Height,             // its outer height in twips
+        KeepHistory,        // "0" once the user has turned the history off
+        SelectionShortcut,  // the key that translates the selection anywhere; empty: none
+        StartEntry,         // the command that starts the program at log-on (Run section)
+        // the key that reads and translates an area of the screen; empty: none
+        ScreenAreaShortcut,
     };
 
     explicit Settings(cVeRegistry& store) : m_store(store) {}

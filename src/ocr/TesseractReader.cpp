@@ -8,6 +8,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QPainter>
 #include <QtGlobal>
 #include <algorithm>
 #include <cmath>
@@ -22,6 +23,8 @@ constexpr double scaledLineHeight = 32.0;
 constexpr double minScale = 2.0;
 constexpr double maxScale = 3.0;
 constexpr int defaultDpi = 96;
+// A whole screen of small text is not scaled beyond this many pixels.
+constexpr double maxScaledPixels = 40e6;
 
 bool cancelRequested(void* flag, int /*words*/) {
     return static_cast<const std::atomic<bool>*>(flag)->load();
@@ -36,7 +39,19 @@ int dotsPerInch(const QImage& image) {
 // Grey levels, with the darker colour as the ink: the engine expects dark
 // text on a light ground.
 QImage prepared(const QImage& image) {
-    QImage grey = image.convertToFormat(QImage::Format_Grayscale8);
+    QImage grey;
+    if (image.hasAlphaChannel()) {
+        // Transparent pixels are usually black ones with no cover: seen as
+        // they would be on a light page, not as a black ground.
+        QImage page(image.size(), QImage::Format_RGB32);
+        page.fill(Qt::white);
+        QPainter painter(&page);
+        painter.drawImage(0, 0, image);
+        painter.end();
+        grey = page.convertToFormat(QImage::Format_Grayscale8);
+    } else {
+        grey = image.convertToFormat(QImage::Format_Grayscale8);
+    }
     qint64 sum = 0;
     for (int y = 0; y < grey.height(); ++y) {
         const uchar* line = grey.constScanLine(y);
@@ -104,7 +119,9 @@ TextReading TesseractReader::read(const QImage& image, const QString& language,
     m_api->SetSourceResolution(dpi);
     const double lineHeight = medianLineHeight();
     if (lineHeight > 0 && lineHeight < smallLineHeight) {
-        const double scale = std::clamp(scaledLineHeight / lineHeight, minScale, maxScale);
+        const double pixels = double(grey.width()) * grey.height();
+        const double scale = std::min(std::clamp(scaledLineHeight / lineHeight, minScale, maxScale),
+                                      std::max(1.0, std::sqrt(maxScaledPixels / pixels)));
         grey = grey.scaled(qRound(grey.width() * scale), qRound(grey.height() * scale),
                            Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
         m_api->SetImage(grey.constBits(), grey.width(), grey.height(), 1, int(grey.bytesPerLine()));

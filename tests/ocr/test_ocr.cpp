@@ -27,7 +27,8 @@ QImage drawn(const QString& text, int pixelSize, QColor ink, QColor ground) {
     QFont font(QStringLiteral("DejaVu Sans"));
     font.setPixelSize(pixelSize);
     const int width = pixelSize * 34;
-    QImage image(width + 2 * pixelSize, pixelSize * 12, QImage::Format_RGB32);
+    QImage image(width + 2 * pixelSize, pixelSize * 12,
+                 ground.alpha() < 255 ? QImage::Format_ARGB32 : QImage::Format_RGB32);
     image.fill(ground);
     QPainter painter(&image);
     painter.setFont(font);
@@ -128,6 +129,8 @@ void TestOcr::reading_data() {
     QTest::addRow("English 14 px, light on dark")
         << drawn(english, 14, QColor(230, 230, 230), QColor(30, 34, 40)) << "eng" << english
         << 0.01;
+    QTest::addRow("English 14 px, black on transparent")
+        << drawn(english, 14, black, Qt::transparent) << "eng" << english << 0.01;
     QTest::addRow("no data") << drawn(english, 14, black, white) << "qqq"
                              << "" << -1.0;
 }
