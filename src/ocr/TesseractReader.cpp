@@ -4,7 +4,7 @@
 #include <tesseract/ocrclass.h>
 #include <tesseract/resultiterator.h>
 
-#include <omp.h>
+#include <dlfcn.h>
 
 #include <QDir>
 #include <QFileInfo>
@@ -69,8 +69,13 @@ TesseractReader::TesseractReader() : m_api(std::make_unique<tesseract::TessBaseA
     // and make a reading several times slower: one thread reads a screen's
     // worth of text fastest. The thread library is loaded with Qt already,
     // before an OMP_THREAD_LIMIT set now could count; no active parallel
-    // level serialises every region. A limit the user set is kept.
-    if (!qEnvironmentVariableIsSet("OMP_THREAD_LIMIT")) omp_set_max_active_levels(0);
+    // level serialises every region. A limit the user set is kept. Looked up
+    // rather than linked: a Tesseract built without OpenMP has no threads.
+    using SetLevels = void (*)(int);
+    if (qEnvironmentVariableIsSet("OMP_THREAD_LIMIT")) return;
+    if (const auto set =
+            reinterpret_cast<SetLevels>(dlsym(RTLD_DEFAULT, "omp_set_max_active_levels")))
+        set(0);
 }
 
 TesseractReader::~TesseractReader() = default;
