@@ -50,7 +50,7 @@ QString forPair(const ConfigDocument& doc, const QString& engineName, const QStr
     try {
         const ConfigElement pair =
             doc.selectSingleNode(ConfigDocument::languageQuery(engineName, pairName));
-        const QString language = fromBcp47(pair.joinedText("from"));
+        QString language = fromBcp47(pair.joinedText("from"));
         if (!language.isEmpty()) return language;
     } catch (const Failure&) {
         // A name the query cannot hold: the pair says nothing.
