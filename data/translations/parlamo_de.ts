@@ -759,6 +759,30 @@ Fenster, und andere Optionen werden ignoriert. Siehe RaDudezozad(1).</translatio
         <source>This desktop holds no keys for programs, so the selection shortcut %1 is off: bind &quot;%2 --translate-selection&quot; to a key in the desktop&apos;s keyboard settings instead.</source>
         <translation>Diese Arbeitsumgebung vergibt keine Tasten an Programme, daher ist das Auswahl-Tastenkürzel %1 aus: Weisen Sie stattdessen &quot;%2 --translate-selection&quot; in den Tastatureinstellungen der Arbeitsumgebung eine Taste zu.</translation>
     </message>
+    <message>
+        <source>The screen area shortcut %1 is not a key the desktop can bind.</source>
+        <translation>Das Bildschirmbereich-Tastenkürzel %1 kann die Arbeitsumgebung nicht zuweisen.</translation>
+    </message>
+    <message>
+        <source>The desktop did not bind the screen area shortcut %1 (%2).</source>
+        <translation>Die Arbeitsumgebung hat das Bildschirmbereich-Tastenkürzel %1 nicht zugewiesen (%2).</translation>
+    </message>
+    <message>
+        <source>The screen area shortcut %1 was not bound: the desktop&apos;s question was cancelled.</source>
+        <translation>Das Bildschirmbereich-Tastenkürzel %1 wurde nicht zugewiesen: Die Nachfrage der Arbeitsumgebung wurde abgebrochen.</translation>
+    </message>
+    <message>
+        <source>Translate an area of the screen</source>
+        <translation>Bildschirmbereich übersetzen</translation>
+    </message>
+    <message>
+        <source>This desktop holds no keys for programs, so the screen area shortcut %1 is off: bind &quot;%2 --translate-screen-area&quot; to a key in the desktop&apos;s keyboard settings instead.</source>
+        <translation>Diese Arbeitsumgebung vergibt keine Tasten an Programme, daher ist das Bildschirmbereich-Tastenkürzel %1 aus: Weisen Sie stattdessen &quot;%2 --translate-screen-area&quot; in den Tastatureinstellungen der Arbeitsumgebung eine Taste zu.</translation>
+    </message>
+    <message>
+        <source>The desktop did not bind the screen area shortcut %1.</source>
+        <translation>Die Arbeitsumgebung hat das Bildschirmbereich-Tastenkürzel %1 nicht zugewiesen.</translation>
+    </message>
 </context>
 <context>
     <name>ReversePair</name>

@@ -759,6 +759,30 @@ las demás opciones se ignoran. Véase RaDudezozad(1).</translation>
         <source>This desktop holds no keys for programs, so the selection shortcut %1 is off: bind &quot;%2 --translate-selection&quot; to a key in the desktop&apos;s keyboard settings instead.</source>
         <translation>Este escritorio no asigna teclas a los programas, así que el atajo de selección %1 está desactivado: asigne en su lugar &quot;%2 --translate-selection&quot; a una tecla en la configuración del teclado del escritorio.</translation>
     </message>
+    <message>
+        <source>The screen area shortcut %1 is not a key the desktop can bind.</source>
+        <translation>El escritorio no puede asignar el atajo de área de pantalla %1.</translation>
+    </message>
+    <message>
+        <source>The desktop did not bind the screen area shortcut %1 (%2).</source>
+        <translation>El escritorio no asignó el atajo de área de pantalla %1 (%2).</translation>
+    </message>
+    <message>
+        <source>The screen area shortcut %1 was not bound: the desktop&apos;s question was cancelled.</source>
+        <translation>El atajo de área de pantalla %1 no se asignó: se canceló la pregunta del escritorio.</translation>
+    </message>
+    <message>
+        <source>Translate an area of the screen</source>
+        <translation>Traducir un área de la pantalla</translation>
+    </message>
+    <message>
+        <source>This desktop holds no keys for programs, so the screen area shortcut %1 is off: bind &quot;%2 --translate-screen-area&quot; to a key in the desktop&apos;s keyboard settings instead.</source>
+        <translation>Este escritorio no asigna teclas a los programas, así que el atajo de área de pantalla %1 está desactivado: asigne en su lugar &quot;%2 --translate-screen-area&quot; a una tecla en la configuración del teclado del escritorio.</translation>
+    </message>
+    <message>
+        <source>The desktop did not bind the screen area shortcut %1.</source>
+        <translation>El escritorio no asignó el atajo de área de pantalla %1.</translation>
+    </message>
 </context>
 <context>
     <name>ReversePair</name>

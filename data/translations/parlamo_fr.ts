@@ -759,6 +759,30 @@ les autres options sont ignorées. Voir RaDudezozad(1).</translation>
         <source>This desktop holds no keys for programs, so the selection shortcut %1 is off: bind &quot;%2 --translate-selection&quot; to a key in the desktop&apos;s keyboard settings instead.</source>
         <translation>Ce bureau n&apos;attribue pas de touches aux programmes, le raccourci de sélection %1 est donc désactivé : associez plutôt « %2 --translate-selection » à une touche dans les réglages du clavier du bureau.</translation>
     </message>
+    <message>
+        <source>The screen area shortcut %1 is not a key the desktop can bind.</source>
+        <translation>Le bureau ne peut pas attribuer le raccourci de zone d&apos;écran %1.</translation>
+    </message>
+    <message>
+        <source>The desktop did not bind the screen area shortcut %1 (%2).</source>
+        <translation>Le bureau n&apos;a pas attribué le raccourci de zone d&apos;écran %1 (%2).</translation>
+    </message>
+    <message>
+        <source>The screen area shortcut %1 was not bound: the desktop&apos;s question was cancelled.</source>
+        <translation>Le raccourci de zone d&apos;écran %1 n&apos;a pas été attribué : la demande du bureau a été annulée.</translation>
+    </message>
+    <message>
+        <source>Translate an area of the screen</source>
+        <translation>Traduire une zone de l&apos;écran</translation>
+    </message>
+    <message>
+        <source>This desktop holds no keys for programs, so the screen area shortcut %1 is off: bind &quot;%2 --translate-screen-area&quot; to a key in the desktop&apos;s keyboard settings instead.</source>
+        <translation>Ce bureau n&apos;attribue pas de touches aux programmes, le raccourci de zone d&apos;écran %1 est donc désactivé : associez plutôt « %2 --translate-screen-area » à une touche dans les réglages du clavier du bureau.</translation>
+    </message>
+    <message>
+        <source>The desktop did not bind the screen area shortcut %1.</source>
+        <translation>Le bureau n&apos;a pas attribué le raccourci de zone d&apos;écran %1.</translation>
+    </message>
 </context>
 <context>
     <name>ReversePair</name>

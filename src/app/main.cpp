@@ -138,6 +138,9 @@ int runWindow(int argc, char** argv, const AppCommand& command) {
     if (system == QLatin1String("xcb"))
         areaShortcut =
             std::make_unique<X11GlobalShortcut>(nullptr, X11GlobalShortcut::Purpose::ScreenArea);
+    else if (wayland)
+        areaShortcut = std::make_unique<PortalGlobalShortcut>(
+            QDBusConnection::sessionBus(), nullptr, PortalGlobalShortcut::Purpose::ScreenArea);
     platform.areaShortcut = areaShortcut.get();
     platform.screenArea = &screenArea;
 
