@@ -58,6 +58,8 @@ QByteArray RunningCopy::wordFor(Request request) {
             return "show";
         case Request::TranslateSelection:
             return "translate-selection";
+        case Request::TranslateScreenArea:
+            return "translate-screen-area";
         case Request::Nothing:
             break;
     }
@@ -100,8 +102,10 @@ RunningCopy::Outcome RunningCopy::claimBusName(Request request, QString* why) {
         return Outcome::First;  // the bus refused for another reason: run alone
 
     if (request == Request::Nothing) return Outcome::HandedOver;
-    const QString method =
-        request == Request::Show ? QStringLiteral("Show") : QStringLiteral("TranslateSelection");
+    const QString method = request == Request::Show ? QStringLiteral("Show")
+                           : request == Request::TranslateScreenArea
+                               ? QStringLiteral("TranslateScreenArea")
+                               : QStringLiteral("TranslateSelection");
     const QDBusMessage answer =
         bus.call(QDBusMessage::createMethodCall(
                      service, path, QString::fromLatin1(DBusInterface::interfaceName), method),
@@ -201,6 +205,8 @@ void RunningCopy::serve(QLocalSocket* socket) {
         m_requests.show();
     else if (word == wordFor(Request::TranslateSelection))
         m_requests.translateSelection();
+    else if (word == wordFor(Request::TranslateScreenArea))
+        m_requests.translateScreenArea();
     else if (word != wordFor(Request::Nothing))
         known = false;
     socket->write(known ? okLine : QByteArray("unknown\n"));
