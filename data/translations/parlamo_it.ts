@@ -45,6 +45,10 @@ e le altre opzioni vengono ignorate. Vedi RaDudezozad(1).</translation>
         <source>Usage: %1 [options] [/startup] [/debug]</source>
         <translation>Utilizzo: %1 [opzioni] [/startup] [/debug]</translation>
     </message>
+    <message>
+        <source>Pick an area of the screen, read its text and translate it in a small window (the running program&apos;s, or this one&apos;s once its window is loaded).</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>AppRequests</name>
@@ -527,18 +531,6 @@ e le altre opzioni vengono ignorate. Vedi RaDudezozad(1).</translation>
         <translation>Invio o un doppio clic riporta la traduzione nella finestra</translation>
     </message>
     <message>
-        <source>Keep a history</source>
-        <translation>Mantieni una cronologia</translation>
-    </message>
-    <message>
-        <source>Clear History</source>
-        <translation>Cancella cronologia</translation>
-    </message>
-    <message>
-        <source>Export...</source>
-        <translation>Esporta...</translation>
-    </message>
-    <message>
         <source>Writes the listed translations to a CSV file</source>
         <translation>Scrive le traduzioni elencate in un file CSV</translation>
     </message>
@@ -557,6 +549,30 @@ e le altre opzioni vengono ignorate. Vedi RaDudezozad(1).</translation>
     <message>
         <source>The history could not be written to %1.</source>
         <translation>Impossibile scrivere la cronologia in %1.</translation>
+    </message>
+    <message>
+        <source>Lists only the translations whose texts hold these letters; the arrow keys walk the list.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Keep a history</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Whether new translations are kept, also after a restart</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>C&amp;lear History</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Forgets every kept translation, after asking</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Export...</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -675,6 +691,53 @@ e le altre opzioni vengono ignorate. Vedi RaDudezozad(1).</translation>
     </message>
 </context>
 <context>
+    <name>ImageCommandLine</name>
+    <message>
+        <source>there is no screen to read</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the screen cannot be read here</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Print the text read from an image file (PNG, JPEG...) in the language of --pair&apos;s source, else in English.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>FILE</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Print the translation of the text read from an image file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Print the text read from an area of the screen (needs a display).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>X,Y,W,H</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--read-image, --translate-image, --read-screen, --translate and --list cannot be used together</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--read-screen wants X,Y,W,H with a positive width and height</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cannot read the image %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no text was found in the image</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>InetTransfer</name>
     <message>
         <source>A request is still running.</source>
@@ -705,6 +768,13 @@ e le altre opzioni vengono ignorate. Vedi RaDudezozad(1).</translation>
     </message>
 </context>
 <context>
+    <name>NoScreenArea</name>
+    <message>
+        <source>The screen cannot be read on this desktop.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>OutsideTranslation</name>
     <message>
         <source>Choose a language pair in the main window first.</source>
@@ -717,6 +787,29 @@ e le altre opzioni vengono ignorate. Vedi RaDudezozad(1).</translation>
     <message>
         <source>no configuration document</source>
         <translation>nessun documento di configurazione</translation>
+    </message>
+</context>
+<context>
+    <name>PairRule</name>
+    <message>
+        <source>The language pairs of this engine do not say which languages they join, so the language of a text cannot pick one.</source>
+        <translation>Le coppie di lingue di questo servizio non dicono quali lingue uniscono, quindi la lingua di un testo non può sceglierne una.</translation>
+    </message>
+    <message>
+        <source>%1 → %2 (detected)</source>
+        <translation>%1 → %2 (rilevata)</translation>
+    </message>
+    <message>
+        <source>%1 (the language of the text is not clear)</source>
+        <translation>%1 (la lingua del testo non è chiara)</translation>
+    </message>
+    <message>
+        <source>No pair from %1</source>
+        <translation>Nessuna coppia da %1</translation>
+    </message>
+    <message>
+        <source>%1 (no pair from %2)</source>
+        <translation>%1 (nessuna coppia da %2)</translation>
     </message>
 </context>
 <context>
@@ -745,6 +838,30 @@ e le altre opzioni vengono ignorate. Vedi RaDudezozad(1).</translation>
         <source>This desktop holds no keys for programs, so the selection shortcut %1 is off: bind &quot;%2 --translate-selection&quot; to a key in the desktop&apos;s keyboard settings instead.</source>
         <translation>Questo ambiente desktop non riserva tasti ai programmi, quindi la scorciatoia per la selezione %1 è disattivata: assegna invece &quot;%2 --translate-selection&quot; a un tasto nelle impostazioni della tastiera dell&apos;ambiente desktop.</translation>
     </message>
+    <message>
+        <source>The screen area shortcut %1 is not a key the desktop can bind.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The desktop did not bind the screen area shortcut %1 (%2).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The screen area shortcut %1 was not bound: the desktop&apos;s question was cancelled.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Translate an area of the screen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This desktop holds no keys for programs, so the screen area shortcut %1 is off: bind &quot;%2 --translate-screen-area&quot; to a key in the desktop&apos;s keyboard settings instead.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The desktop did not bind the screen area shortcut %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>ReversePair</name>
@@ -762,6 +879,21 @@ e le altre opzioni vengono ignorate. Vedi RaDudezozad(1).</translation>
     <message>
         <source>Parlamo is already running but does not answer.</source>
         <translation>Parlamo è già in esecuzione ma non risponde.</translation>
+    </message>
+</context>
+<context>
+    <name>ScreenAreaPicker</name>
+    <message>
+        <source>The screen cannot be read on this desktop.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The desktop does not let Parlamo read the screen (%1).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The desktop gave no picture of the screen.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -806,6 +938,26 @@ e le altre opzioni vengono ignorate. Vedi RaDudezozad(1).</translation>
         <source>Translation back</source>
         <translation>Traduzione di ritorno</translation>
     </message>
+    <message>
+        <source>The translation of the selected text.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The selected text.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Its translation, or what went wrong.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>What the translation is doing or has done.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The text read from the screen. Correct it and press Ctrl+Enter to translate it again.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>ShortcutDialog</name>
@@ -824,6 +976,22 @@ e le altre opzioni vengono ignorate. Vedi RaDudezozad(1).</translation>
     <message>
         <source>C&amp;lear</source>
         <translation>&amp;Pulisci</translation>
+    </message>
+    <message>
+        <source>Turns the shortcut off</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Screen Area Shortcut</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Press this key in any application, then drag over an area of the screen to read its text and its translation in a small window. Press the new key here, or clear it to turn the shortcut off.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Screen area shortcut</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -912,6 +1080,21 @@ e le altre opzioni vengono ignorate. Vedi RaDudezozad(1).</translation>
     </message>
 </context>
 <context>
+    <name>TextRecognizer</name>
+    <message>
+        <source>The reading was cancelled.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Text in this language cannot be read: its data (%1) is missing. Install the package %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The text could not be read: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>TranslateAnywhere</name>
     <message>
         <source>Choose another one under Options &gt; Selection Shortcut...</source>
@@ -956,6 +1139,18 @@ e le altre opzioni vengono ignorate. Vedi RaDudezozad(1).</translation>
     <message>
         <source>Back: %1</source>
         <translation>Ritorno: %1</translation>
+    </message>
+    <message>
+        <source>Choose another one under Options &gt; Screen Area Shortcut...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reading the screen...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No text was found in the area.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1020,6 +1215,14 @@ e le altre opzioni vengono ignorate. Vedi RaDudezozad(1).</translation>
     <message>
         <source>The selection shortcut %1 is taken by another program.</source>
         <translation>La scorciatoia per la selezione %1 è già usata da un altro programma.</translation>
+    </message>
+    <message>
+        <source>The screen area shortcut %1 is not a key this keyboard has.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The screen area shortcut %1 is taken by another program.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1141,10 +1344,6 @@ e le altre opzioni vengono ignorate. Vedi RaDudezozad(1).</translation>
         <translation>La coppia di lingue (Ctrl+R: nel senso inverso)</translation>
     </message>
     <message>
-        <source>Translation engine</source>
-        <translation>Servizio di traduzione</translation>
-    </message>
-    <message>
         <source>The online service that translates.</source>
         <translation>Il servizio online che traduce.</translation>
     </message>
@@ -1209,10 +1408,6 @@ e le altre opzioni vengono ignorate. Vedi RaDudezozad(1).</translation>
         <translation>Cosa sta facendo il programma, e lo stato della tastiera.</translation>
     </message>
     <message>
-        <source>Status</source>
-        <translation>Stato</translation>
-    </message>
-    <message>
         <source>What the program is doing or has just done.</source>
         <translation>Cosa sta facendo o ha appena fatto il programma.</translation>
     </message>
@@ -1240,6 +1435,18 @@ e le altre opzioni vengono ignorate. Vedi RaDudezozad(1).</translation>
         <source>&amp;Detect Language</source>
         <translation>&amp;Rileva la lingua</translation>
     </message>
+    <message>
+        <source>Screen &amp;Area Shortcut...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Translate an &amp;Area of the Screen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Engine</source>
+        <translation type="unfinished">Servizio</translation>
+    </message>
 </context>
 <context>
     <name>mGlobal</name>
@@ -1265,28 +1472,9 @@ e le altre opzioni vengono ignorate. Vedi RaDudezozad(1).</translation>
         <source>Parlamo could not start.</source>
         <translation>Impossibile avviare Parlamo.</translation>
     </message>
-</context>
-<context>
-    <name>PairRule</name>
     <message>
-        <source>The language pairs of this engine do not say which languages they join, so the language of a text cannot pick one.</source>
-        <translation>Le coppie di lingue di questo servizio non dicono quali lingue uniscono, quindi la lingua di un testo non può sceglierne una.</translation>
-    </message>
-    <message>
-        <source>%1 → %2 (detected)</source>
-        <translation>%1 → %2 (rilevata)</translation>
-    </message>
-    <message>
-        <source>%1 (the language of the text is not clear)</source>
-        <translation>%1 (la lingua del testo non è chiara)</translation>
-    </message>
-    <message>
-        <source>No pair from %1</source>
-        <translation>Nessuna coppia da %1</translation>
-    </message>
-    <message>
-        <source>%1 (no pair from %2)</source>
-        <translation>%1 (nessuna coppia da %2)</translation>
+        <source>reading the screen needs a display</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 </TS>

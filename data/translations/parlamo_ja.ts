@@ -46,6 +46,10 @@ RaDudezozad(1) を参照してください。</translation>
         <source>Usage: %1 [options] [/startup] [/debug]</source>
         <translation>使い方: %1 [オプション] [/startup] [/debug]</translation>
     </message>
+    <message>
+        <source>Pick an area of the screen, read its text and translate it in a small window (the running program&apos;s, or this one&apos;s once its window is loaded).</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>AppRequests</name>
@@ -528,18 +532,6 @@ RaDudezozad(1) を参照してください。</translation>
         <translation>Enter キーまたはダブルクリックで翻訳をメインウィンドウに戻します</translation>
     </message>
     <message>
-        <source>Keep a history</source>
-        <translation>履歴を記録する</translation>
-    </message>
-    <message>
-        <source>Clear History</source>
-        <translation>履歴を消去</translation>
-    </message>
-    <message>
-        <source>Export...</source>
-        <translation>エクスポート...</translation>
-    </message>
-    <message>
         <source>Writes the listed translations to a CSV file</source>
         <translation>一覧の翻訳を CSV ファイルに書き出します</translation>
     </message>
@@ -558,6 +550,30 @@ RaDudezozad(1) を参照してください。</translation>
     <message>
         <source>The history could not be written to %1.</source>
         <translation>履歴を %1 に書き込めませんでした。</translation>
+    </message>
+    <message>
+        <source>Lists only the translations whose texts hold these letters; the arrow keys walk the list.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Keep a history</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Whether new translations are kept, also after a restart</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>C&amp;lear History</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Forgets every kept translation, after asking</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Export...</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -676,6 +692,53 @@ RaDudezozad(1) を参照してください。</translation>
     </message>
 </context>
 <context>
+    <name>ImageCommandLine</name>
+    <message>
+        <source>there is no screen to read</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the screen cannot be read here</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Print the text read from an image file (PNG, JPEG...) in the language of --pair&apos;s source, else in English.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>FILE</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Print the translation of the text read from an image file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Print the text read from an area of the screen (needs a display).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>X,Y,W,H</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--read-image, --translate-image, --read-screen, --translate and --list cannot be used together</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--read-screen wants X,Y,W,H with a positive width and height</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cannot read the image %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no text was found in the image</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>InetTransfer</name>
     <message>
         <source>A request is still running.</source>
@@ -706,6 +769,13 @@ RaDudezozad(1) を参照してください。</translation>
     </message>
 </context>
 <context>
+    <name>NoScreenArea</name>
+    <message>
+        <source>The screen cannot be read on this desktop.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>OutsideTranslation</name>
     <message>
         <source>Choose a language pair in the main window first.</source>
@@ -718,6 +788,29 @@ RaDudezozad(1) を参照してください。</translation>
     <message>
         <source>no configuration document</source>
         <translation>設定ドキュメントがありません</translation>
+    </message>
+</context>
+<context>
+    <name>PairRule</name>
+    <message>
+        <source>The language pairs of this engine do not say which languages they join, so the language of a text cannot pick one.</source>
+        <translation>このエンジンの言語ペアはどの言語を結ぶかを示していないため、テキストの言語からペアを選べません。</translation>
+    </message>
+    <message>
+        <source>%1 → %2 (detected)</source>
+        <translation>%1 → %2（検出）</translation>
+    </message>
+    <message>
+        <source>%1 (the language of the text is not clear)</source>
+        <translation>%1（テキストの言語がはっきりしません）</translation>
+    </message>
+    <message>
+        <source>No pair from %1</source>
+        <translation>%1 からのペアはありません</translation>
+    </message>
+    <message>
+        <source>%1 (no pair from %2)</source>
+        <translation>%1（%2 からのペアはありません）</translation>
     </message>
 </context>
 <context>
@@ -746,6 +839,30 @@ RaDudezozad(1) を参照してください。</translation>
         <source>This desktop holds no keys for programs, so the selection shortcut %1 is off: bind &quot;%2 --translate-selection&quot; to a key in the desktop&apos;s keyboard settings instead.</source>
         <translation>このデスクトップはプログラムにキーを割り当てないため、選択範囲の翻訳ショートカット %1 はオフです。代わりにデスクトップのキーボード設定で「%2 --translate-selection」をキーに割り当ててください。</translation>
     </message>
+    <message>
+        <source>The screen area shortcut %1 is not a key the desktop can bind.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The desktop did not bind the screen area shortcut %1 (%2).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The screen area shortcut %1 was not bound: the desktop&apos;s question was cancelled.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Translate an area of the screen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This desktop holds no keys for programs, so the screen area shortcut %1 is off: bind &quot;%2 --translate-screen-area&quot; to a key in the desktop&apos;s keyboard settings instead.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The desktop did not bind the screen area shortcut %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>ReversePair</name>
@@ -763,6 +880,21 @@ RaDudezozad(1) を参照してください。</translation>
     <message>
         <source>Parlamo is already running but does not answer.</source>
         <translation>Parlamo はすでに実行中ですが応答しません。</translation>
+    </message>
+</context>
+<context>
+    <name>ScreenAreaPicker</name>
+    <message>
+        <source>The screen cannot be read on this desktop.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The desktop does not let Parlamo read the screen (%1).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The desktop gave no picture of the screen.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -807,6 +939,26 @@ RaDudezozad(1) を参照してください。</translation>
         <source>Translation back</source>
         <translation>逆翻訳</translation>
     </message>
+    <message>
+        <source>The translation of the selected text.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The selected text.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Its translation, or what went wrong.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>What the translation is doing or has done.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The text read from the screen. Correct it and press Ctrl+Enter to translate it again.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>ShortcutDialog</name>
@@ -825,6 +977,22 @@ RaDudezozad(1) を参照してください。</translation>
     <message>
         <source>C&amp;lear</source>
         <translation>消去(&amp;L)</translation>
+    </message>
+    <message>
+        <source>Turns the shortcut off</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Screen Area Shortcut</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Press this key in any application, then drag over an area of the screen to read its text and its translation in a small window. Press the new key here, or clear it to turn the shortcut off.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Screen area shortcut</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -913,6 +1081,21 @@ RaDudezozad(1) を参照してください。</translation>
     </message>
 </context>
 <context>
+    <name>TextRecognizer</name>
+    <message>
+        <source>The reading was cancelled.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Text in this language cannot be read: its data (%1) is missing. Install the package %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The text could not be read: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>TranslateAnywhere</name>
     <message>
         <source>Choose another one under Options &gt; Selection Shortcut...</source>
@@ -957,6 +1140,18 @@ RaDudezozad(1) を参照してください。</translation>
     <message>
         <source>Back: %1</source>
         <translation>逆翻訳: %1</translation>
+    </message>
+    <message>
+        <source>Choose another one under Options &gt; Screen Area Shortcut...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reading the screen...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No text was found in the area.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1021,6 +1216,14 @@ RaDudezozad(1) を参照してください。</translation>
     <message>
         <source>The selection shortcut %1 is taken by another program.</source>
         <translation>選択範囲の翻訳ショートカット %1 は別のプログラムが使用しています。</translation>
+    </message>
+    <message>
+        <source>The screen area shortcut %1 is not a key this keyboard has.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The screen area shortcut %1 is taken by another program.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1142,10 +1345,6 @@ RaDudezozad(1) を参照してください。</translation>
         <translation>言語ペア (Ctrl+R: 逆方向)</translation>
     </message>
     <message>
-        <source>Translation engine</source>
-        <translation>翻訳エンジン</translation>
-    </message>
-    <message>
         <source>The online service that translates.</source>
         <translation>翻訳を行うオンラインサービスです。</translation>
     </message>
@@ -1210,10 +1409,6 @@ RaDudezozad(1) を参照してください。</translation>
         <translation>プログラムの現在の動作と、キーボードの状態です。</translation>
     </message>
     <message>
-        <source>Status</source>
-        <translation>ステータス</translation>
-    </message>
-    <message>
         <source>What the program is doing or has just done.</source>
         <translation>プログラムが実行中の、または直前に実行した動作です。</translation>
     </message>
@@ -1241,6 +1436,18 @@ RaDudezozad(1) を参照してください。</translation>
         <source>&amp;Detect Language</source>
         <translation>言語を検出(&amp;D)</translation>
     </message>
+    <message>
+        <source>Screen &amp;Area Shortcut...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Translate an &amp;Area of the Screen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Engine</source>
+        <translation type="unfinished">エンジン</translation>
+    </message>
 </context>
 <context>
     <name>mGlobal</name>
@@ -1266,28 +1473,9 @@ RaDudezozad(1) を参照してください。</translation>
         <source>Parlamo could not start.</source>
         <translation>Parlamo を起動できませんでした。</translation>
     </message>
-</context>
-<context>
-    <name>PairRule</name>
     <message>
-        <source>The language pairs of this engine do not say which languages they join, so the language of a text cannot pick one.</source>
-        <translation>このエンジンの言語ペアはどの言語を結ぶかを示していないため、テキストの言語からペアを選べません。</translation>
-    </message>
-    <message>
-        <source>%1 → %2 (detected)</source>
-        <translation>%1 → %2（検出）</translation>
-    </message>
-    <message>
-        <source>%1 (the language of the text is not clear)</source>
-        <translation>%1（テキストの言語がはっきりしません）</translation>
-    </message>
-    <message>
-        <source>No pair from %1</source>
-        <translation>%1 からのペアはありません</translation>
-    </message>
-    <message>
-        <source>%1 (no pair from %2)</source>
-        <translation>%1（%2 からのペアはありません）</translation>
+        <source>reading the screen needs a display</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 </TS>

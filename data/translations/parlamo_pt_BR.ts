@@ -45,6 +45,10 @@ e as outras opções são ignoradas. Veja RaDudezozad(1).</translation>
         <source>Usage: %1 [options] [/startup] [/debug]</source>
         <translation>Uso: %1 [opções] [/startup] [/debug]</translation>
     </message>
+    <message>
+        <source>Pick an area of the screen, read its text and translate it in a small window (the running program&apos;s, or this one&apos;s once its window is loaded).</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>AppRequests</name>
@@ -527,18 +531,6 @@ e as outras opções são ignoradas. Veja RaDudezozad(1).</translation>
         <translation>Enter ou um clique duplo traz a tradução de volta</translation>
     </message>
     <message>
-        <source>Keep a history</source>
-        <translation>Manter um histórico</translation>
-    </message>
-    <message>
-        <source>Clear History</source>
-        <translation>Limpar histórico</translation>
-    </message>
-    <message>
-        <source>Export...</source>
-        <translation>Exportar...</translation>
-    </message>
-    <message>
         <source>Writes the listed translations to a CSV file</source>
         <translation>Grava as traduções listadas em um arquivo CSV</translation>
     </message>
@@ -557,6 +549,30 @@ e as outras opções são ignoradas. Veja RaDudezozad(1).</translation>
     <message>
         <source>The history could not be written to %1.</source>
         <translation>Não foi possível gravar o histórico em %1.</translation>
+    </message>
+    <message>
+        <source>Lists only the translations whose texts hold these letters; the arrow keys walk the list.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Keep a history</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Whether new translations are kept, also after a restart</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>C&amp;lear History</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Forgets every kept translation, after asking</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Export...</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -675,6 +691,53 @@ e as outras opções são ignoradas. Veja RaDudezozad(1).</translation>
     </message>
 </context>
 <context>
+    <name>ImageCommandLine</name>
+    <message>
+        <source>there is no screen to read</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the screen cannot be read here</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Print the text read from an image file (PNG, JPEG...) in the language of --pair&apos;s source, else in English.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>FILE</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Print the translation of the text read from an image file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Print the text read from an area of the screen (needs a display).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>X,Y,W,H</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--read-image, --translate-image, --read-screen, --translate and --list cannot be used together</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--read-screen wants X,Y,W,H with a positive width and height</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cannot read the image %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no text was found in the image</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>InetTransfer</name>
     <message>
         <source>A request is still running.</source>
@@ -705,6 +768,13 @@ e as outras opções são ignoradas. Veja RaDudezozad(1).</translation>
     </message>
 </context>
 <context>
+    <name>NoScreenArea</name>
+    <message>
+        <source>The screen cannot be read on this desktop.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>OutsideTranslation</name>
     <message>
         <source>Choose a language pair in the main window first.</source>
@@ -717,6 +787,29 @@ e as outras opções são ignoradas. Veja RaDudezozad(1).</translation>
     <message>
         <source>no configuration document</source>
         <translation>nenhum documento de configuração</translation>
+    </message>
+</context>
+<context>
+    <name>PairRule</name>
+    <message>
+        <source>The language pairs of this engine do not say which languages they join, so the language of a text cannot pick one.</source>
+        <translation>Os pares de idiomas deste serviço não dizem quais idiomas ligam, então o idioma de um texto não pode escolher nenhum.</translation>
+    </message>
+    <message>
+        <source>%1 → %2 (detected)</source>
+        <translation>%1 → %2 (detectado)</translation>
+    </message>
+    <message>
+        <source>%1 (the language of the text is not clear)</source>
+        <translation>%1 (o idioma do texto não está claro)</translation>
+    </message>
+    <message>
+        <source>No pair from %1</source>
+        <translation>Nenhum par de %1</translation>
+    </message>
+    <message>
+        <source>%1 (no pair from %2)</source>
+        <translation>%1 (nenhum par de %2)</translation>
     </message>
 </context>
 <context>
@@ -745,6 +838,30 @@ e as outras opções são ignoradas. Veja RaDudezozad(1).</translation>
         <source>This desktop holds no keys for programs, so the selection shortcut %1 is off: bind &quot;%2 --translate-selection&quot; to a key in the desktop&apos;s keyboard settings instead.</source>
         <translation>Este ambiente de trabalho não reserva teclas para programas, por isso o atalho da seleção %1 está desativado: em vez disso, atribua &quot;%2 --translate-selection&quot; a uma tecla nas configurações de teclado do ambiente de trabalho.</translation>
     </message>
+    <message>
+        <source>The screen area shortcut %1 is not a key the desktop can bind.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The desktop did not bind the screen area shortcut %1 (%2).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The screen area shortcut %1 was not bound: the desktop&apos;s question was cancelled.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Translate an area of the screen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This desktop holds no keys for programs, so the screen area shortcut %1 is off: bind &quot;%2 --translate-screen-area&quot; to a key in the desktop&apos;s keyboard settings instead.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The desktop did not bind the screen area shortcut %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>ReversePair</name>
@@ -762,6 +879,21 @@ e as outras opções são ignoradas. Veja RaDudezozad(1).</translation>
     <message>
         <source>Parlamo is already running but does not answer.</source>
         <translation>O Parlamo já está em execução, mas não responde.</translation>
+    </message>
+</context>
+<context>
+    <name>ScreenAreaPicker</name>
+    <message>
+        <source>The screen cannot be read on this desktop.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The desktop does not let Parlamo read the screen (%1).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The desktop gave no picture of the screen.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -806,6 +938,26 @@ e as outras opções são ignoradas. Veja RaDudezozad(1).</translation>
         <source>Translation back</source>
         <translation>Tradução de volta</translation>
     </message>
+    <message>
+        <source>The translation of the selected text.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The selected text.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Its translation, or what went wrong.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>What the translation is doing or has done.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The text read from the screen. Correct it and press Ctrl+Enter to translate it again.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>ShortcutDialog</name>
@@ -824,6 +976,22 @@ e as outras opções são ignoradas. Veja RaDudezozad(1).</translation>
     <message>
         <source>C&amp;lear</source>
         <translation>&amp;Limpar</translation>
+    </message>
+    <message>
+        <source>Turns the shortcut off</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Screen Area Shortcut</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Press this key in any application, then drag over an area of the screen to read its text and its translation in a small window. Press the new key here, or clear it to turn the shortcut off.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Screen area shortcut</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -912,6 +1080,21 @@ e as outras opções são ignoradas. Veja RaDudezozad(1).</translation>
     </message>
 </context>
 <context>
+    <name>TextRecognizer</name>
+    <message>
+        <source>The reading was cancelled.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Text in this language cannot be read: its data (%1) is missing. Install the package %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The text could not be read: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>TranslateAnywhere</name>
     <message>
         <source>Choose another one under Options &gt; Selection Shortcut...</source>
@@ -956,6 +1139,18 @@ e as outras opções são ignoradas. Veja RaDudezozad(1).</translation>
     <message>
         <source>Back: %1</source>
         <translation>De volta: %1</translation>
+    </message>
+    <message>
+        <source>Choose another one under Options &gt; Screen Area Shortcut...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reading the screen...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No text was found in the area.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1020,6 +1215,14 @@ e as outras opções são ignoradas. Veja RaDudezozad(1).</translation>
     <message>
         <source>The selection shortcut %1 is taken by another program.</source>
         <translation>O atalho da seleção %1 já está sendo usado por outro programa.</translation>
+    </message>
+    <message>
+        <source>The screen area shortcut %1 is not a key this keyboard has.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The screen area shortcut %1 is taken by another program.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1141,10 +1344,6 @@ e as outras opções são ignoradas. Veja RaDudezozad(1).</translation>
         <translation>O par de idiomas (Ctrl+R: no sentido inverso)</translation>
     </message>
     <message>
-        <source>Translation engine</source>
-        <translation>Serviço de tradução</translation>
-    </message>
-    <message>
         <source>The online service that translates.</source>
         <translation>O serviço on-line que traduz.</translation>
     </message>
@@ -1209,10 +1408,6 @@ e as outras opções são ignoradas. Veja RaDudezozad(1).</translation>
         <translation>O que o programa está fazendo, e o estado do teclado.</translation>
     </message>
     <message>
-        <source>Status</source>
-        <translation>Status</translation>
-    </message>
-    <message>
         <source>What the program is doing or has just done.</source>
         <translation>O que o programa está fazendo ou acabou de fazer.</translation>
     </message>
@@ -1240,6 +1435,18 @@ e as outras opções são ignoradas. Veja RaDudezozad(1).</translation>
         <source>&amp;Detect Language</source>
         <translation>&amp;Detectar idioma</translation>
     </message>
+    <message>
+        <source>Screen &amp;Area Shortcut...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Translate an &amp;Area of the Screen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Engine</source>
+        <translation type="unfinished">Serviço</translation>
+    </message>
 </context>
 <context>
     <name>mGlobal</name>
@@ -1265,28 +1472,9 @@ e as outras opções são ignoradas. Veja RaDudezozad(1).</translation>
         <source>Parlamo could not start.</source>
         <translation>Não foi possível iniciar o Parlamo.</translation>
     </message>
-</context>
-<context>
-    <name>PairRule</name>
     <message>
-        <source>The language pairs of this engine do not say which languages they join, so the language of a text cannot pick one.</source>
-        <translation>Os pares de idiomas deste serviço não dizem quais idiomas ligam, então o idioma de um texto não pode escolher nenhum.</translation>
-    </message>
-    <message>
-        <source>%1 → %2 (detected)</source>
-        <translation>%1 → %2 (detectado)</translation>
-    </message>
-    <message>
-        <source>%1 (the language of the text is not clear)</source>
-        <translation>%1 (o idioma do texto não está claro)</translation>
-    </message>
-    <message>
-        <source>No pair from %1</source>
-        <translation>Nenhum par de %1</translation>
-    </message>
-    <message>
-        <source>%1 (no pair from %2)</source>
-        <translation>%1 (nenhum par de %2)</translation>
+        <source>reading the screen needs a display</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 </TS>

@@ -44,6 +44,10 @@ HTTPS_PROXY、ALL_PROXY、NO_PROXY)，读取方式与 curl 相同；
         <source>Usage: %1 [options] [/startup] [/debug]</source>
         <translation>用法：%1 [选项] [/startup] [/debug]</translation>
     </message>
+    <message>
+        <source>Pick an area of the screen, read its text and translate it in a small window (the running program&apos;s, or this one&apos;s once its window is loaded).</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>AppRequests</name>
@@ -526,18 +530,6 @@ HTTPS_PROXY、ALL_PROXY、NO_PROXY)，读取方式与 curl 相同；
         <translation>按 Enter 或双击可将该翻译放回主窗口</translation>
     </message>
     <message>
-        <source>Keep a history</source>
-        <translation>保留历史记录</translation>
-    </message>
-    <message>
-        <source>Clear History</source>
-        <translation>清除历史记录</translation>
-    </message>
-    <message>
-        <source>Export...</source>
-        <translation>导出...</translation>
-    </message>
-    <message>
         <source>Writes the listed translations to a CSV file</source>
         <translation>将列出的翻译写入 CSV 文件</translation>
     </message>
@@ -556,6 +548,30 @@ HTTPS_PROXY、ALL_PROXY、NO_PROXY)，读取方式与 curl 相同；
     <message>
         <source>The history could not be written to %1.</source>
         <translation>无法将历史记录写入 %1.</translation>
+    </message>
+    <message>
+        <source>Lists only the translations whose texts hold these letters; the arrow keys walk the list.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Keep a history</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Whether new translations are kept, also after a restart</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>C&amp;lear History</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Forgets every kept translation, after asking</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Export...</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -674,6 +690,53 @@ HTTPS_PROXY、ALL_PROXY、NO_PROXY)，读取方式与 curl 相同；
     </message>
 </context>
 <context>
+    <name>ImageCommandLine</name>
+    <message>
+        <source>there is no screen to read</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the screen cannot be read here</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Print the text read from an image file (PNG, JPEG...) in the language of --pair&apos;s source, else in English.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>FILE</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Print the translation of the text read from an image file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Print the text read from an area of the screen (needs a display).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>X,Y,W,H</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--read-image, --translate-image, --read-screen, --translate and --list cannot be used together</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--read-screen wants X,Y,W,H with a positive width and height</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cannot read the image %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no text was found in the image</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>InetTransfer</name>
     <message>
         <source>A request is still running.</source>
@@ -704,6 +767,13 @@ HTTPS_PROXY、ALL_PROXY、NO_PROXY)，读取方式与 curl 相同；
     </message>
 </context>
 <context>
+    <name>NoScreenArea</name>
+    <message>
+        <source>The screen cannot be read on this desktop.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>OutsideTranslation</name>
     <message>
         <source>Choose a language pair in the main window first.</source>
@@ -716,6 +786,29 @@ HTTPS_PROXY、ALL_PROXY、NO_PROXY)，读取方式与 curl 相同；
     <message>
         <source>no configuration document</source>
         <translation>没有配置文档</translation>
+    </message>
+</context>
+<context>
+    <name>PairRule</name>
+    <message>
+        <source>The language pairs of this engine do not say which languages they join, so the language of a text cannot pick one.</source>
+        <translation>此引擎的语言对没有说明它们连接哪些语言，因此无法按文本的语言选择语言对。</translation>
+    </message>
+    <message>
+        <source>%1 → %2 (detected)</source>
+        <translation>%1 → %2（已检测）</translation>
+    </message>
+    <message>
+        <source>%1 (the language of the text is not clear)</source>
+        <translation>%1（文本的语言不明确）</translation>
+    </message>
+    <message>
+        <source>No pair from %1</source>
+        <translation>没有从%1出发的语言对</translation>
+    </message>
+    <message>
+        <source>%1 (no pair from %2)</source>
+        <translation>%1（没有从%2出发的语言对）</translation>
     </message>
 </context>
 <context>
@@ -744,6 +837,30 @@ HTTPS_PROXY、ALL_PROXY、NO_PROXY)，读取方式与 curl 相同；
         <source>This desktop holds no keys for programs, so the selection shortcut %1 is off: bind &quot;%2 --translate-selection&quot; to a key in the desktop&apos;s keyboard settings instead.</source>
         <translation>此桌面不为程序保留按键，因此划词翻译快捷键 %1 已关闭：请改为在桌面的键盘设置中为“%2 --translate-selection”绑定一个按键。</translation>
     </message>
+    <message>
+        <source>The screen area shortcut %1 is not a key the desktop can bind.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The desktop did not bind the screen area shortcut %1 (%2).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The screen area shortcut %1 was not bound: the desktop&apos;s question was cancelled.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Translate an area of the screen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This desktop holds no keys for programs, so the screen area shortcut %1 is off: bind &quot;%2 --translate-screen-area&quot; to a key in the desktop&apos;s keyboard settings instead.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The desktop did not bind the screen area shortcut %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>ReversePair</name>
@@ -761,6 +878,21 @@ HTTPS_PROXY、ALL_PROXY、NO_PROXY)，读取方式与 curl 相同；
     <message>
         <source>Parlamo is already running but does not answer.</source>
         <translation>Parlamo 已在运行，但没有响应。</translation>
+    </message>
+</context>
+<context>
+    <name>ScreenAreaPicker</name>
+    <message>
+        <source>The screen cannot be read on this desktop.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The desktop does not let Parlamo read the screen (%1).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The desktop gave no picture of the screen.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -805,6 +937,26 @@ HTTPS_PROXY、ALL_PROXY、NO_PROXY)，读取方式与 curl 相同；
         <source>Translation back</source>
         <translation>回译</translation>
     </message>
+    <message>
+        <source>The translation of the selected text.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The selected text.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Its translation, or what went wrong.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>What the translation is doing or has done.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The text read from the screen. Correct it and press Ctrl+Enter to translate it again.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>ShortcutDialog</name>
@@ -823,6 +975,22 @@ HTTPS_PROXY、ALL_PROXY、NO_PROXY)，读取方式与 curl 相同；
     <message>
         <source>C&amp;lear</source>
         <translation>清除(&amp;L)</translation>
+    </message>
+    <message>
+        <source>Turns the shortcut off</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Screen Area Shortcut</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Press this key in any application, then drag over an area of the screen to read its text and its translation in a small window. Press the new key here, or clear it to turn the shortcut off.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Screen area shortcut</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -911,6 +1079,21 @@ HTTPS_PROXY、ALL_PROXY、NO_PROXY)，读取方式与 curl 相同；
     </message>
 </context>
 <context>
+    <name>TextRecognizer</name>
+    <message>
+        <source>The reading was cancelled.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Text in this language cannot be read: its data (%1) is missing. Install the package %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The text could not be read: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>TranslateAnywhere</name>
     <message>
         <source>Choose another one under Options &gt; Selection Shortcut...</source>
@@ -955,6 +1138,18 @@ HTTPS_PROXY、ALL_PROXY、NO_PROXY)，读取方式与 curl 相同；
     <message>
         <source>Back: %1</source>
         <translation>回译：%1</translation>
+    </message>
+    <message>
+        <source>Choose another one under Options &gt; Screen Area Shortcut...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reading the screen...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No text was found in the area.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1019,6 +1214,14 @@ HTTPS_PROXY、ALL_PROXY、NO_PROXY)，读取方式与 curl 相同；
     <message>
         <source>The selection shortcut %1 is taken by another program.</source>
         <translation>划词翻译快捷键 %1 已被其他程序占用。</translation>
+    </message>
+    <message>
+        <source>The screen area shortcut %1 is not a key this keyboard has.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The screen area shortcut %1 is taken by another program.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1140,10 +1343,6 @@ HTTPS_PROXY、ALL_PROXY、NO_PROXY)，读取方式与 curl 相同；
         <translation>语言对(Ctrl+R：反向)</translation>
     </message>
     <message>
-        <source>Translation engine</source>
-        <translation>翻译引擎</translation>
-    </message>
-    <message>
         <source>The online service that translates.</source>
         <translation>执行翻译的在线服务。</translation>
     </message>
@@ -1208,10 +1407,6 @@ HTTPS_PROXY、ALL_PROXY、NO_PROXY)，读取方式与 curl 相同；
         <translation>程序正在执行的操作，以及键盘的状态。</translation>
     </message>
     <message>
-        <source>Status</source>
-        <translation>状态</translation>
-    </message>
-    <message>
         <source>What the program is doing or has just done.</source>
         <translation>程序正在执行或刚刚完成的操作。</translation>
     </message>
@@ -1239,6 +1434,18 @@ HTTPS_PROXY、ALL_PROXY、NO_PROXY)，读取方式与 curl 相同；
         <source>&amp;Detect Language</source>
         <translation>检测语言(&amp;D)</translation>
     </message>
+    <message>
+        <source>Screen &amp;Area Shortcut...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Translate an &amp;Area of the Screen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Engine</source>
+        <translation type="unfinished">引擎</translation>
+    </message>
 </context>
 <context>
     <name>mGlobal</name>
@@ -1264,28 +1471,9 @@ HTTPS_PROXY、ALL_PROXY、NO_PROXY)，读取方式与 curl 相同；
         <source>Parlamo could not start.</source>
         <translation>Parlamo 无法启动。</translation>
     </message>
-</context>
-<context>
-    <name>PairRule</name>
     <message>
-        <source>The language pairs of this engine do not say which languages they join, so the language of a text cannot pick one.</source>
-        <translation>此引擎的语言对没有说明它们连接哪些语言，因此无法按文本的语言选择语言对。</translation>
-    </message>
-    <message>
-        <source>%1 → %2 (detected)</source>
-        <translation>%1 → %2（已检测）</translation>
-    </message>
-    <message>
-        <source>%1 (the language of the text is not clear)</source>
-        <translation>%1（文本的语言不明确）</translation>
-    </message>
-    <message>
-        <source>No pair from %1</source>
-        <translation>没有从%1出发的语言对</translation>
-    </message>
-    <message>
-        <source>%1 (no pair from %2)</source>
-        <translation>%1（没有从%2出发的语言对）</translation>
+        <source>reading the screen needs a display</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 </TS>
