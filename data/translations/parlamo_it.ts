@@ -47,7 +47,7 @@ e le altre opzioni vengono ignorate. Vedi RaDudezozad(1).</translation>
     </message>
     <message>
         <source>Pick an area of the screen, read its text and translate it in a small window (the running program&apos;s, or this one&apos;s once its window is loaded).</source>
-        <translation type="unfinished"></translation>
+        <translation>Sceglie un&apos;area dello schermo, ne legge il testo e lo traduce in una piccola finestra (quella del programma in esecuzione o, una volta caricata la sua finestra, di questo).</translation>
     </message>
 </context>
 <context>
@@ -552,27 +552,27 @@ e le altre opzioni vengono ignorate. Vedi RaDudezozad(1).</translation>
     </message>
     <message>
         <source>Lists only the translations whose texts hold these letters; the arrow keys walk the list.</source>
-        <translation type="unfinished"></translation>
+        <translation>Elenca solo le traduzioni i cui testi contengono queste lettere; i tasti freccia scorrono l&apos;elenco.</translation>
     </message>
     <message>
         <source>&amp;Keep a history</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Conserva la cronologia</translation>
     </message>
     <message>
         <source>Whether new translations are kept, also after a restart</source>
-        <translation type="unfinished"></translation>
+        <translation>Se le nuove traduzioni vengono conservate, anche dopo un riavvio</translation>
     </message>
     <message>
         <source>C&amp;lear History</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Svuota cronologia</translation>
     </message>
     <message>
         <source>Forgets every kept translation, after asking</source>
-        <translation type="unfinished"></translation>
+        <translation>Dimentica tutte le traduzioni conservate, dopo una conferma</translation>
     </message>
     <message>
         <source>&amp;Export...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Esporta...</translation>
     </message>
 </context>
 <context>
@@ -694,47 +694,47 @@ e le altre opzioni vengono ignorate. Vedi RaDudezozad(1).</translation>
     <name>ImageCommandLine</name>
     <message>
         <source>there is no screen to read</source>
-        <translation type="unfinished"></translation>
+        <translation>non c&apos;è uno schermo da leggere</translation>
     </message>
     <message>
         <source>the screen cannot be read here</source>
-        <translation type="unfinished"></translation>
+        <translation>qui lo schermo non può essere letto</translation>
     </message>
     <message>
         <source>Print the text read from an image file (PNG, JPEG...) in the language of --pair&apos;s source, else in English.</source>
-        <translation type="unfinished"></translation>
+        <translation>Stampa il testo letto da un file immagine (PNG, JPEG...) nella lingua di origine di --pair, altrimenti in inglese.</translation>
     </message>
     <message>
         <source>FILE</source>
-        <translation type="unfinished"></translation>
+        <translation>FILE</translation>
     </message>
     <message>
         <source>Print the translation of the text read from an image file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Stampa la traduzione del testo letto da un file immagine.</translation>
     </message>
     <message>
         <source>Print the text read from an area of the screen (needs a display).</source>
-        <translation type="unfinished"></translation>
+        <translation>Stampa il testo letto da un&apos;area dello schermo (richiede un display).</translation>
     </message>
     <message>
         <source>X,Y,W,H</source>
-        <translation type="unfinished"></translation>
+        <translation>X,Y,L,A</translation>
     </message>
     <message>
         <source>--read-image, --translate-image, --read-screen, --translate and --list cannot be used together</source>
-        <translation type="unfinished"></translation>
+        <translation>--read-image, --translate-image, --read-screen, --translate e --list non possono essere usati insieme</translation>
     </message>
     <message>
         <source>--read-screen wants X,Y,W,H with a positive width and height</source>
-        <translation type="unfinished"></translation>
+        <translation>--read-screen richiede X,Y,L,A con larghezza e altezza positive</translation>
     </message>
     <message>
         <source>cannot read the image %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>impossibile leggere l&apos;immagine %1: %2</translation>
     </message>
     <message>
         <source>no text was found in the image</source>
-        <translation type="unfinished"></translation>
+        <translation>nessun testo trovato nell&apos;immagine</translation>
     </message>
 </context>
 <context>
@@ -771,7 +771,7 @@ e le altre opzioni vengono ignorate. Vedi RaDudezozad(1).</translation>
     <name>NoScreenArea</name>
     <message>
         <source>The screen cannot be read on this desktop.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lo schermo non può essere letto in questo ambiente desktop.</translation>
     </message>
 </context>
 <context>
@@ -840,27 +840,27 @@ e le altre opzioni vengono ignorate. Vedi RaDudezozad(1).</translation>
     </message>
     <message>
         <source>The screen area shortcut %1 is not a key the desktop can bind.</source>
-        <translation type="unfinished"></translation>
+        <translation>La scorciatoia per l&apos;area dello schermo %1 non è un tasto che l&apos;ambiente desktop può assegnare.</translation>
     </message>
     <message>
         <source>The desktop did not bind the screen area shortcut %1 (%2).</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;ambiente desktop non ha assegnato la scorciatoia per l&apos;area dello schermo %1 (%2).</translation>
     </message>
     <message>
         <source>The screen area shortcut %1 was not bound: the desktop&apos;s question was cancelled.</source>
-        <translation type="unfinished"></translation>
+        <translation>La scorciatoia per l&apos;area dello schermo %1 non è stata assegnata: la richiesta dell&apos;ambiente desktop è stata annullata.</translation>
     </message>
     <message>
         <source>Translate an area of the screen</source>
-        <translation type="unfinished"></translation>
+        <translation>Traduci un&apos;area dello schermo</translation>
     </message>
     <message>
         <source>This desktop holds no keys for programs, so the screen area shortcut %1 is off: bind &quot;%2 --translate-screen-area&quot; to a key in the desktop&apos;s keyboard settings instead.</source>
-        <translation type="unfinished"></translation>
+        <translation>Questo ambiente desktop non riserva tasti ai programmi, quindi la scorciatoia per l&apos;area dello schermo %1 è disattivata: assegna invece &quot;%2 --translate-screen-area&quot; a un tasto nelle impostazioni della tastiera dell&apos;ambiente desktop.</translation>
     </message>
     <message>
         <source>The desktop did not bind the screen area shortcut %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;ambiente desktop non ha assegnato la scorciatoia per l&apos;area dello schermo %1.</translation>
     </message>
 </context>
 <context>
@@ -885,15 +885,15 @@ e le altre opzioni vengono ignorate. Vedi RaDudezozad(1).</translation>
     <name>ScreenAreaPicker</name>
     <message>
         <source>The screen cannot be read on this desktop.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lo schermo non può essere letto in questo ambiente desktop.</translation>
     </message>
     <message>
         <source>The desktop does not let Parlamo read the screen (%1).</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;ambiente desktop non consente a Parlamo di leggere lo schermo (%1).</translation>
     </message>
     <message>
         <source>The desktop gave no picture of the screen.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;ambiente desktop non ha fornito un&apos;immagine dello schermo.</translation>
     </message>
 </context>
 <context>
@@ -940,23 +940,23 @@ e le altre opzioni vengono ignorate. Vedi RaDudezozad(1).</translation>
     </message>
     <message>
         <source>The translation of the selected text.</source>
-        <translation type="unfinished"></translation>
+        <translation>La traduzione del testo selezionato.</translation>
     </message>
     <message>
         <source>The selected text.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il testo selezionato.</translation>
     </message>
     <message>
         <source>Its translation, or what went wrong.</source>
-        <translation type="unfinished"></translation>
+        <translation>La sua traduzione, o cosa è andato storto.</translation>
     </message>
     <message>
         <source>What the translation is doing or has done.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cosa sta facendo o ha fatto la traduzione.</translation>
     </message>
     <message>
         <source>The text read from the screen. Correct it and press Ctrl+Enter to translate it again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il testo letto dallo schermo. Correggilo e premi Ctrl+Invio per tradurlo di nuovo.</translation>
     </message>
 </context>
 <context>
@@ -979,19 +979,19 @@ e le altre opzioni vengono ignorate. Vedi RaDudezozad(1).</translation>
     </message>
     <message>
         <source>Turns the shortcut off</source>
-        <translation type="unfinished"></translation>
+        <translation>Disattiva la scorciatoia</translation>
     </message>
     <message>
         <source>Screen Area Shortcut</source>
-        <translation type="unfinished"></translation>
+        <translation>Scorciatoia per l&apos;area dello schermo</translation>
     </message>
     <message>
         <source>Press this key in any application, then drag over an area of the screen to read its text and its translation in a small window. Press the new key here, or clear it to turn the shortcut off.</source>
-        <translation type="unfinished"></translation>
+        <translation>Premi questo tasto in qualsiasi applicazione, poi trascina su un&apos;area dello schermo per leggerne il testo e la traduzione in una piccola finestra. Premi qui il nuovo tasto, oppure svuota il campo per disattivare la scorciatoia.</translation>
     </message>
     <message>
         <source>Screen area shortcut</source>
-        <translation type="unfinished"></translation>
+        <translation>Scorciatoia per l&apos;area dello schermo</translation>
     </message>
 </context>
 <context>
@@ -1083,15 +1083,15 @@ e le altre opzioni vengono ignorate. Vedi RaDudezozad(1).</translation>
     <name>TextRecognizer</name>
     <message>
         <source>The reading was cancelled.</source>
-        <translation type="unfinished"></translation>
+        <translation>La lettura è stata annullata.</translation>
     </message>
     <message>
         <source>Text in this language cannot be read: its data (%1) is missing. Install the package %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il testo in questa lingua non può essere letto: mancano i suoi dati (%1). Installa il pacchetto %2.</translation>
     </message>
     <message>
         <source>The text could not be read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile leggere il testo: %1</translation>
     </message>
 </context>
 <context>
@@ -1142,15 +1142,15 @@ e le altre opzioni vengono ignorate. Vedi RaDudezozad(1).</translation>
     </message>
     <message>
         <source>Choose another one under Options &gt; Screen Area Shortcut...</source>
-        <translation type="unfinished"></translation>
+        <translation>Scegline un&apos;altra in Opzioni &gt; Scorciatoia per l&apos;area dello schermo...</translation>
     </message>
     <message>
         <source>Reading the screen...</source>
-        <translation type="unfinished"></translation>
+        <translation>Lettura dello schermo...</translation>
     </message>
     <message>
         <source>No text was found in the area.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessun testo trovato nell&apos;area.</translation>
     </message>
 </context>
 <context>
@@ -1218,11 +1218,11 @@ e le altre opzioni vengono ignorate. Vedi RaDudezozad(1).</translation>
     </message>
     <message>
         <source>The screen area shortcut %1 is not a key this keyboard has.</source>
-        <translation type="unfinished"></translation>
+        <translation>La scorciatoia per l&apos;area dello schermo %1 non è un tasto presente su questa tastiera.</translation>
     </message>
     <message>
         <source>The screen area shortcut %1 is taken by another program.</source>
-        <translation type="unfinished"></translation>
+        <translation>La scorciatoia per l&apos;area dello schermo %1 è già usata da un altro programma.</translation>
     </message>
 </context>
 <context>
@@ -1437,15 +1437,15 @@ e le altre opzioni vengono ignorate. Vedi RaDudezozad(1).</translation>
     </message>
     <message>
         <source>Screen &amp;Area Shortcut...</source>
-        <translation type="unfinished"></translation>
+        <translation>Scorciatoia per l&apos;ar&amp;ea dello schermo...</translation>
     </message>
     <message>
         <source>Translate an &amp;Area of the Screen</source>
-        <translation type="unfinished"></translation>
+        <translation>Traduci un&apos;a&amp;rea dello schermo</translation>
     </message>
     <message>
         <source>Engine</source>
-        <translation type="unfinished">Servizio</translation>
+        <translation>Servizio</translation>
     </message>
 </context>
 <context>
@@ -1474,7 +1474,7 @@ e le altre opzioni vengono ignorate. Vedi RaDudezozad(1).</translation>
     </message>
     <message>
         <source>reading the screen needs a display</source>
-        <translation type="unfinished"></translation>
+        <translation>la lettura dello schermo richiede un display</translation>
     </message>
 </context>
 </TS>

@@ -47,7 +47,7 @@ en worden andere opties genegeerd. Zie RaDudezozad(1).</translation>
     </message>
     <message>
         <source>Pick an area of the screen, read its text and translate it in a small window (the running program&apos;s, or this one&apos;s once its window is loaded).</source>
-        <translation type="unfinished"></translation>
+        <translation>Een gebied van het scherm kiezen, de tekst ervan lezen en die in een klein venster vertalen (dat van het al draaiende programma, of van dit programma zodra het venster geladen is).</translation>
     </message>
 </context>
 <context>
@@ -552,27 +552,27 @@ en worden andere opties genegeerd. Zie RaDudezozad(1).</translation>
     </message>
     <message>
         <source>Lists only the translations whose texts hold these letters; the arrow keys walk the list.</source>
-        <translation type="unfinished"></translation>
+        <translation>Toont alleen de vertalingen waarvan de teksten deze letters bevatten; de pijltjestoetsen lopen door de lijst.</translation>
     </message>
     <message>
         <source>&amp;Keep a history</source>
-        <translation type="unfinished"></translation>
+        <translation>Geschiedenis &amp;bijhouden</translation>
     </message>
     <message>
         <source>Whether new translations are kept, also after a restart</source>
-        <translation type="unfinished"></translation>
+        <translation>Of nieuwe vertalingen bewaard worden, ook na een herstart</translation>
     </message>
     <message>
         <source>C&amp;lear History</source>
-        <translation type="unfinished"></translation>
+        <translation>Geschiedenis &amp;wissen</translation>
     </message>
     <message>
         <source>Forgets every kept translation, after asking</source>
-        <translation type="unfinished"></translation>
+        <translation>Vergeet alle bewaarde vertalingen, na een bevestiging</translation>
     </message>
     <message>
         <source>&amp;Export...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Exporteren...</translation>
     </message>
 </context>
 <context>
@@ -694,47 +694,47 @@ en worden andere opties genegeerd. Zie RaDudezozad(1).</translation>
     <name>ImageCommandLine</name>
     <message>
         <source>there is no screen to read</source>
-        <translation type="unfinished"></translation>
+        <translation>er is geen scherm om te lezen</translation>
     </message>
     <message>
         <source>the screen cannot be read here</source>
-        <translation type="unfinished"></translation>
+        <translation>het scherm kan hier niet worden gelezen</translation>
     </message>
     <message>
         <source>Print the text read from an image file (PNG, JPEG...) in the language of --pair&apos;s source, else in English.</source>
-        <translation type="unfinished"></translation>
+        <translation>De tekst afdrukken die uit een afbeeldingsbestand (PNG, JPEG...) is gelezen, in de brontaal van --pair, anders in het Engels.</translation>
     </message>
     <message>
         <source>FILE</source>
-        <translation type="unfinished"></translation>
+        <translation>BESTAND</translation>
     </message>
     <message>
         <source>Print the translation of the text read from an image file.</source>
-        <translation type="unfinished"></translation>
+        <translation>De vertaling afdrukken van de tekst die uit een afbeeldingsbestand is gelezen.</translation>
     </message>
     <message>
         <source>Print the text read from an area of the screen (needs a display).</source>
-        <translation type="unfinished"></translation>
+        <translation>De tekst afdrukken die uit een gebied van het scherm is gelezen (vereist een display).</translation>
     </message>
     <message>
         <source>X,Y,W,H</source>
-        <translation type="unfinished"></translation>
+        <translation>X,Y,B,H</translation>
     </message>
     <message>
         <source>--read-image, --translate-image, --read-screen, --translate and --list cannot be used together</source>
-        <translation type="unfinished"></translation>
+        <translation>--read-image, --translate-image, --read-screen, --translate en --list kunnen niet samen worden gebruikt</translation>
     </message>
     <message>
         <source>--read-screen wants X,Y,W,H with a positive width and height</source>
-        <translation type="unfinished"></translation>
+        <translation>--read-screen verwacht X,Y,B,H met een positieve breedte en hoogte</translation>
     </message>
     <message>
         <source>cannot read the image %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>kan de afbeelding %1 niet lezen: %2</translation>
     </message>
     <message>
         <source>no text was found in the image</source>
-        <translation type="unfinished"></translation>
+        <translation>er is geen tekst in de afbeelding gevonden</translation>
     </message>
 </context>
 <context>
@@ -771,7 +771,7 @@ en worden andere opties genegeerd. Zie RaDudezozad(1).</translation>
     <name>NoScreenArea</name>
     <message>
         <source>The screen cannot be read on this desktop.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het scherm kan in deze bureaubladomgeving niet worden gelezen.</translation>
     </message>
 </context>
 <context>
@@ -840,27 +840,27 @@ en worden andere opties genegeerd. Zie RaDudezozad(1).</translation>
     </message>
     <message>
         <source>The screen area shortcut %1 is not a key the desktop can bind.</source>
-        <translation type="unfinished"></translation>
+        <translation>De schermgebiedsneltoets %1 is geen toets die de bureaubladomgeving kan toewijzen.</translation>
     </message>
     <message>
         <source>The desktop did not bind the screen area shortcut %1 (%2).</source>
-        <translation type="unfinished"></translation>
+        <translation>De bureaubladomgeving heeft de schermgebiedsneltoets %1 niet toegewezen (%2).</translation>
     </message>
     <message>
         <source>The screen area shortcut %1 was not bound: the desktop&apos;s question was cancelled.</source>
-        <translation type="unfinished"></translation>
+        <translation>De schermgebiedsneltoets %1 is niet toegewezen: de vraag van de bureaubladomgeving werd geannuleerd.</translation>
     </message>
     <message>
         <source>Translate an area of the screen</source>
-        <translation type="unfinished"></translation>
+        <translation>Schermgebied vertalen</translation>
     </message>
     <message>
         <source>This desktop holds no keys for programs, so the screen area shortcut %1 is off: bind &quot;%2 --translate-screen-area&quot; to a key in the desktop&apos;s keyboard settings instead.</source>
-        <translation type="unfinished"></translation>
+        <translation>Deze bureaubladomgeving wijst geen toetsen toe aan programma&apos;s, dus de schermgebiedsneltoets %1 staat uit: wijs in plaats daarvan &quot;%2 --translate-screen-area&quot; toe aan een toets in de toetsenbordinstellingen van de bureaubladomgeving.</translation>
     </message>
     <message>
         <source>The desktop did not bind the screen area shortcut %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>De bureaubladomgeving heeft de schermgebiedsneltoets %1 niet toegewezen.</translation>
     </message>
 </context>
 <context>
@@ -885,15 +885,15 @@ en worden andere opties genegeerd. Zie RaDudezozad(1).</translation>
     <name>ScreenAreaPicker</name>
     <message>
         <source>The screen cannot be read on this desktop.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het scherm kan in deze bureaubladomgeving niet worden gelezen.</translation>
     </message>
     <message>
         <source>The desktop does not let Parlamo read the screen (%1).</source>
-        <translation type="unfinished"></translation>
+        <translation>De bureaubladomgeving laat Parlamo het scherm niet lezen (%1).</translation>
     </message>
     <message>
         <source>The desktop gave no picture of the screen.</source>
-        <translation type="unfinished"></translation>
+        <translation>De bureaubladomgeving heeft geen afbeelding van het scherm geleverd.</translation>
     </message>
 </context>
 <context>
@@ -940,23 +940,23 @@ en worden andere opties genegeerd. Zie RaDudezozad(1).</translation>
     </message>
     <message>
         <source>The translation of the selected text.</source>
-        <translation type="unfinished"></translation>
+        <translation>De vertaling van de geselecteerde tekst.</translation>
     </message>
     <message>
         <source>The selected text.</source>
-        <translation type="unfinished"></translation>
+        <translation>De geselecteerde tekst.</translation>
     </message>
     <message>
         <source>Its translation, or what went wrong.</source>
-        <translation type="unfinished"></translation>
+        <translation>De vertaling ervan, of wat er misging.</translation>
     </message>
     <message>
         <source>What the translation is doing or has done.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wat de vertaling doet of heeft gedaan.</translation>
     </message>
     <message>
         <source>The text read from the screen. Correct it and press Ctrl+Enter to translate it again.</source>
-        <translation type="unfinished"></translation>
+        <translation>De tekst die van het scherm is gelezen. Verbeter hem en druk op Ctrl+Enter om hem opnieuw te vertalen.</translation>
     </message>
 </context>
 <context>
@@ -979,19 +979,19 @@ en worden andere opties genegeerd. Zie RaDudezozad(1).</translation>
     </message>
     <message>
         <source>Turns the shortcut off</source>
-        <translation type="unfinished"></translation>
+        <translation>Schakelt de sneltoets uit</translation>
     </message>
     <message>
         <source>Screen Area Shortcut</source>
-        <translation type="unfinished"></translation>
+        <translation>Schermgebiedsneltoets</translation>
     </message>
     <message>
         <source>Press this key in any application, then drag over an area of the screen to read its text and its translation in a small window. Press the new key here, or clear it to turn the shortcut off.</source>
-        <translation type="unfinished"></translation>
+        <translation>Druk op deze toets in een willekeurig programma en sleep dan over een gebied van het scherm om de tekst ervan en de vertaling in een klein venster te lezen. Druk hier op de nieuwe toets, of wis het veld om de sneltoets uit te schakelen.</translation>
     </message>
     <message>
         <source>Screen area shortcut</source>
-        <translation type="unfinished"></translation>
+        <translation>Schermgebiedsneltoets</translation>
     </message>
 </context>
 <context>
@@ -1083,15 +1083,15 @@ en worden andere opties genegeerd. Zie RaDudezozad(1).</translation>
     <name>TextRecognizer</name>
     <message>
         <source>The reading was cancelled.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het lezen is geannuleerd.</translation>
     </message>
     <message>
         <source>Text in this language cannot be read: its data (%1) is missing. Install the package %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tekst in deze taal kan niet worden gelezen: de gegevens ervan (%1) ontbreken. Installeer het pakket %2.</translation>
     </message>
     <message>
         <source>The text could not be read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>De tekst kon niet worden gelezen: %1</translation>
     </message>
 </context>
 <context>
@@ -1142,15 +1142,15 @@ en worden andere opties genegeerd. Zie RaDudezozad(1).</translation>
     </message>
     <message>
         <source>Choose another one under Options &gt; Screen Area Shortcut...</source>
-        <translation type="unfinished"></translation>
+        <translation>Kies een andere onder Opties &gt; Schermgebiedsneltoets...</translation>
     </message>
     <message>
         <source>Reading the screen...</source>
-        <translation type="unfinished"></translation>
+        <translation>Scherm lezen...</translation>
     </message>
     <message>
         <source>No text was found in the area.</source>
-        <translation type="unfinished"></translation>
+        <translation>Er is geen tekst in het gebied gevonden.</translation>
     </message>
 </context>
 <context>
@@ -1218,11 +1218,11 @@ en worden andere opties genegeerd. Zie RaDudezozad(1).</translation>
     </message>
     <message>
         <source>The screen area shortcut %1 is not a key this keyboard has.</source>
-        <translation type="unfinished"></translation>
+        <translation>De schermgebiedsneltoets %1 is geen toets van dit toetsenbord.</translation>
     </message>
     <message>
         <source>The screen area shortcut %1 is taken by another program.</source>
-        <translation type="unfinished"></translation>
+        <translation>De schermgebiedsneltoets %1 is al in gebruik door een ander programma.</translation>
     </message>
 </context>
 <context>
@@ -1437,15 +1437,15 @@ en worden andere opties genegeerd. Zie RaDudezozad(1).</translation>
     </message>
     <message>
         <source>Screen &amp;Area Shortcut...</source>
-        <translation type="unfinished"></translation>
+        <translation>Schermge&amp;biedsneltoets...</translation>
     </message>
     <message>
         <source>Translate an &amp;Area of the Screen</source>
-        <translation type="unfinished"></translation>
+        <translation>Schermge&amp;bied vertalen</translation>
     </message>
     <message>
         <source>Engine</source>
-        <translation type="unfinished">Dienst</translation>
+        <translation>Dienst</translation>
     </message>
 </context>
 <context>
@@ -1474,7 +1474,7 @@ en worden andere opties genegeerd. Zie RaDudezozad(1).</translation>
     </message>
     <message>
         <source>reading the screen needs a display</source>
-        <translation type="unfinished"></translation>
+        <translation>het lezen van het scherm vereist een display</translation>
     </message>
 </context>
 </TS>

@@ -47,7 +47,7 @@ a inne opcje są pomijane. Zobacz RaDudezozad(1).</translation>
     </message>
     <message>
         <source>Pick an area of the screen, read its text and translate it in a small window (the running program&apos;s, or this one&apos;s once its window is loaded).</source>
-        <translation type="unfinished"></translation>
+        <translation>Wybiera obszar ekranu, odczytuje jego tekst i tłumaczy go w małym oknie (już działającego programu albo tego, gdy jego okno zostanie wczytane).</translation>
     </message>
 </context>
 <context>
@@ -552,27 +552,27 @@ a inne opcje są pomijane. Zobacz RaDudezozad(1).</translation>
     </message>
     <message>
         <source>Lists only the translations whose texts hold these letters; the arrow keys walk the list.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wyświetla tylko tłumaczenia, których teksty zawierają te litery; klawisze strzałek przechodzą po liście.</translation>
     </message>
     <message>
         <source>&amp;Keep a history</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Zapisuj historię</translation>
     </message>
     <message>
         <source>Whether new translations are kept, also after a restart</source>
-        <translation type="unfinished"></translation>
+        <translation>Czy nowe tłumaczenia są zachowywane, także po ponownym uruchomieniu</translation>
     </message>
     <message>
         <source>C&amp;lear History</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Wyczyść historię</translation>
     </message>
     <message>
         <source>Forgets every kept translation, after asking</source>
-        <translation type="unfinished"></translation>
+        <translation>Usuwa wszystkie zachowane tłumaczenia, po potwierdzeniu</translation>
     </message>
     <message>
         <source>&amp;Export...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Eksportuj...</translation>
     </message>
 </context>
 <context>
@@ -694,47 +694,47 @@ a inne opcje są pomijane. Zobacz RaDudezozad(1).</translation>
     <name>ImageCommandLine</name>
     <message>
         <source>there is no screen to read</source>
-        <translation type="unfinished"></translation>
+        <translation>brak ekranu do odczytania</translation>
     </message>
     <message>
         <source>the screen cannot be read here</source>
-        <translation type="unfinished"></translation>
+        <translation>nie można tutaj odczytać ekranu</translation>
     </message>
     <message>
         <source>Print the text read from an image file (PNG, JPEG...) in the language of --pair&apos;s source, else in English.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wypisuje tekst odczytany z pliku obrazu (PNG, JPEG...) w języku źródłowym --pair, a bez niego po angielsku.</translation>
     </message>
     <message>
         <source>FILE</source>
-        <translation type="unfinished"></translation>
+        <translation>PLIK</translation>
     </message>
     <message>
         <source>Print the translation of the text read from an image file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wypisuje tłumaczenie tekstu odczytanego z pliku obrazu.</translation>
     </message>
     <message>
         <source>Print the text read from an area of the screen (needs a display).</source>
-        <translation type="unfinished"></translation>
+        <translation>Wypisuje tekst odczytany z obszaru ekranu (wymaga wyświetlacza).</translation>
     </message>
     <message>
         <source>X,Y,W,H</source>
-        <translation type="unfinished"></translation>
+        <translation>X,Y,S,W</translation>
     </message>
     <message>
         <source>--read-image, --translate-image, --read-screen, --translate and --list cannot be used together</source>
-        <translation type="unfinished"></translation>
+        <translation>--read-image, --translate-image, --read-screen, --translate i --list nie można używać razem</translation>
     </message>
     <message>
         <source>--read-screen wants X,Y,W,H with a positive width and height</source>
-        <translation type="unfinished"></translation>
+        <translation>--read-screen wymaga X,Y,S,W z dodatnią szerokością i wysokością</translation>
     </message>
     <message>
         <source>cannot read the image %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>nie można odczytać obrazu %1: %2</translation>
     </message>
     <message>
         <source>no text was found in the image</source>
-        <translation type="unfinished"></translation>
+        <translation>nie znaleziono tekstu na obrazie</translation>
     </message>
 </context>
 <context>
@@ -771,7 +771,7 @@ a inne opcje są pomijane. Zobacz RaDudezozad(1).</translation>
     <name>NoScreenArea</name>
     <message>
         <source>The screen cannot be read on this desktop.</source>
-        <translation type="unfinished"></translation>
+        <translation>W tym środowisku graficznym nie można odczytać ekranu.</translation>
     </message>
 </context>
 <context>
@@ -840,27 +840,27 @@ a inne opcje są pomijane. Zobacz RaDudezozad(1).</translation>
     </message>
     <message>
         <source>The screen area shortcut %1 is not a key the desktop can bind.</source>
-        <translation type="unfinished"></translation>
+        <translation>Skrót obszaru ekranu %1 nie jest klawiszem, który środowisko graficzne może przypisać.</translation>
     </message>
     <message>
         <source>The desktop did not bind the screen area shortcut %1 (%2).</source>
-        <translation type="unfinished"></translation>
+        <translation>Środowisko graficzne nie przypisało skrótu obszaru ekranu %1 (%2).</translation>
     </message>
     <message>
         <source>The screen area shortcut %1 was not bound: the desktop&apos;s question was cancelled.</source>
-        <translation type="unfinished"></translation>
+        <translation>Skrót obszaru ekranu %1 nie został przypisany: pytanie środowiska graficznego zostało anulowane.</translation>
     </message>
     <message>
         <source>Translate an area of the screen</source>
-        <translation type="unfinished"></translation>
+        <translation>Przetłumacz obszar ekranu</translation>
     </message>
     <message>
         <source>This desktop holds no keys for programs, so the screen area shortcut %1 is off: bind &quot;%2 --translate-screen-area&quot; to a key in the desktop&apos;s keyboard settings instead.</source>
-        <translation type="unfinished"></translation>
+        <translation>To środowisko graficzne nie przydziela programom klawiszy, dlatego skrót obszaru ekranu %1 jest wyłączony: zamiast tego przypisz &quot;%2 --translate-screen-area&quot; do klawisza w ustawieniach klawiatury środowiska graficznego.</translation>
     </message>
     <message>
         <source>The desktop did not bind the screen area shortcut %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Środowisko graficzne nie przypisało skrótu obszaru ekranu %1.</translation>
     </message>
 </context>
 <context>
@@ -885,15 +885,15 @@ a inne opcje są pomijane. Zobacz RaDudezozad(1).</translation>
     <name>ScreenAreaPicker</name>
     <message>
         <source>The screen cannot be read on this desktop.</source>
-        <translation type="unfinished"></translation>
+        <translation>W tym środowisku graficznym nie można odczytać ekranu.</translation>
     </message>
     <message>
         <source>The desktop does not let Parlamo read the screen (%1).</source>
-        <translation type="unfinished"></translation>
+        <translation>Środowisko graficzne nie pozwala Parlamo odczytać ekranu (%1).</translation>
     </message>
     <message>
         <source>The desktop gave no picture of the screen.</source>
-        <translation type="unfinished"></translation>
+        <translation>Środowisko graficzne nie dostarczyło obrazu ekranu.</translation>
     </message>
 </context>
 <context>
@@ -940,23 +940,23 @@ a inne opcje są pomijane. Zobacz RaDudezozad(1).</translation>
     </message>
     <message>
         <source>The translation of the selected text.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tłumaczenie zaznaczonego tekstu.</translation>
     </message>
     <message>
         <source>The selected text.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zaznaczony tekst.</translation>
     </message>
     <message>
         <source>Its translation, or what went wrong.</source>
-        <translation type="unfinished"></translation>
+        <translation>Jego tłumaczenie albo informacja, co poszło nie tak.</translation>
     </message>
     <message>
         <source>What the translation is doing or has done.</source>
-        <translation type="unfinished"></translation>
+        <translation>Co tłumaczenie robi lub zrobiło.</translation>
     </message>
     <message>
         <source>The text read from the screen. Correct it and press Ctrl+Enter to translate it again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tekst odczytany z ekranu. Popraw go i naciśnij Ctrl+Enter, aby przetłumaczyć go ponownie.</translation>
     </message>
 </context>
 <context>
@@ -979,19 +979,19 @@ a inne opcje są pomijane. Zobacz RaDudezozad(1).</translation>
     </message>
     <message>
         <source>Turns the shortcut off</source>
-        <translation type="unfinished"></translation>
+        <translation>Wyłącza skrót</translation>
     </message>
     <message>
         <source>Screen Area Shortcut</source>
-        <translation type="unfinished"></translation>
+        <translation>Skrót obszaru ekranu</translation>
     </message>
     <message>
         <source>Press this key in any application, then drag over an area of the screen to read its text and its translation in a small window. Press the new key here, or clear it to turn the shortcut off.</source>
-        <translation type="unfinished"></translation>
+        <translation>Naciśnij ten klawisz w dowolnym programie, a następnie przeciągnij po obszarze ekranu, aby przeczytać jego tekst i tłumaczenie w małym oknie. Naciśnij tutaj nowy klawisz lub wyczyść pole, aby wyłączyć skrót.</translation>
     </message>
     <message>
         <source>Screen area shortcut</source>
-        <translation type="unfinished"></translation>
+        <translation>Skrót obszaru ekranu</translation>
     </message>
 </context>
 <context>
@@ -1083,15 +1083,15 @@ a inne opcje są pomijane. Zobacz RaDudezozad(1).</translation>
     <name>TextRecognizer</name>
     <message>
         <source>The reading was cancelled.</source>
-        <translation type="unfinished"></translation>
+        <translation>Odczytywanie zostało anulowane.</translation>
     </message>
     <message>
         <source>Text in this language cannot be read: its data (%1) is missing. Install the package %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie można odczytać tekstu w tym języku: brakuje jego danych (%1). Zainstaluj pakiet %2.</translation>
     </message>
     <message>
         <source>The text could not be read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie można odczytać tekstu: %1</translation>
     </message>
 </context>
 <context>
@@ -1142,15 +1142,15 @@ a inne opcje są pomijane. Zobacz RaDudezozad(1).</translation>
     </message>
     <message>
         <source>Choose another one under Options &gt; Screen Area Shortcut...</source>
-        <translation type="unfinished"></translation>
+        <translation>Wybierz inny w Opcje &gt; Skrót obszaru ekranu...</translation>
     </message>
     <message>
         <source>Reading the screen...</source>
-        <translation type="unfinished"></translation>
+        <translation>Odczytywanie ekranu...</translation>
     </message>
     <message>
         <source>No text was found in the area.</source>
-        <translation type="unfinished"></translation>
+        <translation>W obszarze nie znaleziono tekstu.</translation>
     </message>
 </context>
 <context>
@@ -1218,11 +1218,11 @@ a inne opcje są pomijane. Zobacz RaDudezozad(1).</translation>
     </message>
     <message>
         <source>The screen area shortcut %1 is not a key this keyboard has.</source>
-        <translation type="unfinished"></translation>
+        <translation>Skrót obszaru ekranu %1 nie jest klawiszem tej klawiatury.</translation>
     </message>
     <message>
         <source>The screen area shortcut %1 is taken by another program.</source>
-        <translation type="unfinished"></translation>
+        <translation>Skrót obszaru ekranu %1 jest zajęty przez inny program.</translation>
     </message>
 </context>
 <context>
@@ -1437,15 +1437,15 @@ a inne opcje są pomijane. Zobacz RaDudezozad(1).</translation>
     </message>
     <message>
         <source>Screen &amp;Area Shortcut...</source>
-        <translation type="unfinished"></translation>
+        <translation>Skrót &amp;obszaru ekranu...</translation>
     </message>
     <message>
         <source>Translate an &amp;Area of the Screen</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Przetłumacz obszar ekranu</translation>
     </message>
     <message>
         <source>Engine</source>
-        <translation type="unfinished">Usługa</translation>
+        <translation>Usługa</translation>
     </message>
 </context>
 <context>
@@ -1474,7 +1474,7 @@ a inne opcje są pomijane. Zobacz RaDudezozad(1).</translation>
     </message>
     <message>
         <source>reading the screen needs a display</source>
-        <translation type="unfinished"></translation>
+        <translation>odczytywanie ekranu wymaga wyświetlacza</translation>
     </message>
 </context>
 </TS>

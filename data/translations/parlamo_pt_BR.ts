@@ -47,7 +47,7 @@ e as outras opções são ignoradas. Veja RaDudezozad(1).</translation>
     </message>
     <message>
         <source>Pick an area of the screen, read its text and translate it in a small window (the running program&apos;s, or this one&apos;s once its window is loaded).</source>
-        <translation type="unfinished"></translation>
+        <translation>Escolhe uma área da tela, lê o texto dela e o traduz em uma pequena janela (a do programa em execução ou, quando a janela dele estiver carregada, a deste).</translation>
     </message>
 </context>
 <context>
@@ -552,27 +552,27 @@ e as outras opções são ignoradas. Veja RaDudezozad(1).</translation>
     </message>
     <message>
         <source>Lists only the translations whose texts hold these letters; the arrow keys walk the list.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lista apenas as traduções cujos textos contêm estas letras; as teclas de seta percorrem a lista.</translation>
     </message>
     <message>
         <source>&amp;Keep a history</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Manter um histórico</translation>
     </message>
     <message>
         <source>Whether new translations are kept, also after a restart</source>
-        <translation type="unfinished"></translation>
+        <translation>Se as novas traduções são guardadas, também depois de reiniciar</translation>
     </message>
     <message>
         <source>C&amp;lear History</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Limpar histórico</translation>
     </message>
     <message>
         <source>Forgets every kept translation, after asking</source>
-        <translation type="unfinished"></translation>
+        <translation>Esquece todas as traduções guardadas, depois de perguntar</translation>
     </message>
     <message>
         <source>&amp;Export...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Exportar...</translation>
     </message>
 </context>
 <context>
@@ -694,47 +694,47 @@ e as outras opções são ignoradas. Veja RaDudezozad(1).</translation>
     <name>ImageCommandLine</name>
     <message>
         <source>there is no screen to read</source>
-        <translation type="unfinished"></translation>
+        <translation>não há tela para ler</translation>
     </message>
     <message>
         <source>the screen cannot be read here</source>
-        <translation type="unfinished"></translation>
+        <translation>a tela não pode ser lida aqui</translation>
     </message>
     <message>
         <source>Print the text read from an image file (PNG, JPEG...) in the language of --pair&apos;s source, else in English.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostra o texto lido de um arquivo de imagem (PNG, JPEG...) no idioma de origem de --pair, ou então em inglês.</translation>
     </message>
     <message>
         <source>FILE</source>
-        <translation type="unfinished"></translation>
+        <translation>ARQUIVO</translation>
     </message>
     <message>
         <source>Print the translation of the text read from an image file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostra a tradução do texto lido de um arquivo de imagem.</translation>
     </message>
     <message>
         <source>Print the text read from an area of the screen (needs a display).</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostra o texto lido de uma área da tela (requer um display).</translation>
     </message>
     <message>
         <source>X,Y,W,H</source>
-        <translation type="unfinished"></translation>
+        <translation>X,Y,L,A</translation>
     </message>
     <message>
         <source>--read-image, --translate-image, --read-screen, --translate and --list cannot be used together</source>
-        <translation type="unfinished"></translation>
+        <translation>--read-image, --translate-image, --read-screen, --translate e --list não podem ser usados juntos</translation>
     </message>
     <message>
         <source>--read-screen wants X,Y,W,H with a positive width and height</source>
-        <translation type="unfinished"></translation>
+        <translation>--read-screen precisa de X,Y,L,A com largura e altura positivas</translation>
     </message>
     <message>
         <source>cannot read the image %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>não é possível ler a imagem %1: %2</translation>
     </message>
     <message>
         <source>no text was found in the image</source>
-        <translation type="unfinished"></translation>
+        <translation>nenhum texto foi encontrado na imagem</translation>
     </message>
 </context>
 <context>
@@ -771,7 +771,7 @@ e as outras opções são ignoradas. Veja RaDudezozad(1).</translation>
     <name>NoScreenArea</name>
     <message>
         <source>The screen cannot be read on this desktop.</source>
-        <translation type="unfinished"></translation>
+        <translation>A tela não pode ser lida neste ambiente de trabalho.</translation>
     </message>
 </context>
 <context>
@@ -840,27 +840,27 @@ e as outras opções são ignoradas. Veja RaDudezozad(1).</translation>
     </message>
     <message>
         <source>The screen area shortcut %1 is not a key the desktop can bind.</source>
-        <translation type="unfinished"></translation>
+        <translation>O atalho da área da tela %1 não é uma tecla que o ambiente de trabalho possa atribuir.</translation>
     </message>
     <message>
         <source>The desktop did not bind the screen area shortcut %1 (%2).</source>
-        <translation type="unfinished"></translation>
+        <translation>O ambiente de trabalho não atribuiu o atalho da área da tela %1 (%2).</translation>
     </message>
     <message>
         <source>The screen area shortcut %1 was not bound: the desktop&apos;s question was cancelled.</source>
-        <translation type="unfinished"></translation>
+        <translation>O atalho da área da tela %1 não foi atribuído: a pergunta do ambiente de trabalho foi cancelada.</translation>
     </message>
     <message>
         <source>Translate an area of the screen</source>
-        <translation type="unfinished"></translation>
+        <translation>Traduzir uma área da tela</translation>
     </message>
     <message>
         <source>This desktop holds no keys for programs, so the screen area shortcut %1 is off: bind &quot;%2 --translate-screen-area&quot; to a key in the desktop&apos;s keyboard settings instead.</source>
-        <translation type="unfinished"></translation>
+        <translation>Este ambiente de trabalho não reserva teclas para programas, por isso o atalho da área da tela %1 está desativado: em vez disso, atribua &quot;%2 --translate-screen-area&quot; a uma tecla nas configurações de teclado do ambiente de trabalho.</translation>
     </message>
     <message>
         <source>The desktop did not bind the screen area shortcut %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>O ambiente de trabalho não atribuiu o atalho da área da tela %1.</translation>
     </message>
 </context>
 <context>
@@ -885,15 +885,15 @@ e as outras opções são ignoradas. Veja RaDudezozad(1).</translation>
     <name>ScreenAreaPicker</name>
     <message>
         <source>The screen cannot be read on this desktop.</source>
-        <translation type="unfinished"></translation>
+        <translation>A tela não pode ser lida neste ambiente de trabalho.</translation>
     </message>
     <message>
         <source>The desktop does not let Parlamo read the screen (%1).</source>
-        <translation type="unfinished"></translation>
+        <translation>O ambiente de trabalho não permite que o Parlamo leia a tela (%1).</translation>
     </message>
     <message>
         <source>The desktop gave no picture of the screen.</source>
-        <translation type="unfinished"></translation>
+        <translation>O ambiente de trabalho não forneceu uma imagem da tela.</translation>
     </message>
 </context>
 <context>
@@ -940,23 +940,23 @@ e as outras opções são ignoradas. Veja RaDudezozad(1).</translation>
     </message>
     <message>
         <source>The translation of the selected text.</source>
-        <translation type="unfinished"></translation>
+        <translation>A tradução do texto selecionado.</translation>
     </message>
     <message>
         <source>The selected text.</source>
-        <translation type="unfinished"></translation>
+        <translation>O texto selecionado.</translation>
     </message>
     <message>
         <source>Its translation, or what went wrong.</source>
-        <translation type="unfinished"></translation>
+        <translation>A tradução dele, ou o que deu errado.</translation>
     </message>
     <message>
         <source>What the translation is doing or has done.</source>
-        <translation type="unfinished"></translation>
+        <translation>O que a tradução está fazendo ou fez.</translation>
     </message>
     <message>
         <source>The text read from the screen. Correct it and press Ctrl+Enter to translate it again.</source>
-        <translation type="unfinished"></translation>
+        <translation>O texto lido da tela. Corrija-o e pressione Ctrl+Enter para traduzi-lo novamente.</translation>
     </message>
 </context>
 <context>
@@ -979,19 +979,19 @@ e as outras opções são ignoradas. Veja RaDudezozad(1).</translation>
     </message>
     <message>
         <source>Turns the shortcut off</source>
-        <translation type="unfinished"></translation>
+        <translation>Desativa o atalho</translation>
     </message>
     <message>
         <source>Screen Area Shortcut</source>
-        <translation type="unfinished"></translation>
+        <translation>Atalho da área da tela</translation>
     </message>
     <message>
         <source>Press this key in any application, then drag over an area of the screen to read its text and its translation in a small window. Press the new key here, or clear it to turn the shortcut off.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pressione esta tecla em qualquer aplicativo e depois arraste sobre uma área da tela para ler o texto dela e a tradução em uma pequena janela. Pressione aqui a nova tecla, ou limpe o campo para desativar o atalho.</translation>
     </message>
     <message>
         <source>Screen area shortcut</source>
-        <translation type="unfinished"></translation>
+        <translation>Atalho da área da tela</translation>
     </message>
 </context>
 <context>
@@ -1083,15 +1083,15 @@ e as outras opções são ignoradas. Veja RaDudezozad(1).</translation>
     <name>TextRecognizer</name>
     <message>
         <source>The reading was cancelled.</source>
-        <translation type="unfinished"></translation>
+        <translation>A leitura foi cancelada.</translation>
     </message>
     <message>
         <source>Text in this language cannot be read: its data (%1) is missing. Install the package %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Textos neste idioma não podem ser lidos: faltam os dados dele (%1). Instale o pacote %2.</translation>
     </message>
     <message>
         <source>The text could not be read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível ler o texto: %1</translation>
     </message>
 </context>
 <context>
@@ -1142,15 +1142,15 @@ e as outras opções são ignoradas. Veja RaDudezozad(1).</translation>
     </message>
     <message>
         <source>Choose another one under Options &gt; Screen Area Shortcut...</source>
-        <translation type="unfinished"></translation>
+        <translation>Escolha outro em Opções &gt; Atalho da área da tela...</translation>
     </message>
     <message>
         <source>Reading the screen...</source>
-        <translation type="unfinished"></translation>
+        <translation>Lendo a tela...</translation>
     </message>
     <message>
         <source>No text was found in the area.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nenhum texto foi encontrado na área.</translation>
     </message>
 </context>
 <context>
@@ -1218,11 +1218,11 @@ e as outras opções são ignoradas. Veja RaDudezozad(1).</translation>
     </message>
     <message>
         <source>The screen area shortcut %1 is not a key this keyboard has.</source>
-        <translation type="unfinished"></translation>
+        <translation>O atalho da área da tela %1 não é uma tecla deste teclado.</translation>
     </message>
     <message>
         <source>The screen area shortcut %1 is taken by another program.</source>
-        <translation type="unfinished"></translation>
+        <translation>O atalho da área da tela %1 já está sendo usado por outro programa.</translation>
     </message>
 </context>
 <context>
@@ -1437,15 +1437,15 @@ e as outras opções são ignoradas. Veja RaDudezozad(1).</translation>
     </message>
     <message>
         <source>Screen &amp;Area Shortcut...</source>
-        <translation type="unfinished"></translation>
+        <translation>Atalho da á&amp;rea da tela...</translation>
     </message>
     <message>
         <source>Translate an &amp;Area of the Screen</source>
-        <translation type="unfinished"></translation>
+        <translation>Traduzir uma á&amp;rea da tela</translation>
     </message>
     <message>
         <source>Engine</source>
-        <translation type="unfinished">Serviço</translation>
+        <translation>Serviço</translation>
     </message>
 </context>
 <context>
@@ -1474,7 +1474,7 @@ e as outras opções são ignoradas. Veja RaDudezozad(1).</translation>
     </message>
     <message>
         <source>reading the screen needs a display</source>
-        <translation type="unfinished"></translation>
+        <translation>a leitura da tela requer um display</translation>
     </message>
 </context>
 </TS>
