@@ -48,7 +48,7 @@ RaDudezozad(1) を参照してください。</translation>
     </message>
     <message>
         <source>Pick an area of the screen, read its text and translate it in a small window (the running program&apos;s, or this one&apos;s once its window is loaded).</source>
-        <translation type="unfinished"></translation>
+        <translation>画面の領域を選び、そのテキストを読み取って小さなウィンドウで翻訳します (実行中のプログラムのウィンドウ、なければこのプログラムのウィンドウの読み込み後).</translation>
     </message>
 </context>
 <context>
@@ -553,27 +553,27 @@ RaDudezozad(1) を参照してください。</translation>
     </message>
     <message>
         <source>Lists only the translations whose texts hold these letters; the arrow keys walk the list.</source>
-        <translation type="unfinished"></translation>
+        <translation>テキストにこれらの文字を含む翻訳だけを一覧表示します。矢印キーで一覧内を移動します。</translation>
     </message>
     <message>
         <source>&amp;Keep a history</source>
-        <translation type="unfinished"></translation>
+        <translation>履歴を残す(&amp;K)</translation>
     </message>
     <message>
         <source>Whether new translations are kept, also after a restart</source>
-        <translation type="unfinished"></translation>
+        <translation>新しい翻訳を再起動後も残すかどうか</translation>
     </message>
     <message>
         <source>C&amp;lear History</source>
-        <translation type="unfinished"></translation>
+        <translation>履歴を消去(&amp;L)</translation>
     </message>
     <message>
         <source>Forgets every kept translation, after asking</source>
-        <translation type="unfinished"></translation>
+        <translation>確認のうえ、残してあるすべての翻訳を消去します</translation>
     </message>
     <message>
         <source>&amp;Export...</source>
-        <translation type="unfinished"></translation>
+        <translation>エクスポート(&amp;E)...</translation>
     </message>
 </context>
 <context>
@@ -695,47 +695,47 @@ RaDudezozad(1) を参照してください。</translation>
     <name>ImageCommandLine</name>
     <message>
         <source>there is no screen to read</source>
-        <translation type="unfinished"></translation>
+        <translation>読み取る画面がありません</translation>
     </message>
     <message>
         <source>the screen cannot be read here</source>
-        <translation type="unfinished"></translation>
+        <translation>ここでは画面を読み取れません</translation>
     </message>
     <message>
         <source>Print the text read from an image file (PNG, JPEG...) in the language of --pair&apos;s source, else in English.</source>
-        <translation type="unfinished"></translation>
+        <translation>画像ファイル (PNG、JPEG...) から読み取ったテキストを出力します。--pair の翻訳元の言語で、指定がなければ英語で読み取ります。</translation>
     </message>
     <message>
         <source>FILE</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイル</translation>
     </message>
     <message>
         <source>Print the translation of the text read from an image file.</source>
-        <translation type="unfinished"></translation>
+        <translation>画像ファイルから読み取ったテキストの翻訳を出力します。</translation>
     </message>
     <message>
         <source>Print the text read from an area of the screen (needs a display).</source>
-        <translation type="unfinished"></translation>
+        <translation>画面の領域から読み取ったテキストを出力します (ディスプレイが必要です).</translation>
     </message>
     <message>
         <source>X,Y,W,H</source>
-        <translation type="unfinished"></translation>
+        <translation>X,Y,幅,高さ</translation>
     </message>
     <message>
         <source>--read-image, --translate-image, --read-screen, --translate and --list cannot be used together</source>
-        <translation type="unfinished"></translation>
+        <translation>--read-image、--translate-image、--read-screen、--translate、--list は同時に使えません</translation>
     </message>
     <message>
         <source>--read-screen wants X,Y,W,H with a positive width and height</source>
-        <translation type="unfinished"></translation>
+        <translation>--read-screen には X,Y,幅,高さ (幅と高さは正の値) が必要です</translation>
     </message>
     <message>
         <source>cannot read the image %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>画像 %1 を読み取れません: %2</translation>
     </message>
     <message>
         <source>no text was found in the image</source>
-        <translation type="unfinished"></translation>
+        <translation>画像にテキストが見つかりませんでした</translation>
     </message>
 </context>
 <context>
@@ -772,7 +772,7 @@ RaDudezozad(1) を参照してください。</translation>
     <name>NoScreenArea</name>
     <message>
         <source>The screen cannot be read on this desktop.</source>
-        <translation type="unfinished"></translation>
+        <translation>このデスクトップでは画面を読み取れません。</translation>
     </message>
 </context>
 <context>
@@ -841,27 +841,27 @@ RaDudezozad(1) を参照してください。</translation>
     </message>
     <message>
         <source>The screen area shortcut %1 is not a key the desktop can bind.</source>
-        <translation type="unfinished"></translation>
+        <translation>画面領域の翻訳ショートカット %1 はデスクトップで割り当てられないキーです。</translation>
     </message>
     <message>
         <source>The desktop did not bind the screen area shortcut %1 (%2).</source>
-        <translation type="unfinished"></translation>
+        <translation>デスクトップは画面領域の翻訳ショートカット %1 を割り当てませんでした (%2).</translation>
     </message>
     <message>
         <source>The screen area shortcut %1 was not bound: the desktop&apos;s question was cancelled.</source>
-        <translation type="unfinished"></translation>
+        <translation>画面領域の翻訳ショートカット %1 は割り当てられませんでした: デスクトップの確認がキャンセルされました。</translation>
     </message>
     <message>
         <source>Translate an area of the screen</source>
-        <translation type="unfinished"></translation>
+        <translation>画面の領域を翻訳</translation>
     </message>
     <message>
         <source>This desktop holds no keys for programs, so the screen area shortcut %1 is off: bind &quot;%2 --translate-screen-area&quot; to a key in the desktop&apos;s keyboard settings instead.</source>
-        <translation type="unfinished"></translation>
+        <translation>このデスクトップはプログラムにキーを割り当てないため、画面領域の翻訳ショートカット %1 はオフです。代わりにデスクトップのキーボード設定で「%2 --translate-screen-area」をキーに割り当ててください。</translation>
     </message>
     <message>
         <source>The desktop did not bind the screen area shortcut %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>デスクトップは画面領域の翻訳ショートカット %1 を割り当てませんでした。</translation>
     </message>
 </context>
 <context>
@@ -886,15 +886,15 @@ RaDudezozad(1) を参照してください。</translation>
     <name>ScreenAreaPicker</name>
     <message>
         <source>The screen cannot be read on this desktop.</source>
-        <translation type="unfinished"></translation>
+        <translation>このデスクトップでは画面を読み取れません。</translation>
     </message>
     <message>
         <source>The desktop does not let Parlamo read the screen (%1).</source>
-        <translation type="unfinished"></translation>
+        <translation>デスクトップが Parlamo による画面の読み取りを許可していません (%1).</translation>
     </message>
     <message>
         <source>The desktop gave no picture of the screen.</source>
-        <translation type="unfinished"></translation>
+        <translation>デスクトップから画面の画像が得られませんでした。</translation>
     </message>
 </context>
 <context>
@@ -941,23 +941,23 @@ RaDudezozad(1) を参照してください。</translation>
     </message>
     <message>
         <source>The translation of the selected text.</source>
-        <translation type="unfinished"></translation>
+        <translation>選択したテキストの翻訳です。</translation>
     </message>
     <message>
         <source>The selected text.</source>
-        <translation type="unfinished"></translation>
+        <translation>選択したテキストです。</translation>
     </message>
     <message>
         <source>Its translation, or what went wrong.</source>
-        <translation type="unfinished"></translation>
+        <translation>その翻訳、またはうまくいかなかった理由です。</translation>
     </message>
     <message>
         <source>What the translation is doing or has done.</source>
-        <translation type="unfinished"></translation>
+        <translation>翻訳の現在の状況、または結果です。</translation>
     </message>
     <message>
         <source>The text read from the screen. Correct it and press Ctrl+Enter to translate it again.</source>
-        <translation type="unfinished"></translation>
+        <translation>画面から読み取ったテキストです。修正して Ctrl+Enter を押すと、もう一度翻訳します。</translation>
     </message>
 </context>
 <context>
@@ -980,19 +980,19 @@ RaDudezozad(1) を参照してください。</translation>
     </message>
     <message>
         <source>Turns the shortcut off</source>
-        <translation type="unfinished"></translation>
+        <translation>ショートカットをオフにします</translation>
     </message>
     <message>
         <source>Screen Area Shortcut</source>
-        <translation type="unfinished"></translation>
+        <translation>画面領域の翻訳ショートカット</translation>
     </message>
     <message>
         <source>Press this key in any application, then drag over an area of the screen to read its text and its translation in a small window. Press the new key here, or clear it to turn the shortcut off.</source>
-        <translation type="unfinished"></translation>
+        <translation>任意のアプリケーションでこのキーを押してから画面の領域をドラッグすると、小さなウィンドウでそのテキストと翻訳を読めます。ここで新しいキーを押すか、消去してショートカットをオフにしてください。</translation>
     </message>
     <message>
         <source>Screen area shortcut</source>
-        <translation type="unfinished"></translation>
+        <translation>画面領域の翻訳ショートカット</translation>
     </message>
 </context>
 <context>
@@ -1084,15 +1084,15 @@ RaDudezozad(1) を参照してください。</translation>
     <name>TextRecognizer</name>
     <message>
         <source>The reading was cancelled.</source>
-        <translation type="unfinished"></translation>
+        <translation>読み取りはキャンセルされました。</translation>
     </message>
     <message>
         <source>Text in this language cannot be read: its data (%1) is missing. Install the package %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>この言語のテキストは読み取れません: そのデータ (%1) がありません。パッケージ %2 をインストールしてください。</translation>
     </message>
     <message>
         <source>The text could not be read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>テキストを読み取れませんでした: %1</translation>
     </message>
 </context>
 <context>
@@ -1143,15 +1143,15 @@ RaDudezozad(1) を参照してください。</translation>
     </message>
     <message>
         <source>Choose another one under Options &gt; Screen Area Shortcut...</source>
-        <translation type="unfinished"></translation>
+        <translation>別のキーを選んでください: オプション &gt; 画面領域の翻訳ショートカット...</translation>
     </message>
     <message>
         <source>Reading the screen...</source>
-        <translation type="unfinished"></translation>
+        <translation>画面を読み取っています...</translation>
     </message>
     <message>
         <source>No text was found in the area.</source>
-        <translation type="unfinished"></translation>
+        <translation>この領域にテキストが見つかりませんでした。</translation>
     </message>
 </context>
 <context>
@@ -1219,11 +1219,11 @@ RaDudezozad(1) を参照してください。</translation>
     </message>
     <message>
         <source>The screen area shortcut %1 is not a key this keyboard has.</source>
-        <translation type="unfinished"></translation>
+        <translation>画面領域の翻訳ショートカット %1 はこのキーボードにないキーです。</translation>
     </message>
     <message>
         <source>The screen area shortcut %1 is taken by another program.</source>
-        <translation type="unfinished"></translation>
+        <translation>画面領域の翻訳ショートカット %1 は別のプログラムが使用しています。</translation>
     </message>
 </context>
 <context>
@@ -1438,15 +1438,15 @@ RaDudezozad(1) を参照してください。</translation>
     </message>
     <message>
         <source>Screen &amp;Area Shortcut...</source>
-        <translation type="unfinished"></translation>
+        <translation>画面領域の翻訳ショートカット(&amp;A)...</translation>
     </message>
     <message>
         <source>Translate an &amp;Area of the Screen</source>
-        <translation type="unfinished"></translation>
+        <translation>画面の領域を翻訳(&amp;A)</translation>
     </message>
     <message>
         <source>Engine</source>
-        <translation type="unfinished">エンジン</translation>
+        <translation>エンジン</translation>
     </message>
 </context>
 <context>
@@ -1475,7 +1475,7 @@ RaDudezozad(1) を参照してください。</translation>
     </message>
     <message>
         <source>reading the screen needs a display</source>
-        <translation type="unfinished"></translation>
+        <translation>画面の読み取りにはディスプレイが必要です</translation>
     </message>
 </context>
 </TS>

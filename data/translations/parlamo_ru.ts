@@ -47,7 +47,7 @@ HTTPS_PROXY, ALL_PROXY, NO_PROXY) так же, как их читает curl; е
     </message>
     <message>
         <source>Pick an area of the screen, read its text and translate it in a small window (the running program&apos;s, or this one&apos;s once its window is loaded).</source>
-        <translation type="unfinished"></translation>
+        <translation>Выбрать область экрана, прочитать её текст и перевести его в маленьком окне (запущенной программы или, когда её окно загрузится, этой).</translation>
     </message>
 </context>
 <context>
@@ -552,27 +552,27 @@ HTTPS_PROXY, ALL_PROXY, NO_PROXY) так же, как их читает curl; е
     </message>
     <message>
         <source>Lists only the translations whose texts hold these letters; the arrow keys walk the list.</source>
-        <translation type="unfinished"></translation>
+        <translation>Показывает только переводы, тексты которых содержат эти буквы; клавиши со стрелками перемещают по списку.</translation>
     </message>
     <message>
         <source>&amp;Keep a history</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Вести журнал</translation>
     </message>
     <message>
         <source>Whether new translations are kept, also after a restart</source>
-        <translation type="unfinished"></translation>
+        <translation>Сохранять ли новые переводы, в том числе после перезапуска</translation>
     </message>
     <message>
         <source>C&amp;lear History</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Очистить журнал</translation>
     </message>
     <message>
         <source>Forgets every kept translation, after asking</source>
-        <translation type="unfinished"></translation>
+        <translation>Удаляет все сохранённые переводы после подтверждения</translation>
     </message>
     <message>
         <source>&amp;Export...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Экспорт...</translation>
     </message>
 </context>
 <context>
@@ -694,47 +694,47 @@ HTTPS_PROXY, ALL_PROXY, NO_PROXY) так же, как их читает curl; е
     <name>ImageCommandLine</name>
     <message>
         <source>there is no screen to read</source>
-        <translation type="unfinished"></translation>
+        <translation>нет экрана для чтения</translation>
     </message>
     <message>
         <source>the screen cannot be read here</source>
-        <translation type="unfinished"></translation>
+        <translation>здесь невозможно прочитать экран</translation>
     </message>
     <message>
         <source>Print the text read from an image file (PNG, JPEG...) in the language of --pair&apos;s source, else in English.</source>
-        <translation type="unfinished"></translation>
+        <translation>Вывести текст, прочитанный из файла изображения (PNG, JPEG...), на исходном языке пары --pair, а без неё — на английском.</translation>
     </message>
     <message>
         <source>FILE</source>
-        <translation type="unfinished"></translation>
+        <translation>ФАЙЛ</translation>
     </message>
     <message>
         <source>Print the translation of the text read from an image file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Вывести перевод текста, прочитанного из файла изображения.</translation>
     </message>
     <message>
         <source>Print the text read from an area of the screen (needs a display).</source>
-        <translation type="unfinished"></translation>
+        <translation>Вывести текст, прочитанный из области экрана (нужен дисплей).</translation>
     </message>
     <message>
         <source>X,Y,W,H</source>
-        <translation type="unfinished"></translation>
+        <translation>X,Y,Ш,В</translation>
     </message>
     <message>
         <source>--read-image, --translate-image, --read-screen, --translate and --list cannot be used together</source>
-        <translation type="unfinished"></translation>
+        <translation>--read-image, --translate-image, --read-screen, --translate и --list нельзя использовать вместе</translation>
     </message>
     <message>
         <source>--read-screen wants X,Y,W,H with a positive width and height</source>
-        <translation type="unfinished"></translation>
+        <translation>--read-screen ожидает X,Y,Ш,В с положительными шириной и высотой</translation>
     </message>
     <message>
         <source>cannot read the image %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>не удаётся прочитать изображение %1: %2</translation>
     </message>
     <message>
         <source>no text was found in the image</source>
-        <translation type="unfinished"></translation>
+        <translation>на изображении не найден текст</translation>
     </message>
 </context>
 <context>
@@ -771,7 +771,7 @@ HTTPS_PROXY, ALL_PROXY, NO_PROXY) так же, как их читает curl; е
     <name>NoScreenArea</name>
     <message>
         <source>The screen cannot be read on this desktop.</source>
-        <translation type="unfinished"></translation>
+        <translation>В этом рабочем окружении невозможно прочитать экран.</translation>
     </message>
 </context>
 <context>
@@ -840,27 +840,27 @@ HTTPS_PROXY, ALL_PROXY, NO_PROXY) так же, как их читает curl; е
     </message>
     <message>
         <source>The screen area shortcut %1 is not a key the desktop can bind.</source>
-        <translation type="unfinished"></translation>
+        <translation>Рабочее окружение не может назначить клавишу перевода области экрана %1.</translation>
     </message>
     <message>
         <source>The desktop did not bind the screen area shortcut %1 (%2).</source>
-        <translation type="unfinished"></translation>
+        <translation>Рабочее окружение не назначило клавишу перевода области экрана %1 (%2).</translation>
     </message>
     <message>
         <source>The screen area shortcut %1 was not bound: the desktop&apos;s question was cancelled.</source>
-        <translation type="unfinished"></translation>
+        <translation>Клавиша перевода области экрана %1 не назначена: запрос рабочего окружения отменён.</translation>
     </message>
     <message>
         <source>Translate an area of the screen</source>
-        <translation type="unfinished"></translation>
+        <translation>Перевести область экрана</translation>
     </message>
     <message>
         <source>This desktop holds no keys for programs, so the screen area shortcut %1 is off: bind &quot;%2 --translate-screen-area&quot; to a key in the desktop&apos;s keyboard settings instead.</source>
-        <translation type="unfinished"></translation>
+        <translation>Это рабочее окружение не назначает клавиши программам, поэтому клавиша перевода области экрана %1 отключена: вместо этого назначьте клавишу команде «%2 --translate-screen-area» в настройках клавиатуры рабочего окружения.</translation>
     </message>
     <message>
         <source>The desktop did not bind the screen area shortcut %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Рабочее окружение не назначило клавишу перевода области экрана %1.</translation>
     </message>
 </context>
 <context>
@@ -885,15 +885,15 @@ HTTPS_PROXY, ALL_PROXY, NO_PROXY) так же, как их читает curl; е
     <name>ScreenAreaPicker</name>
     <message>
         <source>The screen cannot be read on this desktop.</source>
-        <translation type="unfinished"></translation>
+        <translation>В этом рабочем окружении невозможно прочитать экран.</translation>
     </message>
     <message>
         <source>The desktop does not let Parlamo read the screen (%1).</source>
-        <translation type="unfinished"></translation>
+        <translation>Рабочее окружение не позволяет Parlamo читать экран (%1).</translation>
     </message>
     <message>
         <source>The desktop gave no picture of the screen.</source>
-        <translation type="unfinished"></translation>
+        <translation>Рабочее окружение не предоставило изображение экрана.</translation>
     </message>
 </context>
 <context>
@@ -940,23 +940,23 @@ HTTPS_PROXY, ALL_PROXY, NO_PROXY) так же, как их читает curl; е
     </message>
     <message>
         <source>The translation of the selected text.</source>
-        <translation type="unfinished"></translation>
+        <translation>Перевод выделенного текста.</translation>
     </message>
     <message>
         <source>The selected text.</source>
-        <translation type="unfinished"></translation>
+        <translation>Выделенный текст.</translation>
     </message>
     <message>
         <source>Its translation, or what went wrong.</source>
-        <translation type="unfinished"></translation>
+        <translation>Его перевод или описание ошибки.</translation>
     </message>
     <message>
         <source>What the translation is doing or has done.</source>
-        <translation type="unfinished"></translation>
+        <translation>Что происходит с переводом сейчас или уже произошло.</translation>
     </message>
     <message>
         <source>The text read from the screen. Correct it and press Ctrl+Enter to translate it again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Текст, прочитанный с экрана. Исправьте его и нажмите Ctrl+Enter, чтобы перевести заново.</translation>
     </message>
 </context>
 <context>
@@ -979,19 +979,19 @@ HTTPS_PROXY, ALL_PROXY, NO_PROXY) так же, как их читает curl; е
     </message>
     <message>
         <source>Turns the shortcut off</source>
-        <translation type="unfinished"></translation>
+        <translation>Отключает комбинацию клавиш</translation>
     </message>
     <message>
         <source>Screen Area Shortcut</source>
-        <translation type="unfinished"></translation>
+        <translation>Клавиша перевода области экрана</translation>
     </message>
     <message>
         <source>Press this key in any application, then drag over an area of the screen to read its text and its translation in a small window. Press the new key here, or clear it to turn the shortcut off.</source>
-        <translation type="unfinished"></translation>
+        <translation>Нажмите эту клавишу в любом приложении, затем выделите мышью область экрана, чтобы прочитать её текст и его перевод в маленьком окне. Нажмите здесь новую клавишу или очистите поле, чтобы отключить эту комбинацию.</translation>
     </message>
     <message>
         <source>Screen area shortcut</source>
-        <translation type="unfinished"></translation>
+        <translation>Клавиша перевода области экрана</translation>
     </message>
 </context>
 <context>
@@ -1083,15 +1083,15 @@ HTTPS_PROXY, ALL_PROXY, NO_PROXY) так же, как их читает curl; е
     <name>TextRecognizer</name>
     <message>
         <source>The reading was cancelled.</source>
-        <translation type="unfinished"></translation>
+        <translation>Чтение отменено.</translation>
     </message>
     <message>
         <source>Text in this language cannot be read: its data (%1) is missing. Install the package %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Текст на этом языке невозможно прочитать: отсутствуют данные языка (%1). Установите пакет %2.</translation>
     </message>
     <message>
         <source>The text could not be read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удалось прочитать текст: %1</translation>
     </message>
 </context>
 <context>
@@ -1142,15 +1142,15 @@ HTTPS_PROXY, ALL_PROXY, NO_PROXY) так же, как их читает curl; е
     </message>
     <message>
         <source>Choose another one under Options &gt; Screen Area Shortcut...</source>
-        <translation type="unfinished"></translation>
+        <translation>Выберите другую: Параметры &gt; Клавиша перевода области экрана...</translation>
     </message>
     <message>
         <source>Reading the screen...</source>
-        <translation type="unfinished"></translation>
+        <translation>Чтение экрана...</translation>
     </message>
     <message>
         <source>No text was found in the area.</source>
-        <translation type="unfinished"></translation>
+        <translation>В этой области не найден текст.</translation>
     </message>
 </context>
 <context>
@@ -1218,11 +1218,11 @@ HTTPS_PROXY, ALL_PROXY, NO_PROXY) так же, как их читает curl; е
     </message>
     <message>
         <source>The screen area shortcut %1 is not a key this keyboard has.</source>
-        <translation type="unfinished"></translation>
+        <translation>Клавиши перевода области экрана %1 нет на этой клавиатуре.</translation>
     </message>
     <message>
         <source>The screen area shortcut %1 is taken by another program.</source>
-        <translation type="unfinished"></translation>
+        <translation>Клавиша перевода области экрана %1 занята другой программой.</translation>
     </message>
 </context>
 <context>
@@ -1437,15 +1437,15 @@ HTTPS_PROXY, ALL_PROXY, NO_PROXY) так же, как их читает curl; е
     </message>
     <message>
         <source>Screen &amp;Area Shortcut...</source>
-        <translation type="unfinished"></translation>
+        <translation>Клавиша перевода области &amp;экрана...</translation>
     </message>
     <message>
         <source>Translate an &amp;Area of the Screen</source>
-        <translation type="unfinished"></translation>
+        <translation>Перевести область &amp;экрана</translation>
     </message>
     <message>
         <source>Engine</source>
-        <translation type="unfinished">Сервис</translation>
+        <translation>Сервис</translation>
     </message>
 </context>
 <context>
@@ -1474,7 +1474,7 @@ HTTPS_PROXY, ALL_PROXY, NO_PROXY) так же, как их читает curl; е
     </message>
     <message>
         <source>reading the screen needs a display</source>
-        <translation type="unfinished"></translation>
+        <translation>для чтения экрана нужен дисплей</translation>
     </message>
 </context>
 </TS>

@@ -47,7 +47,7 @@ HTTPS_PROXY, ALL_PROXY, NO_PROXY) так само, як їх читає curl; я
     </message>
     <message>
         <source>Pick an area of the screen, read its text and translate it in a small window (the running program&apos;s, or this one&apos;s once its window is loaded).</source>
-        <translation type="unfinished"></translation>
+        <translation>Вибрати область екрана, прочитати її текст і перекласти його в маленькому вікні (запущеної програми або, щойно її вікно завантажиться, цієї).</translation>
     </message>
 </context>
 <context>
@@ -552,27 +552,27 @@ HTTPS_PROXY, ALL_PROXY, NO_PROXY) так само, як їх читає curl; я
     </message>
     <message>
         <source>Lists only the translations whose texts hold these letters; the arrow keys walk the list.</source>
-        <translation type="unfinished"></translation>
+        <translation>Показує лише переклади, тексти яких містять ці літери; клавіші зі стрілками переміщують списком.</translation>
     </message>
     <message>
         <source>&amp;Keep a history</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Вести журнал</translation>
     </message>
     <message>
         <source>Whether new translations are kept, also after a restart</source>
-        <translation type="unfinished"></translation>
+        <translation>Чи зберігати нові переклади, зокрема після перезапуску</translation>
     </message>
     <message>
         <source>C&amp;lear History</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Очистити журнал</translation>
     </message>
     <message>
         <source>Forgets every kept translation, after asking</source>
-        <translation type="unfinished"></translation>
+        <translation>Видаляє всі збережені переклади після підтвердження</translation>
     </message>
     <message>
         <source>&amp;Export...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Експорт...</translation>
     </message>
 </context>
 <context>
@@ -694,47 +694,47 @@ HTTPS_PROXY, ALL_PROXY, NO_PROXY) так само, як їх читає curl; я
     <name>ImageCommandLine</name>
     <message>
         <source>there is no screen to read</source>
-        <translation type="unfinished"></translation>
+        <translation>немає екрана для читання</translation>
     </message>
     <message>
         <source>the screen cannot be read here</source>
-        <translation type="unfinished"></translation>
+        <translation>тут неможливо прочитати екран</translation>
     </message>
     <message>
         <source>Print the text read from an image file (PNG, JPEG...) in the language of --pair&apos;s source, else in English.</source>
-        <translation type="unfinished"></translation>
+        <translation>Вивести текст, прочитаний з файлу зображення (PNG, JPEG...), початковою мовою пари --pair, а без неї — англійською.</translation>
     </message>
     <message>
         <source>FILE</source>
-        <translation type="unfinished"></translation>
+        <translation>ФАЙЛ</translation>
     </message>
     <message>
         <source>Print the translation of the text read from an image file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Вивести переклад тексту, прочитаного з файлу зображення.</translation>
     </message>
     <message>
         <source>Print the text read from an area of the screen (needs a display).</source>
-        <translation type="unfinished"></translation>
+        <translation>Вивести текст, прочитаний з області екрана (потрібен дисплей).</translation>
     </message>
     <message>
         <source>X,Y,W,H</source>
-        <translation type="unfinished"></translation>
+        <translation>X,Y,Ш,В</translation>
     </message>
     <message>
         <source>--read-image, --translate-image, --read-screen, --translate and --list cannot be used together</source>
-        <translation type="unfinished"></translation>
+        <translation>--read-image, --translate-image, --read-screen, --translate і --list не можна використовувати разом</translation>
     </message>
     <message>
         <source>--read-screen wants X,Y,W,H with a positive width and height</source>
-        <translation type="unfinished"></translation>
+        <translation>--read-screen очікує X,Y,Ш,В з додатними шириною й висотою</translation>
     </message>
     <message>
         <source>cannot read the image %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>не вдається прочитати зображення %1: %2</translation>
     </message>
     <message>
         <source>no text was found in the image</source>
-        <translation type="unfinished"></translation>
+        <translation>на зображенні не знайдено тексту</translation>
     </message>
 </context>
 <context>
@@ -771,7 +771,7 @@ HTTPS_PROXY, ALL_PROXY, NO_PROXY) так само, як їх читає curl; я
     <name>NoScreenArea</name>
     <message>
         <source>The screen cannot be read on this desktop.</source>
-        <translation type="unfinished"></translation>
+        <translation>У цьому стільничному середовищі неможливо прочитати екран.</translation>
     </message>
 </context>
 <context>
@@ -840,27 +840,27 @@ HTTPS_PROXY, ALL_PROXY, NO_PROXY) так само, як їх читає curl; я
     </message>
     <message>
         <source>The screen area shortcut %1 is not a key the desktop can bind.</source>
-        <translation type="unfinished"></translation>
+        <translation>Стільничне середовище не може призначити клавішу перекладу області екрана %1.</translation>
     </message>
     <message>
         <source>The desktop did not bind the screen area shortcut %1 (%2).</source>
-        <translation type="unfinished"></translation>
+        <translation>Стільничне середовище не призначило клавішу перекладу області екрана %1 (%2).</translation>
     </message>
     <message>
         <source>The screen area shortcut %1 was not bound: the desktop&apos;s question was cancelled.</source>
-        <translation type="unfinished"></translation>
+        <translation>Клавішу перекладу області екрана %1 не призначено: запит стільничного середовища скасовано.</translation>
     </message>
     <message>
         <source>Translate an area of the screen</source>
-        <translation type="unfinished"></translation>
+        <translation>Перекласти область екрана</translation>
     </message>
     <message>
         <source>This desktop holds no keys for programs, so the screen area shortcut %1 is off: bind &quot;%2 --translate-screen-area&quot; to a key in the desktop&apos;s keyboard settings instead.</source>
-        <translation type="unfinished"></translation>
+        <translation>Це стільничне середовище не призначає клавіш програмам, тому клавішу перекладу області екрана %1 вимкнено: натомість призначте клавішу команді «%2 --translate-screen-area» у налаштуваннях клавіатури стільничного середовища.</translation>
     </message>
     <message>
         <source>The desktop did not bind the screen area shortcut %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Стільничне середовище не призначило клавішу перекладу області екрана %1.</translation>
     </message>
 </context>
 <context>
@@ -885,15 +885,15 @@ HTTPS_PROXY, ALL_PROXY, NO_PROXY) так само, як їх читає curl; я
     <name>ScreenAreaPicker</name>
     <message>
         <source>The screen cannot be read on this desktop.</source>
-        <translation type="unfinished"></translation>
+        <translation>У цьому стільничному середовищі неможливо прочитати екран.</translation>
     </message>
     <message>
         <source>The desktop does not let Parlamo read the screen (%1).</source>
-        <translation type="unfinished"></translation>
+        <translation>Стільничне середовище не дозволяє Parlamo читати екран (%1).</translation>
     </message>
     <message>
         <source>The desktop gave no picture of the screen.</source>
-        <translation type="unfinished"></translation>
+        <translation>Стільничне середовище не надало зображення екрана.</translation>
     </message>
 </context>
 <context>
@@ -940,23 +940,23 @@ HTTPS_PROXY, ALL_PROXY, NO_PROXY) так само, як їх читає curl; я
     </message>
     <message>
         <source>The translation of the selected text.</source>
-        <translation type="unfinished"></translation>
+        <translation>Переклад виділеного тексту.</translation>
     </message>
     <message>
         <source>The selected text.</source>
-        <translation type="unfinished"></translation>
+        <translation>Виділений текст.</translation>
     </message>
     <message>
         <source>Its translation, or what went wrong.</source>
-        <translation type="unfinished"></translation>
+        <translation>Його переклад або опис помилки.</translation>
     </message>
     <message>
         <source>What the translation is doing or has done.</source>
-        <translation type="unfinished"></translation>
+        <translation>Що відбувається з перекладом зараз або вже відбулося.</translation>
     </message>
     <message>
         <source>The text read from the screen. Correct it and press Ctrl+Enter to translate it again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Текст, прочитаний з екрана. Виправте його й натисніть Ctrl+Enter, щоб перекласти знову.</translation>
     </message>
 </context>
 <context>
@@ -979,19 +979,19 @@ HTTPS_PROXY, ALL_PROXY, NO_PROXY) так само, як їх читає curl; я
     </message>
     <message>
         <source>Turns the shortcut off</source>
-        <translation type="unfinished"></translation>
+        <translation>Вимикає комбінацію клавіш</translation>
     </message>
     <message>
         <source>Screen Area Shortcut</source>
-        <translation type="unfinished"></translation>
+        <translation>Клавіша перекладу області екрана</translation>
     </message>
     <message>
         <source>Press this key in any application, then drag over an area of the screen to read its text and its translation in a small window. Press the new key here, or clear it to turn the shortcut off.</source>
-        <translation type="unfinished"></translation>
+        <translation>Натисніть цю клавішу в будь-якій програмі, потім виділіть мишею область екрана, щоб прочитати її текст і його переклад у маленькому вікні. Натисніть тут нову клавішу або очистьте поле, щоб вимкнути цю комбінацію.</translation>
     </message>
     <message>
         <source>Screen area shortcut</source>
-        <translation type="unfinished"></translation>
+        <translation>Клавіша перекладу області екрана</translation>
     </message>
 </context>
 <context>
@@ -1083,15 +1083,15 @@ HTTPS_PROXY, ALL_PROXY, NO_PROXY) так само, як їх читає curl; я
     <name>TextRecognizer</name>
     <message>
         <source>The reading was cancelled.</source>
-        <translation type="unfinished"></translation>
+        <translation>Читання скасовано.</translation>
     </message>
     <message>
         <source>Text in this language cannot be read: its data (%1) is missing. Install the package %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Текст цією мовою неможливо прочитати: бракує даних мови (%1). Установіть пакет %2.</translation>
     </message>
     <message>
         <source>The text could not be read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Не вдалося прочитати текст: %1</translation>
     </message>
 </context>
 <context>
@@ -1142,15 +1142,15 @@ HTTPS_PROXY, ALL_PROXY, NO_PROXY) так само, як їх читає curl; я
     </message>
     <message>
         <source>Choose another one under Options &gt; Screen Area Shortcut...</source>
-        <translation type="unfinished"></translation>
+        <translation>Виберіть іншу: Параметри &gt; Клавіша перекладу області екрана...</translation>
     </message>
     <message>
         <source>Reading the screen...</source>
-        <translation type="unfinished"></translation>
+        <translation>Читання екрана...</translation>
     </message>
     <message>
         <source>No text was found in the area.</source>
-        <translation type="unfinished"></translation>
+        <translation>У цій області не знайдено тексту.</translation>
     </message>
 </context>
 <context>
@@ -1218,11 +1218,11 @@ HTTPS_PROXY, ALL_PROXY, NO_PROXY) так само, як їх читає curl; я
     </message>
     <message>
         <source>The screen area shortcut %1 is not a key this keyboard has.</source>
-        <translation type="unfinished"></translation>
+        <translation>Клавіші перекладу області екрана %1 немає на цій клавіатурі.</translation>
     </message>
     <message>
         <source>The screen area shortcut %1 is taken by another program.</source>
-        <translation type="unfinished"></translation>
+        <translation>Клавішу перекладу області екрана %1 зайнято іншою програмою.</translation>
     </message>
 </context>
 <context>
@@ -1437,15 +1437,15 @@ HTTPS_PROXY, ALL_PROXY, NO_PROXY) так само, як їх читає curl; я
     </message>
     <message>
         <source>Screen &amp;Area Shortcut...</source>
-        <translation type="unfinished"></translation>
+        <translation>Клавіша перекладу області &amp;екрана...</translation>
     </message>
     <message>
         <source>Translate an &amp;Area of the Screen</source>
-        <translation type="unfinished"></translation>
+        <translation>Перекласти область &amp;екрана</translation>
     </message>
     <message>
         <source>Engine</source>
-        <translation type="unfinished">Сервіс</translation>
+        <translation>Сервіс</translation>
     </message>
 </context>
 <context>
@@ -1474,7 +1474,7 @@ HTTPS_PROXY, ALL_PROXY, NO_PROXY) так само, як їх читає curl; я
     </message>
     <message>
         <source>reading the screen needs a display</source>
-        <translation type="unfinished"></translation>
+        <translation>для читання екрана потрібен дисплей</translation>
     </message>
 </context>
 </TS>

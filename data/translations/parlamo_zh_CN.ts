@@ -46,7 +46,7 @@ HTTPS_PROXY、ALL_PROXY、NO_PROXY)，读取方式与 curl 相同；
     </message>
     <message>
         <source>Pick an area of the screen, read its text and translate it in a small window (the running program&apos;s, or this one&apos;s once its window is loaded).</source>
-        <translation type="unfinished"></translation>
+        <translation>选择屏幕上的一个区域，读取其中的文本并在小窗口中翻译(由正在运行的程序显示；若没有，则在本程序的窗口加载后由其显示).</translation>
     </message>
 </context>
 <context>
@@ -551,27 +551,27 @@ HTTPS_PROXY、ALL_PROXY、NO_PROXY)，读取方式与 curl 相同；
     </message>
     <message>
         <source>Lists only the translations whose texts hold these letters; the arrow keys walk the list.</source>
-        <translation type="unfinished"></translation>
+        <translation>仅列出文本中包含这些字母的翻译；可用方向键在列表中移动。</translation>
     </message>
     <message>
         <source>&amp;Keep a history</source>
-        <translation type="unfinished"></translation>
+        <translation>保留历史记录(&amp;K)</translation>
     </message>
     <message>
         <source>Whether new translations are kept, also after a restart</source>
-        <translation type="unfinished"></translation>
+        <translation>是否保留新的翻译，重启后也保留</translation>
     </message>
     <message>
         <source>C&amp;lear History</source>
-        <translation type="unfinished"></translation>
+        <translation>清除历史记录(&amp;L)</translation>
     </message>
     <message>
         <source>Forgets every kept translation, after asking</source>
-        <translation type="unfinished"></translation>
+        <translation>询问后清除所有保留的翻译</translation>
     </message>
     <message>
         <source>&amp;Export...</source>
-        <translation type="unfinished"></translation>
+        <translation>导出(&amp;E)...</translation>
     </message>
 </context>
 <context>
@@ -693,47 +693,47 @@ HTTPS_PROXY、ALL_PROXY、NO_PROXY)，读取方式与 curl 相同；
     <name>ImageCommandLine</name>
     <message>
         <source>there is no screen to read</source>
-        <translation type="unfinished"></translation>
+        <translation>没有可读取的屏幕</translation>
     </message>
     <message>
         <source>the screen cannot be read here</source>
-        <translation type="unfinished"></translation>
+        <translation>无法在此处读取屏幕</translation>
     </message>
     <message>
         <source>Print the text read from an image file (PNG, JPEG...) in the language of --pair&apos;s source, else in English.</source>
-        <translation type="unfinished"></translation>
+        <translation>输出从图像文件(PNG、JPEG...)中读取的文本，按 --pair 的源语言读取，否则按英语读取。</translation>
     </message>
     <message>
         <source>FILE</source>
-        <translation type="unfinished"></translation>
+        <translation>文件</translation>
     </message>
     <message>
         <source>Print the translation of the text read from an image file.</source>
-        <translation type="unfinished"></translation>
+        <translation>输出从图像文件中读取的文本的译文。</translation>
     </message>
     <message>
         <source>Print the text read from an area of the screen (needs a display).</source>
-        <translation type="unfinished"></translation>
+        <translation>输出从屏幕区域中读取的文本(需要图形显示环境).</translation>
     </message>
     <message>
         <source>X,Y,W,H</source>
-        <translation type="unfinished"></translation>
+        <translation>X,Y,宽,高</translation>
     </message>
     <message>
         <source>--read-image, --translate-image, --read-screen, --translate and --list cannot be used together</source>
-        <translation type="unfinished"></translation>
+        <translation>--read-image、--translate-image、--read-screen、--translate 和 --list 不能同时使用</translation>
     </message>
     <message>
         <source>--read-screen wants X,Y,W,H with a positive width and height</source>
-        <translation type="unfinished"></translation>
+        <translation>--read-screen 需要 X,Y,宽,高，且宽度和高度均为正数</translation>
     </message>
     <message>
         <source>cannot read the image %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>无法读取图像 %1：%2</translation>
     </message>
     <message>
         <source>no text was found in the image</source>
-        <translation type="unfinished"></translation>
+        <translation>图像中未找到文本</translation>
     </message>
 </context>
 <context>
@@ -770,7 +770,7 @@ HTTPS_PROXY、ALL_PROXY、NO_PROXY)，读取方式与 curl 相同；
     <name>NoScreenArea</name>
     <message>
         <source>The screen cannot be read on this desktop.</source>
-        <translation type="unfinished"></translation>
+        <translation>无法在此桌面上读取屏幕。</translation>
     </message>
 </context>
 <context>
@@ -839,27 +839,27 @@ HTTPS_PROXY、ALL_PROXY、NO_PROXY)，读取方式与 curl 相同；
     </message>
     <message>
         <source>The screen area shortcut %1 is not a key the desktop can bind.</source>
-        <translation type="unfinished"></translation>
+        <translation>桌面无法绑定屏幕区域翻译快捷键 %1.</translation>
     </message>
     <message>
         <source>The desktop did not bind the screen area shortcut %1 (%2).</source>
-        <translation type="unfinished"></translation>
+        <translation>桌面未绑定屏幕区域翻译快捷键 %1(%2).</translation>
     </message>
     <message>
         <source>The screen area shortcut %1 was not bound: the desktop&apos;s question was cancelled.</source>
-        <translation type="unfinished"></translation>
+        <translation>屏幕区域翻译快捷键 %1 未绑定：桌面的询问已被取消。</translation>
     </message>
     <message>
         <source>Translate an area of the screen</source>
-        <translation type="unfinished"></translation>
+        <translation>翻译屏幕区域</translation>
     </message>
     <message>
         <source>This desktop holds no keys for programs, so the screen area shortcut %1 is off: bind &quot;%2 --translate-screen-area&quot; to a key in the desktop&apos;s keyboard settings instead.</source>
-        <translation type="unfinished"></translation>
+        <translation>此桌面不为程序保留按键，因此屏幕区域翻译快捷键 %1 已关闭：请改为在桌面的键盘设置中为“%2 --translate-screen-area”绑定一个按键。</translation>
     </message>
     <message>
         <source>The desktop did not bind the screen area shortcut %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>桌面未绑定屏幕区域翻译快捷键 %1.</translation>
     </message>
 </context>
 <context>
@@ -884,15 +884,15 @@ HTTPS_PROXY、ALL_PROXY、NO_PROXY)，读取方式与 curl 相同；
     <name>ScreenAreaPicker</name>
     <message>
         <source>The screen cannot be read on this desktop.</source>
-        <translation type="unfinished"></translation>
+        <translation>无法在此桌面上读取屏幕。</translation>
     </message>
     <message>
         <source>The desktop does not let Parlamo read the screen (%1).</source>
-        <translation type="unfinished"></translation>
+        <translation>桌面不允许 Parlamo 读取屏幕(%1).</translation>
     </message>
     <message>
         <source>The desktop gave no picture of the screen.</source>
-        <translation type="unfinished"></translation>
+        <translation>桌面未提供屏幕图像。</translation>
     </message>
 </context>
 <context>
@@ -939,23 +939,23 @@ HTTPS_PROXY、ALL_PROXY、NO_PROXY)，读取方式与 curl 相同；
     </message>
     <message>
         <source>The translation of the selected text.</source>
-        <translation type="unfinished"></translation>
+        <translation>选中文本的译文。</translation>
     </message>
     <message>
         <source>The selected text.</source>
-        <translation type="unfinished"></translation>
+        <translation>选中的文本。</translation>
     </message>
     <message>
         <source>Its translation, or what went wrong.</source>
-        <translation type="unfinished"></translation>
+        <translation>其译文，或出错的原因。</translation>
     </message>
     <message>
         <source>What the translation is doing or has done.</source>
-        <translation type="unfinished"></translation>
+        <translation>翻译正在进行或已完成的操作。</translation>
     </message>
     <message>
         <source>The text read from the screen. Correct it and press Ctrl+Enter to translate it again.</source>
-        <translation type="unfinished"></translation>
+        <translation>从屏幕读取的文本。请更正后按 Ctrl+Enter 重新翻译。</translation>
     </message>
 </context>
 <context>
@@ -978,19 +978,19 @@ HTTPS_PROXY、ALL_PROXY、NO_PROXY)，读取方式与 curl 相同；
     </message>
     <message>
         <source>Turns the shortcut off</source>
-        <translation type="unfinished"></translation>
+        <translation>关闭此快捷键</translation>
     </message>
     <message>
         <source>Screen Area Shortcut</source>
-        <translation type="unfinished"></translation>
+        <translation>屏幕区域翻译快捷键</translation>
     </message>
     <message>
         <source>Press this key in any application, then drag over an area of the screen to read its text and its translation in a small window. Press the new key here, or clear it to turn the shortcut off.</source>
-        <translation type="unfinished"></translation>
+        <translation>在任意应用程序中按下此键，然后在屏幕上拖动选择一个区域，即可在小窗口中查看其中的文本及其译文。在此处按下新的按键，或将其清除以关闭此快捷键。</translation>
     </message>
     <message>
         <source>Screen area shortcut</source>
-        <translation type="unfinished"></translation>
+        <translation>屏幕区域翻译快捷键</translation>
     </message>
 </context>
 <context>
@@ -1082,15 +1082,15 @@ HTTPS_PROXY、ALL_PROXY、NO_PROXY)，读取方式与 curl 相同；
     <name>TextRecognizer</name>
     <message>
         <source>The reading was cancelled.</source>
-        <translation type="unfinished"></translation>
+        <translation>读取已取消。</translation>
     </message>
     <message>
         <source>Text in this language cannot be read: its data (%1) is missing. Install the package %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>无法读取此语言的文本：缺少其数据(%1)。请安装软件包 %2.</translation>
     </message>
     <message>
         <source>The text could not be read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>无法读取文本：%1</translation>
     </message>
 </context>
 <context>
@@ -1141,15 +1141,15 @@ HTTPS_PROXY、ALL_PROXY、NO_PROXY)，读取方式与 curl 相同；
     </message>
     <message>
         <source>Choose another one under Options &gt; Screen Area Shortcut...</source>
-        <translation type="unfinished"></translation>
+        <translation>请另选一个：选项 &gt; 屏幕区域翻译快捷键...</translation>
     </message>
     <message>
         <source>Reading the screen...</source>
-        <translation type="unfinished"></translation>
+        <translation>正在读取屏幕...</translation>
     </message>
     <message>
         <source>No text was found in the area.</source>
-        <translation type="unfinished"></translation>
+        <translation>该区域中未找到文本。</translation>
     </message>
 </context>
 <context>
@@ -1217,11 +1217,11 @@ HTTPS_PROXY、ALL_PROXY、NO_PROXY)，读取方式与 curl 相同；
     </message>
     <message>
         <source>The screen area shortcut %1 is not a key this keyboard has.</source>
-        <translation type="unfinished"></translation>
+        <translation>此键盘上没有屏幕区域翻译快捷键 %1 所用的按键。</translation>
     </message>
     <message>
         <source>The screen area shortcut %1 is taken by another program.</source>
-        <translation type="unfinished"></translation>
+        <translation>屏幕区域翻译快捷键 %1 已被其他程序占用。</translation>
     </message>
 </context>
 <context>
@@ -1436,15 +1436,15 @@ HTTPS_PROXY、ALL_PROXY、NO_PROXY)，读取方式与 curl 相同；
     </message>
     <message>
         <source>Screen &amp;Area Shortcut...</source>
-        <translation type="unfinished"></translation>
+        <translation>屏幕区域翻译快捷键(&amp;A)...</translation>
     </message>
     <message>
         <source>Translate an &amp;Area of the Screen</source>
-        <translation type="unfinished"></translation>
+        <translation>翻译屏幕区域(&amp;A)</translation>
     </message>
     <message>
         <source>Engine</source>
-        <translation type="unfinished">引擎</translation>
+        <translation>引擎</translation>
     </message>
 </context>
 <context>
@@ -1473,7 +1473,7 @@ HTTPS_PROXY、ALL_PROXY、NO_PROXY)，读取方式与 curl 相同；
     </message>
     <message>
         <source>reading the screen needs a display</source>
-        <translation type="unfinished"></translation>
+        <translation>读取屏幕需要图形显示环境</translation>
     </message>
 </context>
 </TS>
