@@ -719,6 +719,26 @@ Fenster, und andere Optionen werden ignoriert. Siehe RaDudezozad(1).</translatio
         <source>Parlamo is already running but does not answer.</source>
         <translation>Parlamo läuft bereits, antwortet aber nicht.</translation>
     </message>
+    <message>
+        <source>%1 cannot be made (%2).</source>
+        <translation>%1 kann nicht angelegt werden (%2).</translation>
+    </message>
+    <message>
+        <source>%1 is not a folder.</source>
+        <translation>%1 ist kein Ordner.</translation>
+    </message>
+    <message>
+        <source>%1 belongs to another user.</source>
+        <translation>%1 gehört einem anderen Benutzer.</translation>
+    </message>
+    <message>
+        <source>Other users may use %1.</source>
+        <translation>Andere Benutzer dürfen %1 verwenden.</translation>
+    </message>
+    <message>
+        <source>Cannot make sure that only one copy of Parlamo runs: %1</source>
+        <translation>Es lässt sich nicht sicherstellen, dass nur eine Kopie von Parlamo läuft: %1</translation>
+    </message>
 </context>
 <context>
     <name>SelectionPopup</name>

@@ -719,6 +719,26 @@ las demás opciones se ignoran. Véase RaDudezozad(1).</translation>
         <source>Parlamo is already running but does not answer.</source>
         <translation>Parlamo ya se está ejecutando, pero no responde.</translation>
     </message>
+    <message>
+        <source>%1 cannot be made (%2).</source>
+        <translation>No se puede crear %1 (%2).</translation>
+    </message>
+    <message>
+        <source>%1 is not a folder.</source>
+        <translation>%1 no es una carpeta.</translation>
+    </message>
+    <message>
+        <source>%1 belongs to another user.</source>
+        <translation>%1 pertenece a otro usuario.</translation>
+    </message>
+    <message>
+        <source>Other users may use %1.</source>
+        <translation>Otros usuarios pueden usar %1.</translation>
+    </message>
+    <message>
+        <source>Cannot make sure that only one copy of Parlamo runs: %1</source>
+        <translation>No se puede asegurar que solo se ejecute una copia de Parlamo: %1</translation>
+    </message>
 </context>
 <context>
     <name>SelectionPopup</name>

@@ -719,6 +719,26 @@ les autres options sont ignorées. Voir RaDudezozad(1).</translation>
         <source>Parlamo is already running but does not answer.</source>
         <translation>Parlamo est déjà lancé, mais ne répond pas.</translation>
     </message>
+    <message>
+        <source>%1 cannot be made (%2).</source>
+        <translation>Impossible de créer %1 (%2).</translation>
+    </message>
+    <message>
+        <source>%1 is not a folder.</source>
+        <translation>%1 n&apos;est pas un dossier.</translation>
+    </message>
+    <message>
+        <source>%1 belongs to another user.</source>
+        <translation>%1 appartient à un autre utilisateur.</translation>
+    </message>
+    <message>
+        <source>Other users may use %1.</source>
+        <translation>D&apos;autres utilisateurs peuvent utiliser %1.</translation>
+    </message>
+    <message>
+        <source>Cannot make sure that only one copy of Parlamo runs: %1</source>
+        <translation>Impossible de garantir qu&apos;une seule copie de Parlamo s&apos;exécute : %1</translation>
+    </message>
 </context>
 <context>
     <name>SelectionPopup</name>
