@@ -909,6 +909,10 @@ Fenster, und andere Optionen werden ignoriert. Siehe RaDudezozad(1).</translatio
         <source>Reading the clipboard...</source>
         <translation>Zwischenablage wird gelesen...</translation>
     </message>
+    <message>
+        <source>The selection&apos;s owner did not answer.</source>
+        <translation>Das Programm, dem die Auswahl gehört, hat nicht geantwortet.</translation>
+    </message>
 </context>
 <context>
     <name>TranslateCommand</name>

@@ -909,6 +909,10 @@ las demás opciones se ignoran. Véase RaDudezozad(1).</translation>
         <source>Reading the clipboard...</source>
         <translation>Leyendo el portapapeles...</translation>
     </message>
+    <message>
+        <source>The selection&apos;s owner did not answer.</source>
+        <translation>El programa dueño de la selección no ha respondido.</translation>
+    </message>
 </context>
 <context>
     <name>TranslateCommand</name>

@@ -909,6 +909,10 @@ les autres options sont ignorées. Voir RaDudezozad(1).</translation>
         <source>Reading the clipboard...</source>
         <translation>Lecture du presse-papiers...</translation>
     </message>
+    <message>
+        <source>The selection&apos;s owner did not answer.</source>
+        <translation>Le programme qui détient la sélection n&apos;a pas répondu.</translation>
+    </message>
 </context>
 <context>
     <name>TranslateCommand</name>

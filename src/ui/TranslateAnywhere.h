@@ -7,6 +7,7 @@
 #include <memory>
 
 #include "platform/Platform.h"
+#include "ui/SelectionText.h"
 
 struct Globals;
 class frmTranslate;
@@ -76,10 +77,11 @@ private:
     // Opens the popup for text; for an empty one it says whenEmpty and
     // sends nothing.
     void popUpWith(const QString& text, const QString& whenEmpty);
-    // Opens the popup for what read() gives: read at once, or, where only
-    // the active window may read it, once the popup is active (saying
-    // `reading` meanwhile).
-    void popUpReading(QString (*read)(), const QString& reading, const QString& whenEmpty);
+    // Opens the popup for what source holds: read at once (the program goes
+    // on while its owner hands it over), or, where only the active window
+    // may read it, once the popup is active (saying `reading` meanwhile).
+    void popUpReading(SelectionText::Source source, const QString& reading,
+                      const QString& whenEmpty);
 
     frmTranslate& m_window;
     TranslateCommand& m_command;
