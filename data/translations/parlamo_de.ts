@@ -661,6 +661,25 @@ Fenster, und andere Optionen werden ignoriert. Siehe RaDudezozad(1).</translatio
     </message>
 </context>
 <context>
+    <name>LazySoundOutput</name>
+    <message>
+        <source>%1 belongs to another user</source>
+        <translation>%1 gehört einem anderen Benutzer</translation>
+    </message>
+    <message>
+        <source>other users may change %1</source>
+        <translation>andere Benutzer dürfen %1 ändern</translation>
+    </message>
+    <message>
+        <source>No sound: the sound module %1 was not found.</source>
+        <translation>Kein Ton: Das Tonmodul %1 wurde nicht gefunden.</translation>
+    </message>
+    <message>
+        <source>No sound: the sound module could not be loaded (%1).</source>
+        <translation>Kein Ton: Das Tonmodul konnte nicht geladen werden (%1).</translation>
+    </message>
+</context>
+<context>
     <name>OutsideTranslation</name>
     <message>
         <source>Choose a language pair in the main window first.</source>

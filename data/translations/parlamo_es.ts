@@ -661,6 +661,25 @@ las demás opciones se ignoran. Véase RaDudezozad(1).</translation>
     </message>
 </context>
 <context>
+    <name>LazySoundOutput</name>
+    <message>
+        <source>%1 belongs to another user</source>
+        <translation>%1 pertenece a otro usuario</translation>
+    </message>
+    <message>
+        <source>other users may change %1</source>
+        <translation>otros usuarios pueden modificar %1</translation>
+    </message>
+    <message>
+        <source>No sound: the sound module %1 was not found.</source>
+        <translation>Sin sonido: no se encontró el módulo de sonido %1.</translation>
+    </message>
+    <message>
+        <source>No sound: the sound module could not be loaded (%1).</source>
+        <translation>Sin sonido: no se pudo cargar el módulo de sonido (%1).</translation>
+    </message>
+</context>
+<context>
     <name>OutsideTranslation</name>
     <message>
         <source>Choose a language pair in the main window first.</source>

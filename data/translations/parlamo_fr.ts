@@ -661,6 +661,25 @@ les autres options sont ignorées. Voir RaDudezozad(1).</translation>
     </message>
 </context>
 <context>
+    <name>LazySoundOutput</name>
+    <message>
+        <source>%1 belongs to another user</source>
+        <translation>%1 appartient à un autre utilisateur</translation>
+    </message>
+    <message>
+        <source>other users may change %1</source>
+        <translation>d&apos;autres utilisateurs peuvent modifier %1</translation>
+    </message>
+    <message>
+        <source>No sound: the sound module %1 was not found.</source>
+        <translation>Pas de son : le module de son %1 est introuvable.</translation>
+    </message>
+    <message>
+        <source>No sound: the sound module could not be loaded (%1).</source>
+        <translation>Pas de son : le module de son n&apos;a pas pu être chargé (%1).</translation>
+    </message>
+</context>
+<context>
     <name>OutsideTranslation</name>
     <message>
         <source>Choose a language pair in the main window first.</source>
