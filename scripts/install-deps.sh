@@ -15,6 +15,7 @@ packages=(
   libcpp-httplib-dev libespeak-ng-dev espeak-ng
   xvfb xauth xdotool x11-utils xclip trayer imagemagick
   dbus-daemon libglib2.0-bin python3-dbusmock
+  at-spi2-core gir1.2-atspi-2.0 python3-gi
   weston qt6-wayland wl-clipboard
   pulseaudio pulseaudio-utils sox
   apertium-apy apertium-eng-spa apertium-spa-cat apertium-eng-cat
@@ -28,6 +29,7 @@ packages=(
   groff-base
   file
   lintian
+  libsystemd-dev systemd
 )
 
 missing=()

@@ -483,18 +483,6 @@ Fenster, und andere Optionen werden ignoriert. Siehe RaDudezozad(1).</translatio
         <translation>Eingabetaste oder Doppelklick übernimmt die Übersetzung wieder</translation>
     </message>
     <message>
-        <source>Keep a history</source>
-        <translation>Verlauf aufzeichnen</translation>
-    </message>
-    <message>
-        <source>Clear History</source>
-        <translation>Verlauf leeren</translation>
-    </message>
-    <message>
-        <source>Export...</source>
-        <translation>Exportieren...</translation>
-    </message>
-    <message>
         <source>Writes the listed translations to a CSV file</source>
         <translation>Schreibt die aufgelisteten Übersetzungen in eine CSV-Datei</translation>
     </message>
@@ -513,6 +501,30 @@ Fenster, und andere Optionen werden ignoriert. Siehe RaDudezozad(1).</translatio
     <message>
         <source>The history could not be written to %1.</source>
         <translation>Der Verlauf konnte nicht in %1 geschrieben werden.</translation>
+    </message>
+    <message>
+        <source>Lists only the translations whose texts hold these letters; the arrow keys walk the list.</source>
+        <translation>Listet nur die Übersetzungen, deren Texte diese Buchstaben enthalten; die Pfeiltasten gehen durch die Liste.</translation>
+    </message>
+    <message>
+        <source>&amp;Keep a history</source>
+        <translation>&amp;Verlauf aufzeichnen</translation>
+    </message>
+    <message>
+        <source>Whether new translations are kept, also after a restart</source>
+        <translation>Ob neue Übersetzungen aufbewahrt werden, auch über einen Neustart hinaus</translation>
+    </message>
+    <message>
+        <source>C&amp;lear History</source>
+        <translation>Verlauf &amp;leeren</translation>
+    </message>
+    <message>
+        <source>Forgets every kept translation, after asking</source>
+        <translation>Vergisst alle aufbewahrten Übersetzungen, nach einer Rückfrage</translation>
+    </message>
+    <message>
+        <source>&amp;Export...</source>
+        <translation>&amp;Exportieren...</translation>
     </message>
 </context>
 <context>
@@ -797,6 +809,22 @@ Fenster, und andere Optionen werden ignoriert. Siehe RaDudezozad(1).</translatio
         <source>The translation. Ctrl+Shift+C copies it, Ctrl+Shift+S speaks it, Esc closes.</source>
         <translation>Die Übersetzung. Strg+Umschalt+C kopiert sie, Strg+Umschalt+S liest sie vor, Esc schließt.</translation>
     </message>
+    <message>
+        <source>The translation of the selected text.</source>
+        <translation>Die Übersetzung des markierten Textes.</translation>
+    </message>
+    <message>
+        <source>The selected text.</source>
+        <translation>Der markierte Text.</translation>
+    </message>
+    <message>
+        <source>Its translation, or what went wrong.</source>
+        <translation>Seine Übersetzung, oder was schiefging.</translation>
+    </message>
+    <message>
+        <source>What the translation is doing or has done.</source>
+        <translation>Was die Übersetzung gerade tut oder getan hat.</translation>
+    </message>
 </context>
 <context>
     <name>ShortcutDialog</name>
@@ -815,6 +843,10 @@ Fenster, und andere Optionen werden ignoriert. Siehe RaDudezozad(1).</translatio
     <message>
         <source>C&amp;lear</source>
         <translation>&amp;Leeren</translation>
+    </message>
+    <message>
+        <source>Turns the shortcut off</source>
+        <translation>Schaltet das Tastenkürzel aus</translation>
     </message>
 </context>
 <context>
@@ -1108,10 +1140,6 @@ Fenster, und andere Optionen werden ignoriert. Siehe RaDudezozad(1).</translatio
         <translation>Aus welcher Sprache in welche.</translation>
     </message>
     <message>
-        <source>Translation engine</source>
-        <translation>Übersetzungsdienst</translation>
-    </message>
-    <message>
         <source>The online service that translates.</source>
         <translation>Der Online-Dienst, der übersetzt.</translation>
     </message>
@@ -1172,10 +1200,6 @@ Fenster, und andere Optionen werden ignoriert. Siehe RaDudezozad(1).</translatio
         <translation>Was das Programm gerade tut, und der Zustand der Tastatur.</translation>
     </message>
     <message>
-        <source>Status</source>
-        <translation>Status</translation>
-    </message>
-    <message>
         <source>What the program is doing or has just done.</source>
         <translation>Was das Programm gerade tut oder eben getan hat.</translation>
     </message>
@@ -1210,6 +1234,10 @@ Fenster, und andere Optionen werden ignoriert. Siehe RaDudezozad(1).</translatio
     <message>
         <source>The translation. Ctrl+Shift+C copies it.</source>
         <translation>Die Übersetzung. Strg+Umschalt+C kopiert sie.</translation>
+    </message>
+    <message>
+        <source>Engine</source>
+        <translation>Dienst</translation>
     </message>
 </context>
 <context>

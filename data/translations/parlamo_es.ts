@@ -483,18 +483,6 @@ las demás opciones se ignoran. Véase RaDudezozad(1).</translation>
         <translation>Intro o un doble clic recupera la traducción</translation>
     </message>
     <message>
-        <source>Keep a history</source>
-        <translation>Guardar un historial</translation>
-    </message>
-    <message>
-        <source>Clear History</source>
-        <translation>Borrar el historial</translation>
-    </message>
-    <message>
-        <source>Export...</source>
-        <translation>Exportar...</translation>
-    </message>
-    <message>
         <source>Writes the listed translations to a CSV file</source>
         <translation>Escribe las traducciones de la lista en un archivo CSV</translation>
     </message>
@@ -513,6 +501,30 @@ las demás opciones se ignoran. Véase RaDudezozad(1).</translation>
     <message>
         <source>The history could not be written to %1.</source>
         <translation>No se pudo escribir el historial en %1.</translation>
+    </message>
+    <message>
+        <source>Lists only the translations whose texts hold these letters; the arrow keys walk the list.</source>
+        <translation>Muestra solo las traducciones cuyos textos contienen estas letras; las flechas recorren la lista.</translation>
+    </message>
+    <message>
+        <source>&amp;Keep a history</source>
+        <translation>&amp;Guardar un historial</translation>
+    </message>
+    <message>
+        <source>Whether new translations are kept, also after a restart</source>
+        <translation>Si las nuevas traducciones se guardan, también tras reiniciar</translation>
+    </message>
+    <message>
+        <source>C&amp;lear History</source>
+        <translation>&amp;Borrar el historial</translation>
+    </message>
+    <message>
+        <source>Forgets every kept translation, after asking</source>
+        <translation>Olvida todas las traducciones guardadas, tras preguntar</translation>
+    </message>
+    <message>
+        <source>&amp;Export...</source>
+        <translation>&amp;Exportar...</translation>
     </message>
 </context>
 <context>
@@ -797,6 +809,22 @@ las demás opciones se ignoran. Véase RaDudezozad(1).</translation>
         <source>The translation. Ctrl+Shift+C copies it, Ctrl+Shift+S speaks it, Esc closes.</source>
         <translation>La traducción. Ctrl+Mayús+C la copia, Ctrl+Mayús+S la lee en voz alta, Esc cierra.</translation>
     </message>
+    <message>
+        <source>The translation of the selected text.</source>
+        <translation>La traducción del texto seleccionado.</translation>
+    </message>
+    <message>
+        <source>The selected text.</source>
+        <translation>El texto seleccionado.</translation>
+    </message>
+    <message>
+        <source>Its translation, or what went wrong.</source>
+        <translation>Su traducción, o lo que salió mal.</translation>
+    </message>
+    <message>
+        <source>What the translation is doing or has done.</source>
+        <translation>Lo que la traducción está haciendo o ha hecho.</translation>
+    </message>
 </context>
 <context>
     <name>ShortcutDialog</name>
@@ -815,6 +843,10 @@ las demás opciones se ignoran. Véase RaDudezozad(1).</translation>
     <message>
         <source>C&amp;lear</source>
         <translation>&amp;Borrar</translation>
+    </message>
+    <message>
+        <source>Turns the shortcut off</source>
+        <translation>Desactiva el atajo</translation>
     </message>
 </context>
 <context>
@@ -1108,10 +1140,6 @@ las demás opciones se ignoran. Véase RaDudezozad(1).</translation>
         <translation>De qué idioma a cuál.</translation>
     </message>
     <message>
-        <source>Translation engine</source>
-        <translation>Motor de traducción</translation>
-    </message>
-    <message>
         <source>The online service that translates.</source>
         <translation>El servicio en línea que traduce.</translation>
     </message>
@@ -1172,10 +1200,6 @@ las demás opciones se ignoran. Véase RaDudezozad(1).</translation>
         <translation>Lo que hace el programa y el estado del teclado.</translation>
     </message>
     <message>
-        <source>Status</source>
-        <translation>Estado</translation>
-    </message>
-    <message>
         <source>What the program is doing or has just done.</source>
         <translation>Lo que el programa hace o acaba de hacer.</translation>
     </message>
@@ -1210,6 +1234,10 @@ las demás opciones se ignoran. Véase RaDudezozad(1).</translation>
     <message>
         <source>The translation. Ctrl+Shift+C copies it.</source>
         <translation>La traducción. Ctrl+Mayús+C la copia.</translation>
+    </message>
+    <message>
+        <source>Engine</source>
+        <translation>Motor</translation>
     </message>
 </context>
 <context>

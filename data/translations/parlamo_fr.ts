@@ -483,18 +483,6 @@ les autres options sont ignorées. Voir RaDudezozad(1).</translation>
         <translation>Entrée ou un double-clic rétablit la traduction</translation>
     </message>
     <message>
-        <source>Keep a history</source>
-        <translation>Conserver un historique</translation>
-    </message>
-    <message>
-        <source>Clear History</source>
-        <translation>Effacer l&apos;historique</translation>
-    </message>
-    <message>
-        <source>Export...</source>
-        <translation>Exporter...</translation>
-    </message>
-    <message>
         <source>Writes the listed translations to a CSV file</source>
         <translation>Écrit les traductions affichées dans un fichier CSV</translation>
     </message>
@@ -513,6 +501,30 @@ les autres options sont ignorées. Voir RaDudezozad(1).</translation>
     <message>
         <source>The history could not be written to %1.</source>
         <translation>L&apos;historique n&apos;a pas pu être écrit dans %1.</translation>
+    </message>
+    <message>
+        <source>Lists only the translations whose texts hold these letters; the arrow keys walk the list.</source>
+        <translation>Ne liste que les traductions dont les textes contiennent ces lettres ; les flèches parcourent la liste.</translation>
+    </message>
+    <message>
+        <source>&amp;Keep a history</source>
+        <translation>&amp;Conserver un historique</translation>
+    </message>
+    <message>
+        <source>Whether new translations are kept, also after a restart</source>
+        <translation>Si les nouvelles traductions sont conservées, même après un redémarrage</translation>
+    </message>
+    <message>
+        <source>C&amp;lear History</source>
+        <translation>Effacer l&apos;&amp;historique</translation>
+    </message>
+    <message>
+        <source>Forgets every kept translation, after asking</source>
+        <translation>Oublie toutes les traductions conservées, après confirmation</translation>
+    </message>
+    <message>
+        <source>&amp;Export...</source>
+        <translation>&amp;Exporter...</translation>
     </message>
 </context>
 <context>
@@ -797,6 +809,22 @@ les autres options sont ignorées. Voir RaDudezozad(1).</translation>
         <source>The translation. Ctrl+Shift+C copies it, Ctrl+Shift+S speaks it, Esc closes.</source>
         <translation>La traduction. Ctrl+Maj+C la copie, Ctrl+Maj+S la lit à voix haute, Échap ferme.</translation>
     </message>
+    <message>
+        <source>The translation of the selected text.</source>
+        <translation>La traduction du texte sélectionné.</translation>
+    </message>
+    <message>
+        <source>The selected text.</source>
+        <translation>Le texte sélectionné.</translation>
+    </message>
+    <message>
+        <source>Its translation, or what went wrong.</source>
+        <translation>Sa traduction, ou ce qui n&apos;a pas marché.</translation>
+    </message>
+    <message>
+        <source>What the translation is doing or has done.</source>
+        <translation>Ce que fait ou a fait la traduction.</translation>
+    </message>
 </context>
 <context>
     <name>ShortcutDialog</name>
@@ -815,6 +843,10 @@ les autres options sont ignorées. Voir RaDudezozad(1).</translation>
     <message>
         <source>C&amp;lear</source>
         <translation>&amp;Effacer</translation>
+    </message>
+    <message>
+        <source>Turns the shortcut off</source>
+        <translation>Désactive le raccourci</translation>
     </message>
 </context>
 <context>
@@ -1108,10 +1140,6 @@ les autres options sont ignorées. Voir RaDudezozad(1).</translation>
         <translation>De quelle langue vers laquelle.</translation>
     </message>
     <message>
-        <source>Translation engine</source>
-        <translation>Moteur de traduction</translation>
-    </message>
-    <message>
         <source>The online service that translates.</source>
         <translation>Le service en ligne qui traduit.</translation>
     </message>
@@ -1172,10 +1200,6 @@ les autres options sont ignorées. Voir RaDudezozad(1).</translation>
         <translation>Ce que fait le programme, et l&apos;état du clavier.</translation>
     </message>
     <message>
-        <source>Status</source>
-        <translation>État</translation>
-    </message>
-    <message>
         <source>What the program is doing or has just done.</source>
         <translation>Ce que le programme fait ou vient de faire.</translation>
     </message>
@@ -1210,6 +1234,10 @@ les autres options sont ignorées. Voir RaDudezozad(1).</translation>
     <message>
         <source>The translation. Ctrl+Shift+C copies it.</source>
         <translation>La traduction. Ctrl+Maj+C la copie.</translation>
+    </message>
+    <message>
+        <source>Engine</source>
+        <translation>Moteur</translation>
     </message>
 </context>
 <context>

@@ -46,19 +46,26 @@ SelectionPopup::SelectionPopup(const Globals& globals, Platform platform, QWidge
     setFrameStyle(QFrame::Box | QFrame::Plain);
     setAttribute(Qt::WA_DeleteOnClose, false);
 
+    setAccessibleDescription(tr("The translation of the selected text."));
     txtPopupFrom = readOnlyBox(this, "txtPopupFrom");
     txtPopupFrom->setAccessibleName(tr("Source text"));
+    txtPopupFrom->setAccessibleDescription(tr("The selected text."));
     txtPopupTo = readOnlyBox(this, "txtPopupTo");
     txtPopupTo->setAccessibleName(tr("Translation"));
+    txtPopupTo->setAccessibleDescription(tr("Its translation, or what went wrong."));
     txtPopupTo->setToolTip(
         tr("The translation. Ctrl+Shift+C copies it, Ctrl+Shift+S speaks it, Esc closes."));
     lblPopupStatus = named(new QLabel(this), "lblPopupStatus");
     lblPopupStatus->setWordWrap(true);
     lblPopupStatus->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    // Read as its text (no name of its own), so that every change is heard.
+    lblPopupStatus->setAccessibleDescription(tr("What the translation is doing or has done."));
     cmdPopupCopy = named(new QPushButton(tr("&Copy"), this), "cmdPopupCopy");
     cmdPopupCopy->setToolTip(tr("Copy the translation to the clipboard (Ctrl+Shift+C)."));
     cmdPopupOpen = named(new QPushButton(tr("&Open in Window"), this), "cmdPopupOpen");
     cmdPopupOpen->setToolTip(tr("Show both texts in the main window (Ctrl+O)."));
+    cmdPopupCopy->setAccessibleDescription(cmdPopupCopy->toolTip());
+    cmdPopupOpen->setAccessibleDescription(cmdPopupOpen->toolTip());
     for (QPushButton* b : {cmdPopupCopy, cmdPopupOpen}) b->setAutoDefault(false);
 
     auto* buttons = new QHBoxLayout;
@@ -71,6 +78,9 @@ SelectionPopup::SelectionPopup(const Globals& globals, Platform platform, QWidge
     layout->addWidget(txtPopupFrom, 1);
     layout->addWidget(txtPopupTo, 2);
     layout->addLayout(buttons);
+    QWidget::setTabOrder(txtPopupFrom, txtPopupTo);
+    QWidget::setTabOrder(txtPopupTo, cmdPopupCopy);
+    QWidget::setTabOrder(cmdPopupCopy, cmdPopupOpen);
     setMinimumSize(260, 150);
     resize(440, 220);
 

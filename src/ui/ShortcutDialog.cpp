@@ -4,6 +4,7 @@
 #include <QHBoxLayout>
 #include <QKeySequenceEdit>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -19,9 +20,17 @@ ShortcutDialog::ShortcutDialog(const QString& key, QWidget* parent) : QDialog(pa
         new QKeySequenceEdit(QKeySequence::fromString(key, QKeySequence::PortableText), this);
     keySelectionShortcut->setObjectName(QStringLiteral("keySelectionShortcut"));
     keySelectionShortcut->setAccessibleName(tr("Selection shortcut"));
+    keySelectionShortcut->setAccessibleDescription(explanation->text());
+    // The keys go to the edit's own line, which is what a screen reader
+    // lands on: it carries the same name.
+    if (auto* line = keySelectionShortcut->findChild<QLineEdit*>()) {
+        line->setAccessibleName(keySelectionShortcut->accessibleName());
+        line->setAccessibleDescription(explanation->text());
+    }
     cmdClear = new QPushButton(tr("C&lear"), this);
     cmdClear->setObjectName(QStringLiteral("cmdClear"));
     cmdClear->setAutoDefault(false);
+    cmdClear->setAccessibleDescription(tr("Turns the shortcut off"));
     connect(cmdClear, &QPushButton::clicked, keySelectionShortcut, &QKeySequenceEdit::clear);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);

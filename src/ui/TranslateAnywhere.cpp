@@ -82,8 +82,15 @@ void TranslateAnywhere::hold(const QString& key) {
 }
 
 void TranslateAnywhere::chooseShortcut() {
-    ShortcutDialog dialog(shortcut(), &m_window);
-    if (dialog.exec() == QDialog::Accepted) setShortcut(dialog.key());
+    if (!m_shortcutDialog) {
+        m_shortcutDialog = new ShortcutDialog(shortcut(), &m_window);
+        m_shortcutDialog->setAttribute(Qt::WA_DeleteOnClose);
+        connect(m_shortcutDialog, &QDialog::accepted, this,
+                [this, dialog = m_shortcutDialog] { setShortcut(dialog->key()); });
+    }
+    m_shortcutDialog->open();
+    m_shortcutDialog->raise();
+    m_shortcutDialog->activateWindow();
 }
 
 void TranslateAnywhere::sayInStatusLine(const QString& text) {

@@ -13,6 +13,7 @@ struct Globals;
 class frmTranslate;
 class OutsideTranslation;
 class SelectionPopup;
+class ShortcutDialog;
 class TranslateCommand;
 class TranslationHistory;
 
@@ -38,7 +39,9 @@ public:
     // Stores a new shortcut and takes it in place of the old one; empty
     // turns it off. A key that cannot be had is said in the status line.
     void setShortcut(const QString& key);
-    // Options > Selection Shortcut...
+    // Options > Selection Shortcut...: the dialog, modal to the window, is
+    // shown and this returns at once (a screen reader's action on the menu
+    // entry gets its answer); the key is taken when it is accepted.
     void chooseShortcut();
 
     // The popup with the desktop's selection (PRIMARY, else the clipboard),
@@ -89,6 +92,7 @@ private:
     const Globals& m_globals;
     Platform m_platform;
     QPointer<SelectionPopup> m_popup;
+    QPointer<ShortcutDialog> m_shortcutDialog;
     QPointer<OutsideTranslation> m_popupTranslation;
     // Each wait for the popup to become active; a newer one or closing the
     // popup ends the earlier.

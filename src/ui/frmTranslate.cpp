@@ -228,7 +228,7 @@ void frmTranslate::loadSteps() {
     // Captions from the document.
     const ConfigElement& messages = m_globals.gelmMessages;
     setWindowTitle(messages.requireText("titlemsgbox"));
-    m_ui.cmdTranslate->setText(messages.requireText("cmdTranslate"));
+    m_ui.setTranslateCaption(messages.requireText("cmdTranslate"));
 
     if (!m_globals.gdocConfig || !m_globals.gdocConfig->isLoaded())
         throw Failure(tr("no configuration document"));

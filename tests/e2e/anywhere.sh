@@ -56,13 +56,6 @@ popup_reads() {
     return 1
 }
 
-# apy_says PAIR TEXT: the engine's own translation, asked directly.
-apy_says() {
-    curl -fsS --get --data-urlencode "q=$2" --data-urlencode "langpair=$1" \
-        --data "markUnknown=no" "http://127.0.0.1:$E2E_APY_PORT/translate" |
-        python3 -c 'import json, sys; print(json.load(sys.stdin)["responseData"]["translatedText"])'
-}
-
 case_desktop() {
     e2e_start_x
     e2e_start_session_bus
@@ -77,7 +70,7 @@ case_desktop() {
         test "$(gdbus call --session --dest org.freedesktop.DBus --object-path /org/freedesktop/DBus \
             --method org.freedesktop.DBus.NameHasOwner org.velmor.Parlamo)" = "(true,)"
     local expected got
-    expected=$(apy_says "eng|spa" "hello world")
+    expected=$(e2e_apy_says "eng|spa" "hello world")
     got=$(e2e_bus_call Translate "hello world")
     e2e_check "Translate \"hello world\" answers ('$expected',)" test "$got" = "('$expected',)"
     got=$(e2e_bus_call Translate "" 2>&1)
@@ -126,7 +119,7 @@ case_desktop() {
     # Ctrl+R: to Spanish to English and back, seen through Translate.
     e2e_click "$wid" 40 "$FROM_Y"
     xdotool key ctrl+r
-    expected=$(apy_says "spa|eng" "La casa es muy vieja")
+    expected=$(e2e_apy_says "spa|eng" "La casa es muy vieja")
     e2e_check "Ctrl+R turns the pair round (Translate gives '$expected')" \
         test "$(e2e_bus_call Translate "La casa es muy vieja")" = "('$expected',)"
     xdotool key ctrl+r

@@ -159,7 +159,8 @@ contents=$(dpkg-deb -c "$deb")
 for f in ./usr/bin/RaDudezozad ./usr/bin/parlamo-server "./usr/share/applications/$id.desktop" \
     "./usr/${sound#"$prefix/"}" \
     "./usr/share/metainfo/$id.metainfo.xml" ./usr/share/man/man1/RaDudezozad.1.gz \
-    ./usr/share/doc/parlamo/copyright ./usr/share/doc/parlamo/changelog.gz; do
+    ./usr/share/doc/parlamo/copyright ./usr/share/doc/parlamo/changelog.gz \
+    ./usr/lib/systemd/system/parlamo-server.socket ./usr/lib/systemd/system/parlamo-server.service; do
     grep -q " $f\$" <<<"$contents" || fail "the package lacks $f"
 done
 if command -v lintian >/dev/null; then
@@ -172,4 +173,21 @@ else
 fi
 dpkg -x "$deb" "$work/root"
 expect_version "$work/root/usr/bin/RaDudezozad" --version
+
+# The maintainer scripts as dpkg runs them for an installation into another
+# root (which touches no running systemd): installing enables the socket,
+# purging leaves nothing of ours under /etc or /var, the cache included.
+dpkg-deb -e "$deb" "$work/control"
+ln -s "$(command -v deb-systemd-helper)" "$work/root/usr/bin/"
+maint() { DPKG_ROOT=$work/root DPKG_MAINTSCRIPT_PACKAGE=parlamo sh "$work/control/$1" "${@:2}"; }
+maint postinst configure
+[ -L "$work/root/etc/systemd/system/sockets.target.wants/parlamo-server.socket" ] ||
+    fail "postinst did not enable parlamo-server.socket"
+mkdir -p "$work/root/var/cache/private/parlamo-server"
+ln -s private/parlamo-server "$work/root/var/cache/parlamo-server"
+maint prerm remove
+maint postrm remove
+maint postrm purge
+left=$(find "$work/root/etc" "$work/root/var" -name '*parlamo*')
+[ -z "$left" ] || fail "purge left $left"
 echo "install_check: all good ($(basename "$deb"))"

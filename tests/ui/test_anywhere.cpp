@@ -185,15 +185,16 @@ private slots:
 
         // Options > Selection Shortcut...: the key pressed in the dialog.
         f.shortcut.refusing = false;
-        QTimer::singleShot(0, [] {
-            auto* dialog = qobject_cast<ShortcutDialog*>(QApplication::activeModalWidget());
-            if (!dialog) return;
-            dialog->cmdClear->click();
-            QTest::keyClick(dialog->keySelectionShortcut, Qt::Key_T,
-                            Qt::ControlModifier | Qt::AltModifier);
-            dialog->accept();
-        });
+        // Shown without waiting for it; a second time raises the same one.
         control<QAction>(f.form.get(), "mnuSelectionShortcut")->trigger();
+        control<QAction>(f.form.get(), "mnuSelectionShortcut")->trigger();
+        QCOMPARE(f.form->findChildren<ShortcutDialog*>().size(), 1);
+        auto* dialog = f.form->findChild<ShortcutDialog*>();
+        QVERIFY(dialog->isVisible());
+        dialog->cmdClear->click();
+        QTest::keyClick(dialog->keySelectionShortcut, Qt::Key_T,
+                        Qt::ControlModifier | Qt::AltModifier);
+        dialog->accept();
         QCOMPARE(f.stored("selectionShortcut"), QString("Ctrl+Alt+T"));
         QCOMPARE(f.shortcut.key(), QString("Ctrl+Alt+T"));
 
