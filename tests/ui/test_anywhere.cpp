@@ -248,7 +248,7 @@ private slots:
     // owner hands it over, and an owner that never does (stopped) is said
     // in the popup within three seconds.
     void selectionOwner_data() {
-        QTest::addColumn<QString>("selection");  // primary or clipboard
+        QTest::addColumn<QString>("selection");  // primary, clipboard, or own (this program's)
         QTest::addColumn<QString>("text");
         QTest::addColumn<bool>("stopped");
         QTest::addColumn<QString>("status");
@@ -262,6 +262,8 @@ private slots:
         QTest::addRow("an owner that never answers")
             << "primary"
             << "hello" << true << "The selection's owner did not answer.";
+        QTest::addRow("this program holds the selection") << "own"
+                                                          << "hello" << false << "English";
     }
     void selectionOwner() {
         if (QGuiApplication::platformName() != "xcb") QSKIP("needs X11 (test_anywhere_x11)");
@@ -270,20 +272,26 @@ private slots:
         QFETCH(bool, stopped);
         QFETCH(QString, status);
         QProcess owner;
-        owner.start("xclip", {"-quiet", "-selection", selection, "-i"});
-        QVERIFY2(owner.waitForStarted(), "xclip (scripts/install-deps.sh installs it)");
-        owner.write(text.toUtf8());
-        owner.closeWriteChannel();
-        const auto held = [&] {
-            QProcess out;
-            out.start("xclip", {"-o", "-selection", selection});
-            return out.waitForFinished(2000) && out.readAllStandardOutput().size() == text.size();
-        };
-        QVERIFY(QTest::qWaitFor(held, 10000));
+        if (selection == "own") {
+            QApplication::clipboard()->setText(text, QClipboard::Selection);
+        } else {
+            owner.start("xclip", {"-quiet", "-selection", selection, "-i"});
+            QVERIFY2(owner.waitForStarted(), "xclip (scripts/install-deps.sh installs it)");
+            owner.write(text.toUtf8());
+            owner.closeWriteChannel();
+            const auto held = [&] {
+                QProcess out;
+                out.start("xclip", {"-o", "-selection", selection});
+                return out.waitForFinished(2000) &&
+                       out.readAllStandardOutput().size() == text.size();
+            };
+            QVERIFY(QTest::qWaitFor(held, 10000));
+        }
         if (stopped) QCOMPARE(::kill(pid_t(owner.processId()), SIGSTOP), 0);
         struct Resume {
             QProcess& p;
             ~Resume() {
+                if (p.processId() == 0) return;
                 ::kill(pid_t(p.processId()), SIGCONT);
                 p.kill();
                 p.waitForFinished();
