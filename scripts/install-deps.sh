@@ -9,6 +9,7 @@ packages=(
   qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
   libsndfile1-dev
   libcurl4-openssl-dev
+  libcld2-dev
   libxcb1-dev libxcb-keysyms1-dev libxkbcommon-dev
   libqt6sql6-sqlite
   libgtest-dev libbenchmark-dev

@@ -4,7 +4,8 @@
 #
 #   net, config (on platform) -> service -> translate, history -> speech
 #   (which encodes a text as translate does) -> startup -> ui -> app;
-#   desktop and sound on config only, cli on translate and history only
+#   desktop and sound on config only, cli on translate and history only;
+#   language (detection, the pair rule) on translate, used by ui, cli, app
 #
 # The table below says which folders each one may include (besides itself);
 # an include of any other folder fails, naming the file and the include. A
@@ -22,12 +23,13 @@ declare -A may_include=(
     [translate]="service net config platform"
     [speech]="translate service net config platform"
     [history]="service net config platform"
+    [language]="translate service net config platform"
     [desktop]="config platform"
     [sound]="config platform"
     [startup]="service net config platform"
-    [ui]="startup translate speech history service net config platform"
-    [cli]="translate history service net config platform"
-    [app]="ui startup cli desktop translate speech history service net config platform"
+    [ui]="startup language translate speech history service net config platform"
+    [cli]="language translate history service net config platform"
+    [app]="ui startup cli language desktop translate speech history service net config platform"
 )
 
 wrong=0

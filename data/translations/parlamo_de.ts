@@ -258,10 +258,6 @@ Fenster, und andere Optionen werden ignoriert. Siehe RaDudezozad(1).</translatio
         <translation>Das Sprachpaar, mit dem übersetzt wird (Standard: das des Dienstes).</translation>
     </message>
     <message>
-        <source>List the engines and their language pairs; the defaults are marked.</source>
-        <translation>Die Dienste und ihre Sprachpaare auflisten; die Standards sind markiert.</translation>
-    </message>
-    <message>
         <source>--list and --translate cannot be used together</source>
         <translation>--list und --translate können nicht zusammen verwendet werden</translation>
     </message>
@@ -276,6 +272,34 @@ Fenster, und andere Optionen werden ignoriert. Siehe RaDudezozad(1).</translatio
     <message>
         <source>cannot read standard input</source>
         <translation>die Standardeingabe kann nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>List the engines and their language pairs, with the codes of their languages where known; the defaults are marked.</source>
+        <translation>Die Dienste und ihre Sprachpaare auflisten, mit den Codes ihrer Sprachen, wo bekannt; die Standards sind markiert.</translation>
+    </message>
+    <message>
+        <source>Print the code of the language of TEXT (the arguments, or standard input for none or &quot;-&quot;); exit 1 when not sure.</source>
+        <translation>Den Code der Sprache von TEXT ausgeben (die Argumente, oder die Standardeingabe bei keinem oder &quot;-&quot;); Ende mit 1, wenn nicht sicher.</translation>
+    </message>
+    <message>
+        <source>With --pair auto: translate into the language of this code (&quot;en&quot;) from the text&apos;s language.</source>
+        <translation>Mit --pair auto: aus der Sprache des Textes in die Sprache dieses Codes (&quot;en&quot;) übersetzen.</translation>
+    </message>
+    <message>
+        <source>CODE</source>
+        <translation>CODE</translation>
+    </message>
+    <message>
+        <source>With --translate: print the translation, then on the next line the translation translated back with the reverse pair.</source>
+        <translation>Mit --translate: die Übersetzung ausgeben, dann in der nächsten Zeile die mit dem umgekehrten Paar zurückübersetzte Übersetzung.</translation>
+    </message>
+    <message>
+        <source>--detect cannot be used with --translate or --list</source>
+        <translation>--detect kann nicht mit --translate oder --list verwendet werden</translation>
+    </message>
+    <message>
+        <source>--to needs --pair auto</source>
+        <translation>--to braucht --pair auto</translation>
     </message>
 </context>
 <context>
@@ -339,6 +363,26 @@ Fenster, und andere Optionen werden ignoriert. Siehe RaDudezozad(1).</translatio
     <message>
         <source>no translation found in the answer of %1 (its markers do not occur in it)</source>
         <translation>keine Übersetzung in der Antwort von %1 gefunden (die Markierungen des Dienstes kommen darin nicht vor)</translation>
+    </message>
+    <message>
+        <source>not sure</source>
+        <translation>nicht sicher</translation>
+    </message>
+    <message>
+        <source>language detection is not available: %1</source>
+        <translation>Spracherkennung ist nicht verfügbar: %1</translation>
+    </message>
+    <message>
+        <source>not sure which language the text is in</source>
+        <translation>nicht sicher, in welcher Sprache der Text ist</translation>
+    </message>
+    <message>
+        <source>engine %1 has no language pair from %2 to %3</source>
+        <translation>Dienst %1 hat kein Sprachpaar von %2 nach %3</translation>
+    </message>
+    <message>
+        <source>engine %1 has no language pair that translates back from %2</source>
+        <translation>Dienst %1 hat kein Sprachpaar, das von %2 zurückübersetzt</translation>
     </message>
 </context>
 <context>
@@ -707,6 +751,29 @@ Fenster, und andere Optionen werden ignoriert. Siehe RaDudezozad(1).</translatio
     </message>
 </context>
 <context>
+    <name>PairRule</name>
+    <message>
+        <source>The language pairs of this engine do not say which languages they join, so the language of a text cannot pick one.</source>
+        <translation>Die Sprachpaare dieses Dienstes geben ihre Sprachen nicht an, daher kann die Sprache eines Textes keines auswählen.</translation>
+    </message>
+    <message>
+        <source>%1 → %2 (detected)</source>
+        <translation>%1 → %2 (erkannt)</translation>
+    </message>
+    <message>
+        <source>%1 (the language of the text is not clear)</source>
+        <translation>%1 (die Sprache des Textes ist nicht eindeutig)</translation>
+    </message>
+    <message>
+        <source>No pair from %1</source>
+        <translation>Kein Paar aus %1</translation>
+    </message>
+    <message>
+        <source>%1 (no pair from %2)</source>
+        <translation>%1 (kein Paar aus %2)</translation>
+    </message>
+</context>
+<context>
     <name>PortalGlobalShortcut</name>
     <message>
         <source>The selection shortcut %1 is not a key the desktop can bind.</source>
@@ -824,6 +891,10 @@ Fenster, und andere Optionen werden ignoriert. Siehe RaDudezozad(1).</translatio
     <message>
         <source>What the translation is doing or has done.</source>
         <translation>Was die Übersetzung gerade tut oder getan hat.</translation>
+    </message>
+    <message>
+        <source>Translation back</source>
+        <translation>Rückübersetzung</translation>
     </message>
 </context>
 <context>
@@ -963,6 +1034,26 @@ Fenster, und andere Optionen werden ignoriert. Siehe RaDudezozad(1).</translatio
     <message>
         <source>The selection&apos;s owner did not answer.</source>
         <translation>Das Programm, dem die Auswahl gehört, hat nicht geantwortet.</translation>
+    </message>
+    <message>
+        <source>The language of the text is not clear.</source>
+        <translation>Die Sprache des Textes ist nicht eindeutig.</translation>
+    </message>
+    <message>
+        <source>No language pair translates %1 into %2.</source>
+        <translation>Kein Sprachpaar übersetzt %1 nach %2.</translation>
+    </message>
+    <message>
+        <source>No language pair translates back from %1.</source>
+        <translation>Kein Sprachpaar übersetzt von %1 zurück.</translation>
+    </message>
+    <message>
+        <source>Translating back from %1</source>
+        <translation>Rückübersetzung mit %1</translation>
+    </message>
+    <message>
+        <source>Back: %1</source>
+        <translation>Zurück: %1</translation>
     </message>
 </context>
 <context>
@@ -1238,6 +1329,10 @@ Fenster, und andere Optionen werden ignoriert. Siehe RaDudezozad(1).</translatio
     <message>
         <source>Engine</source>
         <translation>Dienst</translation>
+    </message>
+    <message>
+        <source>&amp;Detect Language</source>
+        <translation>Sprache &amp;erkennen</translation>
     </message>
 </context>
 <context>

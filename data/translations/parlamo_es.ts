@@ -258,10 +258,6 @@ las demás opciones se ignoran. Véase RaDudezozad(1).</translation>
         <translation>El par de idiomas con el que traducir (predeterminado: el del motor).</translation>
     </message>
     <message>
-        <source>List the engines and their language pairs; the defaults are marked.</source>
-        <translation>Listar los motores y sus pares de idiomas; se marcan los predeterminados.</translation>
-    </message>
-    <message>
         <source>--list and --translate cannot be used together</source>
         <translation>--list y --translate no se pueden usar juntos</translation>
     </message>
@@ -276,6 +272,34 @@ las demás opciones se ignoran. Véase RaDudezozad(1).</translation>
     <message>
         <source>cannot read standard input</source>
         <translation>no se puede leer la entrada estándar</translation>
+    </message>
+    <message>
+        <source>List the engines and their language pairs, with the codes of their languages where known; the defaults are marked.</source>
+        <translation>Listar los servicios y sus pares de idiomas, con los códigos de sus idiomas cuando se conocen; los predeterminados van marcados.</translation>
+    </message>
+    <message>
+        <source>Print the code of the language of TEXT (the arguments, or standard input for none or &quot;-&quot;); exit 1 when not sure.</source>
+        <translation>Mostrar el código del idioma de TEXT (los argumentos, o la entrada estándar si no hay ninguno o con &quot;-&quot;); termina con 1 si no es seguro.</translation>
+    </message>
+    <message>
+        <source>With --pair auto: translate into the language of this code (&quot;en&quot;) from the text&apos;s language.</source>
+        <translation>Con --pair auto: traducir del idioma del texto al idioma de este código (&quot;en&quot;).</translation>
+    </message>
+    <message>
+        <source>CODE</source>
+        <translation>CÓDIGO</translation>
+    </message>
+    <message>
+        <source>With --translate: print the translation, then on the next line the translation translated back with the reverse pair.</source>
+        <translation>Con --translate: mostrar la traducción y, en la línea siguiente, la traducción traducida de vuelta con el par inverso.</translation>
+    </message>
+    <message>
+        <source>--detect cannot be used with --translate or --list</source>
+        <translation>--detect no se puede usar con --translate ni con --list</translation>
+    </message>
+    <message>
+        <source>--to needs --pair auto</source>
+        <translation>--to necesita --pair auto</translation>
     </message>
 </context>
 <context>
@@ -339,6 +363,26 @@ las demás opciones se ignoran. Véase RaDudezozad(1).</translation>
     <message>
         <source>no translation found in the answer of %1 (its markers do not occur in it)</source>
         <translation>no se encontró ninguna traducción en la respuesta de %1 (sus marcadores no aparecen en ella)</translation>
+    </message>
+    <message>
+        <source>not sure</source>
+        <translation>no es seguro</translation>
+    </message>
+    <message>
+        <source>language detection is not available: %1</source>
+        <translation>la detección de idioma no está disponible: %1</translation>
+    </message>
+    <message>
+        <source>not sure which language the text is in</source>
+        <translation>no es seguro en qué idioma está el texto</translation>
+    </message>
+    <message>
+        <source>engine %1 has no language pair from %2 to %3</source>
+        <translation>el servicio %1 no tiene ningún par de idiomas de %2 a %3</translation>
+    </message>
+    <message>
+        <source>engine %1 has no language pair that translates back from %2</source>
+        <translation>el servicio %1 no tiene ningún par de idiomas que traduzca de vuelta desde %2</translation>
     </message>
 </context>
 <context>
@@ -707,6 +751,29 @@ las demás opciones se ignoran. Véase RaDudezozad(1).</translation>
     </message>
 </context>
 <context>
+    <name>PairRule</name>
+    <message>
+        <source>The language pairs of this engine do not say which languages they join, so the language of a text cannot pick one.</source>
+        <translation>Los pares de idiomas de este servicio no indican qué idiomas unen, así que el idioma de un texto no puede elegir ninguno.</translation>
+    </message>
+    <message>
+        <source>%1 → %2 (detected)</source>
+        <translation>%1 → %2 (detectado)</translation>
+    </message>
+    <message>
+        <source>%1 (the language of the text is not clear)</source>
+        <translation>%1 (el idioma del texto no está claro)</translation>
+    </message>
+    <message>
+        <source>No pair from %1</source>
+        <translation>Ningún par desde %1</translation>
+    </message>
+    <message>
+        <source>%1 (no pair from %2)</source>
+        <translation>%1 (ningún par desde %2)</translation>
+    </message>
+</context>
+<context>
     <name>PortalGlobalShortcut</name>
     <message>
         <source>The selection shortcut %1 is not a key the desktop can bind.</source>
@@ -824,6 +891,10 @@ las demás opciones se ignoran. Véase RaDudezozad(1).</translation>
     <message>
         <source>What the translation is doing or has done.</source>
         <translation>Lo que la traducción está haciendo o ha hecho.</translation>
+    </message>
+    <message>
+        <source>Translation back</source>
+        <translation>Traducción de vuelta</translation>
     </message>
 </context>
 <context>
@@ -963,6 +1034,26 @@ las demás opciones se ignoran. Véase RaDudezozad(1).</translation>
     <message>
         <source>The selection&apos;s owner did not answer.</source>
         <translation>El programa dueño de la selección no ha respondido.</translation>
+    </message>
+    <message>
+        <source>The language of the text is not clear.</source>
+        <translation>El idioma del texto no está claro.</translation>
+    </message>
+    <message>
+        <source>No language pair translates %1 into %2.</source>
+        <translation>Ningún par de idiomas traduce del %1 al %2.</translation>
+    </message>
+    <message>
+        <source>No language pair translates back from %1.</source>
+        <translation>Ningún par de idiomas traduce de vuelta desde %1.</translation>
+    </message>
+    <message>
+        <source>Translating back from %1</source>
+        <translation>Traduciendo de vuelta con %1</translation>
+    </message>
+    <message>
+        <source>Back: %1</source>
+        <translation>De vuelta: %1</translation>
     </message>
 </context>
 <context>
@@ -1238,6 +1329,10 @@ las demás opciones se ignoran. Véase RaDudezozad(1).</translation>
     <message>
         <source>Engine</source>
         <translation>Motor</translation>
+    </message>
+    <message>
+        <source>&amp;Detect Language</source>
+        <translation>&amp;Detectar idioma</translation>
     </message>
 </context>
 <context>

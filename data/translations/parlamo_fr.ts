@@ -258,10 +258,6 @@ les autres options sont ignorées. Voir RaDudezozad(1).</translation>
         <translation>La paire de langues à utiliser (par défaut : celle du moteur).</translation>
     </message>
     <message>
-        <source>List the engines and their language pairs; the defaults are marked.</source>
-        <translation>Lister les moteurs et leurs paires de langues ; ceux par défaut sont marqués.</translation>
-    </message>
-    <message>
         <source>--list and --translate cannot be used together</source>
         <translation>--list et --translate ne peuvent pas être utilisés ensemble</translation>
     </message>
@@ -276,6 +272,34 @@ les autres options sont ignorées. Voir RaDudezozad(1).</translation>
     <message>
         <source>cannot read standard input</source>
         <translation>impossible de lire l&apos;entrée standard</translation>
+    </message>
+    <message>
+        <source>List the engines and their language pairs, with the codes of their languages where known; the defaults are marked.</source>
+        <translation>Lister les services et leurs paires de langues, avec les codes de leurs langues s&apos;ils sont connus ; les valeurs par défaut sont marquées.</translation>
+    </message>
+    <message>
+        <source>Print the code of the language of TEXT (the arguments, or standard input for none or &quot;-&quot;); exit 1 when not sure.</source>
+        <translation>Afficher le code de la langue de TEXT (les arguments, ou l&apos;entrée standard s&apos;il n&apos;y en a pas ou pour &quot;-&quot;) ; sortie 1 en cas de doute.</translation>
+    </message>
+    <message>
+        <source>With --pair auto: translate into the language of this code (&quot;en&quot;) from the text&apos;s language.</source>
+        <translation>Avec --pair auto : traduire de la langue du texte vers la langue de ce code (&quot;en&quot;).</translation>
+    </message>
+    <message>
+        <source>CODE</source>
+        <translation>CODE</translation>
+    </message>
+    <message>
+        <source>With --translate: print the translation, then on the next line the translation translated back with the reverse pair.</source>
+        <translation>Avec --translate : afficher la traduction, puis à la ligne suivante la traduction retraduite avec la paire inverse.</translation>
+    </message>
+    <message>
+        <source>--detect cannot be used with --translate or --list</source>
+        <translation>--detect ne peut pas être utilisé avec --translate ou --list</translation>
+    </message>
+    <message>
+        <source>--to needs --pair auto</source>
+        <translation>--to nécessite --pair auto</translation>
     </message>
 </context>
 <context>
@@ -339,6 +363,26 @@ les autres options sont ignorées. Voir RaDudezozad(1).</translation>
     <message>
         <source>no translation found in the answer of %1 (its markers do not occur in it)</source>
         <translation>aucune traduction trouvée dans la réponse de %1 (ses marqueurs n&apos;y figurent pas)</translation>
+    </message>
+    <message>
+        <source>not sure</source>
+        <translation>pas sûr</translation>
+    </message>
+    <message>
+        <source>language detection is not available: %1</source>
+        <translation>la détection de la langue n&apos;est pas disponible : %1</translation>
+    </message>
+    <message>
+        <source>not sure which language the text is in</source>
+        <translation>pas sûr de la langue du texte</translation>
+    </message>
+    <message>
+        <source>engine %1 has no language pair from %2 to %3</source>
+        <translation>le service %1 n&apos;a aucune paire de langues de %2 vers %3</translation>
+    </message>
+    <message>
+        <source>engine %1 has no language pair that translates back from %2</source>
+        <translation>le service %1 n&apos;a aucune paire de langues qui retraduise depuis %2</translation>
     </message>
 </context>
 <context>
@@ -707,6 +751,29 @@ les autres options sont ignorées. Voir RaDudezozad(1).</translation>
     </message>
 </context>
 <context>
+    <name>PairRule</name>
+    <message>
+        <source>The language pairs of this engine do not say which languages they join, so the language of a text cannot pick one.</source>
+        <translation>Les paires de langues de ce service n&apos;indiquent pas les langues qu&apos;elles relient : la langue d&apos;un texte ne peut donc pas en choisir une.</translation>
+    </message>
+    <message>
+        <source>%1 → %2 (detected)</source>
+        <translation>%1 → %2 (détecté)</translation>
+    </message>
+    <message>
+        <source>%1 (the language of the text is not clear)</source>
+        <translation>%1 (la langue du texte n&apos;est pas claire)</translation>
+    </message>
+    <message>
+        <source>No pair from %1</source>
+        <translation>Aucune paire depuis %1</translation>
+    </message>
+    <message>
+        <source>%1 (no pair from %2)</source>
+        <translation>%1 (aucune paire depuis %2)</translation>
+    </message>
+</context>
+<context>
     <name>PortalGlobalShortcut</name>
     <message>
         <source>The selection shortcut %1 is not a key the desktop can bind.</source>
@@ -824,6 +891,10 @@ les autres options sont ignorées. Voir RaDudezozad(1).</translation>
     <message>
         <source>What the translation is doing or has done.</source>
         <translation>Ce que fait ou a fait la traduction.</translation>
+    </message>
+    <message>
+        <source>Translation back</source>
+        <translation>Retraduction</translation>
     </message>
 </context>
 <context>
@@ -963,6 +1034,26 @@ les autres options sont ignorées. Voir RaDudezozad(1).</translation>
     <message>
         <source>The selection&apos;s owner did not answer.</source>
         <translation>Le programme qui détient la sélection n&apos;a pas répondu.</translation>
+    </message>
+    <message>
+        <source>The language of the text is not clear.</source>
+        <translation>La langue du texte n&apos;est pas claire.</translation>
+    </message>
+    <message>
+        <source>No language pair translates %1 into %2.</source>
+        <translation>Aucune paire de langues ne traduit du %1 vers le %2.</translation>
+    </message>
+    <message>
+        <source>No language pair translates back from %1.</source>
+        <translation>Aucune paire de langues ne retraduit depuis %1.</translation>
+    </message>
+    <message>
+        <source>Translating back from %1</source>
+        <translation>Retraduction avec %1</translation>
+    </message>
+    <message>
+        <source>Back: %1</source>
+        <translation>Retour : %1</translation>
     </message>
 </context>
 <context>
@@ -1238,6 +1329,10 @@ les autres options sont ignorées. Voir RaDudezozad(1).</translation>
     <message>
         <source>Engine</source>
         <translation>Moteur</translation>
+    </message>
+    <message>
+        <source>&amp;Detect Language</source>
+        <translation>&amp;Détecter la langue</translation>
     </message>
 </context>
 <context>

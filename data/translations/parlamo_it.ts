@@ -258,10 +258,6 @@ e le altre opzioni vengono ignorate. Vedi RaDudezozad(1).</translation>
         <translation>La coppia di lingue con cui tradurre (predefinita: quella del servizio).</translation>
     </message>
     <message>
-        <source>List the engines and their language pairs; the defaults are marked.</source>
-        <translation>Elenca i servizi e le loro coppie di lingue; quelli predefiniti sono contrassegnati.</translation>
-    </message>
-    <message>
         <source>--list and --translate cannot be used together</source>
         <translation>--list e --translate non possono essere usati insieme</translation>
     </message>
@@ -276,6 +272,34 @@ e le altre opzioni vengono ignorate. Vedi RaDudezozad(1).</translation>
     <message>
         <source>cannot read standard input</source>
         <translation>impossibile leggere lo standard input</translation>
+    </message>
+    <message>
+        <source>List the engines and their language pairs, with the codes of their languages where known; the defaults are marked.</source>
+        <translation>Elenca i servizi e le loro coppie di lingue, con i codici delle lingue quando sono noti; quelli predefiniti sono contrassegnati.</translation>
+    </message>
+    <message>
+        <source>Print the code of the language of TEXT (the arguments, or standard input for none or &quot;-&quot;); exit 1 when not sure.</source>
+        <translation>Stampa il codice della lingua di TEXT (gli argomenti, o lo standard input se non ce ne sono o con &quot;-&quot;); esce con 1 se non è sicuro.</translation>
+    </message>
+    <message>
+        <source>With --pair auto: translate into the language of this code (&quot;en&quot;) from the text&apos;s language.</source>
+        <translation>Con --pair auto: traduce dalla lingua del testo nella lingua di questo codice (&quot;en&quot;).</translation>
+    </message>
+    <message>
+        <source>CODE</source>
+        <translation>CODICE</translation>
+    </message>
+    <message>
+        <source>With --translate: print the translation, then on the next line the translation translated back with the reverse pair.</source>
+        <translation>Con --translate: stampa la traduzione, poi alla riga successiva la traduzione ritradotta con la coppia inversa.</translation>
+    </message>
+    <message>
+        <source>--detect cannot be used with --translate or --list</source>
+        <translation>--detect non si può usare con --translate o --list</translation>
+    </message>
+    <message>
+        <source>--to needs --pair auto</source>
+        <translation>--to richiede --pair auto</translation>
     </message>
 </context>
 <context>
@@ -339,6 +363,26 @@ e le altre opzioni vengono ignorate. Vedi RaDudezozad(1).</translation>
     <message>
         <source>no translation found in the answer of %1 (its markers do not occur in it)</source>
         <translation>nessuna traduzione trovata nella risposta di %1 (i suoi marcatori non vi compaiono)</translation>
+    </message>
+    <message>
+        <source>not sure</source>
+        <translation>non sicuro</translation>
+    </message>
+    <message>
+        <source>language detection is not available: %1</source>
+        <translation>il rilevamento della lingua non è disponibile: %1</translation>
+    </message>
+    <message>
+        <source>not sure which language the text is in</source>
+        <translation>non è sicuro in quale lingua sia il testo</translation>
+    </message>
+    <message>
+        <source>engine %1 has no language pair from %2 to %3</source>
+        <translation>il servizio %1 non ha una coppia di lingue da %2 a %3</translation>
+    </message>
+    <message>
+        <source>engine %1 has no language pair that translates back from %2</source>
+        <translation>il servizio %1 non ha una coppia di lingue che ritraduca da %2</translation>
     </message>
 </context>
 <context>
@@ -758,6 +802,10 @@ e le altre opzioni vengono ignorate. Vedi RaDudezozad(1).</translation>
         <source>Copied to the clipboard.</source>
         <translation>Copiato negli appunti.</translation>
     </message>
+    <message>
+        <source>Translation back</source>
+        <translation>Traduzione di ritorno</translation>
+    </message>
 </context>
 <context>
     <name>ShortcutDialog</name>
@@ -888,6 +936,26 @@ e le altre opzioni vengono ignorate. Vedi RaDudezozad(1).</translation>
     <message>
         <source>Translating from %1</source>
         <translation>Traduzione in corso: %1</translation>
+    </message>
+    <message>
+        <source>The language of the text is not clear.</source>
+        <translation>La lingua del testo non è chiara.</translation>
+    </message>
+    <message>
+        <source>No language pair translates %1 into %2.</source>
+        <translation>Nessuna coppia di lingue traduce dal %1 al %2.</translation>
+    </message>
+    <message>
+        <source>No language pair translates back from %1.</source>
+        <translation>Nessuna coppia di lingue ritraduce da %1.</translation>
+    </message>
+    <message>
+        <source>Translating back from %1</source>
+        <translation>Ritraduzione con %1</translation>
+    </message>
+    <message>
+        <source>Back: %1</source>
+        <translation>Ritorno: %1</translation>
     </message>
 </context>
 <context>
@@ -1168,6 +1236,10 @@ e le altre opzioni vengono ignorate. Vedi RaDudezozad(1).</translation>
         <source>Type a word and press Enter to hear it.</source>
         <translation>Scrivi una parola e premi Invio per ascoltarla.</translation>
     </message>
+    <message>
+        <source>&amp;Detect Language</source>
+        <translation>&amp;Rileva la lingua</translation>
+    </message>
 </context>
 <context>
     <name>mGlobal</name>
@@ -1192,6 +1264,29 @@ e le altre opzioni vengono ignorate. Vedi RaDudezozad(1).</translation>
     <message>
         <source>Parlamo could not start.</source>
         <translation>Impossibile avviare Parlamo.</translation>
+    </message>
+</context>
+<context>
+    <name>PairRule</name>
+    <message>
+        <source>The language pairs of this engine do not say which languages they join, so the language of a text cannot pick one.</source>
+        <translation>Le coppie di lingue di questo servizio non dicono quali lingue uniscono, quindi la lingua di un testo non può sceglierne una.</translation>
+    </message>
+    <message>
+        <source>%1 → %2 (detected)</source>
+        <translation>%1 → %2 (rilevata)</translation>
+    </message>
+    <message>
+        <source>%1 (the language of the text is not clear)</source>
+        <translation>%1 (la lingua del testo non è chiara)</translation>
+    </message>
+    <message>
+        <source>No pair from %1</source>
+        <translation>Nessuna coppia da %1</translation>
+    </message>
+    <message>
+        <source>%1 (no pair from %2)</source>
+        <translation>%1 (nessuna coppia da %2)</translation>
     </message>
 </context>
 </TS>

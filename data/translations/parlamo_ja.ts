@@ -259,10 +259,6 @@ RaDudezozad(1) を参照してください。</translation>
         <translation>翻訳に使う言語ペア (既定: エンジンが指定するもの).</translation>
     </message>
     <message>
-        <source>List the engines and their language pairs; the defaults are marked.</source>
-        <translation>エンジンとその言語ペアを一覧表示します。既定のものには印が付きます。</translation>
-    </message>
-    <message>
         <source>--list and --translate cannot be used together</source>
         <translation>--list と --translate は同時に使えません</translation>
     </message>
@@ -277,6 +273,34 @@ RaDudezozad(1) を参照してください。</translation>
     <message>
         <source>cannot read standard input</source>
         <translation>標準入力を読み取れません</translation>
+    </message>
+    <message>
+        <source>List the engines and their language pairs, with the codes of their languages where known; the defaults are marked.</source>
+        <translation>エンジンとその言語ペアを、分かる場合は言語コード付きで一覧表示します。既定のものには印が付きます。</translation>
+    </message>
+    <message>
+        <source>Print the code of the language of TEXT (the arguments, or standard input for none or &quot;-&quot;); exit 1 when not sure.</source>
+        <translation>TEXT（引数、引数がないか &quot;-&quot; のときは標準入力）の言語のコードを出力します。確かでないときは 1 で終了します。</translation>
+    </message>
+    <message>
+        <source>With --pair auto: translate into the language of this code (&quot;en&quot;) from the text&apos;s language.</source>
+        <translation>--pair auto と共に: テキストの言語からこのコード（&quot;en&quot;）の言語へ翻訳します。</translation>
+    </message>
+    <message>
+        <source>CODE</source>
+        <translation>コード</translation>
+    </message>
+    <message>
+        <source>With --translate: print the translation, then on the next line the translation translated back with the reverse pair.</source>
+        <translation>--translate と共に: 翻訳を出力し、次の行に逆向きのペアで翻訳し戻した結果を出力します。</translation>
+    </message>
+    <message>
+        <source>--detect cannot be used with --translate or --list</source>
+        <translation>--detect は --translate や --list と一緒に使えません</translation>
+    </message>
+    <message>
+        <source>--to needs --pair auto</source>
+        <translation>--to には --pair auto が必要です</translation>
     </message>
 </context>
 <context>
@@ -340,6 +364,26 @@ RaDudezozad(1) を参照してください。</translation>
     <message>
         <source>no translation found in the answer of %1 (its markers do not occur in it)</source>
         <translation>%1 の応答に翻訳が見つかりません (エンジンの目印が含まれていません)</translation>
+    </message>
+    <message>
+        <source>not sure</source>
+        <translation>確かではありません</translation>
+    </message>
+    <message>
+        <source>language detection is not available: %1</source>
+        <translation>言語の検出は利用できません: %1</translation>
+    </message>
+    <message>
+        <source>not sure which language the text is in</source>
+        <translation>テキストの言語が確かではありません</translation>
+    </message>
+    <message>
+        <source>engine %1 has no language pair from %2 to %3</source>
+        <translation>エンジン %1 には %2 から %3 への言語ペアがありません</translation>
+    </message>
+    <message>
+        <source>engine %1 has no language pair that translates back from %2</source>
+        <translation>エンジン %1 には %2 から翻訳し戻す言語ペアがありません</translation>
     </message>
 </context>
 <context>
@@ -759,6 +803,10 @@ RaDudezozad(1) を参照してください。</translation>
         <source>Copied to the clipboard.</source>
         <translation>クリップボードにコピーしました。</translation>
     </message>
+    <message>
+        <source>Translation back</source>
+        <translation>逆翻訳</translation>
+    </message>
 </context>
 <context>
     <name>ShortcutDialog</name>
@@ -889,6 +937,26 @@ RaDudezozad(1) を参照してください。</translation>
     <message>
         <source>Translating from %1</source>
         <translation>翻訳中: %1</translation>
+    </message>
+    <message>
+        <source>The language of the text is not clear.</source>
+        <translation>テキストの言語がはっきりしません。</translation>
+    </message>
+    <message>
+        <source>No language pair translates %1 into %2.</source>
+        <translation>%1 から %2 へ翻訳する言語ペアはありません。</translation>
+    </message>
+    <message>
+        <source>No language pair translates back from %1.</source>
+        <translation>%1 から翻訳し戻す言語ペアはありません。</translation>
+    </message>
+    <message>
+        <source>Translating back from %1</source>
+        <translation>%1 で翻訳し戻しています</translation>
+    </message>
+    <message>
+        <source>Back: %1</source>
+        <translation>逆翻訳: %1</translation>
     </message>
 </context>
 <context>
@@ -1169,6 +1237,10 @@ RaDudezozad(1) を参照してください。</translation>
         <source>Type a word and press Enter to hear it.</source>
         <translation>単語を入力して Enter キーを押すと読み上げます。</translation>
     </message>
+    <message>
+        <source>&amp;Detect Language</source>
+        <translation>言語を検出(&amp;D)</translation>
+    </message>
 </context>
 <context>
     <name>mGlobal</name>
@@ -1193,6 +1265,29 @@ RaDudezozad(1) を参照してください。</translation>
     <message>
         <source>Parlamo could not start.</source>
         <translation>Parlamo を起動できませんでした。</translation>
+    </message>
+</context>
+<context>
+    <name>PairRule</name>
+    <message>
+        <source>The language pairs of this engine do not say which languages they join, so the language of a text cannot pick one.</source>
+        <translation>このエンジンの言語ペアはどの言語を結ぶかを示していないため、テキストの言語からペアを選べません。</translation>
+    </message>
+    <message>
+        <source>%1 → %2 (detected)</source>
+        <translation>%1 → %2（検出）</translation>
+    </message>
+    <message>
+        <source>%1 (the language of the text is not clear)</source>
+        <translation>%1（テキストの言語がはっきりしません）</translation>
+    </message>
+    <message>
+        <source>No pair from %1</source>
+        <translation>%1 からのペアはありません</translation>
+    </message>
+    <message>
+        <source>%1 (no pair from %2)</source>
+        <translation>%1（%2 からのペアはありません）</translation>
     </message>
 </context>
 </TS>

@@ -258,10 +258,6 @@ en worden andere opties genegeerd. Zie RaDudezozad(1).</translation>
         <translation>Het taalpaar om mee te vertalen (standaard: dat van de dienst).</translation>
     </message>
     <message>
-        <source>List the engines and their language pairs; the defaults are marked.</source>
-        <translation>De diensten en hun taalparen opsommen; de standaardwaarden zijn gemarkeerd.</translation>
-    </message>
-    <message>
         <source>--list and --translate cannot be used together</source>
         <translation>--list en --translate kunnen niet samen worden gebruikt</translation>
     </message>
@@ -276,6 +272,34 @@ en worden andere opties genegeerd. Zie RaDudezozad(1).</translation>
     <message>
         <source>cannot read standard input</source>
         <translation>kan de standaardinvoer niet lezen</translation>
+    </message>
+    <message>
+        <source>List the engines and their language pairs, with the codes of their languages where known; the defaults are marked.</source>
+        <translation>De diensten en hun taalparen opsommen, met de codes van hun talen waar bekend; de standaardwaarden zijn gemarkeerd.</translation>
+    </message>
+    <message>
+        <source>Print the code of the language of TEXT (the arguments, or standard input for none or &quot;-&quot;); exit 1 when not sure.</source>
+        <translation>De code van de taal van TEXT afdrukken (de argumenten, of standaardinvoer bij geen of &quot;-&quot;); eindigt met 1 bij twijfel.</translation>
+    </message>
+    <message>
+        <source>With --pair auto: translate into the language of this code (&quot;en&quot;) from the text&apos;s language.</source>
+        <translation>Met --pair auto: vertalen uit de taal van de tekst naar de taal van deze code (&quot;en&quot;).</translation>
+    </message>
+    <message>
+        <source>CODE</source>
+        <translation>CODE</translation>
+    </message>
+    <message>
+        <source>With --translate: print the translation, then on the next line the translation translated back with the reverse pair.</source>
+        <translation>Met --translate: de vertaling afdrukken, dan op de volgende regel de vertaling terugvertaald met het omgekeerde paar.</translation>
+    </message>
+    <message>
+        <source>--detect cannot be used with --translate or --list</source>
+        <translation>--detect kan niet samen met --translate of --list worden gebruikt</translation>
+    </message>
+    <message>
+        <source>--to needs --pair auto</source>
+        <translation>--to vereist --pair auto</translation>
     </message>
 </context>
 <context>
@@ -339,6 +363,26 @@ en worden andere opties genegeerd. Zie RaDudezozad(1).</translation>
     <message>
         <source>no translation found in the answer of %1 (its markers do not occur in it)</source>
         <translation>geen vertaling gevonden in het antwoord van %1 (de markeringen ervan komen er niet in voor)</translation>
+    </message>
+    <message>
+        <source>not sure</source>
+        <translation>niet zeker</translation>
+    </message>
+    <message>
+        <source>language detection is not available: %1</source>
+        <translation>taalherkenning is niet beschikbaar: %1</translation>
+    </message>
+    <message>
+        <source>not sure which language the text is in</source>
+        <translation>niet zeker in welke taal de tekst is</translation>
+    </message>
+    <message>
+        <source>engine %1 has no language pair from %2 to %3</source>
+        <translation>dienst %1 heeft geen taalpaar van %2 naar %3</translation>
+    </message>
+    <message>
+        <source>engine %1 has no language pair that translates back from %2</source>
+        <translation>dienst %1 heeft geen taalpaar dat terugvertaalt uit %2</translation>
     </message>
 </context>
 <context>
@@ -758,6 +802,10 @@ en worden andere opties genegeerd. Zie RaDudezozad(1).</translation>
         <source>Copied to the clipboard.</source>
         <translation>Naar het klembord gekopieerd.</translation>
     </message>
+    <message>
+        <source>Translation back</source>
+        <translation>Terugvertaling</translation>
+    </message>
 </context>
 <context>
     <name>ShortcutDialog</name>
@@ -888,6 +936,26 @@ en worden andere opties genegeerd. Zie RaDudezozad(1).</translation>
     <message>
         <source>Translating from %1</source>
         <translation>Bezig met vertalen: %1</translation>
+    </message>
+    <message>
+        <source>The language of the text is not clear.</source>
+        <translation>De taal van de tekst is niet duidelijk.</translation>
+    </message>
+    <message>
+        <source>No language pair translates %1 into %2.</source>
+        <translation>Geen taalpaar vertaalt %1 naar %2.</translation>
+    </message>
+    <message>
+        <source>No language pair translates back from %1.</source>
+        <translation>Geen taalpaar vertaalt terug uit %1.</translation>
+    </message>
+    <message>
+        <source>Translating back from %1</source>
+        <translation>Terugvertalen met %1</translation>
+    </message>
+    <message>
+        <source>Back: %1</source>
+        <translation>Terug: %1</translation>
     </message>
 </context>
 <context>
@@ -1168,6 +1236,10 @@ en worden andere opties genegeerd. Zie RaDudezozad(1).</translation>
         <source>Type a word and press Enter to hear it.</source>
         <translation>Typ een woord en druk op Enter om het te beluisteren.</translation>
     </message>
+    <message>
+        <source>&amp;Detect Language</source>
+        <translation>Taal &amp;detecteren</translation>
+    </message>
 </context>
 <context>
     <name>mGlobal</name>
@@ -1192,6 +1264,29 @@ en worden andere opties genegeerd. Zie RaDudezozad(1).</translation>
     <message>
         <source>Parlamo could not start.</source>
         <translation>Parlamo kon niet starten.</translation>
+    </message>
+</context>
+<context>
+    <name>PairRule</name>
+    <message>
+        <source>The language pairs of this engine do not say which languages they join, so the language of a text cannot pick one.</source>
+        <translation>De taalparen van deze dienst zeggen niet welke talen ze verbinden, dus de taal van een tekst kan er geen kiezen.</translation>
+    </message>
+    <message>
+        <source>%1 → %2 (detected)</source>
+        <translation>%1 → %2 (herkend)</translation>
+    </message>
+    <message>
+        <source>%1 (the language of the text is not clear)</source>
+        <translation>%1 (de taal van de tekst is niet duidelijk)</translation>
+    </message>
+    <message>
+        <source>No pair from %1</source>
+        <translation>Geen paar uit het %1</translation>
+    </message>
+    <message>
+        <source>%1 (no pair from %2)</source>
+        <translation>%1 (geen paar uit het %2)</translation>
     </message>
 </context>
 </TS>

@@ -258,10 +258,6 @@ a inne opcje są pomijane. Zobacz RaDudezozad(1).</translation>
         <translation>Para języków używana do tłumaczenia (domyślnie: domyślna para usługi).</translation>
     </message>
     <message>
-        <source>List the engines and their language pairs; the defaults are marked.</source>
-        <translation>Wypisuje usługi i ich pary języków; domyślne są oznaczone.</translation>
-    </message>
-    <message>
         <source>--list and --translate cannot be used together</source>
         <translation>--list i --translate nie można używać razem</translation>
     </message>
@@ -276,6 +272,34 @@ a inne opcje są pomijane. Zobacz RaDudezozad(1).</translation>
     <message>
         <source>cannot read standard input</source>
         <translation>nie można odczytać standardowego wejścia</translation>
+    </message>
+    <message>
+        <source>List the engines and their language pairs, with the codes of their languages where known; the defaults are marked.</source>
+        <translation>Wypisuje usługi i ich pary języków, z kodami ich języków, gdy są znane; domyślne są oznaczone.</translation>
+    </message>
+    <message>
+        <source>Print the code of the language of TEXT (the arguments, or standard input for none or &quot;-&quot;); exit 1 when not sure.</source>
+        <translation>Wypisuje kod języka TEXT (argumenty albo standardowe wejście, gdy ich brak lub dla &quot;-&quot;); kończy z kodem 1 w razie niepewności.</translation>
+    </message>
+    <message>
+        <source>With --pair auto: translate into the language of this code (&quot;en&quot;) from the text&apos;s language.</source>
+        <translation>Z --pair auto: tłumaczy z języka tekstu na język o tym kodzie (&quot;en&quot;).</translation>
+    </message>
+    <message>
+        <source>CODE</source>
+        <translation>KOD</translation>
+    </message>
+    <message>
+        <source>With --translate: print the translation, then on the next line the translation translated back with the reverse pair.</source>
+        <translation>Z --translate: wypisuje tłumaczenie, a w następnym wierszu tłumaczenie przetłumaczone z powrotem odwrotną parą.</translation>
+    </message>
+    <message>
+        <source>--detect cannot be used with --translate or --list</source>
+        <translation>--detect nie może być użyte z --translate ani --list</translation>
+    </message>
+    <message>
+        <source>--to needs --pair auto</source>
+        <translation>--to wymaga --pair auto</translation>
     </message>
 </context>
 <context>
@@ -339,6 +363,26 @@ a inne opcje są pomijane. Zobacz RaDudezozad(1).</translation>
     <message>
         <source>no translation found in the answer of %1 (its markers do not occur in it)</source>
         <translation>nie znaleziono tłumaczenia w odpowiedzi od %1 (nie występują w niej znaczniki tej usługi)</translation>
+    </message>
+    <message>
+        <source>not sure</source>
+        <translation>niepewne</translation>
+    </message>
+    <message>
+        <source>language detection is not available: %1</source>
+        <translation>wykrywanie języka jest niedostępne: %1</translation>
+    </message>
+    <message>
+        <source>not sure which language the text is in</source>
+        <translation>nie wiadomo na pewno, w jakim języku jest tekst</translation>
+    </message>
+    <message>
+        <source>engine %1 has no language pair from %2 to %3</source>
+        <translation>usługa %1 nie ma pary języków z %2 na %3</translation>
+    </message>
+    <message>
+        <source>engine %1 has no language pair that translates back from %2</source>
+        <translation>usługa %1 nie ma pary języków tłumaczącej z powrotem z %2</translation>
     </message>
 </context>
 <context>
@@ -758,6 +802,10 @@ a inne opcje są pomijane. Zobacz RaDudezozad(1).</translation>
         <source>Copied to the clipboard.</source>
         <translation>Skopiowano do schowka.</translation>
     </message>
+    <message>
+        <source>Translation back</source>
+        <translation>Tłumaczenie zwrotne</translation>
+    </message>
 </context>
 <context>
     <name>ShortcutDialog</name>
@@ -888,6 +936,26 @@ a inne opcje są pomijane. Zobacz RaDudezozad(1).</translation>
     <message>
         <source>Translating from %1</source>
         <translation>Tłumaczenie: %1</translation>
+    </message>
+    <message>
+        <source>The language of the text is not clear.</source>
+        <translation>Język tekstu nie jest jasny.</translation>
+    </message>
+    <message>
+        <source>No language pair translates %1 into %2.</source>
+        <translation>Żadna para języków nie tłumaczy z języka %1 na %2.</translation>
+    </message>
+    <message>
+        <source>No language pair translates back from %1.</source>
+        <translation>Żadna para języków nie tłumaczy z powrotem z %1.</translation>
+    </message>
+    <message>
+        <source>Translating back from %1</source>
+        <translation>Tłumaczenie zwrotne parą %1</translation>
+    </message>
+    <message>
+        <source>Back: %1</source>
+        <translation>Z powrotem: %1</translation>
     </message>
 </context>
 <context>
@@ -1168,6 +1236,10 @@ a inne opcje są pomijane. Zobacz RaDudezozad(1).</translation>
         <source>Type a word and press Enter to hear it.</source>
         <translation>Wpisz słowo i naciśnij Enter, aby je odsłuchać.</translation>
     </message>
+    <message>
+        <source>&amp;Detect Language</source>
+        <translation>&amp;Wykryj język</translation>
+    </message>
 </context>
 <context>
     <name>mGlobal</name>
@@ -1192,6 +1264,29 @@ a inne opcje są pomijane. Zobacz RaDudezozad(1).</translation>
     <message>
         <source>Parlamo could not start.</source>
         <translation>Nie można uruchomić Parlamo.</translation>
+    </message>
+</context>
+<context>
+    <name>PairRule</name>
+    <message>
+        <source>The language pairs of this engine do not say which languages they join, so the language of a text cannot pick one.</source>
+        <translation>Pary języków tej usługi nie podają, jakie języki łączą, więc język tekstu nie może wybrać żadnej.</translation>
+    </message>
+    <message>
+        <source>%1 → %2 (detected)</source>
+        <translation>%1 → %2 (wykryto)</translation>
+    </message>
+    <message>
+        <source>%1 (the language of the text is not clear)</source>
+        <translation>%1 (język tekstu nie jest jasny)</translation>
+    </message>
+    <message>
+        <source>No pair from %1</source>
+        <translation>Brak pary z języka: %1</translation>
+    </message>
+    <message>
+        <source>%1 (no pair from %2)</source>
+        <translation>%1 (brak pary z języka: %2)</translation>
     </message>
 </context>
 </TS>

@@ -258,10 +258,6 @@ e as outras opções são ignoradas. Veja RaDudezozad(1).</translation>
         <translation>O par de idiomas com o qual traduzir (padrão: o do serviço).</translation>
     </message>
     <message>
-        <source>List the engines and their language pairs; the defaults are marked.</source>
-        <translation>Lista os serviços e seus pares de idiomas; os padrões vêm marcados.</translation>
-    </message>
-    <message>
         <source>--list and --translate cannot be used together</source>
         <translation>--list e --translate não podem ser usados juntos</translation>
     </message>
@@ -276,6 +272,34 @@ e as outras opções são ignoradas. Veja RaDudezozad(1).</translation>
     <message>
         <source>cannot read standard input</source>
         <translation>não é possível ler a entrada padrão</translation>
+    </message>
+    <message>
+        <source>List the engines and their language pairs, with the codes of their languages where known; the defaults are marked.</source>
+        <translation>Lista os serviços e seus pares de idiomas, com os códigos de seus idiomas quando conhecidos; os padrões vêm marcados.</translation>
+    </message>
+    <message>
+        <source>Print the code of the language of TEXT (the arguments, or standard input for none or &quot;-&quot;); exit 1 when not sure.</source>
+        <translation>Mostra o código do idioma de TEXT (os argumentos, ou a entrada padrão quando não há nenhum ou com &quot;-&quot;); sai com 1 quando não há certeza.</translation>
+    </message>
+    <message>
+        <source>With --pair auto: translate into the language of this code (&quot;en&quot;) from the text&apos;s language.</source>
+        <translation>Com --pair auto: traduz do idioma do texto para o idioma deste código (&quot;en&quot;).</translation>
+    </message>
+    <message>
+        <source>CODE</source>
+        <translation>CÓDIGO</translation>
+    </message>
+    <message>
+        <source>With --translate: print the translation, then on the next line the translation translated back with the reverse pair.</source>
+        <translation>Com --translate: mostra a tradução e, na linha seguinte, a tradução traduzida de volta com o par inverso.</translation>
+    </message>
+    <message>
+        <source>--detect cannot be used with --translate or --list</source>
+        <translation>--detect não pode ser usado com --translate nem com --list</translation>
+    </message>
+    <message>
+        <source>--to needs --pair auto</source>
+        <translation>--to precisa de --pair auto</translation>
     </message>
 </context>
 <context>
@@ -339,6 +363,26 @@ e as outras opções são ignoradas. Veja RaDudezozad(1).</translation>
     <message>
         <source>no translation found in the answer of %1 (its markers do not occur in it)</source>
         <translation>nenhuma tradução encontrada na resposta de %1 (os marcadores dele não aparecem nela)</translation>
+    </message>
+    <message>
+        <source>not sure</source>
+        <translation>sem certeza</translation>
+    </message>
+    <message>
+        <source>language detection is not available: %1</source>
+        <translation>a detecção de idioma não está disponível: %1</translation>
+    </message>
+    <message>
+        <source>not sure which language the text is in</source>
+        <translation>sem certeza de qual é o idioma do texto</translation>
+    </message>
+    <message>
+        <source>engine %1 has no language pair from %2 to %3</source>
+        <translation>o serviço %1 não tem par de idiomas de %2 para %3</translation>
+    </message>
+    <message>
+        <source>engine %1 has no language pair that translates back from %2</source>
+        <translation>o serviço %1 não tem par de idiomas que traduza de volta de %2</translation>
     </message>
 </context>
 <context>
@@ -758,6 +802,10 @@ e as outras opções são ignoradas. Veja RaDudezozad(1).</translation>
         <source>Copied to the clipboard.</source>
         <translation>Copiado para a área de transferência.</translation>
     </message>
+    <message>
+        <source>Translation back</source>
+        <translation>Tradução de volta</translation>
+    </message>
 </context>
 <context>
     <name>ShortcutDialog</name>
@@ -888,6 +936,26 @@ e as outras opções são ignoradas. Veja RaDudezozad(1).</translation>
     <message>
         <source>Translating from %1</source>
         <translation>Traduzindo: %1</translation>
+    </message>
+    <message>
+        <source>The language of the text is not clear.</source>
+        <translation>O idioma do texto não está claro.</translation>
+    </message>
+    <message>
+        <source>No language pair translates %1 into %2.</source>
+        <translation>Nenhum par de idiomas traduz do %1 para o %2.</translation>
+    </message>
+    <message>
+        <source>No language pair translates back from %1.</source>
+        <translation>Nenhum par de idiomas traduz de volta do %1.</translation>
+    </message>
+    <message>
+        <source>Translating back from %1</source>
+        <translation>Traduzindo de volta com %1</translation>
+    </message>
+    <message>
+        <source>Back: %1</source>
+        <translation>De volta: %1</translation>
     </message>
 </context>
 <context>
@@ -1168,6 +1236,10 @@ e as outras opções são ignoradas. Veja RaDudezozad(1).</translation>
         <source>Type a word and press Enter to hear it.</source>
         <translation>Digite uma palavra e pressione Enter para ouvi-la.</translation>
     </message>
+    <message>
+        <source>&amp;Detect Language</source>
+        <translation>&amp;Detectar idioma</translation>
+    </message>
 </context>
 <context>
     <name>mGlobal</name>
@@ -1192,6 +1264,29 @@ e as outras opções são ignoradas. Veja RaDudezozad(1).</translation>
     <message>
         <source>Parlamo could not start.</source>
         <translation>Não foi possível iniciar o Parlamo.</translation>
+    </message>
+</context>
+<context>
+    <name>PairRule</name>
+    <message>
+        <source>The language pairs of this engine do not say which languages they join, so the language of a text cannot pick one.</source>
+        <translation>Os pares de idiomas deste serviço não dizem quais idiomas ligam, então o idioma de um texto não pode escolher nenhum.</translation>
+    </message>
+    <message>
+        <source>%1 → %2 (detected)</source>
+        <translation>%1 → %2 (detectado)</translation>
+    </message>
+    <message>
+        <source>%1 (the language of the text is not clear)</source>
+        <translation>%1 (o idioma do texto não está claro)</translation>
+    </message>
+    <message>
+        <source>No pair from %1</source>
+        <translation>Nenhum par de %1</translation>
+    </message>
+    <message>
+        <source>%1 (no pair from %2)</source>
+        <translation>%1 (nenhum par de %2)</translation>
     </message>
 </context>
 </TS>

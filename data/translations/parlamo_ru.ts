@@ -258,10 +258,6 @@ HTTPS_PROXY, ALL_PROXY, NO_PROXY) так же, как их читает curl; е
         <translation>Языковая пара для перевода (по умолчанию — заданная сервисом).</translation>
     </message>
     <message>
-        <source>List the engines and their language pairs; the defaults are marked.</source>
-        <translation>Перечислить сервисы и их языковые пары; значения по умолчанию отмечены.</translation>
-    </message>
-    <message>
         <source>--list and --translate cannot be used together</source>
         <translation>--list и --translate нельзя использовать вместе</translation>
     </message>
@@ -276,6 +272,34 @@ HTTPS_PROXY, ALL_PROXY, NO_PROXY) так же, как их читает curl; е
     <message>
         <source>cannot read standard input</source>
         <translation>не удаётся прочитать стандартный ввод</translation>
+    </message>
+    <message>
+        <source>List the engines and their language pairs, with the codes of their languages where known; the defaults are marked.</source>
+        <translation>Перечислить сервисы и их языковые пары с кодами языков, где они известны; значения по умолчанию отмечены.</translation>
+    </message>
+    <message>
+        <source>Print the code of the language of TEXT (the arguments, or standard input for none or &quot;-&quot;); exit 1 when not sure.</source>
+        <translation>Вывести код языка TEXT (аргументы или стандартный ввод, если их нет или указан &quot;-&quot;); завершиться с кодом 1, если нет уверенности.</translation>
+    </message>
+    <message>
+        <source>With --pair auto: translate into the language of this code (&quot;en&quot;) from the text&apos;s language.</source>
+        <translation>С --pair auto: переводить с языка текста на язык с этим кодом (&quot;en&quot;).</translation>
+    </message>
+    <message>
+        <source>CODE</source>
+        <translation>КОД</translation>
+    </message>
+    <message>
+        <source>With --translate: print the translation, then on the next line the translation translated back with the reverse pair.</source>
+        <translation>С --translate: вывести перевод, а на следующей строке — перевод, переведённый обратно обратной парой.</translation>
+    </message>
+    <message>
+        <source>--detect cannot be used with --translate or --list</source>
+        <translation>--detect нельзя использовать вместе с --translate или --list</translation>
+    </message>
+    <message>
+        <source>--to needs --pair auto</source>
+        <translation>--to требует --pair auto</translation>
     </message>
 </context>
 <context>
@@ -339,6 +363,26 @@ HTTPS_PROXY, ALL_PROXY, NO_PROXY) так же, как их читает curl; е
     <message>
         <source>no translation found in the answer of %1 (its markers do not occur in it)</source>
         <translation>в ответе %1 не найден перевод (в нём нет меток сервиса)</translation>
+    </message>
+    <message>
+        <source>not sure</source>
+        <translation>нет уверенности</translation>
+    </message>
+    <message>
+        <source>language detection is not available: %1</source>
+        <translation>определение языка недоступно: %1</translation>
+    </message>
+    <message>
+        <source>not sure which language the text is in</source>
+        <translation>нет уверенности, на каком языке текст</translation>
+    </message>
+    <message>
+        <source>engine %1 has no language pair from %2 to %3</source>
+        <translation>у сервиса %1 нет языковой пары с %2 на %3</translation>
+    </message>
+    <message>
+        <source>engine %1 has no language pair that translates back from %2</source>
+        <translation>у сервиса %1 нет языковой пары для обратного перевода с %2</translation>
     </message>
 </context>
 <context>
@@ -758,6 +802,10 @@ HTTPS_PROXY, ALL_PROXY, NO_PROXY) так же, как их читает curl; е
         <source>Copied to the clipboard.</source>
         <translation>Скопировано в буфер обмена.</translation>
     </message>
+    <message>
+        <source>Translation back</source>
+        <translation>Обратный перевод</translation>
+    </message>
 </context>
 <context>
     <name>ShortcutDialog</name>
@@ -888,6 +936,26 @@ HTTPS_PROXY, ALL_PROXY, NO_PROXY) так же, как их читает curl; е
     <message>
         <source>Translating from %1</source>
         <translation>Идёт перевод: %1</translation>
+    </message>
+    <message>
+        <source>The language of the text is not clear.</source>
+        <translation>Язык текста неясен.</translation>
+    </message>
+    <message>
+        <source>No language pair translates %1 into %2.</source>
+        <translation>Ни одна языковая пара не переводит с языка %1 на %2.</translation>
+    </message>
+    <message>
+        <source>No language pair translates back from %1.</source>
+        <translation>Ни одна языковая пара не переводит обратно с %1.</translation>
+    </message>
+    <message>
+        <source>Translating back from %1</source>
+        <translation>Обратный перевод парой %1</translation>
+    </message>
+    <message>
+        <source>Back: %1</source>
+        <translation>Обратно: %1</translation>
     </message>
 </context>
 <context>
@@ -1168,6 +1236,10 @@ HTTPS_PROXY, ALL_PROXY, NO_PROXY) так же, как их читает curl; е
         <source>Type a word and press Enter to hear it.</source>
         <translation>Введите слово и нажмите Enter, чтобы прослушать его.</translation>
     </message>
+    <message>
+        <source>&amp;Detect Language</source>
+        <translation>&amp;Определить язык</translation>
+    </message>
 </context>
 <context>
     <name>mGlobal</name>
@@ -1192,6 +1264,29 @@ HTTPS_PROXY, ALL_PROXY, NO_PROXY) так же, как их читает curl; е
     <message>
         <source>Parlamo could not start.</source>
         <translation>Не удалось запустить Parlamo.</translation>
+    </message>
+</context>
+<context>
+    <name>PairRule</name>
+    <message>
+        <source>The language pairs of this engine do not say which languages they join, so the language of a text cannot pick one.</source>
+        <translation>Языковые пары этого сервиса не указывают, какие языки они связывают, поэтому язык текста не может выбрать пару.</translation>
+    </message>
+    <message>
+        <source>%1 → %2 (detected)</source>
+        <translation>%1 → %2 (определено)</translation>
+    </message>
+    <message>
+        <source>%1 (the language of the text is not clear)</source>
+        <translation>%1 (язык текста неясен)</translation>
+    </message>
+    <message>
+        <source>No pair from %1</source>
+        <translation>Нет пары с языка: %1</translation>
+    </message>
+    <message>
+        <source>%1 (no pair from %2)</source>
+        <translation>%1 (нет пары с языка: %2)</translation>
     </message>
 </context>
 </TS>

@@ -258,10 +258,6 @@ HTTPS_PROXY, ALL_PROXY, NO_PROXY) так само, як їх читає curl; я
         <translation>Мовна пара для перекладу (типово — задана сервісом).</translation>
     </message>
     <message>
-        <source>List the engines and their language pairs; the defaults are marked.</source>
-        <translation>Перелічити сервіси та їхні мовні пари; типові значення позначено.</translation>
-    </message>
-    <message>
         <source>--list and --translate cannot be used together</source>
         <translation>--list і --translate не можна використовувати разом</translation>
     </message>
@@ -276,6 +272,34 @@ HTTPS_PROXY, ALL_PROXY, NO_PROXY) так само, як їх читає curl; я
     <message>
         <source>cannot read standard input</source>
         <translation>не вдається прочитати стандартне введення</translation>
+    </message>
+    <message>
+        <source>List the engines and their language pairs, with the codes of their languages where known; the defaults are marked.</source>
+        <translation>Перелічити сервіси та їхні мовні пари з кодами мов, де вони відомі; типові значення позначено.</translation>
+    </message>
+    <message>
+        <source>Print the code of the language of TEXT (the arguments, or standard input for none or &quot;-&quot;); exit 1 when not sure.</source>
+        <translation>Вивести код мови TEXT (аргументи або стандартний ввід, якщо їх немає або вказано &quot;-&quot;); завершитися з кодом 1, якщо немає певності.</translation>
+    </message>
+    <message>
+        <source>With --pair auto: translate into the language of this code (&quot;en&quot;) from the text&apos;s language.</source>
+        <translation>З --pair auto: перекладати з мови тексту мовою з цим кодом (&quot;en&quot;).</translation>
+    </message>
+    <message>
+        <source>CODE</source>
+        <translation>КОД</translation>
+    </message>
+    <message>
+        <source>With --translate: print the translation, then on the next line the translation translated back with the reverse pair.</source>
+        <translation>З --translate: вивести переклад, а в наступному рядку — переклад, перекладений назад зворотною парою.</translation>
+    </message>
+    <message>
+        <source>--detect cannot be used with --translate or --list</source>
+        <translation>--detect не можна використовувати разом із --translate або --list</translation>
+    </message>
+    <message>
+        <source>--to needs --pair auto</source>
+        <translation>--to потребує --pair auto</translation>
     </message>
 </context>
 <context>
@@ -339,6 +363,26 @@ HTTPS_PROXY, ALL_PROXY, NO_PROXY) так само, як їх читає curl; я
     <message>
         <source>no translation found in the answer of %1 (its markers do not occur in it)</source>
         <translation>у відповіді %1 не знайдено перекладу (у ній немає міток сервісу)</translation>
+    </message>
+    <message>
+        <source>not sure</source>
+        <translation>немає певності</translation>
+    </message>
+    <message>
+        <source>language detection is not available: %1</source>
+        <translation>визначення мови недоступне: %1</translation>
+    </message>
+    <message>
+        <source>not sure which language the text is in</source>
+        <translation>немає певності, якою мовою текст</translation>
+    </message>
+    <message>
+        <source>engine %1 has no language pair from %2 to %3</source>
+        <translation>сервіс %1 не має мовної пари з %2 на %3</translation>
+    </message>
+    <message>
+        <source>engine %1 has no language pair that translates back from %2</source>
+        <translation>сервіс %1 не має мовної пари для зворотного перекладу з %2</translation>
     </message>
 </context>
 <context>
@@ -758,6 +802,10 @@ HTTPS_PROXY, ALL_PROXY, NO_PROXY) так само, як їх читає curl; я
         <source>Copied to the clipboard.</source>
         <translation>Скопійовано до буфера обміну.</translation>
     </message>
+    <message>
+        <source>Translation back</source>
+        <translation>Зворотний переклад</translation>
+    </message>
 </context>
 <context>
     <name>ShortcutDialog</name>
@@ -888,6 +936,26 @@ HTTPS_PROXY, ALL_PROXY, NO_PROXY) так само, як їх читає curl; я
     <message>
         <source>Translating from %1</source>
         <translation>Триває переклад: %1</translation>
+    </message>
+    <message>
+        <source>The language of the text is not clear.</source>
+        <translation>Мова тексту неясна.</translation>
+    </message>
+    <message>
+        <source>No language pair translates %1 into %2.</source>
+        <translation>Жодна мовна пара не перекладає з мови %1 на %2.</translation>
+    </message>
+    <message>
+        <source>No language pair translates back from %1.</source>
+        <translation>Жодна мовна пара не перекладає назад з %1.</translation>
+    </message>
+    <message>
+        <source>Translating back from %1</source>
+        <translation>Зворотний переклад парою %1</translation>
+    </message>
+    <message>
+        <source>Back: %1</source>
+        <translation>Назад: %1</translation>
     </message>
 </context>
 <context>
@@ -1168,6 +1236,10 @@ HTTPS_PROXY, ALL_PROXY, NO_PROXY) так само, як їх читає curl; я
         <source>Type a word and press Enter to hear it.</source>
         <translation>Введіть слово й натисніть Enter, щоб прослухати його.</translation>
     </message>
+    <message>
+        <source>&amp;Detect Language</source>
+        <translation>&amp;Визначити мову</translation>
+    </message>
 </context>
 <context>
     <name>mGlobal</name>
@@ -1192,6 +1264,29 @@ HTTPS_PROXY, ALL_PROXY, NO_PROXY) так само, як їх читає curl; я
     <message>
         <source>Parlamo could not start.</source>
         <translation>Не вдалося запустити Parlamo.</translation>
+    </message>
+</context>
+<context>
+    <name>PairRule</name>
+    <message>
+        <source>The language pairs of this engine do not say which languages they join, so the language of a text cannot pick one.</source>
+        <translation>Мовні пари цього сервісу не вказують, які мови вони поєднують, тож мова тексту не може вибрати пару.</translation>
+    </message>
+    <message>
+        <source>%1 → %2 (detected)</source>
+        <translation>%1 → %2 (визначено)</translation>
+    </message>
+    <message>
+        <source>%1 (the language of the text is not clear)</source>
+        <translation>%1 (мова тексту неясна)</translation>
+    </message>
+    <message>
+        <source>No pair from %1</source>
+        <translation>Немає пари з мови: %1</translation>
+    </message>
+    <message>
+        <source>%1 (no pair from %2)</source>
+        <translation>%1 (немає пари з мови: %2)</translation>
     </message>
 </context>
 </TS>

@@ -257,10 +257,6 @@ HTTPS_PROXY、ALL_PROXY、NO_PROXY)，读取方式与 curl 相同；
         <translation>用于翻译的语言对(默认：引擎指定的语言对).</translation>
     </message>
     <message>
-        <source>List the engines and their language pairs; the defaults are marked.</source>
-        <translation>列出引擎及其语言对；默认项已标记。</translation>
-    </message>
-    <message>
         <source>--list and --translate cannot be used together</source>
         <translation>--list 和 --translate 不能同时使用</translation>
     </message>
@@ -275,6 +271,34 @@ HTTPS_PROXY、ALL_PROXY、NO_PROXY)，读取方式与 curl 相同；
     <message>
         <source>cannot read standard input</source>
         <translation>无法读取标准输入</translation>
+    </message>
+    <message>
+        <source>List the engines and their language pairs, with the codes of their languages where known; the defaults are marked.</source>
+        <translation>列出引擎及其语言对，已知时附带其语言代码；默认项已标记。</translation>
+    </message>
+    <message>
+        <source>Print the code of the language of TEXT (the arguments, or standard input for none or &quot;-&quot;); exit 1 when not sure.</source>
+        <translation>输出 TEXT 的语言代码（取自参数；没有参数或为 &quot;-&quot; 时取自标准输入）；不确定时以 1 退出。</translation>
+    </message>
+    <message>
+        <source>With --pair auto: translate into the language of this code (&quot;en&quot;) from the text&apos;s language.</source>
+        <translation>与 --pair auto 一起使用：从文本的语言翻译为此代码（&quot;en&quot;）的语言。</translation>
+    </message>
+    <message>
+        <source>CODE</source>
+        <translation>代码</translation>
+    </message>
+    <message>
+        <source>With --translate: print the translation, then on the next line the translation translated back with the reverse pair.</source>
+        <translation>与 --translate 一起使用：输出译文，然后在下一行输出用反向语言对译回的结果。</translation>
+    </message>
+    <message>
+        <source>--detect cannot be used with --translate or --list</source>
+        <translation>--detect 不能与 --translate 或 --list 一起使用</translation>
+    </message>
+    <message>
+        <source>--to needs --pair auto</source>
+        <translation>--to 需要 --pair auto</translation>
     </message>
 </context>
 <context>
@@ -338,6 +362,26 @@ HTTPS_PROXY、ALL_PROXY、NO_PROXY)，读取方式与 curl 相同；
     <message>
         <source>no translation found in the answer of %1 (its markers do not occur in it)</source>
         <translation>在 %1 的响应中找不到译文(其中没有该引擎的标记)</translation>
+    </message>
+    <message>
+        <source>not sure</source>
+        <translation>不确定</translation>
+    </message>
+    <message>
+        <source>language detection is not available: %1</source>
+        <translation>语言检测不可用：%1</translation>
+    </message>
+    <message>
+        <source>not sure which language the text is in</source>
+        <translation>不确定文本是哪种语言</translation>
+    </message>
+    <message>
+        <source>engine %1 has no language pair from %2 to %3</source>
+        <translation>引擎 %1 没有从 %2 到 %3 的语言对</translation>
+    </message>
+    <message>
+        <source>engine %1 has no language pair that translates back from %2</source>
+        <translation>引擎 %1 没有从 %2 译回的语言对</translation>
     </message>
 </context>
 <context>
@@ -757,6 +801,10 @@ HTTPS_PROXY、ALL_PROXY、NO_PROXY)，读取方式与 curl 相同；
         <source>Copied to the clipboard.</source>
         <translation>已复制到剪贴板。</translation>
     </message>
+    <message>
+        <source>Translation back</source>
+        <translation>回译</translation>
+    </message>
 </context>
 <context>
     <name>ShortcutDialog</name>
@@ -887,6 +935,26 @@ HTTPS_PROXY、ALL_PROXY、NO_PROXY)，读取方式与 curl 相同；
     <message>
         <source>Translating from %1</source>
         <translation>正在翻译：%1</translation>
+    </message>
+    <message>
+        <source>The language of the text is not clear.</source>
+        <translation>文本的语言不明确。</translation>
+    </message>
+    <message>
+        <source>No language pair translates %1 into %2.</source>
+        <translation>没有语言对能把%1翻译成%2。</translation>
+    </message>
+    <message>
+        <source>No language pair translates back from %1.</source>
+        <translation>没有语言对能从%1译回。</translation>
+    </message>
+    <message>
+        <source>Translating back from %1</source>
+        <translation>正在用 %1 译回</translation>
+    </message>
+    <message>
+        <source>Back: %1</source>
+        <translation>回译：%1</translation>
     </message>
 </context>
 <context>
@@ -1167,6 +1235,10 @@ HTTPS_PROXY、ALL_PROXY、NO_PROXY)，读取方式与 curl 相同；
         <source>Type a word and press Enter to hear it.</source>
         <translation>输入一个单词并按 Enter 收听其发音。</translation>
     </message>
+    <message>
+        <source>&amp;Detect Language</source>
+        <translation>检测语言(&amp;D)</translation>
+    </message>
 </context>
 <context>
     <name>mGlobal</name>
@@ -1191,6 +1263,29 @@ HTTPS_PROXY、ALL_PROXY、NO_PROXY)，读取方式与 curl 相同；
     <message>
         <source>Parlamo could not start.</source>
         <translation>Parlamo 无法启动。</translation>
+    </message>
+</context>
+<context>
+    <name>PairRule</name>
+    <message>
+        <source>The language pairs of this engine do not say which languages they join, so the language of a text cannot pick one.</source>
+        <translation>此引擎的语言对没有说明它们连接哪些语言，因此无法按文本的语言选择语言对。</translation>
+    </message>
+    <message>
+        <source>%1 → %2 (detected)</source>
+        <translation>%1 → %2（已检测）</translation>
+    </message>
+    <message>
+        <source>%1 (the language of the text is not clear)</source>
+        <translation>%1（文本的语言不明确）</translation>
+    </message>
+    <message>
+        <source>No pair from %1</source>
+        <translation>没有从%1出发的语言对</translation>
+    </message>
+    <message>
+        <source>%1 (no pair from %2)</source>
+        <translation>%1（没有从%2出发的语言对）</translation>
     </message>
 </context>
 </TS>

@@ -46,6 +46,12 @@ void AppRequests::translate(const QString& text, const Reply& done) {
                [done](const QString& why) { done(false, why); });
 }
 
+void AppRequests::translateAuto(const QString& text, const QString& target, const Reply& done) {
+    whenLoaded(
+        [text, target, done](frmTranslate& w) { w.anywhere().translateAuto(text, target, done); },
+        [done](const QString& why) { done(false, why); });
+}
+
 void AppRequests::translateSelection() {
     whenLoaded([](frmTranslate& w) { w.anywhere().translateSelection(); });
 }

@@ -24,6 +24,8 @@ public:
     // The window's engine and pair; done gets the translation, or false and
     // the reason.
     void translate(const QString& text, const Reply& done);
+    // The same with the pair the text's language picks (TranslateAnywhere).
+    void translateAuto(const QString& text, const QString& target, const Reply& done);
     void translateSelection();
     void translateClipboard();
     // Shows the window, also out of the tray.

@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "app/AppRequests.h"
+#include "language/LanguageDetector.h"
 
 DBusInterface::DBusInterface(AppRequests& requests, QDBusConnection bus, QObject* parent)
     : QObject(parent), m_requests(requests), m_bus(std::move(bus)) {}
@@ -36,11 +37,26 @@ bool DBusInterface::publishName() {
 }
 
 QString DBusInterface::Translate(const QString& text) {
+    return delayed(
+        [this, text](const AppRequests::Reply& done) { m_requests.translate(text, done); });
+}
+
+QString DBusInterface::TranslateAuto(const QString& text, const QString& to) {
+    return delayed([this, text, to](const AppRequests::Reply& done) {
+        m_requests.translateAuto(text, to, done);
+    });
+}
+
+QString DBusInterface::Detect(const QString& text) {
+    return LanguageDetector::detect(text);
+}
+
+QString DBusInterface::delayed(const Start& start) {
     setDelayedReply(true);
     const quint64 call = ++m_nextCall;
     m_waiting.insert(call, message());
     const QPointer<DBusInterface> self(this);
-    m_requests.translate(text, [self, call](bool ok, const QString& result) {
+    start([self, call](bool ok, const QString& result) {
         if (self) self->answer(call, ok, result);
     });
     return QString();

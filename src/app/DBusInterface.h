@@ -6,14 +6,16 @@
 #include <QHash>
 #include <QObject>
 #include <QString>
+#include <functional>
 
-class AppRequests;
+#include "app/AppRequests.h"
 
 // The program's D-Bus interface, org.velmor.Parlamo at /org/velmor/Parlamo
 // on the session bus. Translate answers later (a delayed reply), so the
 // program goes on while the engine works and any number of callers wait at
 // once; a failure is the error org.velmor.Parlamo.Error.Failed with the
-// status line's sentence. The other methods return at once.
+// status line's sentence. TranslateAuto answers the same way; the other
+// methods return at once.
 class DBusInterface : public QObject, protected QDBusContext {
     Q_OBJECT
     Q_CLASSINFO("D-Bus Interface", "org.velmor.Parlamo")
@@ -37,6 +39,11 @@ public:
 public slots:
     // The text translated with the main window's engine and pair.
     QString Translate(const QString& text);
+    // The BCP 47 code of the text's language; empty when not sure.
+    QString Detect(const QString& text);
+    // The text translated with the pair its language picks: into `to` (a
+    // BCP 47 code), or, with `to` empty, as the popup picks it.
+    QString TranslateAuto(const QString& text, const QString& to);
     // The popup with the desktop's selection, or with the clipboard.
     void TranslateSelection();
     void TranslateClipboard();
@@ -45,6 +52,8 @@ public slots:
     void Quit();
 
 private:
+    using Start = std::function<void(const AppRequests::Reply&)>;
+    QString delayed(const Start& start);
     void answer(quint64 call, bool ok, const QString& text);
 
     AppRequests& m_requests;

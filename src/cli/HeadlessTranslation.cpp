@@ -9,6 +9,8 @@
 #include "config/Failure.h"
 #include "config/Settings.h"
 #include "config/cVeRegistry.h"
+#include "language/LanguageDetector.h"
+#include "language/PairRule.h"
 #include "platform/AppInfo.h"
 #include "service/ConfigRequest.h"
 #include "service/EngineLists.h"
@@ -46,7 +48,23 @@ int HeadlessTranslation::fail(int code, const QString& line) {
     return code;
 }
 
+int HeadlessTranslation::detect(const QString& text) {
+    const QString code = LanguageDetector::detect(text);
+    if (!code.isEmpty()) {
+        m_out << code << '\n';
+        m_out.flush();
+        return Success;
+    }
+    // A short text is not sure without the library; a longer one says when
+    // the library is what is missing.
+    const QString missing = LanguageDetector::loadError();
+    return fail(Failed, missing.isEmpty()
+                            ? tr("not sure")
+                            : tr("language detection is not available: %1").arg(missing));
+}
+
 int HeadlessTranslation::run(const HeadlessRequest& request) {
+    if (request.detect) return detect(request.text);
     // The start-up's request with the values as stored; nothing is written,
     // so a missing date goes out as "Null" as when the store cannot keep one.
     cVeRegistry registry;
@@ -73,7 +91,8 @@ int HeadlessTranslation::run(const HeadlessRequest& request) {
         // No translation has been made in this run, so the limit refuses
         // only when it is 0 or below.
         const ConfigElement features = doc.selectSingleNode(ConfigDocument::featuresQuery());
-        if (features.requireInt32("maxtranslation") <= 0) {
+        // Translating back is a second translation.
+        if (features.requireInt32("maxtranslation") < (request.back ? 2 : 1)) {
             const QString text = messages.joinedText("maxtranslation");
             return fail(Refused,
                         text.isEmpty() ? tr("the service allows no translations now") : text);
@@ -94,12 +113,18 @@ int HeadlessTranslation::list(const ConfigDocument& doc) {
     QStringList lines;
     for (qsizetype e = 0; e < engines.size(); ++e) {
         const QString& engine = engines.at(e);
-        const QStringList pairs = EngineLists::pairNames(doc, engine);
+        const QList<EngineLists::Pair> pairs = EngineLists::pairs(doc, engine);
         const int defaultPair =
-            pairs.isEmpty() ? -1 : EngineLists::pickPair(doc, engine, pairs, QString());
+            pairs.isEmpty() ? -1
+                            : EngineLists::pickPair(doc, engine,
+                                                    EngineLists::pairNames(doc, engine), QString());
         QStringList shown;
-        for (qsizetype p = 0; p < pairs.size(); ++p)
-            shown += p == defaultPair ? pairs.at(p) + mark : pairs.at(p);
+        for (qsizetype p = 0; p < pairs.size(); ++p) {
+            const EngineLists::Pair& pair = pairs.at(p);
+            QString item = pair.name;
+            if (pair.hasCodes()) item += QStringLiteral(" (%1 → %2)").arg(pair.from, pair.to);
+            shown += p == defaultPair ? item + mark : item;
+        }
         lines += (e == defaultEngine ? engine + mark : engine) + QStringLiteral(": ") +
                  shown.join(QStringLiteral(", "));
     }
@@ -118,11 +143,46 @@ int HeadlessTranslation::translate(const ConfigDocument& doc, const HeadlessRequ
                                .arg(quoted(request.engine), quotedList(engines)));
     const QString& engine = engines.at(e);
     const QStringList pairs = EngineLists::pairNames(doc, engine);
-    const int p = EngineLists::pickPair(doc, engine, pairs, request.pair);
+    const bool automatic = request.pair == QLatin1String("auto") && !pairs.contains(request.pair);
+    int p = EngineLists::pickPair(doc, engine, pairs, automatic ? QString() : request.pair);
     if (p < 0)
         return fail(Usage, tr("unknown language pair %1 of engine %2; its pairs are %3")
                                .arg(quoted(request.pair), quoted(engine), quotedList(pairs)));
+    const QList<EngineLists::Pair> coded = EngineLists::pairs(doc, engine);
+    if (automatic) {
+        // The rule the popup follows, from the engine's default pair.
+        using Why = PairRule::Choice::Why;
+        if (PairRule::choose(QString(), coded, p, request.to).why == Why::NoCodes)
+            return fail(Usage, PairRule::noCodesText());
+        const QString detected = LanguageDetector::detect(request.text);
+        const PairRule::Choice choice = PairRule::choose(detected, coded, p, request.to);
+        if (!request.to.isEmpty() && choice.why == Why::NotSure)
+            return fail(Failed, tr("not sure which language the text is in"));
+        if (!request.to.isEmpty() && choice.why == Why::NoMatch)
+            return fail(Usage, tr("engine %1 has no language pair from %2 to %3")
+                                   .arg(quoted(engine), detected, request.to));
+        p = choice.index;
+    }
+    const int back = request.back ? PairRule::reverse(coded, p) : -1;
+    if (request.back && back < 0)
+        return fail(Usage, tr("engine %1 has no language pair that translates back from %2")
+                               .arg(quoted(engine), quoted(pairs.at(p))));
 
+    QString shown, again;
+    if (const int code = send(doc, engine, pairs.at(p), request.text, &shown); code != Success)
+        return code;
+    if (request.back) {
+        if (const int code = send(doc, engine, pairs.at(back), shown, &again); code != Success)
+            return code;
+    }
+    m_out << shown << '\n';
+    if (request.back) m_out << again << '\n';
+    m_out.flush();
+    return Success;
+}
+
+int HeadlessTranslation::send(const ConfigDocument& doc, const QString& engine, const QString& pair,
+                              const QString& text, QString* out) {
     TranslationPipeline pipeline;
     pipeline.setStatusPolicy(TranslationPipeline::StatusPolicy::SuccessOnly);
     pipeline.setStallTimeout(m_translateTimeoutMs);
@@ -141,12 +201,11 @@ int HeadlessTranslation::translate(const ConfigDocument& doc, const HeadlessRequ
                          done = true;
                          loop.quit();
                      });
-    if (!pipeline.start(doc, engine, pairs.at(p), request.text, &failure)) done = true;
+    if (!pipeline.start(doc, engine, pair, text, &failure)) done = true;
     if (!done) loop.exec();
 
     if (shown) {
-        m_out << *shown << '\n';
-        m_out.flush();
+        *out = *shown;
         return Success;
     }
     const QString what = tr("engine %1 at %2").arg(quoted(engine), pipeline.serverName());

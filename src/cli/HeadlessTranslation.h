@@ -15,7 +15,10 @@ struct HeadlessRequest {
     bool list = false;  // print the engines and their pairs instead of translating
     QString text;       // the source text, already read from standard input for "-"
     QString engine;     // empty: the document's default engine
-    QString pair;       // empty: that engine's default language pair
+    QString pair;  // empty: that engine's default language pair; "auto": by the text's language
+    QString to;    // with "auto": the BCP 47 code of the language wanted
+    bool back = false;    // also print the translation translated back
+    bool detect = false;  // only print the code of the text's language
 };
 
 // Translation without a window: fetches the configuration document with the
@@ -48,6 +51,10 @@ public:
 private:
     int translate(const ConfigDocument& doc, const HeadlessRequest& request);
     int list(const ConfigDocument& doc);
+    int detect(const QString& text);
+    // One translation; the exit code, having said any failure.
+    int send(const ConfigDocument& doc, const QString& engine, const QString& pair,
+             const QString& text, QString* shown);
     int fail(int code, const QString& line);
 
     QTextStream& m_out;

@@ -55,6 +55,9 @@ SelectionPopup::SelectionPopup(const Globals& globals, Platform platform, QWidge
     txtPopupTo->setAccessibleDescription(tr("Its translation, or what went wrong."));
     txtPopupTo->setToolTip(
         tr("The translation. Ctrl+Shift+C copies it, Ctrl+Shift+S speaks it, Esc closes."));
+    txtPopupBack = readOnlyBox(this, "txtPopupBack");
+    txtPopupBack->setAccessibleName(tr("Translation back"));
+    txtPopupBack->hide();
     lblPopupStatus = named(new QLabel(this), "lblPopupStatus");
     lblPopupStatus->setWordWrap(true);
     lblPopupStatus->setTextInteractionFlags(Qt::TextSelectableByMouse);
@@ -77,6 +80,7 @@ SelectionPopup::SelectionPopup(const Globals& globals, Platform platform, QWidge
     layout->setContentsMargins(6, 6, 2, 2);
     layout->addWidget(txtPopupFrom, 1);
     layout->addWidget(txtPopupTo, 2);
+    layout->addWidget(txtPopupBack, 2);
     layout->addLayout(buttons);
     QWidget::setTabOrder(txtPopupFrom, txtPopupTo);
     QWidget::setTabOrder(txtPopupTo, cmdPopupCopy);
@@ -97,6 +101,7 @@ SelectionPopup::SelectionPopup(const Globals& globals, Platform platform, QWidge
     key(QKeySequence(Qt::CTRL | Qt::Key_O), [this] { cmdPopupOpen->click(); });
     key(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S), [this] { m_speak->speak(); });
     key(QKeySequence(Qt::Key_Escape), [this] { escape(); });
+    key(QKeySequence(Qt::CTRL | Qt::Key_B), [this] { emit backRequested(); });
 }
 
 // The speak command is a child: it goes with the window.
@@ -133,6 +138,7 @@ void SelectionPopup::showBusy(const QString& source, const QString& status) {
     m_translation.clear();
     txtPopupTo->clear();
     txtPopupTo->setEnabled(false);
+    showBack(QString(), status);
     cmdPopupCopy->setEnabled(false);
     lblPopupStatus->setText(status);
 }
@@ -146,11 +152,22 @@ void SelectionPopup::showTranslation(const QString& translation, const QString& 
     lblPopupStatus->setText(status);
 }
 
+void SelectionPopup::showBack(const QString& back, const QString& status) {
+    txtPopupBack->setPlainText(back);
+    txtPopupBack->setVisible(!back.isEmpty());
+    lblPopupStatus->setText(status);
+}
+
+void SelectionPopup::showStatus(const QString& status) {
+    lblPopupStatus->setText(status);
+}
+
 void SelectionPopup::showFailure(const QString& status) {
     m_busy = false;
     m_translation.clear();
     txtPopupTo->clear();
     txtPopupTo->setEnabled(true);
+    showBack(QString(), status);
     cmdPopupCopy->setEnabled(false);
     lblPopupStatus->setText(status);
 }

@@ -6,8 +6,11 @@
 #include <QWindow>
 #include <optional>
 
+#include "config/Failure.h"
 #include "config/Globals.h"
 #include "config/Settings.h"
+#include "language/LanguageDetector.h"
+#include "language/PairRule.h"
 #include "platform/IGlobalShortcut.h"
 #include "translate/OutsideTranslation.h"
 #include "ui/SelectionPopup.h"
@@ -105,6 +108,35 @@ TranslateAnywhere::Choice TranslateAnywhere::currentChoice() const {
     return {engine.index >= 0 ? engine.text : QString(), pair.index >= 0 ? pair.text : QString()};
 }
 
+QList<EngineLists::Pair> TranslateAnywhere::pairsOf(const QString& engine) const {
+    const ConfigDocument* doc = m_globals.gdocConfig.get();
+    if (!doc || engine.isEmpty()) return {};
+    try {
+        return EngineLists::pairs(*doc, engine);
+    } catch (const Failure&) {
+        return {};
+    }
+}
+
+TranslateAnywhere::Choice TranslateAnywhere::detectedChoice(const QString& text,
+                                                            QString* line) const {
+    Choice choice = currentChoice();
+    const QList<EngineLists::Pair> pairs = pairsOf(choice.engine);
+    const int current = static_cast<const ITranslateView&>(m_window).selectedLanguage().index;
+    // Pairs without codes leave nothing to detect for: the detector is not
+    // even loaded.
+    const QString detected =
+        PairRule::choose(QString(), pairs, current).why == PairRule::Choice::Why::NoCodes
+            ? QString()
+            : LanguageDetector::detect(text);
+    const PairRule::Choice picked = PairRule::choose(detected, pairs, current);
+    const bool byLanguage = picked.why == PairRule::Choice::Why::Detected;
+    if (byLanguage) choice.pair = pairs.at(picked.index).name;
+    // One line: the languages when they decided, else the pair as always.
+    if (line) *line = byLanguage ? PairRule::describe(picked, pairs, detected) : choice.pair;
+    return choice;
+}
+
 OutsideTranslation* TranslateAnywhere::newTranslation(QObject* parent) {
     return new OutsideTranslation(m_command, m_globals, parent);
 }
@@ -122,6 +154,7 @@ SelectionPopup& TranslateAnywhere::ensurePopup() {
     if (!m_popup) {
         m_popup = new SelectionPopup(m_globals, m_platform);
         connect(m_popup, &SelectionPopup::openInWindow, &m_window, &frmTranslate::openTexts);
+        connect(m_popup, &SelectionPopup::backRequested, this, &TranslateAnywhere::translateBack);
         // Closed while it waits: the answer would have nowhere to go, and a
         // selection still to be read is no longer wanted.
         connect(m_popup, &SelectionPopup::closed, this, [this] {
@@ -189,7 +222,9 @@ void TranslateAnywhere::translateInPopup(const QString& text) {
 void TranslateAnywhere::popUpWith(const QString& text, const QString& whenEmpty) {
     SelectionPopup& popup = ensurePopup();
     delete m_popupTranslation;  // the newest request wins
-    const Choice choice = currentChoice();
+    QString line;
+    const Choice choice = text.isEmpty() ? currentChoice() : detectedChoice(text, &line);
+    m_popupChoice = choice;
     popup.setEngineAndPair(choice.engine, choice.pair);
     if (text.isEmpty()) {
         // Nothing to send: say so where the translation would have shown.
@@ -204,11 +239,11 @@ void TranslateAnywhere::popUpWith(const QString& text, const QString& whenEmpty)
     OutsideTranslation* translation = newTranslation(this);
     m_popupTranslation = translation;
     connect(translation, &OutsideTranslation::finished, this,
-            [this, translation, choice, text](const QString& shown) {
+            [this, translation, choice, text, line](const QString& shown) {
                 translation->deleteLater();
                 record(choice, text, shown);
                 if (!m_popup) return;
-                m_popup->showTranslation(shown, choice.pair);
+                m_popup->showTranslation(shown, line);
                 emit popupTranslated();
             });
     connect(translation, &OutsideTranslation::failed, this,
@@ -220,7 +255,35 @@ void TranslateAnywhere::popUpWith(const QString& text, const QString& whenEmpty)
 }
 
 void TranslateAnywhere::translate(const QString& text, const Reply& done) {
-    const Choice choice = currentChoice();
+    translateWith(currentChoice(), text, done);
+}
+
+void TranslateAnywhere::translateAuto(const QString& text, const QString& target,
+                                      const Reply& done) {
+    if (target.isEmpty()) return translateWith(detectedChoice(text, nullptr), text, done);
+    Choice choice = currentChoice();
+    const QList<EngineLists::Pair> pairs = pairsOf(choice.engine);
+    const QString detected = LanguageDetector::detect(text);
+    const PairRule::Choice picked = PairRule::choose(
+        detected, pairs, static_cast<const ITranslateView&>(m_window).selectedLanguage().index,
+        target);
+    switch (picked.why) {
+        case PairRule::Choice::Why::Detected:
+            choice.pair = pairs.at(picked.index).name;
+            return translateWith(choice, text, done);
+        case PairRule::Choice::Why::NoCodes:
+            return done(false, PairRule::noCodesText());
+        case PairRule::Choice::Why::NotSure:
+            return done(false, tr("The language of the text is not clear."));
+        case PairRule::Choice::Why::NoMatch:
+            break;
+    }
+    done(false, tr("No language pair translates %1 into %2.")
+                    .arg(PairRule::languageName(detected), PairRule::languageName(target)));
+}
+
+void TranslateAnywhere::translateWith(const Choice& choice, const QString& text,
+                                      const Reply& done) {
     OutsideTranslation* translation = newTranslation(this);
     connect(translation, &OutsideTranslation::finished, this,
             [this, translation, choice, text, done](const QString& shown) {
@@ -232,6 +295,37 @@ void TranslateAnywhere::translate(const QString& text, const Reply& done) {
             [translation, done](const QString& status) {
                 translation->deleteLater();
                 done(false, status);
+            });
+    translation->start(choice.engine, choice.pair, text);
+}
+
+void TranslateAnywhere::translateBack() {
+    if (!m_popup || m_popup->isBusy() || m_popup->translation().isEmpty()) return;
+    const QList<EngineLists::Pair> pairs = pairsOf(m_popupChoice.engine);
+    int index = -1;
+    for (int i = 0; i < pairs.size() && index < 0; ++i)
+        if (pairs.at(i).name == m_popupChoice.pair) index = i;
+    const int back = PairRule::reverse(pairs, index);
+    if (back < 0)
+        return m_popup->showStatus(
+            tr("No language pair translates back from %1.").arg(m_popupChoice.pair));
+    const Choice choice{m_popupChoice.engine, pairs.at(back).name};
+    const QString text = m_popup->translation();
+    m_popup->showStatus(tr("Translating back from %1").arg(choice.pair));
+    // Its own request, under the same limit; a newer popup request ends it.
+    delete m_popupTranslation;
+    OutsideTranslation* translation = newTranslation(this);
+    m_popupTranslation = translation;
+    connect(translation, &OutsideTranslation::finished, this,
+            [this, translation, choice, text](const QString& shown) {
+                translation->deleteLater();
+                record(choice, text, shown);
+                if (m_popup) m_popup->showBack(shown, tr("Back: %1").arg(choice.pair));
+            });
+    connect(translation, &OutsideTranslation::failed, this,
+            [this, translation](const QString& status) {
+                translation->deleteLater();
+                if (m_popup) m_popup->showStatus(status);
             });
     translation->start(choice.engine, choice.pair, text);
 }

@@ -7,6 +7,7 @@
 #include <memory>
 
 #include "platform/Platform.h"
+#include "service/EngineLists.h"
 #include "ui/SelectionText.h"
 
 struct Globals;
@@ -20,7 +21,8 @@ class TranslationHistory;
 // Translations asked for outside the main window: the selection shortcut
 // and the popup it opens (for the selection or the clipboard), and the texts
 // D-Bus callers send. Each runs as an OutsideTranslation with the window's
-// current engine and pair, is kept in the window's history, and counts
+// current engine and pair (in the popup and for translateAuto, the pair
+// language detection picks: language/PairRule), is kept in the window's history, and counts
 // toward the window's per-run limit. The shortcut is the settings key
 // selectionShortcut (Ctrl+Alt+E when absent, none when empty), held through
 // the platform's IGlobalShortcut.
@@ -54,6 +56,13 @@ public:
     // the translation or false and what the status line would say.
     using Reply = std::function<void(bool ok, const QString& text)>;
     void translate(const QString& text, const Reply& done);
+    // The same with the pair picked by the text's language; a target code
+    // asks for the pair from that language into it, and without one a text
+    // whose language or pair cannot be told is refused.
+    void translateAuto(const QString& text, const QString& target, const Reply& done);
+    // Ctrl+B in the popup: its translation with the reverse pair, shown
+    // under it.
+    void translateBack();
 
     // The popup; null until it was first needed.
     SelectionPopup* popup() const;
@@ -73,6 +82,12 @@ private:
     // Asks the platform for the key; a refusal goes to the status line.
     void hold(const QString& key);
     Choice currentChoice() const;
+    // The engine's pairs with their codes; none when the document cannot
+    // say.
+    QList<EngineLists::Pair> pairsOf(const QString& engine) const;
+    // The choice for a text by its language, and the line that says so.
+    Choice detectedChoice(const QString& text, QString* line) const;
+    void translateWith(const Choice& choice, const QString& text, const Reply& done);
     OutsideTranslation* newTranslation(QObject* parent);
     void record(const Choice& choice, const QString& source, const QString& result);
     void sayInStatusLine(const QString& text);
@@ -94,6 +109,7 @@ private:
     QPointer<SelectionPopup> m_popup;
     QPointer<ShortcutDialog> m_shortcutDialog;
     QPointer<OutsideTranslation> m_popupTranslation;
+    Choice m_popupChoice;  // of the translation the popup shows
     // Each wait for the popup to become active; a newer one or closing the
     // popup ends the earlier.
     quint64 m_readings = 0;

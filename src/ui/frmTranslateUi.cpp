@@ -131,6 +131,9 @@ void frmTranslateUi::buildMenus(QMainWindow* window) {
     mnuLoad->setCheckable(true);
     mnuSelectionShortcut =
         named(mnuOptions->addAction(tr("&Selection Shortcut...")), "mnuSelectionShortcut");
+    // Ctrl+D is the window's key for it (frmTranslate), as Ctrl+R is for
+    // turning the pair round.
+    mnuDetectLanguage = named(mnuOptions->addAction(tr("&Detect Language")), "mnuDetectLanguage");
     mnuHistory = named(mnuOptions->addAction(tr("&History...")), "mnuHistory");
 
     mnuHelp = named(bar->addMenu(tr("&Help")), "mnuHelp");

@@ -82,6 +82,7 @@ public:
     QAction* mnuLoad = nullptr;
     QAction* mnuHistory = nullptr;
     QAction* mnuSelectionShortcut = nullptr;
+    QAction* mnuDetectLanguage = nullptr;  // Ctrl+D
     QMenu* mnuHelp = nullptr;
     QAction* mnuOnlineHelp = nullptr;
     QAction* mnuSupport = nullptr;

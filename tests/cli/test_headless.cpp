@@ -24,8 +24,8 @@ const QByteArray kDocument = R"(<?xml version="1.0" encoding="UTF-8"?>
     <Engine name="Main" url="ENGINE/main" textstring="text" languagestring="pair"
             otherstring="&amp;amp;x=1" method="GET" tokenbefore="&lt;b&gt;" tokenafter="&lt;/b&gt;">
       <Languages default="1">
-        <Language name="English to Spanish" value="en|es"/>
-        <Language name="Spanish to English" value="es|en"/>
+        <Language name="English to Spanish" value="en|es" from="en" to="es"/>
+        <Language name="Spanish to English" value="es|en" from="es" to="en"/>
       </Languages>
     </Engine>
   </Engines>
@@ -87,8 +87,21 @@ void TestHeadless::commandLine_data() {
         "GET /main?text=two%0D%0Alines%20%C3%A9&pair=en%7Ces&x=1");
     row("list", {"--list"}, "", 0,
         "First: en-de [default]\n"
-        "Main [default]: English to Spanish, Spanish to English [default]\n",
+        "Main [default]: English to Spanish (en → es), Spanish to English (es → en) [default]\n",
         {}, {});
+    const QString german = "Wir fahren morgen mit dem Zug nach Berlin zu meiner Tante.";
+    const QString english = "She has been learning to play the piano since she was six";
+    row("detect", {"--detect", german}, "", 0, "de\n", {}, {});
+    row("detect: too short to be sure", {"--detect", "Hallo"}, "", 1, {}, {"not sure"}, {});
+    row("pair auto: an English text with Spanish to English goes into Spanish",
+        {"--translate", english, "--pair", "auto"}, "", 0, "Hola mundo\n", {},
+        "GET /main?text=" + english.toUtf8().replace(" ", "%20") + "&pair=en%7Ces&x=1");
+    row("pair auto to a language without a pair",
+        {"--translate", german, "--pair", "auto", "--to", "es"}, "", 2, {},
+        {"\"Main\"", "de", "es"}, {});
+    row("back: the reverse pair translates the translation",
+        {"--translate", "Hello world", "--back"}, "", 0, "Hola mundo\nHola mundo\n", {},
+        "GET /main?text=Hola%20mundo&pair=en%7Ces&x=1");
     row("unknown engine", {"--engine", "Nope", "--translate", "x"}, "", 2, {},
         {"\"Nope\"", "\"First\", \"Main\""}, {});
     row("unknown pair", {"--pair", "Klingon", "--translate", "x"}, "", 2, {},
@@ -178,7 +191,8 @@ void TestHeadless::commandLine() {
 
     // Exactly the start-up's request, then at most the one translation.
     const QList<RecordedRequest> asked = server.requests();
-    if (change != "configDown") {
+    const bool detectOnly = args.contains("--detect");  // needs no document
+    if (change != "configDown" && !detectOnly) {
         QVERIFY(!asked.isEmpty());
         QCOMPARE(asked.first().target,
                  change == "nothingStored"
@@ -186,8 +200,8 @@ void TestHeadless::commandLine() {
                      : QByteArray("/translator/3/config.asp?uid=U-7&version=3.1.108"
                                   "&installdate=7/8/21%209:10%20AM"));
     }
-    const qsizetype translations = asked.size() - (change == "configDown" ? 0 : 1);
-    QCOMPARE(translations, engineTarget.isEmpty() ? 0 : 1);
+    const qsizetype translations = asked.size() - (change == "configDown" || detectOnly ? 0 : 1);
+    QCOMPARE(translations, engineTarget.isEmpty() ? 0 : args.contains("--back") ? 2 : 1);
     if (!engineTarget.isEmpty()) {
         QCOMPARE(asked.last().method + ' ' + asked.last().target, engineTarget);
         QVERIFY(asked.last().body.isEmpty());

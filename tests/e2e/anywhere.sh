@@ -77,6 +77,12 @@ case_desktop() {
     got=$(e2e_bus_call Translate "" 2>&1)
     e2e_check "Translate of nothing is the error org.velmor.Parlamo.Error.Failed" \
         grep -q "org.velmor.Parlamo.Error.Failed: There is no text to translate." <<<"$got"
+    # The pair the text's language picks: Spanish, with English to Spanish chosen.
+    local spanish="Nosotros vamos a la playa todos los veranos con la familia."
+    e2e_check "Detect knows a Spanish sentence" test "$(e2e_bus_call Detect "$spanish")" = "('es',)"
+    expected=$(e2e_apy_says "spa|eng" "$spanish")
+    got=$(e2e_bus_call TranslateAuto "$spanish" "")
+    e2e_check "TranslateAuto translates it into English" test "$got" = "('$expected',)"
 
     second_start
     e2e_check "a second start exits 0" test "$SECOND_RC" = 0

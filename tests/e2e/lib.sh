@@ -213,13 +213,14 @@ e2e_start_server() {
     e2e_track "$E2E_SERVER_PID"
 }
 
-# A copy of the program, with the sound library it loads from beside it, in
-# a folder of its own, so that config.xml and wav/ land beside it, talking to
-# this test's reference service. Arguments, if any, go to the program.
+# A copy of the program, with the sound and language detection libraries it
+# loads from beside it, in a folder of its own, so that config.xml and wav/
+# land beside it, talking to this test's reference service. Arguments, if any, go to the program.
 # shellcheck disable=SC2120
 e2e_start_client() {
     cp "$E2E_CLIENT" "$E2E_PROGRAM/RaDudezozad"
     cp "$(dirname "$E2E_CLIENT")/libparlamo_sound.so" "$E2E_PROGRAM/"
+    cp "$(dirname "$E2E_CLIENT")/libparlamo_cld2.so" "$E2E_PROGRAM/"
     PARLAMO_CONFIG_HOST="127.0.0.1:$E2E_SERVER_PORT" "$E2E_PROGRAM/RaDudezozad" "$@" \
         >"$E2E_ROOT/client.log" 2>&1 &
     E2E_CLIENT_PID=$!

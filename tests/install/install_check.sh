@@ -46,6 +46,11 @@ sound=$(find "$prefix/lib" -path '*/parlamo/plugins/libparlamo_sound.so')
 [ -f "$sound" ] || fail "not installed: lib/.../parlamo/plugins/libparlamo_sound.so"
 ! readelf -d "$prefix/bin/RaDudezozad" | grep -E 'NEEDED.*(Multimedia|sndfile)' ||
     fail "the program loads Qt Multimedia or libsndfile at start"
+# So is language detection, loaded at the first text it looks at.
+cld2=$(find "$prefix/lib" -path '*/parlamo/plugins/libparlamo_cld2.so')
+[ -f "$cld2" ] || fail "not installed: lib/.../parlamo/plugins/libparlamo_cld2.so"
+! readelf -d "$prefix/bin/RaDudezozad" | grep -E 'NEEDED.*cld2' ||
+    fail "the program loads CLD2 at start"
 for size in 16 32 48 64 128 256; do
     png=$prefix/share/icons/hicolor/${size}x${size}/apps/$id.png
     file -b "$png" | grep -q "^PNG image data, $size x $size," || fail "$png is not $size x $size"

@@ -11,6 +11,7 @@
 #include "FormFixture.h"
 #include "TestHttpServer.h"
 #include "history/HistoryModel.h"
+#include "language/LanguageDetector.h"
 #include "translate/TranslateCommand.h"
 #include "ui/HistoryWindow.h"
 #include "ui/SelectionPopup.h"
@@ -48,7 +49,10 @@ class TestAnywhere : public QObject {
     }
 
 private slots:
-    void initTestCase() { QVERIFY(m_server.start()); }
+    void initTestCase() {
+        LanguageDetector::useLibrary(QStringLiteral(PARLAMO_LANGUAGE_LIBRARY));
+        QVERIFY(m_server.start());
+    }
     void init() {
         m_server.clearRequests();
         m_server.setDefaultResponse(ScriptedResponse::text("<p>[[ hola ]]</p>"));
@@ -70,6 +74,10 @@ private slots:
         QTest::addRow("TranslateClipboard") << "clipboard"
                                             << "hello" << fine << "hola"
                                             << "English to Spanish" << 1;
+        QTest::addRow("a Spanish selection goes into English")
+            << "shortcut"
+            << "Nosotros vamos a la playa todos los veranos con la familia." << fine << "hola"
+            << "Spanish → English (detected)" << 1;
         QTest::addRow("empty selection: a message, nothing sent") << "shortcut"
                                                                   << "" << fine << ""
                                                                   << "No text is selected." << 0;
@@ -131,6 +139,14 @@ private slots:
 
         QTest::keyClick(popup, Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
         QCOMPARE(QApplication::clipboard()->text(), QString("hola"));
+        // Ctrl+B: the translation back with the reverse pair, counted.
+        m_server.setDefaultResponse(ScriptedResponse::text("[[hello back]]"));
+        QTest::keyClick(popup, Qt::Key_B, Qt::ControlModifier);
+        QVERIFY(QTest::qWaitFor([&] { return popup->txtPopupBack->isVisible(); }, 5000));
+        QCOMPARE(popup->txtPopupBack->toPlainText(), QString("hello back"));
+        QVERIFY(m_server.requests().last().target.contains("langpair=spa%7Ceng&"));
+        QCOMPARE(f.form->translateCommand().translations(), 2);
+        m_server.setDefaultResponse(ScriptedResponse::text("[[hola]]"));
         QTest::keyClick(popup, Qt::Key_Escape);
         QVERIFY(!popup->isVisible());
 
@@ -151,7 +167,7 @@ private slots:
         QVERIFY(popup->isBusy());
         QTest::keyClick(popup, Qt::Key_Escape);
         QTest::qWait(500);
-        QCOMPARE(f.form->translateCommand().translations(), 2);
+        QCOMPARE(f.form->translateCommand().translations(), 3);
         QVERIFY(popup->translation().isEmpty());
     }
 
@@ -232,6 +248,13 @@ private slots:
         QTest::keyClick(f.txtFrom, Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
         QCOMPARE(QApplication::clipboard()->text(), QString("La casa"));
         QVERIFY(f.txtTo->toolTip().contains("Ctrl+Shift+C"));
+        // Ctrl+D picks the pair for the source text's language, nothing else.
+        const QString spanish = "Nosotros vamos a la playa todos los veranos con la familia.";
+        f.txtFrom->setPlainText(spanish);
+        QTest::keyClick(f.txtFrom, Qt::Key_D, Qt::ControlModifier);
+        QCOMPARE(f.cboLanguages->currentText(), QString("Spanish to English"));
+        QCOMPARE(f.txtFrom->toPlainText(), spanish);
+        QCOMPARE(f.txtTo->toPlainText(), QString("La casa"));
         QVERIFY(f.cboLanguages->toolTip().contains("Ctrl+R"));
 
         FormFixture lone(sample(removeNode("//Engine[1]/Languages/Language[2]")));
