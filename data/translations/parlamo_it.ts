@@ -527,18 +527,6 @@ e le altre opzioni vengono ignorate. Vedi RaDudezozad(1).</translation>
         <translation>Invio o un doppio clic riporta la traduzione nella finestra</translation>
     </message>
     <message>
-        <source>Keep a history</source>
-        <translation>Mantieni una cronologia</translation>
-    </message>
-    <message>
-        <source>Clear History</source>
-        <translation>Cancella cronologia</translation>
-    </message>
-    <message>
-        <source>Export...</source>
-        <translation>Esporta...</translation>
-    </message>
-    <message>
         <source>Writes the listed translations to a CSV file</source>
         <translation>Scrive le traduzioni elencate in un file CSV</translation>
     </message>
@@ -557,6 +545,30 @@ e le altre opzioni vengono ignorate. Vedi RaDudezozad(1).</translation>
     <message>
         <source>The history could not be written to %1.</source>
         <translation>Impossibile scrivere la cronologia in %1.</translation>
+    </message>
+    <message>
+        <source>Lists only the translations whose texts hold these letters; the arrow keys walk the list.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Keep a history</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Whether new translations are kept, also after a restart</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>C&amp;lear History</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Forgets every kept translation, after asking</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Export...</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -705,6 +717,25 @@ e le altre opzioni vengono ignorate. Vedi RaDudezozad(1).</translation>
     </message>
 </context>
 <context>
+    <name>LazySoundOutput</name>
+    <message>
+        <source>%1 belongs to another user</source>
+        <translation>%1 appartiene a un altro utente</translation>
+    </message>
+    <message>
+        <source>other users may change %1</source>
+        <translation>altri utenti possono modificare %1</translation>
+    </message>
+    <message>
+        <source>No sound: the sound module %1 was not found.</source>
+        <translation>Nessun suono: il modulo audio %1 non è stato trovato.</translation>
+    </message>
+    <message>
+        <source>No sound: the sound module could not be loaded (%1).</source>
+        <translation>Nessun suono: impossibile caricare il modulo audio (%1).</translation>
+    </message>
+</context>
+<context>
     <name>OutsideTranslation</name>
     <message>
         <source>Choose a language pair in the main window first.</source>
@@ -717,6 +748,29 @@ e le altre opzioni vengono ignorate. Vedi RaDudezozad(1).</translation>
     <message>
         <source>no configuration document</source>
         <translation>nessun documento di configurazione</translation>
+    </message>
+</context>
+<context>
+    <name>PairRule</name>
+    <message>
+        <source>The language pairs of this engine do not say which languages they join, so the language of a text cannot pick one.</source>
+        <translation>Le coppie di lingue di questo servizio non dicono quali lingue uniscono, quindi la lingua di un testo non può sceglierne una.</translation>
+    </message>
+    <message>
+        <source>%1 → %2 (detected)</source>
+        <translation>%1 → %2 (rilevata)</translation>
+    </message>
+    <message>
+        <source>%1 (the language of the text is not clear)</source>
+        <translation>%1 (la lingua del testo non è chiara)</translation>
+    </message>
+    <message>
+        <source>No pair from %1</source>
+        <translation>Nessuna coppia da %1</translation>
+    </message>
+    <message>
+        <source>%1 (no pair from %2)</source>
+        <translation>%1 (nessuna coppia da %2)</translation>
     </message>
 </context>
 <context>
@@ -763,6 +817,26 @@ e le altre opzioni vengono ignorate. Vedi RaDudezozad(1).</translation>
         <source>Parlamo is already running but does not answer.</source>
         <translation>Parlamo è già in esecuzione ma non risponde.</translation>
     </message>
+    <message>
+        <source>%1 cannot be made (%2).</source>
+        <translation>Impossibile creare %1 (%2).</translation>
+    </message>
+    <message>
+        <source>%1 is not a folder.</source>
+        <translation>%1 non è una cartella.</translation>
+    </message>
+    <message>
+        <source>%1 belongs to another user.</source>
+        <translation>%1 appartiene a un altro utente.</translation>
+    </message>
+    <message>
+        <source>Other users may use %1.</source>
+        <translation>Altri utenti possono usare %1.</translation>
+    </message>
+    <message>
+        <source>Cannot make sure that only one copy of Parlamo runs: %1</source>
+        <translation>Impossibile garantire che sia in esecuzione una sola copia di Parlamo: %1</translation>
+    </message>
 </context>
 <context>
     <name>SelectionPopup</name>
@@ -806,6 +880,22 @@ e le altre opzioni vengono ignorate. Vedi RaDudezozad(1).</translation>
         <source>Translation back</source>
         <translation>Traduzione di ritorno</translation>
     </message>
+    <message>
+        <source>The translation of the selected text.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The selected text.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Its translation, or what went wrong.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>What the translation is doing or has done.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>ShortcutDialog</name>
@@ -824,6 +914,10 @@ e le altre opzioni vengono ignorate. Vedi RaDudezozad(1).</translation>
     <message>
         <source>C&amp;lear</source>
         <translation>&amp;Pulisci</translation>
+    </message>
+    <message>
+        <source>Turns the shortcut off</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -956,6 +1050,10 @@ e le altre opzioni vengono ignorate. Vedi RaDudezozad(1).</translation>
     <message>
         <source>Back: %1</source>
         <translation>Ritorno: %1</translation>
+    </message>
+    <message>
+        <source>The selection&apos;s owner did not answer.</source>
+        <translation>Il programma che detiene la selezione non ha risposto.</translation>
     </message>
 </context>
 <context>
@@ -1141,10 +1239,6 @@ e le altre opzioni vengono ignorate. Vedi RaDudezozad(1).</translation>
         <translation>La coppia di lingue (Ctrl+R: nel senso inverso)</translation>
     </message>
     <message>
-        <source>Translation engine</source>
-        <translation>Servizio di traduzione</translation>
-    </message>
-    <message>
         <source>The online service that translates.</source>
         <translation>Il servizio online che traduce.</translation>
     </message>
@@ -1209,10 +1303,6 @@ e le altre opzioni vengono ignorate. Vedi RaDudezozad(1).</translation>
         <translation>Cosa sta facendo il programma, e lo stato della tastiera.</translation>
     </message>
     <message>
-        <source>Status</source>
-        <translation>Stato</translation>
-    </message>
-    <message>
         <source>What the program is doing or has just done.</source>
         <translation>Cosa sta facendo o ha appena fatto il programma.</translation>
     </message>
@@ -1240,6 +1330,10 @@ e le altre opzioni vengono ignorate. Vedi RaDudezozad(1).</translation>
         <source>&amp;Detect Language</source>
         <translation>&amp;Rileva la lingua</translation>
     </message>
+    <message>
+        <source>Engine</source>
+        <translation type="unfinished">Servizio</translation>
+    </message>
 </context>
 <context>
     <name>mGlobal</name>
@@ -1264,29 +1358,6 @@ e le altre opzioni vengono ignorate. Vedi RaDudezozad(1).</translation>
     <message>
         <source>Parlamo could not start.</source>
         <translation>Impossibile avviare Parlamo.</translation>
-    </message>
-</context>
-<context>
-    <name>PairRule</name>
-    <message>
-        <source>The language pairs of this engine do not say which languages they join, so the language of a text cannot pick one.</source>
-        <translation>Le coppie di lingue di questo servizio non dicono quali lingue uniscono, quindi la lingua di un testo non può sceglierne una.</translation>
-    </message>
-    <message>
-        <source>%1 → %2 (detected)</source>
-        <translation>%1 → %2 (rilevata)</translation>
-    </message>
-    <message>
-        <source>%1 (the language of the text is not clear)</source>
-        <translation>%1 (la lingua del testo non è chiara)</translation>
-    </message>
-    <message>
-        <source>No pair from %1</source>
-        <translation>Nessuna coppia da %1</translation>
-    </message>
-    <message>
-        <source>%1 (no pair from %2)</source>
-        <translation>%1 (nessuna coppia da %2)</translation>
     </message>
 </context>
 </TS>

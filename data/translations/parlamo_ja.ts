@@ -528,18 +528,6 @@ RaDudezozad(1) を参照してください。</translation>
         <translation>Enter キーまたはダブルクリックで翻訳をメインウィンドウに戻します</translation>
     </message>
     <message>
-        <source>Keep a history</source>
-        <translation>履歴を記録する</translation>
-    </message>
-    <message>
-        <source>Clear History</source>
-        <translation>履歴を消去</translation>
-    </message>
-    <message>
-        <source>Export...</source>
-        <translation>エクスポート...</translation>
-    </message>
-    <message>
         <source>Writes the listed translations to a CSV file</source>
         <translation>一覧の翻訳を CSV ファイルに書き出します</translation>
     </message>
@@ -558,6 +546,30 @@ RaDudezozad(1) を参照してください。</translation>
     <message>
         <source>The history could not be written to %1.</source>
         <translation>履歴を %1 に書き込めませんでした。</translation>
+    </message>
+    <message>
+        <source>Lists only the translations whose texts hold these letters; the arrow keys walk the list.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Keep a history</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Whether new translations are kept, also after a restart</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>C&amp;lear History</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Forgets every kept translation, after asking</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Export...</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -706,6 +718,25 @@ RaDudezozad(1) を参照してください。</translation>
     </message>
 </context>
 <context>
+    <name>LazySoundOutput</name>
+    <message>
+        <source>%1 belongs to another user</source>
+        <translation>%1 は別のユーザーのものです</translation>
+    </message>
+    <message>
+        <source>other users may change %1</source>
+        <translation>他のユーザーが %1 を変更できます</translation>
+    </message>
+    <message>
+        <source>No sound: the sound module %1 was not found.</source>
+        <translation>音声なし: 音声モジュール %1 が見つかりません。</translation>
+    </message>
+    <message>
+        <source>No sound: the sound module could not be loaded (%1).</source>
+        <translation>音声なし: 音声モジュールを読み込めませんでした (%1)。</translation>
+    </message>
+</context>
+<context>
     <name>OutsideTranslation</name>
     <message>
         <source>Choose a language pair in the main window first.</source>
@@ -718,6 +749,29 @@ RaDudezozad(1) を参照してください。</translation>
     <message>
         <source>no configuration document</source>
         <translation>設定ドキュメントがありません</translation>
+    </message>
+</context>
+<context>
+    <name>PairRule</name>
+    <message>
+        <source>The language pairs of this engine do not say which languages they join, so the language of a text cannot pick one.</source>
+        <translation>このエンジンの言語ペアはどの言語を結ぶかを示していないため、テキストの言語からペアを選べません。</translation>
+    </message>
+    <message>
+        <source>%1 → %2 (detected)</source>
+        <translation>%1 → %2（検出）</translation>
+    </message>
+    <message>
+        <source>%1 (the language of the text is not clear)</source>
+        <translation>%1（テキストの言語がはっきりしません）</translation>
+    </message>
+    <message>
+        <source>No pair from %1</source>
+        <translation>%1 からのペアはありません</translation>
+    </message>
+    <message>
+        <source>%1 (no pair from %2)</source>
+        <translation>%1（%2 からのペアはありません）</translation>
     </message>
 </context>
 <context>
@@ -764,6 +818,26 @@ RaDudezozad(1) を参照してください。</translation>
         <source>Parlamo is already running but does not answer.</source>
         <translation>Parlamo はすでに実行中ですが応答しません。</translation>
     </message>
+    <message>
+        <source>%1 cannot be made (%2).</source>
+        <translation>%1 を作成できません (%2)。</translation>
+    </message>
+    <message>
+        <source>%1 is not a folder.</source>
+        <translation>%1 はフォルダーではありません。</translation>
+    </message>
+    <message>
+        <source>%1 belongs to another user.</source>
+        <translation>%1 は別のユーザーのものです。</translation>
+    </message>
+    <message>
+        <source>Other users may use %1.</source>
+        <translation>他のユーザーが %1 を使用できます。</translation>
+    </message>
+    <message>
+        <source>Cannot make sure that only one copy of Parlamo runs: %1</source>
+        <translation>Parlamo が 1 つだけ実行されていることを確認できません: %1</translation>
+    </message>
 </context>
 <context>
     <name>SelectionPopup</name>
@@ -807,6 +881,22 @@ RaDudezozad(1) を参照してください。</translation>
         <source>Translation back</source>
         <translation>逆翻訳</translation>
     </message>
+    <message>
+        <source>The translation of the selected text.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The selected text.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Its translation, or what went wrong.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>What the translation is doing or has done.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>ShortcutDialog</name>
@@ -825,6 +915,10 @@ RaDudezozad(1) を参照してください。</translation>
     <message>
         <source>C&amp;lear</source>
         <translation>消去(&amp;L)</translation>
+    </message>
+    <message>
+        <source>Turns the shortcut off</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -957,6 +1051,10 @@ RaDudezozad(1) を参照してください。</translation>
     <message>
         <source>Back: %1</source>
         <translation>逆翻訳: %1</translation>
+    </message>
+    <message>
+        <source>The selection&apos;s owner did not answer.</source>
+        <translation>選択範囲を持つプログラムが応答しませんでした。</translation>
     </message>
 </context>
 <context>
@@ -1142,10 +1240,6 @@ RaDudezozad(1) を参照してください。</translation>
         <translation>言語ペア (Ctrl+R: 逆方向)</translation>
     </message>
     <message>
-        <source>Translation engine</source>
-        <translation>翻訳エンジン</translation>
-    </message>
-    <message>
         <source>The online service that translates.</source>
         <translation>翻訳を行うオンラインサービスです。</translation>
     </message>
@@ -1210,10 +1304,6 @@ RaDudezozad(1) を参照してください。</translation>
         <translation>プログラムの現在の動作と、キーボードの状態です。</translation>
     </message>
     <message>
-        <source>Status</source>
-        <translation>ステータス</translation>
-    </message>
-    <message>
         <source>What the program is doing or has just done.</source>
         <translation>プログラムが実行中の、または直前に実行した動作です。</translation>
     </message>
@@ -1241,6 +1331,10 @@ RaDudezozad(1) を参照してください。</translation>
         <source>&amp;Detect Language</source>
         <translation>言語を検出(&amp;D)</translation>
     </message>
+    <message>
+        <source>Engine</source>
+        <translation type="unfinished">エンジン</translation>
+    </message>
 </context>
 <context>
     <name>mGlobal</name>
@@ -1265,29 +1359,6 @@ RaDudezozad(1) を参照してください。</translation>
     <message>
         <source>Parlamo could not start.</source>
         <translation>Parlamo を起動できませんでした。</translation>
-    </message>
-</context>
-<context>
-    <name>PairRule</name>
-    <message>
-        <source>The language pairs of this engine do not say which languages they join, so the language of a text cannot pick one.</source>
-        <translation>このエンジンの言語ペアはどの言語を結ぶかを示していないため、テキストの言語からペアを選べません。</translation>
-    </message>
-    <message>
-        <source>%1 → %2 (detected)</source>
-        <translation>%1 → %2（検出）</translation>
-    </message>
-    <message>
-        <source>%1 (the language of the text is not clear)</source>
-        <translation>%1（テキストの言語がはっきりしません）</translation>
-    </message>
-    <message>
-        <source>No pair from %1</source>
-        <translation>%1 からのペアはありません</translation>
-    </message>
-    <message>
-        <source>%1 (no pair from %2)</source>
-        <translation>%1（%2 からのペアはありません）</translation>
     </message>
 </context>
 </TS>

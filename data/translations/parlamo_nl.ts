@@ -527,18 +527,6 @@ en worden andere opties genegeerd. Zie RaDudezozad(1).</translation>
         <translation>Enter of dubbelklikken zet de vertaling terug</translation>
     </message>
     <message>
-        <source>Keep a history</source>
-        <translation>Geschiedenis bijhouden</translation>
-    </message>
-    <message>
-        <source>Clear History</source>
-        <translation>Geschiedenis wissen</translation>
-    </message>
-    <message>
-        <source>Export...</source>
-        <translation>Exporteren...</translation>
-    </message>
-    <message>
         <source>Writes the listed translations to a CSV file</source>
         <translation>Schrijft de getoonde vertalingen naar een CSV-bestand</translation>
     </message>
@@ -557,6 +545,30 @@ en worden andere opties genegeerd. Zie RaDudezozad(1).</translation>
     <message>
         <source>The history could not be written to %1.</source>
         <translation>De geschiedenis kon niet naar %1 worden geschreven.</translation>
+    </message>
+    <message>
+        <source>Lists only the translations whose texts hold these letters; the arrow keys walk the list.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Keep a history</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Whether new translations are kept, also after a restart</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>C&amp;lear History</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Forgets every kept translation, after asking</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Export...</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -705,6 +717,25 @@ en worden andere opties genegeerd. Zie RaDudezozad(1).</translation>
     </message>
 </context>
 <context>
+    <name>LazySoundOutput</name>
+    <message>
+        <source>%1 belongs to another user</source>
+        <translation>%1 is van een andere gebruiker</translation>
+    </message>
+    <message>
+        <source>other users may change %1</source>
+        <translation>andere gebruikers kunnen %1 wijzigen</translation>
+    </message>
+    <message>
+        <source>No sound: the sound module %1 was not found.</source>
+        <translation>Geen geluid: de geluidsmodule %1 is niet gevonden.</translation>
+    </message>
+    <message>
+        <source>No sound: the sound module could not be loaded (%1).</source>
+        <translation>Geen geluid: de geluidsmodule kon niet worden geladen (%1).</translation>
+    </message>
+</context>
+<context>
     <name>OutsideTranslation</name>
     <message>
         <source>Choose a language pair in the main window first.</source>
@@ -717,6 +748,29 @@ en worden andere opties genegeerd. Zie RaDudezozad(1).</translation>
     <message>
         <source>no configuration document</source>
         <translation>geen configuratiedocument</translation>
+    </message>
+</context>
+<context>
+    <name>PairRule</name>
+    <message>
+        <source>The language pairs of this engine do not say which languages they join, so the language of a text cannot pick one.</source>
+        <translation>De taalparen van deze dienst zeggen niet welke talen ze verbinden, dus de taal van een tekst kan er geen kiezen.</translation>
+    </message>
+    <message>
+        <source>%1 → %2 (detected)</source>
+        <translation>%1 → %2 (herkend)</translation>
+    </message>
+    <message>
+        <source>%1 (the language of the text is not clear)</source>
+        <translation>%1 (de taal van de tekst is niet duidelijk)</translation>
+    </message>
+    <message>
+        <source>No pair from %1</source>
+        <translation>Geen paar uit het %1</translation>
+    </message>
+    <message>
+        <source>%1 (no pair from %2)</source>
+        <translation>%1 (geen paar uit het %2)</translation>
     </message>
 </context>
 <context>
@@ -763,6 +817,26 @@ en worden andere opties genegeerd. Zie RaDudezozad(1).</translation>
         <source>Parlamo is already running but does not answer.</source>
         <translation>Parlamo draait al, maar antwoordt niet.</translation>
     </message>
+    <message>
+        <source>%1 cannot be made (%2).</source>
+        <translation>%1 kan niet worden aangemaakt (%2).</translation>
+    </message>
+    <message>
+        <source>%1 is not a folder.</source>
+        <translation>%1 is geen map.</translation>
+    </message>
+    <message>
+        <source>%1 belongs to another user.</source>
+        <translation>%1 is van een andere gebruiker.</translation>
+    </message>
+    <message>
+        <source>Other users may use %1.</source>
+        <translation>Andere gebruikers kunnen %1 gebruiken.</translation>
+    </message>
+    <message>
+        <source>Cannot make sure that only one copy of Parlamo runs: %1</source>
+        <translation>Kan niet zorgen dat er maar één exemplaar van Parlamo draait: %1</translation>
+    </message>
 </context>
 <context>
     <name>SelectionPopup</name>
@@ -806,6 +880,22 @@ en worden andere opties genegeerd. Zie RaDudezozad(1).</translation>
         <source>Translation back</source>
         <translation>Terugvertaling</translation>
     </message>
+    <message>
+        <source>The translation of the selected text.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The selected text.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Its translation, or what went wrong.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>What the translation is doing or has done.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>ShortcutDialog</name>
@@ -824,6 +914,10 @@ en worden andere opties genegeerd. Zie RaDudezozad(1).</translation>
     <message>
         <source>C&amp;lear</source>
         <translation>&amp;Wissen</translation>
+    </message>
+    <message>
+        <source>Turns the shortcut off</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -956,6 +1050,10 @@ en worden andere opties genegeerd. Zie RaDudezozad(1).</translation>
     <message>
         <source>Back: %1</source>
         <translation>Terug: %1</translation>
+    </message>
+    <message>
+        <source>The selection&apos;s owner did not answer.</source>
+        <translation>Het programma dat de selectie heeft, antwoordde niet.</translation>
     </message>
 </context>
 <context>
@@ -1141,10 +1239,6 @@ en worden andere opties genegeerd. Zie RaDudezozad(1).</translation>
         <translation>Het taalpaar (Ctrl+R: andersom)</translation>
     </message>
     <message>
-        <source>Translation engine</source>
-        <translation>Vertaaldienst</translation>
-    </message>
-    <message>
         <source>The online service that translates.</source>
         <translation>De online dienst die vertaalt.</translation>
     </message>
@@ -1209,10 +1303,6 @@ en worden andere opties genegeerd. Zie RaDudezozad(1).</translation>
         <translation>Wat het programma doet, en de toestand van het toetsenbord.</translation>
     </message>
     <message>
-        <source>Status</source>
-        <translation>Status</translation>
-    </message>
-    <message>
         <source>What the program is doing or has just done.</source>
         <translation>Wat het programma doet of net gedaan heeft.</translation>
     </message>
@@ -1240,6 +1330,10 @@ en worden andere opties genegeerd. Zie RaDudezozad(1).</translation>
         <source>&amp;Detect Language</source>
         <translation>Taal &amp;detecteren</translation>
     </message>
+    <message>
+        <source>Engine</source>
+        <translation type="unfinished">Dienst</translation>
+    </message>
 </context>
 <context>
     <name>mGlobal</name>
@@ -1264,29 +1358,6 @@ en worden andere opties genegeerd. Zie RaDudezozad(1).</translation>
     <message>
         <source>Parlamo could not start.</source>
         <translation>Parlamo kon niet starten.</translation>
-    </message>
-</context>
-<context>
-    <name>PairRule</name>
-    <message>
-        <source>The language pairs of this engine do not say which languages they join, so the language of a text cannot pick one.</source>
-        <translation>De taalparen van deze dienst zeggen niet welke talen ze verbinden, dus de taal van een tekst kan er geen kiezen.</translation>
-    </message>
-    <message>
-        <source>%1 → %2 (detected)</source>
-        <translation>%1 → %2 (herkend)</translation>
-    </message>
-    <message>
-        <source>%1 (the language of the text is not clear)</source>
-        <translation>%1 (de taal van de tekst is niet duidelijk)</translation>
-    </message>
-    <message>
-        <source>No pair from %1</source>
-        <translation>Geen paar uit het %1</translation>
-    </message>
-    <message>
-        <source>%1 (no pair from %2)</source>
-        <translation>%1 (geen paar uit het %2)</translation>
     </message>
 </context>
 </TS>

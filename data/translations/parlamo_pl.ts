@@ -527,18 +527,6 @@ a inne opcje są pomijane. Zobacz RaDudezozad(1).</translation>
         <translation>Enter lub dwukrotne kliknięcie przywraca tłumaczenie</translation>
     </message>
     <message>
-        <source>Keep a history</source>
-        <translation>Zapisuj historię</translation>
-    </message>
-    <message>
-        <source>Clear History</source>
-        <translation>Wyczyść historię</translation>
-    </message>
-    <message>
-        <source>Export...</source>
-        <translation>Eksportuj...</translation>
-    </message>
-    <message>
         <source>Writes the listed translations to a CSV file</source>
         <translation>Zapisuje wyświetlone tłumaczenia do pliku CSV</translation>
     </message>
@@ -557,6 +545,30 @@ a inne opcje są pomijane. Zobacz RaDudezozad(1).</translation>
     <message>
         <source>The history could not be written to %1.</source>
         <translation>Nie można zapisać historii do %1.</translation>
+    </message>
+    <message>
+        <source>Lists only the translations whose texts hold these letters; the arrow keys walk the list.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Keep a history</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Whether new translations are kept, also after a restart</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>C&amp;lear History</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Forgets every kept translation, after asking</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Export...</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -705,6 +717,25 @@ a inne opcje są pomijane. Zobacz RaDudezozad(1).</translation>
     </message>
 </context>
 <context>
+    <name>LazySoundOutput</name>
+    <message>
+        <source>%1 belongs to another user</source>
+        <translation>%1 należy do innego użytkownika</translation>
+    </message>
+    <message>
+        <source>other users may change %1</source>
+        <translation>inni użytkownicy mogą zmieniać %1</translation>
+    </message>
+    <message>
+        <source>No sound: the sound module %1 was not found.</source>
+        <translation>Brak dźwięku: nie znaleziono modułu dźwięku %1.</translation>
+    </message>
+    <message>
+        <source>No sound: the sound module could not be loaded (%1).</source>
+        <translation>Brak dźwięku: nie można wczytać modułu dźwięku (%1).</translation>
+    </message>
+</context>
+<context>
     <name>OutsideTranslation</name>
     <message>
         <source>Choose a language pair in the main window first.</source>
@@ -717,6 +748,29 @@ a inne opcje są pomijane. Zobacz RaDudezozad(1).</translation>
     <message>
         <source>no configuration document</source>
         <translation>brak dokumentu konfiguracji</translation>
+    </message>
+</context>
+<context>
+    <name>PairRule</name>
+    <message>
+        <source>The language pairs of this engine do not say which languages they join, so the language of a text cannot pick one.</source>
+        <translation>Pary języków tej usługi nie podają, jakie języki łączą, więc język tekstu nie może wybrać żadnej.</translation>
+    </message>
+    <message>
+        <source>%1 → %2 (detected)</source>
+        <translation>%1 → %2 (wykryto)</translation>
+    </message>
+    <message>
+        <source>%1 (the language of the text is not clear)</source>
+        <translation>%1 (język tekstu nie jest jasny)</translation>
+    </message>
+    <message>
+        <source>No pair from %1</source>
+        <translation>Brak pary z języka: %1</translation>
+    </message>
+    <message>
+        <source>%1 (no pair from %2)</source>
+        <translation>%1 (brak pary z języka: %2)</translation>
     </message>
 </context>
 <context>
@@ -763,6 +817,26 @@ a inne opcje są pomijane. Zobacz RaDudezozad(1).</translation>
         <source>Parlamo is already running but does not answer.</source>
         <translation>Parlamo już działa, ale nie odpowiada.</translation>
     </message>
+    <message>
+        <source>%1 cannot be made (%2).</source>
+        <translation>Nie można utworzyć %1 (%2).</translation>
+    </message>
+    <message>
+        <source>%1 is not a folder.</source>
+        <translation>%1 nie jest folderem.</translation>
+    </message>
+    <message>
+        <source>%1 belongs to another user.</source>
+        <translation>%1 należy do innego użytkownika.</translation>
+    </message>
+    <message>
+        <source>Other users may use %1.</source>
+        <translation>Inni użytkownicy mogą używać %1.</translation>
+    </message>
+    <message>
+        <source>Cannot make sure that only one copy of Parlamo runs: %1</source>
+        <translation>Nie można zapewnić, że działa tylko jedna kopia Parlamo: %1</translation>
+    </message>
 </context>
 <context>
     <name>SelectionPopup</name>
@@ -806,6 +880,22 @@ a inne opcje są pomijane. Zobacz RaDudezozad(1).</translation>
         <source>Translation back</source>
         <translation>Tłumaczenie zwrotne</translation>
     </message>
+    <message>
+        <source>The translation of the selected text.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The selected text.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Its translation, or what went wrong.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>What the translation is doing or has done.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>ShortcutDialog</name>
@@ -824,6 +914,10 @@ a inne opcje są pomijane. Zobacz RaDudezozad(1).</translation>
     <message>
         <source>C&amp;lear</source>
         <translation>&amp;Wyczyść</translation>
+    </message>
+    <message>
+        <source>Turns the shortcut off</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -956,6 +1050,10 @@ a inne opcje są pomijane. Zobacz RaDudezozad(1).</translation>
     <message>
         <source>Back: %1</source>
         <translation>Z powrotem: %1</translation>
+    </message>
+    <message>
+        <source>The selection&apos;s owner did not answer.</source>
+        <translation>Program, do którego należy zaznaczenie, nie odpowiedział.</translation>
     </message>
 </context>
 <context>
@@ -1141,10 +1239,6 @@ a inne opcje są pomijane. Zobacz RaDudezozad(1).</translation>
         <translation>Para języków (Ctrl+R: w przeciwnym kierunku)</translation>
     </message>
     <message>
-        <source>Translation engine</source>
-        <translation>Usługa tłumaczeniowa</translation>
-    </message>
-    <message>
         <source>The online service that translates.</source>
         <translation>Usługa online, która tłumaczy.</translation>
     </message>
@@ -1209,10 +1303,6 @@ a inne opcje są pomijane. Zobacz RaDudezozad(1).</translation>
         <translation>Co program robi oraz stan klawiatury.</translation>
     </message>
     <message>
-        <source>Status</source>
-        <translation>Stan</translation>
-    </message>
-    <message>
         <source>What the program is doing or has just done.</source>
         <translation>Co program robi lub właśnie zrobił.</translation>
     </message>
@@ -1240,6 +1330,10 @@ a inne opcje są pomijane. Zobacz RaDudezozad(1).</translation>
         <source>&amp;Detect Language</source>
         <translation>&amp;Wykryj język</translation>
     </message>
+    <message>
+        <source>Engine</source>
+        <translation type="unfinished">Usługa</translation>
+    </message>
 </context>
 <context>
     <name>mGlobal</name>
@@ -1264,29 +1358,6 @@ a inne opcje są pomijane. Zobacz RaDudezozad(1).</translation>
     <message>
         <source>Parlamo could not start.</source>
         <translation>Nie można uruchomić Parlamo.</translation>
-    </message>
-</context>
-<context>
-    <name>PairRule</name>
-    <message>
-        <source>The language pairs of this engine do not say which languages they join, so the language of a text cannot pick one.</source>
-        <translation>Pary języków tej usługi nie podają, jakie języki łączą, więc język tekstu nie może wybrać żadnej.</translation>
-    </message>
-    <message>
-        <source>%1 → %2 (detected)</source>
-        <translation>%1 → %2 (wykryto)</translation>
-    </message>
-    <message>
-        <source>%1 (the language of the text is not clear)</source>
-        <translation>%1 (język tekstu nie jest jasny)</translation>
-    </message>
-    <message>
-        <source>No pair from %1</source>
-        <translation>Brak pary z języka: %1</translation>
-    </message>
-    <message>
-        <source>%1 (no pair from %2)</source>
-        <translation>%1 (brak pary z języka: %2)</translation>
     </message>
 </context>
 </TS>

@@ -527,18 +527,6 @@ e as outras opções são ignoradas. Veja RaDudezozad(1).</translation>
         <translation>Enter ou um clique duplo traz a tradução de volta</translation>
     </message>
     <message>
-        <source>Keep a history</source>
-        <translation>Manter um histórico</translation>
-    </message>
-    <message>
-        <source>Clear History</source>
-        <translation>Limpar histórico</translation>
-    </message>
-    <message>
-        <source>Export...</source>
-        <translation>Exportar...</translation>
-    </message>
-    <message>
         <source>Writes the listed translations to a CSV file</source>
         <translation>Grava as traduções listadas em um arquivo CSV</translation>
     </message>
@@ -557,6 +545,30 @@ e as outras opções são ignoradas. Veja RaDudezozad(1).</translation>
     <message>
         <source>The history could not be written to %1.</source>
         <translation>Não foi possível gravar o histórico em %1.</translation>
+    </message>
+    <message>
+        <source>Lists only the translations whose texts hold these letters; the arrow keys walk the list.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Keep a history</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Whether new translations are kept, also after a restart</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>C&amp;lear History</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Forgets every kept translation, after asking</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Export...</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -705,6 +717,25 @@ e as outras opções são ignoradas. Veja RaDudezozad(1).</translation>
     </message>
 </context>
 <context>
+    <name>LazySoundOutput</name>
+    <message>
+        <source>%1 belongs to another user</source>
+        <translation>%1 pertence a outro usuário</translation>
+    </message>
+    <message>
+        <source>other users may change %1</source>
+        <translation>outros usuários podem alterar %1</translation>
+    </message>
+    <message>
+        <source>No sound: the sound module %1 was not found.</source>
+        <translation>Sem som: o módulo de som %1 não foi encontrado.</translation>
+    </message>
+    <message>
+        <source>No sound: the sound module could not be loaded (%1).</source>
+        <translation>Sem som: não foi possível carregar o módulo de som (%1).</translation>
+    </message>
+</context>
+<context>
     <name>OutsideTranslation</name>
     <message>
         <source>Choose a language pair in the main window first.</source>
@@ -717,6 +748,29 @@ e as outras opções são ignoradas. Veja RaDudezozad(1).</translation>
     <message>
         <source>no configuration document</source>
         <translation>nenhum documento de configuração</translation>
+    </message>
+</context>
+<context>
+    <name>PairRule</name>
+    <message>
+        <source>The language pairs of this engine do not say which languages they join, so the language of a text cannot pick one.</source>
+        <translation>Os pares de idiomas deste serviço não dizem quais idiomas ligam, então o idioma de um texto não pode escolher nenhum.</translation>
+    </message>
+    <message>
+        <source>%1 → %2 (detected)</source>
+        <translation>%1 → %2 (detectado)</translation>
+    </message>
+    <message>
+        <source>%1 (the language of the text is not clear)</source>
+        <translation>%1 (o idioma do texto não está claro)</translation>
+    </message>
+    <message>
+        <source>No pair from %1</source>
+        <translation>Nenhum par de %1</translation>
+    </message>
+    <message>
+        <source>%1 (no pair from %2)</source>
+        <translation>%1 (nenhum par de %2)</translation>
     </message>
 </context>
 <context>
@@ -763,6 +817,26 @@ e as outras opções são ignoradas. Veja RaDudezozad(1).</translation>
         <source>Parlamo is already running but does not answer.</source>
         <translation>O Parlamo já está em execução, mas não responde.</translation>
     </message>
+    <message>
+        <source>%1 cannot be made (%2).</source>
+        <translation>Não é possível criar %1 (%2).</translation>
+    </message>
+    <message>
+        <source>%1 is not a folder.</source>
+        <translation>%1 não é uma pasta.</translation>
+    </message>
+    <message>
+        <source>%1 belongs to another user.</source>
+        <translation>%1 pertence a outro usuário.</translation>
+    </message>
+    <message>
+        <source>Other users may use %1.</source>
+        <translation>Outros usuários podem usar %1.</translation>
+    </message>
+    <message>
+        <source>Cannot make sure that only one copy of Parlamo runs: %1</source>
+        <translation>Não é possível garantir que só uma cópia do Parlamo esteja em execução: %1</translation>
+    </message>
 </context>
 <context>
     <name>SelectionPopup</name>
@@ -806,6 +880,22 @@ e as outras opções são ignoradas. Veja RaDudezozad(1).</translation>
         <source>Translation back</source>
         <translation>Tradução de volta</translation>
     </message>
+    <message>
+        <source>The translation of the selected text.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The selected text.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Its translation, or what went wrong.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>What the translation is doing or has done.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>ShortcutDialog</name>
@@ -824,6 +914,10 @@ e as outras opções são ignoradas. Veja RaDudezozad(1).</translation>
     <message>
         <source>C&amp;lear</source>
         <translation>&amp;Limpar</translation>
+    </message>
+    <message>
+        <source>Turns the shortcut off</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -956,6 +1050,10 @@ e as outras opções são ignoradas. Veja RaDudezozad(1).</translation>
     <message>
         <source>Back: %1</source>
         <translation>De volta: %1</translation>
+    </message>
+    <message>
+        <source>The selection&apos;s owner did not answer.</source>
+        <translation>O programa dono da seleção não respondeu.</translation>
     </message>
 </context>
 <context>
@@ -1141,10 +1239,6 @@ e as outras opções são ignoradas. Veja RaDudezozad(1).</translation>
         <translation>O par de idiomas (Ctrl+R: no sentido inverso)</translation>
     </message>
     <message>
-        <source>Translation engine</source>
-        <translation>Serviço de tradução</translation>
-    </message>
-    <message>
         <source>The online service that translates.</source>
         <translation>O serviço on-line que traduz.</translation>
     </message>
@@ -1209,10 +1303,6 @@ e as outras opções são ignoradas. Veja RaDudezozad(1).</translation>
         <translation>O que o programa está fazendo, e o estado do teclado.</translation>
     </message>
     <message>
-        <source>Status</source>
-        <translation>Status</translation>
-    </message>
-    <message>
         <source>What the program is doing or has just done.</source>
         <translation>O que o programa está fazendo ou acabou de fazer.</translation>
     </message>
@@ -1240,6 +1330,10 @@ e as outras opções são ignoradas. Veja RaDudezozad(1).</translation>
         <source>&amp;Detect Language</source>
         <translation>&amp;Detectar idioma</translation>
     </message>
+    <message>
+        <source>Engine</source>
+        <translation type="unfinished">Serviço</translation>
+    </message>
 </context>
 <context>
     <name>mGlobal</name>
@@ -1264,29 +1358,6 @@ e as outras opções são ignoradas. Veja RaDudezozad(1).</translation>
     <message>
         <source>Parlamo could not start.</source>
         <translation>Não foi possível iniciar o Parlamo.</translation>
-    </message>
-</context>
-<context>
-    <name>PairRule</name>
-    <message>
-        <source>The language pairs of this engine do not say which languages they join, so the language of a text cannot pick one.</source>
-        <translation>Os pares de idiomas deste serviço não dizem quais idiomas ligam, então o idioma de um texto não pode escolher nenhum.</translation>
-    </message>
-    <message>
-        <source>%1 → %2 (detected)</source>
-        <translation>%1 → %2 (detectado)</translation>
-    </message>
-    <message>
-        <source>%1 (the language of the text is not clear)</source>
-        <translation>%1 (o idioma do texto não está claro)</translation>
-    </message>
-    <message>
-        <source>No pair from %1</source>
-        <translation>Nenhum par de %1</translation>
-    </message>
-    <message>
-        <source>%1 (no pair from %2)</source>
-        <translation>%1 (nenhum par de %2)</translation>
     </message>
 </context>
 </TS>

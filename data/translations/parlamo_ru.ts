@@ -527,18 +527,6 @@ HTTPS_PROXY, ALL_PROXY, NO_PROXY) так же, как их читает curl; е
         <translation>Enter или двойной щелчок возвращает перевод в окно</translation>
     </message>
     <message>
-        <source>Keep a history</source>
-        <translation>Вести журнал</translation>
-    </message>
-    <message>
-        <source>Clear History</source>
-        <translation>Очистить журнал</translation>
-    </message>
-    <message>
-        <source>Export...</source>
-        <translation>Экспорт...</translation>
-    </message>
-    <message>
         <source>Writes the listed translations to a CSV file</source>
         <translation>Записывает показанные переводы в файл CSV</translation>
     </message>
@@ -557,6 +545,30 @@ HTTPS_PROXY, ALL_PROXY, NO_PROXY) так же, как их читает curl; е
     <message>
         <source>The history could not be written to %1.</source>
         <translation>Не удалось записать журнал в %1.</translation>
+    </message>
+    <message>
+        <source>Lists only the translations whose texts hold these letters; the arrow keys walk the list.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Keep a history</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Whether new translations are kept, also after a restart</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>C&amp;lear History</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Forgets every kept translation, after asking</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Export...</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -705,6 +717,25 @@ HTTPS_PROXY, ALL_PROXY, NO_PROXY) так же, как их читает curl; е
     </message>
 </context>
 <context>
+    <name>LazySoundOutput</name>
+    <message>
+        <source>%1 belongs to another user</source>
+        <translation>%1 принадлежит другому пользователю</translation>
+    </message>
+    <message>
+        <source>other users may change %1</source>
+        <translation>другие пользователи могут изменять %1</translation>
+    </message>
+    <message>
+        <source>No sound: the sound module %1 was not found.</source>
+        <translation>Нет звука: звуковой модуль %1 не найден.</translation>
+    </message>
+    <message>
+        <source>No sound: the sound module could not be loaded (%1).</source>
+        <translation>Нет звука: не удалось загрузить звуковой модуль (%1).</translation>
+    </message>
+</context>
+<context>
     <name>OutsideTranslation</name>
     <message>
         <source>Choose a language pair in the main window first.</source>
@@ -717,6 +748,29 @@ HTTPS_PROXY, ALL_PROXY, NO_PROXY) так же, как их читает curl; е
     <message>
         <source>no configuration document</source>
         <translation>нет документа конфигурации</translation>
+    </message>
+</context>
+<context>
+    <name>PairRule</name>
+    <message>
+        <source>The language pairs of this engine do not say which languages they join, so the language of a text cannot pick one.</source>
+        <translation>Языковые пары этого сервиса не указывают, какие языки они связывают, поэтому язык текста не может выбрать пару.</translation>
+    </message>
+    <message>
+        <source>%1 → %2 (detected)</source>
+        <translation>%1 → %2 (определено)</translation>
+    </message>
+    <message>
+        <source>%1 (the language of the text is not clear)</source>
+        <translation>%1 (язык текста неясен)</translation>
+    </message>
+    <message>
+        <source>No pair from %1</source>
+        <translation>Нет пары с языка: %1</translation>
+    </message>
+    <message>
+        <source>%1 (no pair from %2)</source>
+        <translation>%1 (нет пары с языка: %2)</translation>
     </message>
 </context>
 <context>
@@ -763,6 +817,26 @@ HTTPS_PROXY, ALL_PROXY, NO_PROXY) так же, как их читает curl; е
         <source>Parlamo is already running but does not answer.</source>
         <translation>Parlamo уже запущен, но не отвечает.</translation>
     </message>
+    <message>
+        <source>%1 cannot be made (%2).</source>
+        <translation>Не удаётся создать %1 (%2).</translation>
+    </message>
+    <message>
+        <source>%1 is not a folder.</source>
+        <translation>%1 не является папкой.</translation>
+    </message>
+    <message>
+        <source>%1 belongs to another user.</source>
+        <translation>%1 принадлежит другому пользователю.</translation>
+    </message>
+    <message>
+        <source>Other users may use %1.</source>
+        <translation>Другие пользователи могут использовать %1.</translation>
+    </message>
+    <message>
+        <source>Cannot make sure that only one copy of Parlamo runs: %1</source>
+        <translation>Не удаётся гарантировать, что запущена только одна копия Parlamo: %1</translation>
+    </message>
 </context>
 <context>
     <name>SelectionPopup</name>
@@ -806,6 +880,22 @@ HTTPS_PROXY, ALL_PROXY, NO_PROXY) так же, как их читает curl; е
         <source>Translation back</source>
         <translation>Обратный перевод</translation>
     </message>
+    <message>
+        <source>The translation of the selected text.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The selected text.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Its translation, or what went wrong.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>What the translation is doing or has done.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>ShortcutDialog</name>
@@ -824,6 +914,10 @@ HTTPS_PROXY, ALL_PROXY, NO_PROXY) так же, как их читает curl; е
     <message>
         <source>C&amp;lear</source>
         <translation>&amp;Очистить</translation>
+    </message>
+    <message>
+        <source>Turns the shortcut off</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -956,6 +1050,10 @@ HTTPS_PROXY, ALL_PROXY, NO_PROXY) так же, как их читает curl; е
     <message>
         <source>Back: %1</source>
         <translation>Обратно: %1</translation>
+    </message>
+    <message>
+        <source>The selection&apos;s owner did not answer.</source>
+        <translation>Программа, которой принадлежит выделение, не ответила.</translation>
     </message>
 </context>
 <context>
@@ -1141,10 +1239,6 @@ HTTPS_PROXY, ALL_PROXY, NO_PROXY) так же, как их читает curl; е
         <translation>Языковая пара (Ctrl+R: в обратную сторону)</translation>
     </message>
     <message>
-        <source>Translation engine</source>
-        <translation>Сервис перевода</translation>
-    </message>
-    <message>
         <source>The online service that translates.</source>
         <translation>Онлайн-сервис, который выполняет перевод.</translation>
     </message>
@@ -1209,10 +1303,6 @@ HTTPS_PROXY, ALL_PROXY, NO_PROXY) так же, как их читает curl; е
         <translation>Что сейчас делает программа, и состояние клавиатуры.</translation>
     </message>
     <message>
-        <source>Status</source>
-        <translation>Состояние</translation>
-    </message>
-    <message>
         <source>What the program is doing or has just done.</source>
         <translation>Что программа делает сейчас или только что сделала.</translation>
     </message>
@@ -1240,6 +1330,10 @@ HTTPS_PROXY, ALL_PROXY, NO_PROXY) так же, как их читает curl; е
         <source>&amp;Detect Language</source>
         <translation>&amp;Определить язык</translation>
     </message>
+    <message>
+        <source>Engine</source>
+        <translation type="unfinished">Сервис</translation>
+    </message>
 </context>
 <context>
     <name>mGlobal</name>
@@ -1264,29 +1358,6 @@ HTTPS_PROXY, ALL_PROXY, NO_PROXY) так же, как их читает curl; е
     <message>
         <source>Parlamo could not start.</source>
         <translation>Не удалось запустить Parlamo.</translation>
-    </message>
-</context>
-<context>
-    <name>PairRule</name>
-    <message>
-        <source>The language pairs of this engine do not say which languages they join, so the language of a text cannot pick one.</source>
-        <translation>Языковые пары этого сервиса не указывают, какие языки они связывают, поэтому язык текста не может выбрать пару.</translation>
-    </message>
-    <message>
-        <source>%1 → %2 (detected)</source>
-        <translation>%1 → %2 (определено)</translation>
-    </message>
-    <message>
-        <source>%1 (the language of the text is not clear)</source>
-        <translation>%1 (язык текста неясен)</translation>
-    </message>
-    <message>
-        <source>No pair from %1</source>
-        <translation>Нет пары с языка: %1</translation>
-    </message>
-    <message>
-        <source>%1 (no pair from %2)</source>
-        <translation>%1 (нет пары с языка: %2)</translation>
     </message>
 </context>
 </TS>

@@ -527,18 +527,6 @@ HTTPS_PROXY, ALL_PROXY, NO_PROXY) так само, як їх читає curl; я
         <translation>Enter або подвійне клацання повертає переклад у вікно</translation>
     </message>
     <message>
-        <source>Keep a history</source>
-        <translation>Вести журнал</translation>
-    </message>
-    <message>
-        <source>Clear History</source>
-        <translation>Очистити журнал</translation>
-    </message>
-    <message>
-        <source>Export...</source>
-        <translation>Експортувати...</translation>
-    </message>
-    <message>
         <source>Writes the listed translations to a CSV file</source>
         <translation>Записує показані переклади у файл CSV</translation>
     </message>
@@ -557,6 +545,30 @@ HTTPS_PROXY, ALL_PROXY, NO_PROXY) так само, як їх читає curl; я
     <message>
         <source>The history could not be written to %1.</source>
         <translation>Не вдалося записати журнал у %1.</translation>
+    </message>
+    <message>
+        <source>Lists only the translations whose texts hold these letters; the arrow keys walk the list.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Keep a history</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Whether new translations are kept, also after a restart</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>C&amp;lear History</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Forgets every kept translation, after asking</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Export...</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -705,6 +717,25 @@ HTTPS_PROXY, ALL_PROXY, NO_PROXY) так само, як їх читає curl; я
     </message>
 </context>
 <context>
+    <name>LazySoundOutput</name>
+    <message>
+        <source>%1 belongs to another user</source>
+        <translation>%1 належить іншому користувачеві</translation>
+    </message>
+    <message>
+        <source>other users may change %1</source>
+        <translation>інші користувачі можуть змінювати %1</translation>
+    </message>
+    <message>
+        <source>No sound: the sound module %1 was not found.</source>
+        <translation>Немає звуку: звуковий модуль %1 не знайдено.</translation>
+    </message>
+    <message>
+        <source>No sound: the sound module could not be loaded (%1).</source>
+        <translation>Немає звуку: не вдалося завантажити звуковий модуль (%1).</translation>
+    </message>
+</context>
+<context>
     <name>OutsideTranslation</name>
     <message>
         <source>Choose a language pair in the main window first.</source>
@@ -717,6 +748,29 @@ HTTPS_PROXY, ALL_PROXY, NO_PROXY) так само, як їх читає curl; я
     <message>
         <source>no configuration document</source>
         <translation>немає документа конфігурації</translation>
+    </message>
+</context>
+<context>
+    <name>PairRule</name>
+    <message>
+        <source>The language pairs of this engine do not say which languages they join, so the language of a text cannot pick one.</source>
+        <translation>Мовні пари цього сервісу не вказують, які мови вони поєднують, тож мова тексту не може вибрати пару.</translation>
+    </message>
+    <message>
+        <source>%1 → %2 (detected)</source>
+        <translation>%1 → %2 (визначено)</translation>
+    </message>
+    <message>
+        <source>%1 (the language of the text is not clear)</source>
+        <translation>%1 (мова тексту неясна)</translation>
+    </message>
+    <message>
+        <source>No pair from %1</source>
+        <translation>Немає пари з мови: %1</translation>
+    </message>
+    <message>
+        <source>%1 (no pair from %2)</source>
+        <translation>%1 (немає пари з мови: %2)</translation>
     </message>
 </context>
 <context>
@@ -763,6 +817,26 @@ HTTPS_PROXY, ALL_PROXY, NO_PROXY) так само, як їх читає curl; я
         <source>Parlamo is already running but does not answer.</source>
         <translation>Parlamo вже запущено, але він не відповідає.</translation>
     </message>
+    <message>
+        <source>%1 cannot be made (%2).</source>
+        <translation>Не вдається створити %1 (%2).</translation>
+    </message>
+    <message>
+        <source>%1 is not a folder.</source>
+        <translation>%1 не є текою.</translation>
+    </message>
+    <message>
+        <source>%1 belongs to another user.</source>
+        <translation>%1 належить іншому користувачеві.</translation>
+    </message>
+    <message>
+        <source>Other users may use %1.</source>
+        <translation>Інші користувачі можуть використовувати %1.</translation>
+    </message>
+    <message>
+        <source>Cannot make sure that only one copy of Parlamo runs: %1</source>
+        <translation>Не вдається гарантувати, що запущено лише одну копію Parlamo: %1</translation>
+    </message>
 </context>
 <context>
     <name>SelectionPopup</name>
@@ -806,6 +880,22 @@ HTTPS_PROXY, ALL_PROXY, NO_PROXY) так само, як їх читає curl; я
         <source>Translation back</source>
         <translation>Зворотний переклад</translation>
     </message>
+    <message>
+        <source>The translation of the selected text.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The selected text.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Its translation, or what went wrong.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>What the translation is doing or has done.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>ShortcutDialog</name>
@@ -824,6 +914,10 @@ HTTPS_PROXY, ALL_PROXY, NO_PROXY) так само, як їх читає curl; я
     <message>
         <source>C&amp;lear</source>
         <translation>&amp;Очистити</translation>
+    </message>
+    <message>
+        <source>Turns the shortcut off</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -956,6 +1050,10 @@ HTTPS_PROXY, ALL_PROXY, NO_PROXY) так само, як їх читає curl; я
     <message>
         <source>Back: %1</source>
         <translation>Назад: %1</translation>
+    </message>
+    <message>
+        <source>The selection&apos;s owner did not answer.</source>
+        <translation>Програма, якій належить виділення, не відповіла.</translation>
     </message>
 </context>
 <context>
@@ -1141,10 +1239,6 @@ HTTPS_PROXY, ALL_PROXY, NO_PROXY) так само, як їх читає curl; я
         <translation>Мовна пара (Ctrl+R: у зворотний бік)</translation>
     </message>
     <message>
-        <source>Translation engine</source>
-        <translation>Сервіс перекладу</translation>
-    </message>
-    <message>
         <source>The online service that translates.</source>
         <translation>Онлайн-сервіс, який виконує переклад.</translation>
     </message>
@@ -1209,10 +1303,6 @@ HTTPS_PROXY, ALL_PROXY, NO_PROXY) так само, як їх читає curl; я
         <translation>Що зараз робить програма, і стан клавіатури.</translation>
     </message>
     <message>
-        <source>Status</source>
-        <translation>Стан</translation>
-    </message>
-    <message>
         <source>What the program is doing or has just done.</source>
         <translation>Що програма робить зараз або щойно зробила.</translation>
     </message>
@@ -1240,6 +1330,10 @@ HTTPS_PROXY, ALL_PROXY, NO_PROXY) так само, як їх читає curl; я
         <source>&amp;Detect Language</source>
         <translation>&amp;Визначити мову</translation>
     </message>
+    <message>
+        <source>Engine</source>
+        <translation type="unfinished">Сервіс</translation>
+    </message>
 </context>
 <context>
     <name>mGlobal</name>
@@ -1264,29 +1358,6 @@ HTTPS_PROXY, ALL_PROXY, NO_PROXY) так само, як їх читає curl; я
     <message>
         <source>Parlamo could not start.</source>
         <translation>Не вдалося запустити Parlamo.</translation>
-    </message>
-</context>
-<context>
-    <name>PairRule</name>
-    <message>
-        <source>The language pairs of this engine do not say which languages they join, so the language of a text cannot pick one.</source>
-        <translation>Мовні пари цього сервісу не вказують, які мови вони поєднують, тож мова тексту не може вибрати пару.</translation>
-    </message>
-    <message>
-        <source>%1 → %2 (detected)</source>
-        <translation>%1 → %2 (визначено)</translation>
-    </message>
-    <message>
-        <source>%1 (the language of the text is not clear)</source>
-        <translation>%1 (мова тексту неясна)</translation>
-    </message>
-    <message>
-        <source>No pair from %1</source>
-        <translation>Немає пари з мови: %1</translation>
-    </message>
-    <message>
-        <source>%1 (no pair from %2)</source>
-        <translation>%1 (немає пари з мови: %2)</translation>
     </message>
 </context>
 </TS>

@@ -526,18 +526,6 @@ HTTPS_PROXY、ALL_PROXY、NO_PROXY)，读取方式与 curl 相同；
         <translation>按 Enter 或双击可将该翻译放回主窗口</translation>
     </message>
     <message>
-        <source>Keep a history</source>
-        <translation>保留历史记录</translation>
-    </message>
-    <message>
-        <source>Clear History</source>
-        <translation>清除历史记录</translation>
-    </message>
-    <message>
-        <source>Export...</source>
-        <translation>导出...</translation>
-    </message>
-    <message>
         <source>Writes the listed translations to a CSV file</source>
         <translation>将列出的翻译写入 CSV 文件</translation>
     </message>
@@ -556,6 +544,30 @@ HTTPS_PROXY、ALL_PROXY、NO_PROXY)，读取方式与 curl 相同；
     <message>
         <source>The history could not be written to %1.</source>
         <translation>无法将历史记录写入 %1.</translation>
+    </message>
+    <message>
+        <source>Lists only the translations whose texts hold these letters; the arrow keys walk the list.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Keep a history</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Whether new translations are kept, also after a restart</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>C&amp;lear History</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Forgets every kept translation, after asking</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Export...</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -704,6 +716,25 @@ HTTPS_PROXY、ALL_PROXY、NO_PROXY)，读取方式与 curl 相同；
     </message>
 </context>
 <context>
+    <name>LazySoundOutput</name>
+    <message>
+        <source>%1 belongs to another user</source>
+        <translation>%1 属于其他用户</translation>
+    </message>
+    <message>
+        <source>other users may change %1</source>
+        <translation>其他用户可以修改 %1</translation>
+    </message>
+    <message>
+        <source>No sound: the sound module %1 was not found.</source>
+        <translation>没有声音：找不到声音模块 %1。</translation>
+    </message>
+    <message>
+        <source>No sound: the sound module could not be loaded (%1).</source>
+        <translation>没有声音：无法加载声音模块（%1）。</translation>
+    </message>
+</context>
+<context>
     <name>OutsideTranslation</name>
     <message>
         <source>Choose a language pair in the main window first.</source>
@@ -716,6 +747,29 @@ HTTPS_PROXY、ALL_PROXY、NO_PROXY)，读取方式与 curl 相同；
     <message>
         <source>no configuration document</source>
         <translation>没有配置文档</translation>
+    </message>
+</context>
+<context>
+    <name>PairRule</name>
+    <message>
+        <source>The language pairs of this engine do not say which languages they join, so the language of a text cannot pick one.</source>
+        <translation>此引擎的语言对没有说明它们连接哪些语言，因此无法按文本的语言选择语言对。</translation>
+    </message>
+    <message>
+        <source>%1 → %2 (detected)</source>
+        <translation>%1 → %2（已检测）</translation>
+    </message>
+    <message>
+        <source>%1 (the language of the text is not clear)</source>
+        <translation>%1（文本的语言不明确）</translation>
+    </message>
+    <message>
+        <source>No pair from %1</source>
+        <translation>没有从%1出发的语言对</translation>
+    </message>
+    <message>
+        <source>%1 (no pair from %2)</source>
+        <translation>%1（没有从%2出发的语言对）</translation>
     </message>
 </context>
 <context>
@@ -762,6 +816,26 @@ HTTPS_PROXY、ALL_PROXY、NO_PROXY)，读取方式与 curl 相同；
         <source>Parlamo is already running but does not answer.</source>
         <translation>Parlamo 已在运行，但没有响应。</translation>
     </message>
+    <message>
+        <source>%1 cannot be made (%2).</source>
+        <translation>无法创建 %1（%2）。</translation>
+    </message>
+    <message>
+        <source>%1 is not a folder.</source>
+        <translation>%1 不是文件夹。</translation>
+    </message>
+    <message>
+        <source>%1 belongs to another user.</source>
+        <translation>%1 属于其他用户。</translation>
+    </message>
+    <message>
+        <source>Other users may use %1.</source>
+        <translation>其他用户可以使用 %1。</translation>
+    </message>
+    <message>
+        <source>Cannot make sure that only one copy of Parlamo runs: %1</source>
+        <translation>无法确保只运行一个 Parlamo 副本：%1</translation>
+    </message>
 </context>
 <context>
     <name>SelectionPopup</name>
@@ -805,6 +879,22 @@ HTTPS_PROXY、ALL_PROXY、NO_PROXY)，读取方式与 curl 相同；
         <source>Translation back</source>
         <translation>回译</translation>
     </message>
+    <message>
+        <source>The translation of the selected text.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The selected text.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Its translation, or what went wrong.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>What the translation is doing or has done.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>ShortcutDialog</name>
@@ -823,6 +913,10 @@ HTTPS_PROXY、ALL_PROXY、NO_PROXY)，读取方式与 curl 相同；
     <message>
         <source>C&amp;lear</source>
         <translation>清除(&amp;L)</translation>
+    </message>
+    <message>
+        <source>Turns the shortcut off</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -955,6 +1049,10 @@ HTTPS_PROXY、ALL_PROXY、NO_PROXY)，读取方式与 curl 相同；
     <message>
         <source>Back: %1</source>
         <translation>回译：%1</translation>
+    </message>
+    <message>
+        <source>The selection&apos;s owner did not answer.</source>
+        <translation>拥有所选内容的程序没有响应。</translation>
     </message>
 </context>
 <context>
@@ -1140,10 +1238,6 @@ HTTPS_PROXY、ALL_PROXY、NO_PROXY)，读取方式与 curl 相同；
         <translation>语言对(Ctrl+R：反向)</translation>
     </message>
     <message>
-        <source>Translation engine</source>
-        <translation>翻译引擎</translation>
-    </message>
-    <message>
         <source>The online service that translates.</source>
         <translation>执行翻译的在线服务。</translation>
     </message>
@@ -1208,10 +1302,6 @@ HTTPS_PROXY、ALL_PROXY、NO_PROXY)，读取方式与 curl 相同；
         <translation>程序正在执行的操作，以及键盘的状态。</translation>
     </message>
     <message>
-        <source>Status</source>
-        <translation>状态</translation>
-    </message>
-    <message>
         <source>What the program is doing or has just done.</source>
         <translation>程序正在执行或刚刚完成的操作。</translation>
     </message>
@@ -1239,6 +1329,10 @@ HTTPS_PROXY、ALL_PROXY、NO_PROXY)，读取方式与 curl 相同；
         <source>&amp;Detect Language</source>
         <translation>检测语言(&amp;D)</translation>
     </message>
+    <message>
+        <source>Engine</source>
+        <translation type="unfinished">引擎</translation>
+    </message>
 </context>
 <context>
     <name>mGlobal</name>
@@ -1263,29 +1357,6 @@ HTTPS_PROXY、ALL_PROXY、NO_PROXY)，读取方式与 curl 相同；
     <message>
         <source>Parlamo could not start.</source>
         <translation>Parlamo 无法启动。</translation>
-    </message>
-</context>
-<context>
-    <name>PairRule</name>
-    <message>
-        <source>The language pairs of this engine do not say which languages they join, so the language of a text cannot pick one.</source>
-        <translation>此引擎的语言对没有说明它们连接哪些语言，因此无法按文本的语言选择语言对。</translation>
-    </message>
-    <message>
-        <source>%1 → %2 (detected)</source>
-        <translation>%1 → %2（已检测）</translation>
-    </message>
-    <message>
-        <source>%1 (the language of the text is not clear)</source>
-        <translation>%1（文本的语言不明确）</translation>
-    </message>
-    <message>
-        <source>No pair from %1</source>
-        <translation>没有从%1出发的语言对</translation>
-    </message>
-    <message>
-        <source>%1 (no pair from %2)</source>
-        <translation>%1（没有从%2出发的语言对）</translation>
     </message>
 </context>
 </TS>
