@@ -8,6 +8,8 @@ packages=(
   qt6-base-dev qt6-multimedia-dev libpugixml-dev
   qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
   libsndfile1-dev
+  libtesseract-dev libleptonica-dev tesseract-ocr tesseract-ocr-eng tesseract-ocr-spa
+  tesseract-ocr-deu tesseract-ocr-fra
   libcurl4-openssl-dev
   libcld2-dev
   libxcb1-dev libxcb-keysyms1-dev libxkbcommon-dev

@@ -6,6 +6,7 @@
 #   (which encodes a text as translate does) -> startup -> ui -> app;
 #   desktop and sound on config only, cli on translate and history only;
 #   language (detection, the pair rule) on translate, used by ui, cli, app
+#   ocr (reading text from images) on service, used by ui, cli and app
 #
 # The table below says which folders each one may include (besides itself);
 # an include of any other folder fails, naming the file and the include. A
@@ -24,12 +25,13 @@ declare -A may_include=(
     [speech]="translate service net config platform"
     [history]="service net config platform"
     [language]="translate service net config platform"
+    [ocr]="service net config platform"
     [desktop]="config platform"
     [sound]="config platform"
     [startup]="service net config platform"
-    [ui]="startup language translate speech history service net config platform"
-    [cli]="language translate history service net config platform"
-    [app]="ui startup cli language desktop translate speech history service net config platform"
+    [ui]="startup language translate speech history ocr service net config platform"
+    [cli]="language translate history ocr service net config platform"
+    [app]="ui startup cli language desktop translate speech history ocr service net config platform"
 )
 
 wrong=0

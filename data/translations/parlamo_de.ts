@@ -45,6 +45,10 @@ Fenster, und andere Optionen werden ignoriert. Siehe RaDudezozad(1).</translatio
         <source>Translate the selected text in a small window (the running program&apos;s, or this one&apos;s once its window is loaded). Meant for a desktop shortcut.</source>
         <translation>Den markierten Text in einem kleinen Fenster übersetzen (dem des laufenden Programms oder, sobald sein Fenster geladen ist, diesem). Für ein Tastenkürzel der Arbeitsumgebung gedacht.</translation>
     </message>
+    <message>
+        <source>Pick an area of the screen, read its text and translate it in a small window (the running program&apos;s, or this one&apos;s once its window is loaded).</source>
+        <translation>Einen Bildschirmbereich wählen, seinen Text lesen und in einem kleinen Fenster übersetzen (dem des laufenden Programms oder, sobald sein Fenster geladen ist, diesem).</translation>
+    </message>
 </context>
 <context>
     <name>AppRequests</name>
@@ -687,6 +691,53 @@ Fenster, und andere Optionen werden ignoriert. Siehe RaDudezozad(1).</translatio
     </message>
 </context>
 <context>
+    <name>ImageCommandLine</name>
+    <message>
+        <source>there is no screen to read</source>
+        <translation>es gibt keinen Bildschirm zum Lesen</translation>
+    </message>
+    <message>
+        <source>the screen cannot be read here</source>
+        <translation>der Bildschirm kann hier nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>Print the text read from an image file (PNG, JPEG...) in the language of --pair&apos;s source, else in English.</source>
+        <translation>Den aus einer Bilddatei (PNG, JPEG...) gelesenen Text ausgeben, in der Ausgangssprache von --pair, sonst auf Englisch.</translation>
+    </message>
+    <message>
+        <source>FILE</source>
+        <translation>DATEI</translation>
+    </message>
+    <message>
+        <source>Print the translation of the text read from an image file.</source>
+        <translation>Die Übersetzung des aus einer Bilddatei gelesenen Textes ausgeben.</translation>
+    </message>
+    <message>
+        <source>Print the text read from an area of the screen (needs a display).</source>
+        <translation>Den aus einem Bildschirmbereich gelesenen Text ausgeben (braucht eine Anzeige).</translation>
+    </message>
+    <message>
+        <source>X,Y,W,H</source>
+        <translation>X,Y,B,H</translation>
+    </message>
+    <message>
+        <source>--read-image, --translate-image, --read-screen, --translate and --list cannot be used together</source>
+        <translation>--read-image, --translate-image, --read-screen, --translate und --list können nicht zusammen verwendet werden</translation>
+    </message>
+    <message>
+        <source>--read-screen wants X,Y,W,H with a positive width and height</source>
+        <translation>--read-screen erwartet X,Y,B,H mit positiver Breite und Höhe</translation>
+    </message>
+    <message>
+        <source>cannot read the image %1: %2</source>
+        <translation>das Bild %1 kann nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>no text was found in the image</source>
+        <translation>im Bild wurde kein Text gefunden</translation>
+    </message>
+</context>
+<context>
     <name>InetTransfer</name>
     <message>
         <source>A request is still running.</source>
@@ -733,6 +784,13 @@ Fenster, und andere Optionen werden ignoriert. Siehe RaDudezozad(1).</translatio
     <message>
         <source>No sound: the sound module could not be loaded (%1).</source>
         <translation>Kein Ton: Das Tonmodul konnte nicht geladen werden (%1).</translation>
+    </message>
+</context>
+<context>
+    <name>NoScreenArea</name>
+    <message>
+        <source>The screen cannot be read on this desktop.</source>
+        <translation>Der Bildschirm kann auf dieser Arbeitsumgebung nicht gelesen werden.</translation>
     </message>
 </context>
 <context>
@@ -799,6 +857,30 @@ Fenster, und andere Optionen werden ignoriert. Siehe RaDudezozad(1).</translatio
         <source>This desktop holds no keys for programs, so the selection shortcut %1 is off: bind &quot;%2 --translate-selection&quot; to a key in the desktop&apos;s keyboard settings instead.</source>
         <translation>Diese Arbeitsumgebung vergibt keine Tasten an Programme, daher ist das Auswahl-Tastenkürzel %1 aus: Weisen Sie stattdessen &quot;%2 --translate-selection&quot; in den Tastatureinstellungen der Arbeitsumgebung eine Taste zu.</translation>
     </message>
+    <message>
+        <source>The screen area shortcut %1 is not a key the desktop can bind.</source>
+        <translation>Das Bildschirmbereich-Tastenkürzel %1 kann die Arbeitsumgebung nicht zuweisen.</translation>
+    </message>
+    <message>
+        <source>The desktop did not bind the screen area shortcut %1 (%2).</source>
+        <translation>Die Arbeitsumgebung hat das Bildschirmbereich-Tastenkürzel %1 nicht zugewiesen (%2).</translation>
+    </message>
+    <message>
+        <source>The screen area shortcut %1 was not bound: the desktop&apos;s question was cancelled.</source>
+        <translation>Das Bildschirmbereich-Tastenkürzel %1 wurde nicht zugewiesen: Die Nachfrage der Arbeitsumgebung wurde abgebrochen.</translation>
+    </message>
+    <message>
+        <source>Translate an area of the screen</source>
+        <translation>Bildschirmbereich übersetzen</translation>
+    </message>
+    <message>
+        <source>This desktop holds no keys for programs, so the screen area shortcut %1 is off: bind &quot;%2 --translate-screen-area&quot; to a key in the desktop&apos;s keyboard settings instead.</source>
+        <translation>Diese Arbeitsumgebung vergibt keine Tasten an Programme, daher ist das Bildschirmbereich-Tastenkürzel %1 aus: Weisen Sie stattdessen &quot;%2 --translate-screen-area&quot; in den Tastatureinstellungen der Arbeitsumgebung eine Taste zu.</translation>
+    </message>
+    <message>
+        <source>The desktop did not bind the screen area shortcut %1.</source>
+        <translation>Die Arbeitsumgebung hat das Bildschirmbereich-Tastenkürzel %1 nicht zugewiesen.</translation>
+    </message>
 </context>
 <context>
     <name>ReversePair</name>
@@ -836,6 +918,21 @@ Fenster, und andere Optionen werden ignoriert. Siehe RaDudezozad(1).</translatio
     <message>
         <source>Cannot make sure that only one copy of Parlamo runs: %1</source>
         <translation>Es lässt sich nicht sicherstellen, dass nur eine Kopie von Parlamo läuft: %1</translation>
+    </message>
+</context>
+<context>
+    <name>ScreenAreaPicker</name>
+    <message>
+        <source>The screen cannot be read on this desktop.</source>
+        <translation>Der Bildschirm kann auf dieser Arbeitsumgebung nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <source>The desktop does not let Parlamo read the screen (%1).</source>
+        <translation>Die Arbeitsumgebung lässt Parlamo den Bildschirm nicht lesen (%1).</translation>
+    </message>
+    <message>
+        <source>The desktop gave no picture of the screen.</source>
+        <translation>Die Arbeitsumgebung hat kein Bild des Bildschirms geliefert.</translation>
     </message>
 </context>
 <context>
@@ -896,6 +993,10 @@ Fenster, und andere Optionen werden ignoriert. Siehe RaDudezozad(1).</translatio
         <source>Translation back</source>
         <translation>Rückübersetzung</translation>
     </message>
+    <message>
+        <source>The text read from the screen. Correct it and press Ctrl+Enter to translate it again.</source>
+        <translation>Der vom Bildschirm gelesene Text. Korrigieren Sie ihn und drücken Sie Strg+Eingabe, um ihn erneut zu übersetzen.</translation>
+    </message>
 </context>
 <context>
     <name>ShortcutDialog</name>
@@ -918,6 +1019,18 @@ Fenster, und andere Optionen werden ignoriert. Siehe RaDudezozad(1).</translatio
     <message>
         <source>Turns the shortcut off</source>
         <translation>Schaltet das Tastenkürzel aus</translation>
+    </message>
+    <message>
+        <source>Screen Area Shortcut</source>
+        <translation>Bildschirmbereich-Tastenkürzel</translation>
+    </message>
+    <message>
+        <source>Press this key in any application, then drag over an area of the screen to read its text and its translation in a small window. Press the new key here, or clear it to turn the shortcut off.</source>
+        <translation>Drücken Sie diese Taste in einem beliebigen Programm und ziehen Sie dann über einen Bildschirmbereich, um seinen Text und dessen Übersetzung in einem kleinen Fenster zu lesen. Drücken Sie hier die neue Taste, oder leeren Sie das Feld, um das Tastenkürzel abzuschalten.</translation>
+    </message>
+    <message>
+        <source>Screen area shortcut</source>
+        <translation>Bildschirmbereich-Tastenkürzel</translation>
     </message>
 </context>
 <context>
@@ -1006,6 +1119,21 @@ Fenster, und andere Optionen werden ignoriert. Siehe RaDudezozad(1).</translatio
     </message>
 </context>
 <context>
+    <name>TextRecognizer</name>
+    <message>
+        <source>The reading was cancelled.</source>
+        <translation>Das Lesen wurde abgebrochen.</translation>
+    </message>
+    <message>
+        <source>Text in this language cannot be read: its data (%1) is missing. Install the package %2.</source>
+        <translation>Text in dieser Sprache kann nicht gelesen werden: ihre Daten (%1) fehlen. Installieren Sie das Paket %2.</translation>
+    </message>
+    <message>
+        <source>The text could not be read: %1</source>
+        <translation>Der Text konnte nicht gelesen werden: %1</translation>
+    </message>
+</context>
+<context>
     <name>TranslateAnywhere</name>
     <message>
         <source>Choose another one under Options &gt; Selection Shortcut...</source>
@@ -1054,6 +1182,18 @@ Fenster, und andere Optionen werden ignoriert. Siehe RaDudezozad(1).</translatio
     <message>
         <source>Back: %1</source>
         <translation>Zurück: %1</translation>
+    </message>
+    <message>
+        <source>Choose another one under Options &gt; Screen Area Shortcut...</source>
+        <translation>Wählen Sie ein anderes unter Optionen &gt; Bildschirmbereich-Tastenkürzel...</translation>
+    </message>
+    <message>
+        <source>Reading the screen...</source>
+        <translation>Bildschirm wird gelesen...</translation>
+    </message>
+    <message>
+        <source>No text was found in the area.</source>
+        <translation>In dem Bereich wurde kein Text gefunden.</translation>
     </message>
 </context>
 <context>
@@ -1118,6 +1258,14 @@ Fenster, und andere Optionen werden ignoriert. Siehe RaDudezozad(1).</translatio
     <message>
         <source>The selection shortcut %1 is taken by another program.</source>
         <translation>Das Auswahl-Tastenkürzel %1 ist von einem anderen Programm belegt.</translation>
+    </message>
+    <message>
+        <source>The screen area shortcut %1 is not a key this keyboard has.</source>
+        <translation>Das Bildschirmbereich-Tastenkürzel %1 ist keine Taste dieser Tastatur.</translation>
+    </message>
+    <message>
+        <source>The screen area shortcut %1 is taken by another program.</source>
+        <translation>Das Bildschirmbereich-Tastenkürzel %1 ist von einem anderen Programm belegt.</translation>
     </message>
 </context>
 <context>
@@ -1334,6 +1482,14 @@ Fenster, und andere Optionen werden ignoriert. Siehe RaDudezozad(1).</translatio
         <source>&amp;Detect Language</source>
         <translation>Sprache &amp;erkennen</translation>
     </message>
+    <message>
+        <source>Screen &amp;Area Shortcut...</source>
+        <translation>Bildschirm&amp;bereich-Tastenkürzel...</translation>
+    </message>
+    <message>
+        <source>Translate an &amp;Area of the Screen</source>
+        <translation>Bildschirmbereich &amp;übersetzen</translation>
+    </message>
 </context>
 <context>
     <name>mGlobal</name>
@@ -1358,6 +1514,10 @@ Fenster, und andere Optionen werden ignoriert. Siehe RaDudezozad(1).</translatio
     <message>
         <source>Parlamo could not start.</source>
         <translation>Parlamo konnte nicht starten.</translation>
+    </message>
+    <message>
+        <source>reading the screen needs a display</source>
+        <translation>das Lesen des Bildschirms braucht eine Anzeige</translation>
     </message>
 </context>
 </TS>

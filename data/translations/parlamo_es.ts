@@ -45,6 +45,10 @@ las demás opciones se ignoran. Véase RaDudezozad(1).</translation>
         <source>Translate the selected text in a small window (the running program&apos;s, or this one&apos;s once its window is loaded). Meant for a desktop shortcut.</source>
         <translation>Traducir el texto seleccionado en una ventana pequeña (la del programa en ejecución o, una vez cargada su ventana, la de este). Pensado para un atajo del escritorio.</translation>
     </message>
+    <message>
+        <source>Pick an area of the screen, read its text and translate it in a small window (the running program&apos;s, or this one&apos;s once its window is loaded).</source>
+        <translation>Elegir un área de la pantalla, leer su texto y traducirlo en una ventana pequeña (la del programa en ejecución o, una vez cargada su ventana, la de este).</translation>
+    </message>
 </context>
 <context>
     <name>AppRequests</name>
@@ -687,6 +691,53 @@ las demás opciones se ignoran. Véase RaDudezozad(1).</translation>
     </message>
 </context>
 <context>
+    <name>ImageCommandLine</name>
+    <message>
+        <source>there is no screen to read</source>
+        <translation>no hay ninguna pantalla que leer</translation>
+    </message>
+    <message>
+        <source>the screen cannot be read here</source>
+        <translation>aquí no se puede leer la pantalla</translation>
+    </message>
+    <message>
+        <source>Print the text read from an image file (PNG, JPEG...) in the language of --pair&apos;s source, else in English.</source>
+        <translation>Mostrar el texto leído de un archivo de imagen (PNG, JPEG...) en el idioma de origen de --pair o, si no, en inglés.</translation>
+    </message>
+    <message>
+        <source>FILE</source>
+        <translation>ARCHIVO</translation>
+    </message>
+    <message>
+        <source>Print the translation of the text read from an image file.</source>
+        <translation>Mostrar la traducción del texto leído de un archivo de imagen.</translation>
+    </message>
+    <message>
+        <source>Print the text read from an area of the screen (needs a display).</source>
+        <translation>Mostrar el texto leído de un área de la pantalla (necesita una pantalla gráfica).</translation>
+    </message>
+    <message>
+        <source>X,Y,W,H</source>
+        <translation>X,Y,AN,AL</translation>
+    </message>
+    <message>
+        <source>--read-image, --translate-image, --read-screen, --translate and --list cannot be used together</source>
+        <translation>--read-image, --translate-image, --read-screen, --translate y --list no se pueden usar juntos</translation>
+    </message>
+    <message>
+        <source>--read-screen wants X,Y,W,H with a positive width and height</source>
+        <translation>--read-screen espera X,Y,AN,AL con un ancho y un alto positivos</translation>
+    </message>
+    <message>
+        <source>cannot read the image %1: %2</source>
+        <translation>no se puede leer la imagen %1: %2</translation>
+    </message>
+    <message>
+        <source>no text was found in the image</source>
+        <translation>no se encontró ningún texto en la imagen</translation>
+    </message>
+</context>
+<context>
     <name>InetTransfer</name>
     <message>
         <source>A request is still running.</source>
@@ -733,6 +784,13 @@ las demás opciones se ignoran. Véase RaDudezozad(1).</translation>
     <message>
         <source>No sound: the sound module could not be loaded (%1).</source>
         <translation>Sin sonido: no se pudo cargar el módulo de sonido (%1).</translation>
+    </message>
+</context>
+<context>
+    <name>NoScreenArea</name>
+    <message>
+        <source>The screen cannot be read on this desktop.</source>
+        <translation>En este escritorio no se puede leer la pantalla.</translation>
     </message>
 </context>
 <context>
@@ -799,6 +857,30 @@ las demás opciones se ignoran. Véase RaDudezozad(1).</translation>
         <source>This desktop holds no keys for programs, so the selection shortcut %1 is off: bind &quot;%2 --translate-selection&quot; to a key in the desktop&apos;s keyboard settings instead.</source>
         <translation>Este escritorio no asigna teclas a los programas, así que el atajo de selección %1 está desactivado: asigne en su lugar &quot;%2 --translate-selection&quot; a una tecla en la configuración del teclado del escritorio.</translation>
     </message>
+    <message>
+        <source>The screen area shortcut %1 is not a key the desktop can bind.</source>
+        <translation>El escritorio no puede asignar el atajo de área de pantalla %1.</translation>
+    </message>
+    <message>
+        <source>The desktop did not bind the screen area shortcut %1 (%2).</source>
+        <translation>El escritorio no asignó el atajo de área de pantalla %1 (%2).</translation>
+    </message>
+    <message>
+        <source>The screen area shortcut %1 was not bound: the desktop&apos;s question was cancelled.</source>
+        <translation>El atajo de área de pantalla %1 no se asignó: se canceló la pregunta del escritorio.</translation>
+    </message>
+    <message>
+        <source>Translate an area of the screen</source>
+        <translation>Traducir un área de la pantalla</translation>
+    </message>
+    <message>
+        <source>This desktop holds no keys for programs, so the screen area shortcut %1 is off: bind &quot;%2 --translate-screen-area&quot; to a key in the desktop&apos;s keyboard settings instead.</source>
+        <translation>Este escritorio no asigna teclas a los programas, así que el atajo de área de pantalla %1 está desactivado: asigne en su lugar &quot;%2 --translate-screen-area&quot; a una tecla en la configuración del teclado del escritorio.</translation>
+    </message>
+    <message>
+        <source>The desktop did not bind the screen area shortcut %1.</source>
+        <translation>El escritorio no asignó el atajo de área de pantalla %1.</translation>
+    </message>
 </context>
 <context>
     <name>ReversePair</name>
@@ -836,6 +918,21 @@ las demás opciones se ignoran. Véase RaDudezozad(1).</translation>
     <message>
         <source>Cannot make sure that only one copy of Parlamo runs: %1</source>
         <translation>No se puede asegurar que solo se ejecute una copia de Parlamo: %1</translation>
+    </message>
+</context>
+<context>
+    <name>ScreenAreaPicker</name>
+    <message>
+        <source>The screen cannot be read on this desktop.</source>
+        <translation>En este escritorio no se puede leer la pantalla.</translation>
+    </message>
+    <message>
+        <source>The desktop does not let Parlamo read the screen (%1).</source>
+        <translation>El escritorio no permite a Parlamo leer la pantalla (%1).</translation>
+    </message>
+    <message>
+        <source>The desktop gave no picture of the screen.</source>
+        <translation>El escritorio no ha dado ninguna imagen de la pantalla.</translation>
     </message>
 </context>
 <context>
@@ -896,6 +993,10 @@ las demás opciones se ignoran. Véase RaDudezozad(1).</translation>
         <source>Translation back</source>
         <translation>Traducción de vuelta</translation>
     </message>
+    <message>
+        <source>The text read from the screen. Correct it and press Ctrl+Enter to translate it again.</source>
+        <translation>El texto leído de la pantalla. Corríjalo y pulse Ctrl+Intro para traducirlo de nuevo.</translation>
+    </message>
 </context>
 <context>
     <name>ShortcutDialog</name>
@@ -918,6 +1019,18 @@ las demás opciones se ignoran. Véase RaDudezozad(1).</translation>
     <message>
         <source>Turns the shortcut off</source>
         <translation>Desactiva el atajo</translation>
+    </message>
+    <message>
+        <source>Screen Area Shortcut</source>
+        <translation>Atajo de área de pantalla</translation>
+    </message>
+    <message>
+        <source>Press this key in any application, then drag over an area of the screen to read its text and its translation in a small window. Press the new key here, or clear it to turn the shortcut off.</source>
+        <translation>Pulse esta tecla en cualquier aplicación y arrastre sobre un área de la pantalla para leer su texto y su traducción en una ventana pequeña. Pulse aquí la nueva tecla, o bórrela para desactivar el atajo.</translation>
+    </message>
+    <message>
+        <source>Screen area shortcut</source>
+        <translation>Atajo de área de pantalla</translation>
     </message>
 </context>
 <context>
@@ -1006,6 +1119,21 @@ las demás opciones se ignoran. Véase RaDudezozad(1).</translation>
     </message>
 </context>
 <context>
+    <name>TextRecognizer</name>
+    <message>
+        <source>The reading was cancelled.</source>
+        <translation>Se canceló la lectura.</translation>
+    </message>
+    <message>
+        <source>Text in this language cannot be read: its data (%1) is missing. Install the package %2.</source>
+        <translation>No se puede leer texto en este idioma: faltan sus datos (%1). Instale el paquete %2.</translation>
+    </message>
+    <message>
+        <source>The text could not be read: %1</source>
+        <translation>No se pudo leer el texto: %1</translation>
+    </message>
+</context>
+<context>
     <name>TranslateAnywhere</name>
     <message>
         <source>Choose another one under Options &gt; Selection Shortcut...</source>
@@ -1054,6 +1182,18 @@ las demás opciones se ignoran. Véase RaDudezozad(1).</translation>
     <message>
         <source>Back: %1</source>
         <translation>De vuelta: %1</translation>
+    </message>
+    <message>
+        <source>Choose another one under Options &gt; Screen Area Shortcut...</source>
+        <translation>Elija otro en Opciones &gt; Atajo de área de pantalla...</translation>
+    </message>
+    <message>
+        <source>Reading the screen...</source>
+        <translation>Leyendo la pantalla...</translation>
+    </message>
+    <message>
+        <source>No text was found in the area.</source>
+        <translation>No se encontró ningún texto en el área.</translation>
     </message>
 </context>
 <context>
@@ -1118,6 +1258,14 @@ las demás opciones se ignoran. Véase RaDudezozad(1).</translation>
     <message>
         <source>The selection shortcut %1 is taken by another program.</source>
         <translation>El atajo de selección %1 ya lo usa otro programa.</translation>
+    </message>
+    <message>
+        <source>The screen area shortcut %1 is not a key this keyboard has.</source>
+        <translation>El atajo de área de pantalla %1 no es una tecla de este teclado.</translation>
+    </message>
+    <message>
+        <source>The screen area shortcut %1 is taken by another program.</source>
+        <translation>El atajo de área de pantalla %1 ya lo usa otro programa.</translation>
     </message>
 </context>
 <context>
@@ -1334,6 +1482,14 @@ las demás opciones se ignoran. Véase RaDudezozad(1).</translation>
         <source>&amp;Detect Language</source>
         <translation>&amp;Detectar idioma</translation>
     </message>
+    <message>
+        <source>Screen &amp;Area Shortcut...</source>
+        <translation>Atajo de á&amp;rea de pantalla...</translation>
+    </message>
+    <message>
+        <source>Translate an &amp;Area of the Screen</source>
+        <translation>Traducir un á&amp;rea de la pantalla</translation>
+    </message>
 </context>
 <context>
     <name>mGlobal</name>
@@ -1358,6 +1514,10 @@ las demás opciones se ignoran. Véase RaDudezozad(1).</translation>
     <message>
         <source>Parlamo could not start.</source>
         <translation>Parlamo no pudo iniciarse.</translation>
+    </message>
+    <message>
+        <source>reading the screen needs a display</source>
+        <translation>leer la pantalla necesita una pantalla gráfica</translation>
     </message>
 </context>
 </TS>

@@ -45,6 +45,10 @@ les autres options sont ignorées. Voir RaDudezozad(1).</translation>
         <source>Translate the selected text in a small window (the running program&apos;s, or this one&apos;s once its window is loaded). Meant for a desktop shortcut.</source>
         <translation>Traduire le texte sélectionné dans une petite fenêtre (celle du programme déjà lancé ou, une fois sa fenêtre chargée, celle de celui-ci). Prévu pour un raccourci du bureau.</translation>
     </message>
+    <message>
+        <source>Pick an area of the screen, read its text and translate it in a small window (the running program&apos;s, or this one&apos;s once its window is loaded).</source>
+        <translation>Choisir une zone de l&apos;écran, lire son texte et le traduire dans une petite fenêtre (celle du programme déjà lancé ou, une fois sa fenêtre chargée, celle de celui-ci).</translation>
+    </message>
 </context>
 <context>
     <name>AppRequests</name>
@@ -687,6 +691,53 @@ les autres options sont ignorées. Voir RaDudezozad(1).</translation>
     </message>
 </context>
 <context>
+    <name>ImageCommandLine</name>
+    <message>
+        <source>there is no screen to read</source>
+        <translation>il n&apos;y a aucun écran à lire</translation>
+    </message>
+    <message>
+        <source>the screen cannot be read here</source>
+        <translation>l&apos;écran ne peut pas être lu ici</translation>
+    </message>
+    <message>
+        <source>Print the text read from an image file (PNG, JPEG...) in the language of --pair&apos;s source, else in English.</source>
+        <translation>Afficher le texte lu dans un fichier image (PNG, JPEG...) dans la langue source de --pair, sinon en anglais.</translation>
+    </message>
+    <message>
+        <source>FILE</source>
+        <translation>FICHIER</translation>
+    </message>
+    <message>
+        <source>Print the translation of the text read from an image file.</source>
+        <translation>Afficher la traduction du texte lu dans un fichier image.</translation>
+    </message>
+    <message>
+        <source>Print the text read from an area of the screen (needs a display).</source>
+        <translation>Afficher le texte lu dans une zone de l&apos;écran (nécessite un affichage).</translation>
+    </message>
+    <message>
+        <source>X,Y,W,H</source>
+        <translation>X,Y,L,H</translation>
+    </message>
+    <message>
+        <source>--read-image, --translate-image, --read-screen, --translate and --list cannot be used together</source>
+        <translation>--read-image, --translate-image, --read-screen, --translate et --list ne peuvent pas être utilisés ensemble</translation>
+    </message>
+    <message>
+        <source>--read-screen wants X,Y,W,H with a positive width and height</source>
+        <translation>--read-screen attend X,Y,L,H avec une largeur et une hauteur positives</translation>
+    </message>
+    <message>
+        <source>cannot read the image %1: %2</source>
+        <translation>impossible de lire l&apos;image %1 : %2</translation>
+    </message>
+    <message>
+        <source>no text was found in the image</source>
+        <translation>aucun texte n&apos;a été trouvé dans l&apos;image</translation>
+    </message>
+</context>
+<context>
     <name>InetTransfer</name>
     <message>
         <source>A request is still running.</source>
@@ -733,6 +784,13 @@ les autres options sont ignorées. Voir RaDudezozad(1).</translation>
     <message>
         <source>No sound: the sound module could not be loaded (%1).</source>
         <translation>Pas de son : le module de son n&apos;a pas pu être chargé (%1).</translation>
+    </message>
+</context>
+<context>
+    <name>NoScreenArea</name>
+    <message>
+        <source>The screen cannot be read on this desktop.</source>
+        <translation>L&apos;écran ne peut pas être lu sur ce bureau.</translation>
     </message>
 </context>
 <context>
@@ -799,6 +857,30 @@ les autres options sont ignorées. Voir RaDudezozad(1).</translation>
         <source>This desktop holds no keys for programs, so the selection shortcut %1 is off: bind &quot;%2 --translate-selection&quot; to a key in the desktop&apos;s keyboard settings instead.</source>
         <translation>Ce bureau n&apos;attribue pas de touches aux programmes, le raccourci de sélection %1 est donc désactivé : associez plutôt « %2 --translate-selection » à une touche dans les réglages du clavier du bureau.</translation>
     </message>
+    <message>
+        <source>The screen area shortcut %1 is not a key the desktop can bind.</source>
+        <translation>Le bureau ne peut pas attribuer le raccourci de zone d&apos;écran %1.</translation>
+    </message>
+    <message>
+        <source>The desktop did not bind the screen area shortcut %1 (%2).</source>
+        <translation>Le bureau n&apos;a pas attribué le raccourci de zone d&apos;écran %1 (%2).</translation>
+    </message>
+    <message>
+        <source>The screen area shortcut %1 was not bound: the desktop&apos;s question was cancelled.</source>
+        <translation>Le raccourci de zone d&apos;écran %1 n&apos;a pas été attribué : la demande du bureau a été annulée.</translation>
+    </message>
+    <message>
+        <source>Translate an area of the screen</source>
+        <translation>Traduire une zone de l&apos;écran</translation>
+    </message>
+    <message>
+        <source>This desktop holds no keys for programs, so the screen area shortcut %1 is off: bind &quot;%2 --translate-screen-area&quot; to a key in the desktop&apos;s keyboard settings instead.</source>
+        <translation>Ce bureau n&apos;attribue pas de touches aux programmes, le raccourci de zone d&apos;écran %1 est donc désactivé : associez plutôt « %2 --translate-screen-area » à une touche dans les réglages du clavier du bureau.</translation>
+    </message>
+    <message>
+        <source>The desktop did not bind the screen area shortcut %1.</source>
+        <translation>Le bureau n&apos;a pas attribué le raccourci de zone d&apos;écran %1.</translation>
+    </message>
 </context>
 <context>
     <name>ReversePair</name>
@@ -836,6 +918,21 @@ les autres options sont ignorées. Voir RaDudezozad(1).</translation>
     <message>
         <source>Cannot make sure that only one copy of Parlamo runs: %1</source>
         <translation>Impossible de garantir qu&apos;une seule copie de Parlamo s&apos;exécute : %1</translation>
+    </message>
+</context>
+<context>
+    <name>ScreenAreaPicker</name>
+    <message>
+        <source>The screen cannot be read on this desktop.</source>
+        <translation>L&apos;écran ne peut pas être lu sur ce bureau.</translation>
+    </message>
+    <message>
+        <source>The desktop does not let Parlamo read the screen (%1).</source>
+        <translation>Le bureau ne permet pas à Parlamo de lire l&apos;écran (%1).</translation>
+    </message>
+    <message>
+        <source>The desktop gave no picture of the screen.</source>
+        <translation>Le bureau n&apos;a fourni aucune image de l&apos;écran.</translation>
     </message>
 </context>
 <context>
@@ -896,6 +993,10 @@ les autres options sont ignorées. Voir RaDudezozad(1).</translation>
         <source>Translation back</source>
         <translation>Retraduction</translation>
     </message>
+    <message>
+        <source>The text read from the screen. Correct it and press Ctrl+Enter to translate it again.</source>
+        <translation>Le texte lu à l&apos;écran. Corrigez-le et appuyez sur Ctrl+Entrée pour le traduire à nouveau.</translation>
+    </message>
 </context>
 <context>
     <name>ShortcutDialog</name>
@@ -918,6 +1019,18 @@ les autres options sont ignorées. Voir RaDudezozad(1).</translation>
     <message>
         <source>Turns the shortcut off</source>
         <translation>Désactive le raccourci</translation>
+    </message>
+    <message>
+        <source>Screen Area Shortcut</source>
+        <translation>Raccourci de zone d&apos;écran</translation>
+    </message>
+    <message>
+        <source>Press this key in any application, then drag over an area of the screen to read its text and its translation in a small window. Press the new key here, or clear it to turn the shortcut off.</source>
+        <translation>Appuyez sur cette touche dans n&apos;importe quelle application, puis faites glisser la souris sur une zone de l&apos;écran pour lire son texte et sa traduction dans une petite fenêtre. Appuyez ici sur la nouvelle touche, ou effacez-la pour désactiver le raccourci.</translation>
+    </message>
+    <message>
+        <source>Screen area shortcut</source>
+        <translation>Raccourci de zone d&apos;écran</translation>
     </message>
 </context>
 <context>
@@ -1006,6 +1119,21 @@ les autres options sont ignorées. Voir RaDudezozad(1).</translation>
     </message>
 </context>
 <context>
+    <name>TextRecognizer</name>
+    <message>
+        <source>The reading was cancelled.</source>
+        <translation>La lecture a été annulée.</translation>
+    </message>
+    <message>
+        <source>Text in this language cannot be read: its data (%1) is missing. Install the package %2.</source>
+        <translation>Le texte dans cette langue ne peut pas être lu : ses données (%1) manquent. Installez le paquet %2.</translation>
+    </message>
+    <message>
+        <source>The text could not be read: %1</source>
+        <translation>Le texte n&apos;a pas pu être lu : %1</translation>
+    </message>
+</context>
+<context>
     <name>TranslateAnywhere</name>
     <message>
         <source>Choose another one under Options &gt; Selection Shortcut...</source>
@@ -1054,6 +1182,18 @@ les autres options sont ignorées. Voir RaDudezozad(1).</translation>
     <message>
         <source>Back: %1</source>
         <translation>Retour : %1</translation>
+    </message>
+    <message>
+        <source>Choose another one under Options &gt; Screen Area Shortcut...</source>
+        <translation>Choisissez-en un autre dans Options &gt; Raccourci de zone d&apos;écran...</translation>
+    </message>
+    <message>
+        <source>Reading the screen...</source>
+        <translation>Lecture de l&apos;écran...</translation>
+    </message>
+    <message>
+        <source>No text was found in the area.</source>
+        <translation>Aucun texte n&apos;a été trouvé dans la zone.</translation>
     </message>
 </context>
 <context>
@@ -1118,6 +1258,14 @@ les autres options sont ignorées. Voir RaDudezozad(1).</translation>
     <message>
         <source>The selection shortcut %1 is taken by another program.</source>
         <translation>Le raccourci de sélection %1 est déjà pris par un autre programme.</translation>
+    </message>
+    <message>
+        <source>The screen area shortcut %1 is not a key this keyboard has.</source>
+        <translation>Le raccourci de zone d&apos;écran %1 n&apos;est pas une touche de ce clavier.</translation>
+    </message>
+    <message>
+        <source>The screen area shortcut %1 is taken by another program.</source>
+        <translation>Le raccourci de zone d&apos;écran %1 est déjà pris par un autre programme.</translation>
     </message>
 </context>
 <context>
@@ -1334,6 +1482,14 @@ les autres options sont ignorées. Voir RaDudezozad(1).</translation>
         <source>&amp;Detect Language</source>
         <translation>&amp;Détecter la langue</translation>
     </message>
+    <message>
+        <source>Screen &amp;Area Shortcut...</source>
+        <translation>Raccourci de &amp;zone d&apos;écran...</translation>
+    </message>
+    <message>
+        <source>Translate an &amp;Area of the Screen</source>
+        <translation>Traduire une &amp;zone de l&apos;écran</translation>
+    </message>
 </context>
 <context>
     <name>mGlobal</name>
@@ -1358,6 +1514,10 @@ les autres options sont ignorées. Voir RaDudezozad(1).</translation>
     <message>
         <source>Parlamo could not start.</source>
         <translation>Parlamo n&apos;a pas pu démarrer.</translation>
+    </message>
+    <message>
+        <source>reading the screen needs a display</source>
+        <translation>la lecture de l&apos;écran nécessite un affichage</translation>
     </message>
 </context>
 </TS>

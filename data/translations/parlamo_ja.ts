@@ -46,6 +46,10 @@ RaDudezozad(1) を参照してください。</translation>
         <source>Usage: %1 [options] [/startup] [/debug]</source>
         <translation>使い方: %1 [オプション] [/startup] [/debug]</translation>
     </message>
+    <message>
+        <source>Pick an area of the screen, read its text and translate it in a small window (the running program&apos;s, or this one&apos;s once its window is loaded).</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>AppRequests</name>
@@ -688,6 +692,53 @@ RaDudezozad(1) を参照してください。</translation>
     </message>
 </context>
 <context>
+    <name>ImageCommandLine</name>
+    <message>
+        <source>there is no screen to read</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the screen cannot be read here</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Print the text read from an image file (PNG, JPEG...) in the language of --pair&apos;s source, else in English.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>FILE</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Print the translation of the text read from an image file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Print the text read from an area of the screen (needs a display).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>X,Y,W,H</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--read-image, --translate-image, --read-screen, --translate and --list cannot be used together</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--read-screen wants X,Y,W,H with a positive width and height</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cannot read the image %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no text was found in the image</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>InetTransfer</name>
     <message>
         <source>A request is still running.</source>
@@ -734,6 +785,13 @@ RaDudezozad(1) を参照してください。</translation>
     <message>
         <source>No sound: the sound module could not be loaded (%1).</source>
         <translation>音声なし: 音声モジュールを読み込めませんでした (%1)。</translation>
+    </message>
+</context>
+<context>
+    <name>NoScreenArea</name>
+    <message>
+        <source>The screen cannot be read on this desktop.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -800,6 +858,30 @@ RaDudezozad(1) を参照してください。</translation>
         <source>This desktop holds no keys for programs, so the selection shortcut %1 is off: bind &quot;%2 --translate-selection&quot; to a key in the desktop&apos;s keyboard settings instead.</source>
         <translation>このデスクトップはプログラムにキーを割り当てないため、選択範囲の翻訳ショートカット %1 はオフです。代わりにデスクトップのキーボード設定で「%2 --translate-selection」をキーに割り当ててください。</translation>
     </message>
+    <message>
+        <source>The screen area shortcut %1 is not a key the desktop can bind.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The desktop did not bind the screen area shortcut %1 (%2).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The screen area shortcut %1 was not bound: the desktop&apos;s question was cancelled.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Translate an area of the screen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This desktop holds no keys for programs, so the screen area shortcut %1 is off: bind &quot;%2 --translate-screen-area&quot; to a key in the desktop&apos;s keyboard settings instead.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The desktop did not bind the screen area shortcut %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>ReversePair</name>
@@ -837,6 +919,21 @@ RaDudezozad(1) を参照してください。</translation>
     <message>
         <source>Cannot make sure that only one copy of Parlamo runs: %1</source>
         <translation>Parlamo が 1 つだけ実行されていることを確認できません: %1</translation>
+    </message>
+</context>
+<context>
+    <name>ScreenAreaPicker</name>
+    <message>
+        <source>The screen cannot be read on this desktop.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The desktop does not let Parlamo read the screen (%1).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The desktop gave no picture of the screen.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -897,6 +994,10 @@ RaDudezozad(1) を参照してください。</translation>
         <source>What the translation is doing or has done.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>The text read from the screen. Correct it and press Ctrl+Enter to translate it again.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>ShortcutDialog</name>
@@ -918,6 +1019,18 @@ RaDudezozad(1) を参照してください。</translation>
     </message>
     <message>
         <source>Turns the shortcut off</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Screen Area Shortcut</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Press this key in any application, then drag over an area of the screen to read its text and its translation in a small window. Press the new key here, or clear it to turn the shortcut off.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Screen area shortcut</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1007,6 +1120,21 @@ RaDudezozad(1) を参照してください。</translation>
     </message>
 </context>
 <context>
+    <name>TextRecognizer</name>
+    <message>
+        <source>The reading was cancelled.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Text in this language cannot be read: its data (%1) is missing. Install the package %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The text could not be read: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>TranslateAnywhere</name>
     <message>
         <source>Choose another one under Options &gt; Selection Shortcut...</source>
@@ -1055,6 +1183,18 @@ RaDudezozad(1) を参照してください。</translation>
     <message>
         <source>The selection&apos;s owner did not answer.</source>
         <translation>選択範囲を持つプログラムが応答しませんでした。</translation>
+    </message>
+    <message>
+        <source>Choose another one under Options &gt; Screen Area Shortcut...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reading the screen...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No text was found in the area.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1119,6 +1259,14 @@ RaDudezozad(1) を参照してください。</translation>
     <message>
         <source>The selection shortcut %1 is taken by another program.</source>
         <translation>選択範囲の翻訳ショートカット %1 は別のプログラムが使用しています。</translation>
+    </message>
+    <message>
+        <source>The screen area shortcut %1 is not a key this keyboard has.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The screen area shortcut %1 is taken by another program.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1335,6 +1483,14 @@ RaDudezozad(1) を参照してください。</translation>
         <source>Engine</source>
         <translation type="unfinished">エンジン</translation>
     </message>
+    <message>
+        <source>Screen &amp;Area Shortcut...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Translate an &amp;Area of the Screen</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>mGlobal</name>
@@ -1359,6 +1515,10 @@ RaDudezozad(1) を参照してください。</translation>
     <message>
         <source>Parlamo could not start.</source>
         <translation>Parlamo を起動できませんでした。</translation>
+    </message>
+    <message>
+        <source>reading the screen needs a display</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 </TS>

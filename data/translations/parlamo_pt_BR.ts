@@ -45,6 +45,10 @@ e as outras opções são ignoradas. Veja RaDudezozad(1).</translation>
         <source>Usage: %1 [options] [/startup] [/debug]</source>
         <translation>Uso: %1 [opções] [/startup] [/debug]</translation>
     </message>
+    <message>
+        <source>Pick an area of the screen, read its text and translate it in a small window (the running program&apos;s, or this one&apos;s once its window is loaded).</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>AppRequests</name>
@@ -687,6 +691,53 @@ e as outras opções são ignoradas. Veja RaDudezozad(1).</translation>
     </message>
 </context>
 <context>
+    <name>ImageCommandLine</name>
+    <message>
+        <source>there is no screen to read</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the screen cannot be read here</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Print the text read from an image file (PNG, JPEG...) in the language of --pair&apos;s source, else in English.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>FILE</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Print the translation of the text read from an image file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Print the text read from an area of the screen (needs a display).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>X,Y,W,H</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--read-image, --translate-image, --read-screen, --translate and --list cannot be used together</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--read-screen wants X,Y,W,H with a positive width and height</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cannot read the image %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no text was found in the image</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>InetTransfer</name>
     <message>
         <source>A request is still running.</source>
@@ -733,6 +784,13 @@ e as outras opções são ignoradas. Veja RaDudezozad(1).</translation>
     <message>
         <source>No sound: the sound module could not be loaded (%1).</source>
         <translation>Sem som: não foi possível carregar o módulo de som (%1).</translation>
+    </message>
+</context>
+<context>
+    <name>NoScreenArea</name>
+    <message>
+        <source>The screen cannot be read on this desktop.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -799,6 +857,30 @@ e as outras opções são ignoradas. Veja RaDudezozad(1).</translation>
         <source>This desktop holds no keys for programs, so the selection shortcut %1 is off: bind &quot;%2 --translate-selection&quot; to a key in the desktop&apos;s keyboard settings instead.</source>
         <translation>Este ambiente de trabalho não reserva teclas para programas, por isso o atalho da seleção %1 está desativado: em vez disso, atribua &quot;%2 --translate-selection&quot; a uma tecla nas configurações de teclado do ambiente de trabalho.</translation>
     </message>
+    <message>
+        <source>The screen area shortcut %1 is not a key the desktop can bind.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The desktop did not bind the screen area shortcut %1 (%2).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The screen area shortcut %1 was not bound: the desktop&apos;s question was cancelled.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Translate an area of the screen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This desktop holds no keys for programs, so the screen area shortcut %1 is off: bind &quot;%2 --translate-screen-area&quot; to a key in the desktop&apos;s keyboard settings instead.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The desktop did not bind the screen area shortcut %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>ReversePair</name>
@@ -836,6 +918,21 @@ e as outras opções são ignoradas. Veja RaDudezozad(1).</translation>
     <message>
         <source>Cannot make sure that only one copy of Parlamo runs: %1</source>
         <translation>Não é possível garantir que só uma cópia do Parlamo esteja em execução: %1</translation>
+    </message>
+</context>
+<context>
+    <name>ScreenAreaPicker</name>
+    <message>
+        <source>The screen cannot be read on this desktop.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The desktop does not let Parlamo read the screen (%1).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The desktop gave no picture of the screen.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -896,6 +993,10 @@ e as outras opções são ignoradas. Veja RaDudezozad(1).</translation>
         <source>What the translation is doing or has done.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>The text read from the screen. Correct it and press Ctrl+Enter to translate it again.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>ShortcutDialog</name>
@@ -917,6 +1018,18 @@ e as outras opções são ignoradas. Veja RaDudezozad(1).</translation>
     </message>
     <message>
         <source>Turns the shortcut off</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Screen Area Shortcut</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Press this key in any application, then drag over an area of the screen to read its text and its translation in a small window. Press the new key here, or clear it to turn the shortcut off.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Screen area shortcut</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1006,6 +1119,21 @@ e as outras opções são ignoradas. Veja RaDudezozad(1).</translation>
     </message>
 </context>
 <context>
+    <name>TextRecognizer</name>
+    <message>
+        <source>The reading was cancelled.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Text in this language cannot be read: its data (%1) is missing. Install the package %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The text could not be read: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>TranslateAnywhere</name>
     <message>
         <source>Choose another one under Options &gt; Selection Shortcut...</source>
@@ -1054,6 +1182,18 @@ e as outras opções são ignoradas. Veja RaDudezozad(1).</translation>
     <message>
         <source>The selection&apos;s owner did not answer.</source>
         <translation>O programa dono da seleção não respondeu.</translation>
+    </message>
+    <message>
+        <source>Choose another one under Options &gt; Screen Area Shortcut...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reading the screen...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No text was found in the area.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1118,6 +1258,14 @@ e as outras opções são ignoradas. Veja RaDudezozad(1).</translation>
     <message>
         <source>The selection shortcut %1 is taken by another program.</source>
         <translation>O atalho da seleção %1 já está sendo usado por outro programa.</translation>
+    </message>
+    <message>
+        <source>The screen area shortcut %1 is not a key this keyboard has.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The screen area shortcut %1 is taken by another program.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1334,6 +1482,14 @@ e as outras opções são ignoradas. Veja RaDudezozad(1).</translation>
         <source>Engine</source>
         <translation type="unfinished">Serviço</translation>
     </message>
+    <message>
+        <source>Screen &amp;Area Shortcut...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Translate an &amp;Area of the Screen</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>mGlobal</name>
@@ -1358,6 +1514,10 @@ e as outras opções são ignoradas. Veja RaDudezozad(1).</translation>
     <message>
         <source>Parlamo could not start.</source>
         <translation>Não foi possível iniciar o Parlamo.</translation>
+    </message>
+    <message>
+        <source>reading the screen needs a display</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 </TS>

@@ -60,6 +60,10 @@ void AppRequests::translateClipboard() {
     whenLoaded([](frmTranslate& w) { w.anywhere().translateClipboard(); });
 }
 
+void AppRequests::translateScreenArea() {
+    whenLoaded([](frmTranslate& w) { w.anywhere().translateScreenArea(); });
+}
+
 void AppRequests::show() {
     whenLoaded([](frmTranslate& w) { w.showFromTray(); });
 }

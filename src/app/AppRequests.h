@@ -28,6 +28,8 @@ public:
     void translateAuto(const QString& text, const QString& target, const Reply& done);
     void translateSelection();
     void translateClipboard();
+    // The user picks an area of the screen; its text is read and translated.
+    void translateScreenArea();
     // Shows the window, also out of the tray.
     void show();
     // Ends the program, as File > Exit does.

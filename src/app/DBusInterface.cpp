@@ -77,6 +77,10 @@ void DBusInterface::TranslateClipboard() {
     m_requests.translateClipboard();
 }
 
+void DBusInterface::TranslateScreenArea() {
+    m_requests.translateScreenArea();
+}
+
 void DBusInterface::Show() {
     m_requests.show();
 }

@@ -47,6 +47,9 @@ public slots:
     // The popup with the desktop's selection, or with the clipboard.
     void TranslateSelection();
     void TranslateClipboard();
+    // The user picks an area of the screen; its text is read and translated
+    // in the popup.
+    void TranslateScreenArea();
     // The main window, also out of the tray.
     void Show();
     void Quit();

@@ -102,6 +102,8 @@ QByteArray RunningCopy::wordFor(Request request) {
             return "show";
         case Request::TranslateSelection:
             return "translate-selection";
+        case Request::TranslateScreenArea:
+            return "translate-screen-area";
         case Request::Nothing:
             break;
     }
@@ -142,8 +144,10 @@ RunningCopy::Outcome RunningCopy::claimBusName(Request request, QString* why) {
     }
 
     if (request == Request::Nothing) return Outcome::HandedOver;
-    const QString method =
-        request == Request::Show ? QStringLiteral("Show") : QStringLiteral("TranslateSelection");
+    const QString method = request == Request::Show ? QStringLiteral("Show")
+                           : request == Request::TranslateScreenArea
+                               ? QStringLiteral("TranslateScreenArea")
+                               : QStringLiteral("TranslateSelection");
     const QDBusMessage answer =
         bus.call(QDBusMessage::createMethodCall(
                      service, path, QString::fromLatin1(DBusInterface::interfaceName), method),
@@ -246,6 +250,8 @@ void RunningCopy::serve(QLocalSocket* socket) {
         emit requested(Request::Show);
     else if (word == wordFor(Request::TranslateSelection))
         emit requested(Request::TranslateSelection);
+    else if (word == wordFor(Request::TranslateScreenArea))
+        emit requested(Request::TranslateScreenArea);
     else if (word != wordFor(Request::Nothing))
         known = false;
     socket->write(known ? okLine : QByteArray("unknown\n"));

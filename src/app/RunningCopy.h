@@ -25,6 +25,8 @@ public:
         Nothing,             // "/startup": there is one already, nothing to do
         Show,                // a plain start: show the window
         TranslateSelection,  // --translate-selection
+        // --translate-screen-area
+        TranslateScreenArea,
     };
     enum class Outcome {
         First,        // this is the running copy now; requests come as requested()

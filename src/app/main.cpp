@@ -18,6 +18,7 @@
 #include "desktop/PortalGlobalShortcut.h"
 #include "desktop/QtDialogs.h"
 #include "desktop/QtTrayHost.h"
+#include "desktop/ScreenAreaPicker.h"
 #include "desktop/ThreadPauser.h"
 #include "desktop/X11GlobalShortcut.h"
 #include "platform/Platform.h"
@@ -43,8 +44,21 @@ int printAndExit(int argc, char** argv) {
 
 // The headless mode must not need a display, so it never gets a
 // QApplication.
-int runHeadless(int argc, char** argv) {
-    QCoreApplication app(argc, argv);
+int runHeadless(int argc, char** argv, bool needsDisplay) {
+    // Said plainly rather than by Qt's abort.
+    if (needsDisplay && qEnvironmentVariableIsEmpty("DISPLAY") &&
+        qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") &&
+        qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        QTextStream(stderr) << HeadlessTranslation::prefix()
+                            << QCoreApplication::translate("main",
+                                                           "reading the screen needs a display")
+                            << Qt::endl;
+        return HeadlessTranslation::Failed;
+    }
+    const std::unique_ptr<QCoreApplication> application =
+        needsDisplay ? std::make_unique<QGuiApplication>(argc, argv)
+                     : std::make_unique<QCoreApplication>(argc, argv);
+    QCoreApplication& app = *application;
     Translations::install(app);
     QCommandLineParser parser;
     AppCommandLine::describe(parser);
@@ -72,6 +86,7 @@ std::unique_ptr<IGlobalShortcut> globalShortcut() {
 // What a start asks of a copy that already runs.
 RunningCopy::Request handedOverRequest(const AppCommand& command, const QString& commandLine) {
     if (command.translateSelection) return RunningCopy::Request::TranslateSelection;
+    if (command.translateScreenArea) return RunningCopy::Request::TranslateScreenArea;
     // The log-on start finds the program running: nothing to do.
     if (CommandLine::hasStartupSwitch(commandLine)) return RunningCopy::Request::Nothing;
     return RunningCopy::Request::Show;
@@ -95,6 +110,7 @@ int runWindow(int argc, char** argv, const AppCommand& command) {
     QObject::connect(&copy, &RunningCopy::requested, &requests, [&requests](auto request) {
         if (request == RunningCopy::Request::Show) requests.show();
         if (request == RunningCopy::Request::TranslateSelection) requests.translateSelection();
+        if (request == RunningCopy::Request::TranslateScreenArea) requests.translateScreenArea();
     });
     QString why;
     switch (copy.claim(handedOverRequest(command, commandLine), &why)) {
@@ -125,6 +141,21 @@ int runWindow(int argc, char** argv, const AppCommand& command) {
     platform.sound = &sound;
     platform.tray = &tray;
     platform.shortcut = shortcut.get();
+    // The screen area: our own picker where the program can read the screen,
+    // the desktop's through the portal on Wayland; its key as the selection's.
+    const QString system = QGuiApplication::platformName();
+    const bool wayland = system.startsWith(QLatin1String("wayland"));
+    ScreenAreaPicker screenArea(wayland ? ScreenAreaPicker::Way::Portal
+                                        : ScreenAreaPicker::Way::Overlay);
+    std::unique_ptr<IGlobalShortcut> areaShortcut;
+    if (system == QLatin1String("xcb"))
+        areaShortcut =
+            std::make_unique<X11GlobalShortcut>(nullptr, X11GlobalShortcut::Purpose::ScreenArea);
+    else if (wayland)
+        areaShortcut = std::make_unique<PortalGlobalShortcut>(
+            QDBusConnection::sessionBus(), nullptr, PortalGlobalShortcut::Purpose::ScreenArea);
+    platform.areaShortcut = areaShortcut.get();
+    platform.screenArea = &screenArea;
 
     Globals globals;
     // The old switches are read from the line as the application object
@@ -133,6 +164,7 @@ int runWindow(int argc, char** argv, const AppCommand& command) {
 
     // Waits for the window like the requests of other programs.
     if (command.translateSelection) requests.translateSelection();
+    if (command.translateScreenArea) requests.translateScreenArea();
     const std::unique_ptr<frmTranslate> window = mMain::Main(globals, platform);
     if (!window) {
         requests.abandon(QCoreApplication::translate("main", "Parlamo could not start."));
@@ -153,7 +185,7 @@ int main(int argc, char** argv) {
         case AppCommand::Kind::PrintAndExit:
             return printAndExit(argc, argv);
         case AppCommand::Kind::Headless:
-            return runHeadless(argc, argv);
+            return runHeadless(argc, argv, command.headlessNeedsDisplay);
         case AppCommand::Kind::RunWindow:
             break;
     }

@@ -7,6 +7,7 @@
 #include <cstdio>
 
 #include "cli/HistoryCommandLine.h"
+#include "cli/ImageCommandLine.h"
 
 namespace {
 
@@ -54,12 +55,14 @@ void HeadlessCommandLine::addOptions(QCommandLineParser& parser) {
         {kBack, tr("With --translate: print the translation, then on the next line the "
                    "translation translated back with the reverse pair.")});
     HistoryCommandLine::addOptions(parser);
+    ImageCommandLine::addOptions(parser);
 }
 
 bool HeadlessCommandLine::isRequested(const QCommandLineParser& parser) {
     return parser.isSet(kTranslate) || parser.isSet(kList) || parser.isSet(kEngine) ||
            parser.isSet(kPair) || parser.isSet(kDetect) || parser.isSet(kTo) ||
-           parser.isSet(kBack) || HistoryCommandLine::isRequested(parser);
+           parser.isSet(kBack) || HistoryCommandLine::isRequested(parser) ||
+           ImageCommandLine::isRequested(parser);
 }
 
 std::optional<HeadlessRequest> HeadlessCommandLine::request(const QCommandLineParser& parser,
@@ -113,6 +116,7 @@ int HeadlessCommandLine::run(const QCommandLineParser& parser) {
     QTextStream out(stdout);
     QTextStream err(stderr);
     if (HistoryCommandLine::isRequested(parser)) return HistoryCommandLine::run(parser, out, err);
+    if (ImageCommandLine::isRequested(parser)) return ImageCommandLine::run(parser, out, err);
     QFile input;
     if (!input.open(stdin, QIODevice::ReadOnly)) {
         err << HeadlessTranslation::prefix() << tr("cannot read standard input") << Qt::endl;

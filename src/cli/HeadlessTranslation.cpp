@@ -87,6 +87,7 @@ int HeadlessTranslation::run(const HeadlessRequest& request) {
                                                         QLatin1Char(')'));
         }
         if (request.list) return list(doc);
+        if (request.printSource) return translate(doc, request);  // nothing is translated
 
         // No translation has been made in this run, so the limit refuses
         // only when it is 0 or below.
@@ -134,7 +135,8 @@ int HeadlessTranslation::list(const ConfigDocument& doc) {
 }
 
 int HeadlessTranslation::translate(const ConfigDocument& doc, const HeadlessRequest& request) {
-    if (request.text.isEmpty()) return fail(Usage, tr("there is no text to translate"));
+    if (request.text.isEmpty() && !request.textSource)
+        return fail(Usage, tr("there is no text to translate"));
 
     const QStringList engines = EngineLists::engineNames(doc);
     const int e = EngineLists::pickEngine(doc, engines, request.engine);
@@ -148,13 +150,26 @@ int HeadlessTranslation::translate(const ConfigDocument& doc, const HeadlessRequ
     if (p < 0)
         return fail(Usage, tr("unknown language pair %1 of engine %2; its pairs are %3")
                                .arg(quoted(request.pair), quoted(engine), quotedList(pairs)));
+    QString text = request.text;
+    if (request.textSource) {
+        QString why;
+        const std::optional<QString> made = request.textSource(doc, engine, pairs.at(p), &why);
+        if (!made) return fail(Failed, why);
+        if (request.printSource) {
+            m_out << *made << '\n';
+            m_out.flush();
+            return Success;
+        }
+        text = *made;
+    }
+
     const QList<EngineLists::Pair> coded = EngineLists::pairs(doc, engine);
     if (automatic) {
         // The rule the popup follows, from the engine's default pair.
         using Why = PairRule::Choice::Why;
         if (PairRule::choose(QString(), coded, p, request.to).why == Why::NoCodes)
             return fail(Usage, PairRule::noCodesText());
-        const QString detected = LanguageDetector::detect(request.text);
+        const QString detected = LanguageDetector::detect(text);
         const PairRule::Choice choice = PairRule::choose(detected, coded, p, request.to);
         if (!request.to.isEmpty() && choice.why == Why::NotSure)
             return fail(Failed, tr("not sure which language the text is in"));
@@ -169,7 +184,7 @@ int HeadlessTranslation::translate(const ConfigDocument& doc, const HeadlessRequ
                                .arg(quoted(engine), quoted(pairs.at(p))));
 
     QString shown, again;
-    if (const int code = send(doc, engine, pairs.at(p), request.text, &shown); code != Success)
+    if (const int code = send(doc, engine, pairs.at(p), text, &shown); code != Success)
         return code;
     if (request.back) {
         if (const int code = send(doc, engine, pairs.at(back), shown, &again); code != Success)

@@ -3,6 +3,8 @@
 #include <QCoreApplication>
 #include <QString>
 #include <QStringList>
+#include <functional>
+#include <optional>
 
 #include "service/ConfigLoader.h"
 #include "translate/TranslationPipeline.h"
@@ -19,6 +21,13 @@ struct HeadlessRequest {
     QString to;    // with "auto": the BCP 47 code of the language wanted
     bool back = false;    // also print the translation translated back
     bool detect = false;  // only print the code of the text's language
+    // Instead of text: the text made once the engine and pair are chosen (an
+    // image read in the pair's language); nothing, with the reason, when it
+    // cannot be made. With printSource it is printed instead of translated.
+    std::function<std::optional<QString>(const ConfigDocument& doc, const QString& engine,
+                                         const QString& pair, QString* why)>
+        textSource;
+    bool printSource = false;
 };
 
 // Translation without a window: fetches the configuration document with the

@@ -69,8 +69,8 @@ const QDBusArgument& operator>>(const QDBusArgument& argument, PortalShortcut& s
     return argument;
 }
 
-PortalGlobalShortcut::PortalGlobalShortcut(QDBusConnection bus, QObject* parent)
-    : QObject(parent), m_bus(std::move(bus)) {
+PortalGlobalShortcut::PortalGlobalShortcut(QDBusConnection bus, QObject* parent, Purpose purpose)
+    : QObject(parent), m_bus(std::move(bus)), m_purpose(purpose) {
     qDBusRegisterMetaType<PortalShortcut>();
     qDBusRegisterMetaType<QList<PortalShortcut>>();
 }
@@ -98,6 +98,11 @@ QString PortalGlobalShortcut::nextToken() {
     return QStringLiteral("parlamo_%1").arg(++m_tokens);
 }
 
+QString PortalGlobalShortcut::id() const {
+    return m_purpose == Purpose::ScreenArea ? QStringLiteral("translate-screen-area")
+                                            : shortcutId();
+}
+
 QString PortalGlobalShortcut::requestPath(const QString& token) const {
     // The portal names a request after the caller's unique name (":1.42"
     // gives "1_42") and the caller's token.
@@ -114,8 +119,10 @@ void PortalGlobalShortcut::setKey(const QString& key, PressedHandler onPressed,
     m_onPressed = std::move(onPressed);
     m_onRefused = std::move(onRefused);
     if (trigger(key).isEmpty())
-        return refuse(
-            tr("The selection shortcut %1 is not a key the desktop can bind.").arg(shownKey(key)));
+        return refuse((m_purpose == Purpose::ScreenArea
+                           ? tr("The screen area shortcut %1 is not a key the desktop can bind.")
+                           : tr("The selection shortcut %1 is not a key the desktop can bind."))
+                          .arg(shownKey(key)));
     if (!m_bus.isConnected()) {
         m_available = false;
         return refuse(QString());
@@ -149,8 +156,11 @@ void PortalGlobalShortcut::request(const QString& method, const QVariantList& ar
                         m_available = false;
                         return refuse(QString());
                     }
-                    return refuse(tr("The desktop did not bind the selection shortcut %1 (%2).")
-                                      .arg(shownKey(m_asked), reply.error().message()));
+                    return refuse(
+                        (m_purpose == Purpose::ScreenArea
+                             ? tr("The desktop did not bind the screen area shortcut %1 (%2).")
+                             : tr("The desktop did not bind the selection shortcut %1 (%2)."))
+                            .arg(shownKey(m_asked), reply.error().message()));
                 }
                 m_available = true;
                 // Older portals chose the request path themselves (unless
@@ -183,12 +193,13 @@ void PortalGlobalShortcut::answered(uint response, const QVariantMap& results,
     if (message.path() != m_request) return;
     stopListening();
     if (response == cancelledByUser)
-        return refuse(tr("The selection shortcut %1 was not bound: the desktop's question was "
-                         "cancelled.")
+        return refuse((m_purpose == Purpose::ScreenArea
+                           ? tr("The screen area shortcut %1 was not bound: the desktop's "
+                                "question was cancelled.")
+                           : tr("The selection shortcut %1 was not bound: the desktop's question "
+                                "was cancelled."))
                           .arg(shownKey(m_asked)));
-    if (response != 0)
-        return refuse(
-            tr("The desktop did not bind the selection shortcut %1.").arg(shownKey(m_asked)));
+    if (response != 0) return refuse(notBound());
     if (m_step == Step::CreatingSession) return bind(results);
 
     // Done: the shortcut is bound when the desktop lists it (the user may
@@ -196,10 +207,8 @@ void PortalGlobalShortcut::answered(uint response, const QVariantMap& results,
     const auto bound =
         qdbus_cast<QList<PortalShortcut>>(results.value(QStringLiteral("shortcuts")));
     const bool listed = std::any_of(bound.cbegin(), bound.cend(),
-                                    [](const PortalShortcut& s) { return s.id == shortcutId(); });
-    if (!listed)
-        return refuse(
-            tr("The desktop did not bind the selection shortcut %1.").arg(shownKey(m_asked)));
+                                    [this](const PortalShortcut& s) { return s.id == id(); });
+    if (!listed) return refuse(notBound());
     m_step = Step::Bound;
     m_key = m_asked;
 }
@@ -210,17 +219,17 @@ void PortalGlobalShortcut::bind(const QVariantMap& sessionResults) {
     m_session = handle.metaType() == QMetaType::fromType<QDBusObjectPath>()
                     ? handle.value<QDBusObjectPath>().path()
                     : handle.toString();
-    if (m_session.isEmpty())
-        return refuse(
-            tr("The desktop did not bind the selection shortcut %1.").arg(shownKey(m_asked)));
+    if (m_session.isEmpty()) return refuse(notBound());
     m_bus.connect(portalService, portalPath, shortcutsInterface, QStringLiteral("Activated"), this,
                   SLOT(activated(QDBusObjectPath, QString, qulonglong, QVariantMap)));
 
     m_step = Step::Binding;
     PortalShortcut shortcut;
-    shortcut.id = shortcutId();
+    shortcut.id = id();
     shortcut.details = {
-        {QStringLiteral("description"), tr("Translate the selection")},
+        {QStringLiteral("description"), m_purpose == Purpose::ScreenArea
+                                            ? tr("Translate an area of the screen")
+                                            : tr("Translate the selection")},
         {QStringLiteral("preferred_trigger"), trigger(m_asked)},
     };
     const QString token = nextToken();
@@ -233,7 +242,7 @@ void PortalGlobalShortcut::bind(const QVariantMap& sessionResults) {
 
 void PortalGlobalShortcut::activated(const QDBusObjectPath& session, const QString& shortcut,
                                      qulonglong /*timestamp*/, const QVariantMap& options) {
-    if (m_step != Step::Bound || session.path() != m_session || shortcut != shortcutId()) return;
+    if (m_step != Step::Bound || session.path() != m_session || shortcut != id()) return;
     // The desktop's leave for the window that the press opens to take the
     // keyboard; Qt's Wayland shell reads it when a window asks to be active.
     const QString token = options.value(QStringLiteral("activation_token")).toString();
@@ -248,11 +257,22 @@ void PortalGlobalShortcut::refuse(const QString& why) {
     if (!onRefused) return;
     // No portal: the desktop's own keyboard settings can still start the
     // command that does the same.
-    onRefused(!why.isEmpty() ? why
-                             : tr("This desktop holds no keys for programs, so the selection "
-                                  "shortcut %1 is off: bind \"%2 --translate-selection\" to a key "
-                                  "in the desktop's keyboard settings instead.")
-                                   .arg(shownKey(key), AppInfo::exeName()));
+    if (!why.isEmpty()) return onRefused(why);
+    onRefused((m_purpose == Purpose::ScreenArea
+                   ? tr("This desktop holds no keys for programs, so the screen area shortcut %1 "
+                        "is off: bind \"%2 --translate-screen-area\" to a key in the desktop's "
+                        "keyboard settings instead.")
+                   : tr("This desktop holds no keys for programs, so the selection "
+                        "shortcut %1 is off: bind \"%2 --translate-selection\" to a key "
+                        "in the desktop's keyboard settings instead."))
+                  .arg(shownKey(key), AppInfo::exeName()));
+}
+
+QString PortalGlobalShortcut::notBound() const {
+    return (m_purpose == Purpose::ScreenArea
+                ? tr("The desktop did not bind the screen area shortcut %1.")
+                : tr("The desktop did not bind the selection shortcut %1."))
+        .arg(shownKey(m_asked));
 }
 
 void PortalGlobalShortcut::release() {

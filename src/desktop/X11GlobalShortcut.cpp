@@ -67,7 +67,8 @@ quint16 numLockMask(xcb_connection_t* c, const KeySymbols& symbols) {
 
 }  // namespace
 
-X11GlobalShortcut::X11GlobalShortcut(QObject* parent) : QObject(parent) {
+X11GlobalShortcut::X11GlobalShortcut(QObject* parent, Purpose purpose)
+    : QObject(parent), m_purpose(purpose) {
     const auto* x11 =
         qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
     if (!x11 || !x11->connection()) return;
@@ -127,8 +128,10 @@ void X11GlobalShortcut::setKey(const QString& key, PressedHandler onPressed,
     const KeySymbols symbols(m_connection);
     const QList<quint8> keycodes = c ? symbols.keycodes(c->keysym) : QList<quint8>();
     if (keycodes.isEmpty())
-        return refuse(
-            tr("The selection shortcut %1 is not a key this keyboard has.").arg(shownKey(key)));
+        return refuse((m_purpose == Purpose::ScreenArea
+                           ? tr("The screen area shortcut %1 is not a key this keyboard has.")
+                           : tr("The selection shortcut %1 is not a key this keyboard has."))
+                          .arg(shownKey(key)));
 
     m_keycodes = keycodes;
     m_modifiers = c->modifiers;
@@ -148,8 +151,10 @@ void X11GlobalShortcut::setKey(const QString& key, PressedHandler onPressed,
             error)
             taken = true;
     if (taken)
-        return refuse(
-            tr("The selection shortcut %1 is taken by another program.").arg(shownKey(key)));
+        return refuse((m_purpose == Purpose::ScreenArea
+                           ? tr("The screen area shortcut %1 is taken by another program.")
+                           : tr("The selection shortcut %1 is taken by another program."))
+                          .arg(shownKey(key)));
     m_key = key;
     m_onPressed = std::move(onPressed);
 }

@@ -102,6 +102,25 @@ SelectionPopup::SelectionPopup(const Globals& globals, Platform platform, QWidge
     key(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S), [this] { m_speak->speak(); });
     key(QKeySequence(Qt::Key_Escape), [this] { escape(); });
     key(QKeySequence(Qt::CTRL | Qt::Key_B), [this] { emit backRequested(); });
+    for (const int enter : {int(Qt::Key_Return), int(Qt::Key_Enter)})
+        connect(new QShortcut(QKeySequence(Qt::CTRL | enter), txtPopupFrom, nullptr, nullptr,
+                              Qt::WidgetShortcut),
+                &QShortcut::activated, this, [this] {
+                    if (!txtPopupFrom->isReadOnly())
+                        emit sourceEdited(txtPopupFrom->toPlainText().trimmed());
+                });
+}
+
+void SelectionPopup::setSourceEditable(bool editable) {
+    txtPopupFrom->setReadOnly(!editable);
+    txtPopupFrom->setTextInteractionFlags(editable ? Qt::TextEditorInteraction
+                                                   : Qt::TextSelectableByMouse |
+                                                         Qt::TextSelectableByKeyboard);
+    txtPopupFrom->setToolTip(editable ? tr("The text read from the screen. Correct it and press "
+                                           "Ctrl+Enter to translate it again.")
+                                      : QString());
+    // Ready for a correction.
+    if (editable) txtPopupFrom->setFocus();
 }
 
 // The speak command is a child: it goes with the window.

@@ -42,6 +42,9 @@ public:
     // The engine and pair of the translation shown next, for speaking it.
     void setEngineAndPair(const QString& engine, const QString& pair);
     bool isBusy() const { return m_busy; }
+    // The source can be corrected (a text read from the screen): Ctrl+Enter
+    // in it asks for its translation again through sourceEdited().
+    void setSourceEditable(bool editable);
 
     QString sourceText() const { return m_source; }
     QString translation() const { return m_translation; }
@@ -80,6 +83,8 @@ signals:
     void backRequested();
     // The window was closed (Escape, another window took over, Open).
     void closed();
+    // Ctrl+Enter in the editable source: translate this text instead.
+    void sourceEdited(const QString& text);
 
 protected:
     void changeEvent(QEvent* event) override;

@@ -11,7 +11,7 @@
 ShortcutDialog::ShortcutDialog(const QString& key, QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("frmSelectionShortcut"));
     setWindowTitle(tr("Selection Shortcut"));
-    auto* explanation = new QLabel(
+    auto* explanation = m_explanation = new QLabel(
         tr("Select text in any application and press this key to read its translation "
            "in a small window. Press the new key here, or clear it to turn the shortcut off."),
         this);
@@ -49,4 +49,14 @@ QString ShortcutDialog::key() const {
     const QKeySequence sequence = keySelectionShortcut->keySequence();
     if (sequence.isEmpty()) return QString();
     return QKeySequence(sequence[0]).toString(QKeySequence::PortableText);
+}
+
+void ShortcutDialog::describeScreenArea() {
+    setObjectName(QStringLiteral("frmScreenAreaShortcut"));
+    setWindowTitle(tr("Screen Area Shortcut"));
+    m_explanation->setText(
+        tr("Press this key in any application, then drag over an area of the screen to read "
+           "its text and its translation in a small window. Press the new key here, or clear "
+           "it to turn the shortcut off."));
+    keySelectionShortcut->setAccessibleName(tr("Screen area shortcut"));
 }

@@ -11,7 +11,10 @@
 #include "config/Settings.h"
 #include "language/LanguageDetector.h"
 #include "language/PairRule.h"
+#include "ocr/OcrLanguage.h"
+#include "ocr/TextRecognizer.h"
 #include "platform/IGlobalShortcut.h"
+#include "platform/IScreenArea.h"
 #include "translate/OutsideTranslation.h"
 #include "ui/SelectionPopup.h"
 #include "ui/SelectionText.h"
@@ -41,12 +44,15 @@ TranslateAnywhere::TranslateAnywhere(frmTranslate& window, TranslateCommand& com
     // Exit: nothing of this may outlive the window on screen or on the keyboard.
     connect(&m_window, &frmTranslate::unloading, this, [this] {
         m_platform.shortcut->setKey(QString(), nullptr, nullptr);
+        m_platform.areaShortcut->setKey(QString(), nullptr, nullptr);
+        if (m_recognizer) m_recognizer->cancel();
         if (m_popup) m_popup->close();
     });
 }
 
 TranslateAnywhere::~TranslateAnywhere() {
     m_platform.shortcut->setKey(QString(), nullptr, nullptr);
+    m_platform.areaShortcut->setKey(QString(), nullptr, nullptr);
     delete m_popup;
 }
 
@@ -58,6 +64,42 @@ QString TranslateAnywhere::shortcut() const {
 
 void TranslateAnywhere::start() {
     hold(shortcut());
+    holdArea(areaShortcut());
+}
+
+QString TranslateAnywhere::areaShortcut() const {
+    cVeRegistry* store = m_globals.gobjRegistry.get();
+    return store ? Settings(*store).get(Settings::Key::ScreenAreaShortcut)
+                 : Settings::defaultText(Settings::Key::ScreenAreaShortcut);
+}
+
+void TranslateAnywhere::setAreaShortcut(const QString& key) {
+    if (cVeRegistry* store = m_globals.gobjRegistry.get())
+        Settings(*store).set(Settings::Key::ScreenAreaShortcut, key);
+    holdArea(key);
+}
+
+void TranslateAnywhere::holdArea(const QString& key) {
+    const QPointer<TranslateAnywhere> self(this);
+    m_platform.areaShortcut->setKey(
+        key,
+        [self] {
+            if (self) self->translateScreenArea();
+        },
+        [self](const QString& why) {
+            if (!self) return;
+            self->sayInStatusLine(
+                self->m_platform.areaShortcut->isAvailable()
+                    ? why + QLatin1Char(' ') +
+                          tr("Choose another one under Options > Screen Area Shortcut...")
+                    : why);
+        });
+}
+
+void TranslateAnywhere::chooseAreaShortcut() {
+    ShortcutDialog dialog(areaShortcut(), &m_window);
+    dialog.describeScreenArea();
+    if (dialog.exec() == QDialog::Accepted) setAreaShortcut(dialog.key());
 }
 
 void TranslateAnywhere::setShortcut(const QString& key) {
@@ -160,6 +202,11 @@ SelectionPopup& TranslateAnywhere::ensurePopup() {
         connect(m_popup, &SelectionPopup::closed, this, [this] {
             delete m_popupTranslation;
             ++m_readings;
+            if (m_recognizer) m_recognizer->cancel();
+        });
+        // The text read from the screen, corrected by the user.
+        connect(m_popup, &SelectionPopup::sourceEdited, this, [this](const QString& text) {
+            popUpWith(text, OutsideTranslation::noTextText(), false);
         });
     }
     return *m_popup;
@@ -177,6 +224,8 @@ void TranslateAnywhere::translateClipboard() {
 
 void TranslateAnywhere::popUpReading(SelectionText::Source source, const QString& reading,
                                      const QString& whenEmpty) {
+    if (m_recognizer) m_recognizer->cancel();
+    ensurePopup().setSourceEditable(false);
     const quint64 ticket = ++m_readings;
     // Reads now; what comes is shown unless the popup was closed or a newer
     // request came meanwhile.
@@ -216,10 +265,49 @@ void TranslateAnywhere::popUpReading(SelectionText::Source source, const QString
 }
 
 void TranslateAnywhere::translateInPopup(const QString& text) {
+    if (m_recognizer) m_recognizer->cancel();
+    ensurePopup().setSourceEditable(false);
     popUpWith(text, OutsideTranslation::noTextText());
 }
 
-void TranslateAnywhere::popUpWith(const QString& text, const QString& whenEmpty) {
+void TranslateAnywhere::translateScreenArea() {
+    const QPointer<TranslateAnywhere> self(this);
+    m_platform.screenArea->pick(
+        [self](const QImage& area) {
+            if (self) self->translateImage(area);
+        },
+        [self](const QString& why) {
+            if (self && !why.isEmpty()) self->sayInStatusLine(why);  // empty: cancelled
+        });
+}
+
+void TranslateAnywhere::translateImage(const QImage& image) {
+    SelectionPopup& popup = ensurePopup();
+    delete m_popupTranslation;
+    ++m_readings;
+    popup.setSourceEditable(true);
+    popup.setEngineAndPair(QString(), QString());
+    popup.showBusy(QString(), tr("Reading the screen..."));
+    popup.popUp(pointerPosition());
+
+    if (!m_recognizer) {
+        m_recognizer = new TextRecognizer(this);
+        connect(m_recognizer, &TextRecognizer::finished, this, [this](const TextReading& reading) {
+            if (!m_popup || !m_popup->isVisible()) return;
+            if (reading.status == TextReading::Status::Read)
+                popUpWith(reading.text, tr("No text was found in the area."), false);
+            else
+                m_popup->showFailure(TextRecognizer::describe(reading));
+        });
+    }
+    // The pair's source language, when the document gives it; else English.
+    const Choice choice = currentChoice();
+    const ConfigDocument* doc = m_globals.gdocConfig.get();
+    m_recognizer->start(image, doc ? OcrLanguage::forPair(*doc, choice.engine, choice.pair)
+                                   : QString::fromLatin1(OcrLanguage::fallback));
+}
+
+void TranslateAnywhere::popUpWith(const QString& text, const QString& whenEmpty, bool move) {
     SelectionPopup& popup = ensurePopup();
     delete m_popupTranslation;  // the newest request wins
     QString line;
@@ -230,11 +318,11 @@ void TranslateAnywhere::popUpWith(const QString& text, const QString& whenEmpty)
         // Nothing to send: say so where the translation would have shown.
         popup.showBusy(QString(), QString());
         popup.showFailure(whenEmpty);
-        popup.popUp(pointerPosition());
+        if (move) popup.popUp(pointerPosition());
         return;
     }
     popup.showBusy(text, tr("Translating from %1").arg(choice.pair));
-    popup.popUp(pointerPosition());
+    if (move) popup.popUp(pointerPosition());
 
     OutsideTranslation* translation = newTranslation(this);
     m_popupTranslation = translation;

@@ -16,6 +16,8 @@ class OutsideTranslation;
 class SelectionPopup;
 class ShortcutDialog;
 class TranslateCommand;
+class TextRecognizer;
+class QImage;
 class TranslationHistory;
 
 // Translations asked for outside the main window: the selection shortcut
@@ -25,7 +27,10 @@ class TranslationHistory;
 // language detection picks: language/PairRule), is kept in the window's history, and counts
 // toward the window's per-run limit. The shortcut is the settings key
 // selectionShortcut (Ctrl+Alt+E when absent, none when empty), held through
-// the platform's IGlobalShortcut.
+// the platform's IGlobalShortcut. The screen area shortcut (screenAreaShortcut,
+// Ctrl+Alt+O) lets the user pick an area of the screen whose text is read
+// (ocr/TextRecognizer, in the language of the pair's source) and translated
+// in the popup, where the text read can be corrected and translated again.
 class TranslateAnywhere : public QObject {
     Q_OBJECT
 public:
@@ -45,12 +50,20 @@ public:
     // shown and this returns at once (a screen reader's action on the menu
     // entry gets its answer); the key is taken when it is accepted.
     void chooseShortcut();
+    // The same for the screen area shortcut (Options > Screen Area Shortcut...).
+    QString areaShortcut() const;
+    void setAreaShortcut(const QString& key);
+    void chooseAreaShortcut();
 
     // The popup with the desktop's selection (PRIMARY, else the clipboard),
     // with the clipboard, or with a text.
     void translateSelection();
     void translateClipboard();
     void translateInPopup(const QString& text);
+    // The user picks an area of the screen; the popup says it is reading,
+    // then shows the text read and its translation.
+    void translateScreenArea();
+    void translateImage(const QImage& image);
 
     // A text from another program (D-Bus): done gets, once, either true and
     // the translation or false and what the status line would say.
@@ -81,6 +94,7 @@ private:
     };
     // Asks the platform for the key; a refusal goes to the status line.
     void hold(const QString& key);
+    void holdArea(const QString& key);
     Choice currentChoice() const;
     // The engine's pairs with their codes; none when the document cannot
     // say.
@@ -94,7 +108,7 @@ private:
     SelectionPopup& ensurePopup();
     // Opens the popup for text; for an empty one it says whenEmpty and
     // sends nothing.
-    void popUpWith(const QString& text, const QString& whenEmpty);
+    void popUpWith(const QString& text, const QString& whenEmpty, bool move = true);
     // Opens the popup for what source holds: read at once (the program goes
     // on while its owner hands it over), or, where only the active window
     // may read it, once the popup is active (saying `reading` meanwhile).
@@ -109,7 +123,8 @@ private:
     QPointer<SelectionPopup> m_popup;
     QPointer<ShortcutDialog> m_shortcutDialog;
     QPointer<OutsideTranslation> m_popupTranslation;
-    Choice m_popupChoice;  // of the translation the popup shows
+    Choice m_popupChoice;                    // of the translation the popup shows
+    TextRecognizer* m_recognizer = nullptr;  // made at the first reading
     // Each wait for the popup to become active; a newer one or closing the
     // popup ends the earlier.
     quint64 m_readings = 0;

@@ -88,6 +88,10 @@ void frmTranslate::connectControls() {
             &frmTranslate::mnuDetectLanguage_Click);
     connect(m_ui.mnuSelectionShortcut, &QAction::triggered, m_anywhere.get(),
             &TranslateAnywhere::chooseShortcut);
+    connect(m_ui.mnuScreenAreaShortcut, &QAction::triggered, m_anywhere.get(),
+            &TranslateAnywhere::chooseAreaShortcut);
+    connect(m_ui.mnuTrayScreenArea, &QAction::triggered, m_anywhere.get(),
+            &TranslateAnywhere::translateScreenArea);
     connect(m_history.get(), &TranslationHistory::entryChosen, this, &frmTranslate::putBack);
     connect(m_history.get(), &TranslationHistory::wentOff, this, [this] {
         // Said once, as soon as the write failed, after whatever the status

@@ -134,6 +134,8 @@ void frmTranslateUi::buildMenus(QMainWindow* window) {
     // Ctrl+D is the window's key for it (frmTranslate), as Ctrl+R is for
     // turning the pair round.
     mnuDetectLanguage = named(mnuOptions->addAction(tr("&Detect Language")), "mnuDetectLanguage");
+    mnuScreenAreaShortcut =
+        named(mnuOptions->addAction(tr("Screen &Area Shortcut...")), "mnuScreenAreaShortcut");
     mnuHistory = named(mnuOptions->addAction(tr("&History...")), "mnuHistory");
 
     mnuHelp = named(bar->addMenu(tr("&Help")), "mnuHelp");
@@ -143,6 +145,10 @@ void frmTranslateUi::buildMenus(QMainWindow* window) {
     mnuTray = named(new QMenu(QStringLiteral("TrayIcon"), window), "mnuTray");
     mnuTrayOpen = named(mnuTray->addAction(tr("&Open")), "mnuTrayOpen");
     mnuTrayExit = named(mnuTray->addAction(tr("&Exit")), "mnuTrayExit");
+    // After the two entries the menu always had, so that they keep their places.
+    mnuTray->addSeparator();
+    mnuTrayScreenArea =
+        named(mnuTray->addAction(tr("Translate an &Area of the Screen")), "mnuTrayScreenArea");
 }
 
 void frmTranslateUi::describeControls() {

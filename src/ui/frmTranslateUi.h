@@ -83,11 +83,13 @@ public:
     QAction* mnuHistory = nullptr;
     QAction* mnuSelectionShortcut = nullptr;
     QAction* mnuDetectLanguage = nullptr;  // Ctrl+D
+    QAction* mnuScreenAreaShortcut = nullptr;
     QMenu* mnuHelp = nullptr;
     QAction* mnuOnlineHelp = nullptr;
     QAction* mnuSupport = nullptr;
     QMenu* mnuTray = nullptr;  // never in the menu bar; the tray icon's pop-up
     QAction* mnuTrayOpen = nullptr;
+    QAction* mnuTrayScreenArea = nullptr;
     QAction* mnuTrayExit = nullptr;
 
 private:

@@ -1,7 +1,10 @@
 #include <QDirIterator>
 #include <QFileInfo>
+#include <QImage>
+#include <QPainter>
 #include <QProcess>
 #include <QTcpServer>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include "TestEnv.h"
@@ -51,6 +54,24 @@ QStringList snapshot(const QString& folder) {
     }
     out.sort();
     return out;
+}
+
+// "Hello world" drawn as a window shows it, for the image options.
+QString imageFile() {
+    static QTemporaryDir folder;
+    const QString file = folder.filePath("hello.png");
+    if (!QFileInfo::exists(file)) {
+        QImage image(240, 50, QImage::Format_RGB32);
+        image.fill(Qt::white);
+        QPainter painter(&image);
+        QFont font("DejaVu Sans");
+        font.setPixelSize(20);
+        painter.setFont(font);
+        painter.drawText(12, 32, "Hello world");
+        painter.end();
+        image.save(file);
+    }
+    return file;
 }
 
 }  // namespace
@@ -116,10 +137,23 @@ void TestHeadless::commandLine_data() {
     row("end of service", x, "endOfService", 3, {}, {"This service has ended. (http://x.invalid/)"},
         {});
     row("limit of 0", x, "limit0", 3, {}, {"No more today."}, {});
+    // IMAGE: "Hello world"; read in the pair's `from` language, English
+    // without a pair, and then without asking for the configuration.
+    row("translate an image", {"--translate-image", "IMAGE"}, "", 0, "Hola mundo\n", {},
+        "GET /main?text=Hello%20world&pair=es%7Cen&x=1");
+    row("read an image in the pair's language",
+        {"--read-image", "IMAGE", "--pair", "English to Spanish"}, "", 0, "Hello world\n", {}, {});
+    row("read an image without the configuration", {"--read-image", "IMAGE"}, "configDown", 0,
+        "Hello world\n", {}, {});
+    row("missing image", {"--read-image", "/nonexistent/x.png"}, "configDown", 1, {},
+        {"/nonexistent/x.png"}, {});
+    row("image and text at once", {"--read-image", "IMAGE", "--translate", "x"}, "configDown", 2,
+        {}, {"--read-image"}, {});
 }
 
 void TestHeadless::commandLine() {
     QFETCH(QStringList, args);
+    args.replaceInStrings("IMAGE", imageFile());
     QFETCH(QString, change);
     QFETCH(int, exitCode);
     QFETCH(QByteArray, out);
@@ -215,5 +249,5 @@ void TestHeadless::commandLine() {
     QCOMPARE(copyAfter.lastModified(), copyBefore.lastModified());
 }
 
-QTEST_GUILESS_MAIN(TestHeadless)
+QTEST_MAIN(TestHeadless)  // a QGuiApplication: the test draws its image
 #include "test_headless.moc"

@@ -7,7 +7,9 @@
 #           shortcut and its popup, the window's Ctrl+R and Ctrl+Shift+C;
 # one_copy: no session bus: the lock file and its socket, a lock left
 #           behind by a killed copy, and (as root) a runtime folder that
-#           another user made first.
+#           another user made first;
+# screen_area: the screen area shortcut, a drag over a window's text, the
+#           popup with its translation; Escape; D-Bus and a second start.
 set -uo pipefail
 CASE=${1:?case}
 . "$(dirname "$0")/lib.sh"
@@ -195,8 +197,66 @@ case_one_copy() {
     e2e_check "one main window" test "$(visible_windows)" = 1
 }
 
+AREA="Parlamo Screen Area"
+
+# drag X1 Y1 X2 Y2: the left button pressed at one corner, released at the other.
+drag() {
+    xdotool mousemove "$1" "$2" mousedown 1
+    xdotool mousemove $((($1 + $3) / 2)) $((($2 + $4) / 2))
+    xdotool mousemove "$3" "$4" mouseup 1
+}
+
+case_screen_area() {
+    e2e_start_x
+    e2e_start_session_bus
+    e2e_start_apy
+    e2e_make_document "$E2E_ROOT/config-served.xml"
+    e2e_start_server "$E2E_ROOT/config-served.xml"
+    # Known text in a window of another program, at 16 px.
+    convert -size 420x60 xc:white -font DejaVu-Sans -pointsize 16 -fill black \
+        -annotate +12+36 "The house is very old" "$E2E_ROOT/text.png"
+    display -geometry +80+500 "$E2E_ROOT/text.png" >/dev/null 2>&1 &
+    e2e_track $!
+    e2e_start_client
+    e2e_wait_window Parlamo 30 >/dev/null || e2e_abort "the main window did not appear"
+    parlamo_wait_until 10 xdotool search --onlyvisible --name 'text.png' >/dev/null ||
+        e2e_abort "the text window did not appear"
+
+    xdotool key --clearmodifiers ctrl+alt+o
+    e2e_check "Ctrl+Alt+O shows the area picker" test -n "$(e2e_wait_window "$AREA" 10)"
+    drag 82 502 500 560
+    e2e_check "a drag over the text closes the picker" \
+        parlamo_wait_until 5 test -z "$(e2e_find_window "$AREA")"
+    e2e_check "the popup shows the translation of the text read" \
+        popup_reads "La casa es muy vieja"
+    # The text read, corrected in the popup and translated again.
+    xdotool key ctrl+a
+    xdotool type "The dog"
+    xdotool key ctrl+Return
+    e2e_check "Ctrl+Enter translates the corrected text" popup_reads "El perro"
+    xdotool key Escape
+    parlamo_wait_until 5 test -z "$(e2e_find_window "$POPUP")"
+
+    xdotool key --clearmodifiers ctrl+alt+o
+    e2e_wait_window "$AREA" 10 >/dev/null
+    xdotool key Escape
+    e2e_check "Escape cancels the picker" parlamo_wait_until 5 test -z "$(e2e_find_window "$AREA")"
+    e2e_check "... without a popup" test -z "$(e2e_find_window "$POPUP")"
+
+    e2e_bus_call TranslateScreenArea >/dev/null
+    e2e_check "TranslateScreenArea shows the picker" test -n "$(e2e_wait_window "$AREA" 10)"
+    xdotool mousemove 300 300 click 1
+    e2e_check "a click without a drag cancels" \
+        parlamo_wait_until 5 test -z "$(e2e_find_window "$AREA")"
+
+    second_start --translate-screen-area
+    e2e_check "--translate-screen-area from a second process exits 0" test "$SECOND_RC" = 0
+    e2e_check "... and the running copy shows the picker" test -n "$(e2e_wait_window "$AREA" 10)"
+    xdotool key Escape
+}
+
 case "$CASE" in
-    desktop | one_copy) "case_$CASE" ;;
+    desktop | one_copy | screen_area) "case_$CASE" ;;
     *) e2e_abort "unknown case $CASE" ;;
 esac
 e2e_finish

@@ -221,6 +221,7 @@ e2e_start_client() {
     cp "$E2E_CLIENT" "$E2E_PROGRAM/RaDudezozad"
     cp "$(dirname "$E2E_CLIENT")/libparlamo_sound.so" "$E2E_PROGRAM/"
     cp "$(dirname "$E2E_CLIENT")/libparlamo_cld2.so" "$E2E_PROGRAM/"
+    cp "$(dirname "$E2E_CLIENT")/libparlamo_ocr_tesseract.so" "$E2E_PROGRAM/"
     PARLAMO_CONFIG_HOST="127.0.0.1:$E2E_SERVER_PORT" "$E2E_PROGRAM/RaDudezozad" "$@" \
         >"$E2E_ROOT/client.log" 2>&1 &
     E2E_CLIENT_PID=$!

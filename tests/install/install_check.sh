@@ -51,6 +51,16 @@ cld2=$(find "$prefix/lib" -path '*/parlamo/plugins/libparlamo_cld2.so')
 [ -f "$cld2" ] || fail "not installed: lib/.../parlamo/plugins/libparlamo_cld2.so"
 ! readelf -d "$prefix/bin/RaDudezozad" | grep -E 'NEEDED.*cld2' ||
     fail "the program loads CLD2 at start"
+# Tesseract likewise, at the first reading; the reader carries none of our
+# own libraries.
+ocr=$(find "$prefix/lib" -path '*/parlamo/plugins/libparlamo_ocr_tesseract.so')
+[ -f "$ocr" ] || fail "not installed: lib/.../parlamo/plugins/libparlamo_ocr_tesseract.so"
+! readelf -d "$prefix/bin/RaDudezozad" | grep -E 'NEEDED.*(tesseract|lept)' ||
+    fail "the program loads Tesseract at start"
+convert -size 320x40 xc:white -font DejaVu-Sans -pointsize 16 -annotate +10+28 \
+    'The installed reader' "$work/read.png"
+[ "$(env -u DISPLAY "$prefix/bin/RaDudezozad" --read-image "$work/read.png")" = \
+    "The installed reader" ] || fail "the installed program does not read an image"
 for size in 16 32 48 64 128 256; do
     png=$prefix/share/icons/hicolor/${size}x${size}/apps/$id.png
     file -b "$png" | grep -q "^PNG image data, $size x $size," || fail "$png is not $size x $size"
