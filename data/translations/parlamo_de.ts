@@ -768,6 +768,25 @@ Fenster, und andere Optionen werden ignoriert. Siehe RaDudezozad(1).</translatio
     </message>
 </context>
 <context>
+    <name>LazySoundOutput</name>
+    <message>
+        <source>%1 belongs to another user</source>
+        <translation>%1 gehört einem anderen Benutzer</translation>
+    </message>
+    <message>
+        <source>other users may change %1</source>
+        <translation>andere Benutzer dürfen %1 ändern</translation>
+    </message>
+    <message>
+        <source>No sound: the sound module %1 was not found.</source>
+        <translation>Kein Ton: Das Tonmodul %1 wurde nicht gefunden.</translation>
+    </message>
+    <message>
+        <source>No sound: the sound module could not be loaded (%1).</source>
+        <translation>Kein Ton: Das Tonmodul konnte nicht geladen werden (%1).</translation>
+    </message>
+</context>
+<context>
     <name>NoScreenArea</name>
     <message>
         <source>The screen cannot be read on this desktop.</source>
@@ -879,6 +898,26 @@ Fenster, und andere Optionen werden ignoriert. Siehe RaDudezozad(1).</translatio
     <message>
         <source>Parlamo is already running but does not answer.</source>
         <translation>Parlamo läuft bereits, antwortet aber nicht.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be made (%2).</source>
+        <translation>%1 kann nicht angelegt werden (%2).</translation>
+    </message>
+    <message>
+        <source>%1 is not a folder.</source>
+        <translation>%1 ist kein Ordner.</translation>
+    </message>
+    <message>
+        <source>%1 belongs to another user.</source>
+        <translation>%1 gehört einem anderen Benutzer.</translation>
+    </message>
+    <message>
+        <source>Other users may use %1.</source>
+        <translation>Andere Benutzer dürfen %1 verwenden.</translation>
+    </message>
+    <message>
+        <source>Cannot make sure that only one copy of Parlamo runs: %1</source>
+        <translation>Es lässt sich nicht sicherstellen, dass nur eine Kopie von Parlamo läuft: %1</translation>
     </message>
 </context>
 <context>
@@ -1119,6 +1158,10 @@ Fenster, und andere Optionen werden ignoriert. Siehe RaDudezozad(1).</translatio
     <message>
         <source>Reading the clipboard...</source>
         <translation>Zwischenablage wird gelesen...</translation>
+    </message>
+    <message>
+        <source>The selection&apos;s owner did not answer.</source>
+        <translation>Das Programm, dem die Auswahl gehört, hat nicht geantwortet.</translation>
     </message>
     <message>
         <source>The language of the text is not clear.</source>

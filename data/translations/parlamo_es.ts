@@ -768,6 +768,25 @@ las demás opciones se ignoran. Véase RaDudezozad(1).</translation>
     </message>
 </context>
 <context>
+    <name>LazySoundOutput</name>
+    <message>
+        <source>%1 belongs to another user</source>
+        <translation>%1 pertenece a otro usuario</translation>
+    </message>
+    <message>
+        <source>other users may change %1</source>
+        <translation>otros usuarios pueden modificar %1</translation>
+    </message>
+    <message>
+        <source>No sound: the sound module %1 was not found.</source>
+        <translation>Sin sonido: no se encontró el módulo de sonido %1.</translation>
+    </message>
+    <message>
+        <source>No sound: the sound module could not be loaded (%1).</source>
+        <translation>Sin sonido: no se pudo cargar el módulo de sonido (%1).</translation>
+    </message>
+</context>
+<context>
     <name>NoScreenArea</name>
     <message>
         <source>The screen cannot be read on this desktop.</source>
@@ -879,6 +898,26 @@ las demás opciones se ignoran. Véase RaDudezozad(1).</translation>
     <message>
         <source>Parlamo is already running but does not answer.</source>
         <translation>Parlamo ya se está ejecutando, pero no responde.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be made (%2).</source>
+        <translation>No se puede crear %1 (%2).</translation>
+    </message>
+    <message>
+        <source>%1 is not a folder.</source>
+        <translation>%1 no es una carpeta.</translation>
+    </message>
+    <message>
+        <source>%1 belongs to another user.</source>
+        <translation>%1 pertenece a otro usuario.</translation>
+    </message>
+    <message>
+        <source>Other users may use %1.</source>
+        <translation>Otros usuarios pueden usar %1.</translation>
+    </message>
+    <message>
+        <source>Cannot make sure that only one copy of Parlamo runs: %1</source>
+        <translation>No se puede asegurar que solo se ejecute una copia de Parlamo: %1</translation>
     </message>
 </context>
 <context>
@@ -1119,6 +1158,10 @@ las demás opciones se ignoran. Véase RaDudezozad(1).</translation>
     <message>
         <source>Reading the clipboard...</source>
         <translation>Leyendo el portapapeles...</translation>
+    </message>
+    <message>
+        <source>The selection&apos;s owner did not answer.</source>
+        <translation>El programa dueño de la selección no ha respondido.</translation>
     </message>
     <message>
         <source>The language of the text is not clear.</source>

@@ -768,6 +768,25 @@ les autres options sont ignorées. Voir RaDudezozad(1).</translation>
     </message>
 </context>
 <context>
+    <name>LazySoundOutput</name>
+    <message>
+        <source>%1 belongs to another user</source>
+        <translation>%1 appartient à un autre utilisateur</translation>
+    </message>
+    <message>
+        <source>other users may change %1</source>
+        <translation>d&apos;autres utilisateurs peuvent modifier %1</translation>
+    </message>
+    <message>
+        <source>No sound: the sound module %1 was not found.</source>
+        <translation>Pas de son : le module de son %1 est introuvable.</translation>
+    </message>
+    <message>
+        <source>No sound: the sound module could not be loaded (%1).</source>
+        <translation>Pas de son : le module de son n&apos;a pas pu être chargé (%1).</translation>
+    </message>
+</context>
+<context>
     <name>NoScreenArea</name>
     <message>
         <source>The screen cannot be read on this desktop.</source>
@@ -879,6 +898,26 @@ les autres options sont ignorées. Voir RaDudezozad(1).</translation>
     <message>
         <source>Parlamo is already running but does not answer.</source>
         <translation>Parlamo est déjà lancé, mais ne répond pas.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be made (%2).</source>
+        <translation>Impossible de créer %1 (%2).</translation>
+    </message>
+    <message>
+        <source>%1 is not a folder.</source>
+        <translation>%1 n&apos;est pas un dossier.</translation>
+    </message>
+    <message>
+        <source>%1 belongs to another user.</source>
+        <translation>%1 appartient à un autre utilisateur.</translation>
+    </message>
+    <message>
+        <source>Other users may use %1.</source>
+        <translation>D&apos;autres utilisateurs peuvent utiliser %1.</translation>
+    </message>
+    <message>
+        <source>Cannot make sure that only one copy of Parlamo runs: %1</source>
+        <translation>Impossible de garantir qu&apos;une seule copie de Parlamo s&apos;exécute : %1</translation>
     </message>
 </context>
 <context>
@@ -1119,6 +1158,10 @@ les autres options sont ignorées. Voir RaDudezozad(1).</translation>
     <message>
         <source>Reading the clipboard...</source>
         <translation>Lecture du presse-papiers...</translation>
+    </message>
+    <message>
+        <source>The selection&apos;s owner did not answer.</source>
+        <translation>Le programme qui détient la sélection n&apos;a pas répondu.</translation>
     </message>
     <message>
         <source>The language of the text is not clear.</source>

@@ -880,6 +880,41 @@ e le altre opzioni vengono ignorate. Vedi RaDudezozad(1).</translation>
         <source>Parlamo is already running but does not answer.</source>
         <translation>Parlamo è già in esecuzione ma non risponde.</translation>
     </message>
+    <message>
+        <source>%1 cannot be made (%2).</source>
+        <translation>Impossibile creare %1 (%2).</translation>
+    </message>
+    <message>
+        <source>%1 is not a folder.</source>
+        <translation>%1 non è una cartella.</translation>
+    </message>
+    <message>
+        <source>%1 belongs to another user.</source>
+        <translation>%1 appartiene a un altro utente.</translation>
+    </message>
+    <message>
+        <source>Other users may use %1.</source>
+        <translation>Altri utenti possono usare %1.</translation>
+    </message>
+    <message>
+        <source>Cannot make sure that only one copy of Parlamo runs: %1</source>
+        <translation>Impossibile garantire che sia in esecuzione una sola copia di Parlamo: %1</translation>
+    </message>
+</context>
+<context>
+    <name>ScreenAreaPicker</name>
+    <message>
+        <source>The screen cannot be read on this desktop.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The desktop does not let Parlamo read the screen (%1).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The desktop gave no picture of the screen.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>ScreenAreaPicker</name>

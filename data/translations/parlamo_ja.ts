@@ -881,6 +881,41 @@ RaDudezozad(1) を参照してください。</translation>
         <source>Parlamo is already running but does not answer.</source>
         <translation>Parlamo はすでに実行中ですが応答しません。</translation>
     </message>
+    <message>
+        <source>%1 cannot be made (%2).</source>
+        <translation>%1 を作成できません (%2)。</translation>
+    </message>
+    <message>
+        <source>%1 is not a folder.</source>
+        <translation>%1 はフォルダーではありません。</translation>
+    </message>
+    <message>
+        <source>%1 belongs to another user.</source>
+        <translation>%1 は別のユーザーのものです。</translation>
+    </message>
+    <message>
+        <source>Other users may use %1.</source>
+        <translation>他のユーザーが %1 を使用できます。</translation>
+    </message>
+    <message>
+        <source>Cannot make sure that only one copy of Parlamo runs: %1</source>
+        <translation>Parlamo が 1 つだけ実行されていることを確認できません: %1</translation>
+    </message>
+</context>
+<context>
+    <name>ScreenAreaPicker</name>
+    <message>
+        <source>The screen cannot be read on this desktop.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The desktop does not let Parlamo read the screen (%1).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The desktop gave no picture of the screen.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>ScreenAreaPicker</name>

@@ -880,6 +880,41 @@ en worden andere opties genegeerd. Zie RaDudezozad(1).</translation>
         <source>Parlamo is already running but does not answer.</source>
         <translation>Parlamo draait al, maar antwoordt niet.</translation>
     </message>
+    <message>
+        <source>%1 cannot be made (%2).</source>
+        <translation>%1 kan niet worden aangemaakt (%2).</translation>
+    </message>
+    <message>
+        <source>%1 is not a folder.</source>
+        <translation>%1 is geen map.</translation>
+    </message>
+    <message>
+        <source>%1 belongs to another user.</source>
+        <translation>%1 is van een andere gebruiker.</translation>
+    </message>
+    <message>
+        <source>Other users may use %1.</source>
+        <translation>Andere gebruikers kunnen %1 gebruiken.</translation>
+    </message>
+    <message>
+        <source>Cannot make sure that only one copy of Parlamo runs: %1</source>
+        <translation>Kan niet zorgen dat er maar één exemplaar van Parlamo draait: %1</translation>
+    </message>
+</context>
+<context>
+    <name>ScreenAreaPicker</name>
+    <message>
+        <source>The screen cannot be read on this desktop.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The desktop does not let Parlamo read the screen (%1).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The desktop gave no picture of the screen.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>ScreenAreaPicker</name>

@@ -880,6 +880,41 @@ a inne opcje są pomijane. Zobacz RaDudezozad(1).</translation>
         <source>Parlamo is already running but does not answer.</source>
         <translation>Parlamo już działa, ale nie odpowiada.</translation>
     </message>
+    <message>
+        <source>%1 cannot be made (%2).</source>
+        <translation>Nie można utworzyć %1 (%2).</translation>
+    </message>
+    <message>
+        <source>%1 is not a folder.</source>
+        <translation>%1 nie jest folderem.</translation>
+    </message>
+    <message>
+        <source>%1 belongs to another user.</source>
+        <translation>%1 należy do innego użytkownika.</translation>
+    </message>
+    <message>
+        <source>Other users may use %1.</source>
+        <translation>Inni użytkownicy mogą używać %1.</translation>
+    </message>
+    <message>
+        <source>Cannot make sure that only one copy of Parlamo runs: %1</source>
+        <translation>Nie można zapewnić, że działa tylko jedna kopia Parlamo: %1</translation>
+    </message>
+</context>
+<context>
+    <name>ScreenAreaPicker</name>
+    <message>
+        <source>The screen cannot be read on this desktop.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The desktop does not let Parlamo read the screen (%1).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The desktop gave no picture of the screen.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>ScreenAreaPicker</name>

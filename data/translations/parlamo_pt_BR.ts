@@ -880,6 +880,41 @@ e as outras opções são ignoradas. Veja RaDudezozad(1).</translation>
         <source>Parlamo is already running but does not answer.</source>
         <translation>O Parlamo já está em execução, mas não responde.</translation>
     </message>
+    <message>
+        <source>%1 cannot be made (%2).</source>
+        <translation>Não é possível criar %1 (%2).</translation>
+    </message>
+    <message>
+        <source>%1 is not a folder.</source>
+        <translation>%1 não é uma pasta.</translation>
+    </message>
+    <message>
+        <source>%1 belongs to another user.</source>
+        <translation>%1 pertence a outro usuário.</translation>
+    </message>
+    <message>
+        <source>Other users may use %1.</source>
+        <translation>Outros usuários podem usar %1.</translation>
+    </message>
+    <message>
+        <source>Cannot make sure that only one copy of Parlamo runs: %1</source>
+        <translation>Não é possível garantir que só uma cópia do Parlamo esteja em execução: %1</translation>
+    </message>
+</context>
+<context>
+    <name>ScreenAreaPicker</name>
+    <message>
+        <source>The screen cannot be read on this desktop.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The desktop does not let Parlamo read the screen (%1).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The desktop gave no picture of the screen.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>ScreenAreaPicker</name>

@@ -880,6 +880,41 @@ HTTPS_PROXY, ALL_PROXY, NO_PROXY) так же, как их читает curl; е
         <source>Parlamo is already running but does not answer.</source>
         <translation>Parlamo уже запущен, но не отвечает.</translation>
     </message>
+    <message>
+        <source>%1 cannot be made (%2).</source>
+        <translation>Не удаётся создать %1 (%2).</translation>
+    </message>
+    <message>
+        <source>%1 is not a folder.</source>
+        <translation>%1 не является папкой.</translation>
+    </message>
+    <message>
+        <source>%1 belongs to another user.</source>
+        <translation>%1 принадлежит другому пользователю.</translation>
+    </message>
+    <message>
+        <source>Other users may use %1.</source>
+        <translation>Другие пользователи могут использовать %1.</translation>
+    </message>
+    <message>
+        <source>Cannot make sure that only one copy of Parlamo runs: %1</source>
+        <translation>Не удаётся гарантировать, что запущена только одна копия Parlamo: %1</translation>
+    </message>
+</context>
+<context>
+    <name>ScreenAreaPicker</name>
+    <message>
+        <source>The screen cannot be read on this desktop.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The desktop does not let Parlamo read the screen (%1).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The desktop gave no picture of the screen.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>ScreenAreaPicker</name>

@@ -879,6 +879,41 @@ HTTPS_PROXY、ALL_PROXY、NO_PROXY)，读取方式与 curl 相同；
         <source>Parlamo is already running but does not answer.</source>
         <translation>Parlamo 已在运行，但没有响应。</translation>
     </message>
+    <message>
+        <source>%1 cannot be made (%2).</source>
+        <translation>无法创建 %1（%2）。</translation>
+    </message>
+    <message>
+        <source>%1 is not a folder.</source>
+        <translation>%1 不是文件夹。</translation>
+    </message>
+    <message>
+        <source>%1 belongs to another user.</source>
+        <translation>%1 属于其他用户。</translation>
+    </message>
+    <message>
+        <source>Other users may use %1.</source>
+        <translation>其他用户可以使用 %1。</translation>
+    </message>
+    <message>
+        <source>Cannot make sure that only one copy of Parlamo runs: %1</source>
+        <translation>无法确保只运行一个 Parlamo 副本：%1</translation>
+    </message>
+</context>
+<context>
+    <name>ScreenAreaPicker</name>
+    <message>
+        <source>The screen cannot be read on this desktop.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The desktop does not let Parlamo read the screen (%1).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The desktop gave no picture of the screen.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>ScreenAreaPicker</name>

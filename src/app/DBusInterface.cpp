@@ -1,5 +1,7 @@
 #include "app/DBusInterface.h"
 
+#include <QDBusConnectionInterface>
+#include <QDBusReply>
 #include <QPointer>
 #include <utility>
 
@@ -12,6 +14,26 @@ DBusInterface::DBusInterface(AppRequests& requests, QDBusConnection bus, QObject
 DBusInterface::~DBusInterface() {
     const QList<quint64> calls = m_waiting.keys();
     for (const quint64 call : calls) answer(call, false, tr("Parlamo has ended."));
+    if (m_namePublished) m_bus.unregisterService(QString::fromLatin1(serviceName));
+    if (m_objectPublished) m_bus.unregisterObject(QString::fromLatin1(objectPath));
+}
+
+bool DBusInterface::publishObject() {
+    if (!m_bus.isConnected()) return false;
+    m_objectPublished = m_bus.registerObject(QString::fromLatin1(objectPath), this,
+                                             QDBusConnection::ExportAllSlots);
+    return m_objectPublished;
+}
+
+bool DBusInterface::publishName() {
+    if (!m_bus.isConnected() || !m_bus.interface()) return false;
+    const QDBusReply<QDBusConnectionInterface::RegisterServiceReply> reply =
+        m_bus.interface()->registerService(QString::fromLatin1(serviceName),
+                                           QDBusConnectionInterface::DontQueueService,
+                                           QDBusConnectionInterface::DontAllowReplacement);
+    m_namePublished =
+        reply.isValid() && reply.value() == QDBusConnectionInterface::ServiceRegistered;
+    return m_namePublished;
 }
 
 QString DBusInterface::Translate(const QString& text) {

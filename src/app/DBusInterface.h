@@ -26,8 +26,15 @@ public:
     static constexpr const char* failedError = "org.velmor.Parlamo.Error.Failed";
 
     DBusInterface(AppRequests& requests, QDBusConnection bus, QObject* parent = nullptr);
-    // Callers still waiting get an error rather than a time-out.
+    // Callers still waiting get an error rather than a time-out; what
+    // publish() put on the bus leaves it.
     ~DBusInterface() override;
+
+    // Puts the object on the bus: before the name is ours, so that a call
+    // that comes the moment it is finds it. False without a bus.
+    bool publishObject();
+    // Takes the name, unless another program holds it. False then.
+    bool publishName();
 
 public slots:
     // The text translated with the main window's engine and pair.
@@ -55,5 +62,7 @@ private:
     AppRequests& m_requests;
     QDBusConnection m_bus;
     QHash<quint64, QDBusMessage> m_waiting;
+    bool m_objectPublished = false;
+    bool m_namePublished = false;
     quint64 m_nextCall = 0;
 };

@@ -7,6 +7,7 @@
 
 #include "app/AppCommandLine.h"
 #include "app/AppRequests.h"
+#include "app/DBusInterface.h"
 #include "app/RunningCopy.h"
 #include "app/Translations.h"
 #include "app/mMain.h"
@@ -103,7 +104,14 @@ int runWindow(int argc, char** argv, const AppCommand& command) {
     // reads a setting or fetches anything.
     const QString commandLine = CommandLine::fromArguments(app.arguments());
     AppRequests requests;
-    RunningCopy copy(requests);
+    DBusInterface dbus(requests, QDBusConnection::sessionBus());
+    dbus.publishObject();
+    RunningCopy copy;
+    QObject::connect(&copy, &RunningCopy::requested, &requests, [&requests](auto request) {
+        if (request == RunningCopy::Request::Show) requests.show();
+        if (request == RunningCopy::Request::TranslateSelection) requests.translateSelection();
+        if (request == RunningCopy::Request::TranslateScreenArea) requests.translateScreenArea();
+    });
     QString why;
     switch (copy.claim(handedOverRequest(command, commandLine), &why)) {
         case RunningCopy::Outcome::HandedOver:
@@ -112,8 +120,13 @@ int runWindow(int argc, char** argv, const AppCommand& command) {
             QTextStream(stderr) << HeadlessTranslation::prefix() << why << Qt::endl;
             return 1;
         case RunningCopy::Outcome::First:
+            // Without a way to know of other copies, this one goes on alone.
+            if (!why.isEmpty())
+                QTextStream(stderr) << HeadlessTranslation::prefix() << why << Qt::endl;
             break;
     }
+    // By the bus name the name is ours already.
+    if (copy.way() != RunningCopy::Way::BusName) dbus.publishName();
 
     QtDialogs dialogs;
     DesktopUrlOpener urlOpener;

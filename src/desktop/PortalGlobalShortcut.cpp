@@ -9,15 +9,14 @@
 #include <QDBusObjectPath>
 #include <QDBusPendingCallWatcher>
 #include <QDBusPendingReply>
-#include <QKeySequence>
 #include <QPointer>
 #include <algorithm>
 #include <array>
 #include <optional>
 #include <utility>
 
+#include "desktop/ShortcutKey.h"
 #include "desktop/ShownKey.h"
-#include "desktop/X11GlobalShortcut.h"
 #include "platform/AppInfo.h"
 
 namespace {
@@ -81,12 +80,11 @@ PortalGlobalShortcut::~PortalGlobalShortcut() {
 }
 
 QString PortalGlobalShortcut::trigger(const QString& key) {
-    const std::optional<X11GlobalShortcut::Combination> c = X11GlobalShortcut::combination(key);
-    if (!c) return QString();
+    const std::optional<ShortcutKey::Parsed> parsed = ShortcutKey::parse(key);
+    if (!parsed) return QString();
     std::array<char, 64> name{};
-    if (xkb_keysym_get_name(c->keysym, name.data(), name.size()) <= 0) return QString();
-    const Qt::KeyboardModifiers m =
-        QKeySequence::fromString(key, QKeySequence::PortableText)[0].keyboardModifiers();
+    if (xkb_keysym_get_name(parsed->keysym, name.data(), name.size()) <= 0) return QString();
+    const Qt::KeyboardModifiers m = parsed->modifiers;
     QStringList parts;
     if (m & Qt::ControlModifier) parts << QStringLiteral("CTRL");
     if (m & Qt::AltModifier) parts << QStringLiteral("ALT");

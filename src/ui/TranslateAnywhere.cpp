@@ -213,42 +213,55 @@ SelectionPopup& TranslateAnywhere::ensurePopup() {
 }
 
 void TranslateAnywhere::translateSelection() {
-    popUpReading(&SelectionText::selection, tr("Reading the selection..."),
+    popUpReading(SelectionText::Source::Selection, tr("Reading the selection..."),
                  tr("No text is selected. Select a text, then press the key again."));
 }
 
 void TranslateAnywhere::translateClipboard() {
-    popUpReading(&SelectionText::clipboard, tr("Reading the clipboard..."),
+    popUpReading(SelectionText::Source::Clipboard, tr("Reading the clipboard..."),
                  tr("The clipboard holds no text."));
 }
 
-void TranslateAnywhere::popUpReading(QString (*read)(), const QString& reading,
+void TranslateAnywhere::popUpReading(SelectionText::Source source, const QString& reading,
                                      const QString& whenEmpty) {
     if (m_recognizer) m_recognizer->cancel();
     ensurePopup().setSourceEditable(false);
-    if (!SelectionText::readableOnlyWithFocus()) return popUpWith(read(), whenEmpty);
+    const quint64 ticket = ++m_readings;
+    // Reads now; what comes is shown unless the popup was closed or a newer
+    // request came meanwhile.
+    const auto readNow = [this, ticket, source, whenEmpty] {
+        if (ticket != m_readings) return;
+        const quint64 mine = ++m_readings;
+        SelectionText::read(
+            source, this, [this, mine, whenEmpty](const SelectionText::Result& got) {
+                if (mine != m_readings) return;
+                ++m_readings;
+                if (got.ownerSilent)
+                    popUpWith(QString(), tr("The selection's owner did not answer."));
+                else
+                    popUpWith(got.text, whenEmpty);
+            });
+    };
+    if (!SelectionText::readableOnlyWithFocus()) return readNow();
 
     // The window system hands the selection only to the window that has the
     // keyboard: the popup comes first and reads once it is active, or when
     // the desktop has not made it so within a while.
     SelectionPopup& popup = ensurePopup();
     delete m_popupTranslation;
-    const quint64 ticket = ++m_readings;
     popup.setEngineAndPair(QString(), QString());
     popup.showBusy(QString(), reading);
     popup.popUp(pointerPosition());
     auto* wait = new QObject(this);
-    const auto readNow = [this, wait, ticket, read, whenEmpty] {
+    const auto readOnce = [wait, readNow] {
         wait->deleteLater();
-        if (ticket != m_readings) return;  // closed, or a newer request came
-        ++m_readings;
-        popUpWith(read(), whenEmpty);
+        readNow();
     };
-    if (popup.isActiveWindow()) return readNow();
-    connect(qGuiApp, &QGuiApplication::focusWindowChanged, wait, [this, readNow](QWindow* focus) {
-        if (focus && m_popup && focus == m_popup->windowHandle()) readNow();
+    if (popup.isActiveWindow()) return readOnce();
+    connect(qGuiApp, &QGuiApplication::focusWindowChanged, wait, [this, readOnce](QWindow* focus) {
+        if (focus && m_popup && focus == m_popup->windowHandle()) readOnce();
     });
-    QTimer::singleShot(activationWaitMs, wait, readNow);
+    QTimer::singleShot(activationWaitMs, wait, readOnce);
 }
 
 void TranslateAnywhere::translateInPopup(const QString& text) {

@@ -8,6 +8,7 @@
 
 #include "platform/Platform.h"
 #include "service/EngineLists.h"
+#include "ui/SelectionText.h"
 
 struct Globals;
 class frmTranslate;
@@ -108,10 +109,11 @@ private:
     // Opens the popup for text; for an empty one it says whenEmpty and
     // sends nothing.
     void popUpWith(const QString& text, const QString& whenEmpty, bool move = true);
-    // Opens the popup for what read() gives: read at once, or, where only
-    // the active window may read it, once the popup is active (saying
-    // `reading` meanwhile).
-    void popUpReading(QString (*read)(), const QString& reading, const QString& whenEmpty);
+    // Opens the popup for what source holds: read at once (the program goes
+    // on while its owner hands it over), or, where only the active window
+    // may read it, once the popup is active (saying `reading` meanwhile).
+    void popUpReading(SelectionText::Source source, const QString& reading,
+                      const QString& whenEmpty);
 
     frmTranslate& m_window;
     TranslateCommand& m_command;
@@ -121,7 +123,7 @@ private:
     QPointer<SelectionPopup> m_popup;
     QPointer<ShortcutDialog> m_shortcutDialog;
     QPointer<OutsideTranslation> m_popupTranslation;
-    Choice m_popupChoice;  // of the translation the popup shows
+    Choice m_popupChoice;                    // of the translation the popup shows
     TextRecognizer* m_recognizer = nullptr;  // made at the first reading
     // Each wait for the popup to become active; a newer one or closing the
     // popup ends the earlier.

@@ -5,8 +5,9 @@
 # desktop:  a private session bus: the name org.velmor.Parlamo, its methods
 #           through gdbus, a second start handing over, the selection
 #           shortcut and its popup, the window's Ctrl+R and Ctrl+Shift+C;
-# one_copy: no session bus: the lock file and its socket, and a lock left
-#           behind by a killed copy;
+# one_copy: no session bus: the lock file and its socket, a lock left
+#           behind by a killed copy, and (as root) a runtime folder that
+#           another user made first;
 # screen_area: the screen area shortcut, a drag over a window's text, the
 #           popup with its translation; Escape; D-Bus and a second start.
 set -uo pipefail
@@ -178,6 +179,22 @@ case_one_copy() {
     second_start
     e2e_check "and a start after it hands over to it" test "$SECOND_RC" = 0
     e2e_check "two configuration requests in all" test "$(e2e_count_config_requests)" = 2
+
+    # A runtime folder that another user made first is never used: the lock
+    # goes to a folder of our own, and one copy still holds.
+    [ "$(id -u)" = 0 ] || return 0
+    kill -KILL "$E2E_CLIENT_PID"
+    wait "$E2E_CLIENT_PID" 2>/dev/null
+    export XDG_RUNTIME_DIR="$E2E_ROOT/theirs" TMPDIR="$E2E_ROOT/tmp"
+    mkdir -m 700 "$XDG_RUNTIME_DIR" "$TMPDIR" && chown nobody "$XDG_RUNTIME_DIR"
+    e2e_start_client
+    e2e_wait_window Parlamo 30 >/dev/null || e2e_abort "the main window did not appear"
+    e2e_check "a runtime folder of another user holds no lock" \
+        test -z "$(ls -A "$XDG_RUNTIME_DIR")"
+    e2e_check "the lock is in a folder of our own" test -s "$TMPDIR/parlamo-0/org.velmor.Parlamo.lock"
+    second_start
+    e2e_check "a second start hands over all the same" test "$SECOND_RC" = 0
+    e2e_check "one main window" test "$(visible_windows)" = 1
 }
 
 AREA="Parlamo Screen Area"

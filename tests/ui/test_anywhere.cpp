@@ -1,6 +1,10 @@
+#include <signal.h>
+
 #include <QApplication>
 #include <QClipboard>
+#include <QElapsedTimer>
 #include <QKeySequenceEdit>
+#include <QProcess>
 #include <QTest>
 #include <QTimer>
 
@@ -260,6 +264,82 @@ private slots:
         lone.cboLanguages->setCurrentIndex(0);
         QTest::keyClick(lone.txtFrom, Qt::Key_R, Qt::ControlModifier);
         QCOMPARE(lone.cboLanguages->currentIndex(), 0);
+    }
+
+    // The selection as another program on X11 holds it (xclip, run again
+    // under Xvfb as test_anywhere_x11): the program goes on while the
+    // owner hands it over, and an owner that never does (stopped) is said
+    // in the popup within three seconds.
+    void selectionOwner_data() {
+        QTest::addColumn<QString>("selection");  // primary, clipboard, or own (this program's)
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("stopped");
+        QTest::addColumn<QString>("status");
+        const QString huge(3 * 1024 * 1024, QLatin1Char('w'));
+        QTest::addRow("an owner that answers") << "primary"
+                                               << "hello" << false << "English";
+        QTest::addRow("nothing selected: the clipboard") << "clipboard"
+                                                         << "hello" << false << "English";
+        QTest::addRow("megabytes, handed over in pieces")
+            << "primary" << huge << false << "Translation failed: The text is too long";
+        QTest::addRow("an owner that never answers")
+            << "primary"
+            << "hello" << true << "The selection's owner did not answer.";
+        QTest::addRow("this program holds the selection") << "own"
+                                                          << "hello" << false << "English";
+    }
+    void selectionOwner() {
+        if (QGuiApplication::platformName() != "xcb") QSKIP("needs X11 (test_anywhere_x11)");
+        QFETCH(QString, selection);
+        QFETCH(QString, text);
+        QFETCH(bool, stopped);
+        QFETCH(QString, status);
+        QProcess owner;
+        if (selection == "own") {
+            QApplication::clipboard()->setText(text, QClipboard::Selection);
+        } else {
+            owner.start("xclip", {"-quiet", "-selection", selection, "-i"});
+            QVERIFY2(owner.waitForStarted(), "xclip (scripts/install-deps.sh installs it)");
+            owner.write(text.toUtf8());
+            owner.closeWriteChannel();
+            const auto held = [&] {
+                QProcess out;
+                out.start("xclip", {"-o", "-selection", selection});
+                return out.waitForFinished(2000) &&
+                       out.readAllStandardOutput().size() == text.size();
+            };
+            QVERIFY(QTest::qWaitFor(held, 10000));
+        }
+        if (stopped) QCOMPARE(::kill(pid_t(owner.processId()), SIGSTOP), 0);
+        struct Resume {
+            QProcess& p;
+            ~Resume() {
+                if (p.processId() == 0) return;
+                ::kill(pid_t(p.processId()), SIGCONT);
+                p.kill();
+                p.waitForFinished();
+            }
+        } resume{owner};
+
+        FormFixture f(document());
+        f.form->Form_Load();
+        // The event loop keeps turning: the longest gap between ticks.
+        QElapsedTimer sinceTick;
+        qint64 longestGap = 0;
+        QTimer ticks;
+        QObject::connect(&ticks, &QTimer::timeout,
+                         [&] { longestGap = qMax(longestGap, sinceTick.restart()); });
+        ticks.start(20);
+        sinceTick.start();
+        QElapsedTimer took;
+        took.start();
+        f.form->anywhere().translateSelection();
+        QVERIFY(QTest::qWaitFor([&] { return settled(f) && popupOf(f)->isVisible(); }, 3000));
+        QVERIFY2(popupOf(f)->lblPopupStatus->text().startsWith(status),
+                 qPrintable(popupOf(f)->lblPopupStatus->text()));
+        QCOMPARE(popupOf(f)->sourceText(), stopped ? QString() : text);
+        QVERIFY2(longestGap < 1000, qPrintable(QString::number(longestGap)));
+        QVERIFY(took.elapsed() < 3000);
     }
 };
 
