@@ -768,6 +768,25 @@ e le altre opzioni vengono ignorate. Vedi RaDudezozad(1).</translation>
     </message>
 </context>
 <context>
+    <name>LazySoundOutput</name>
+    <message>
+        <source>%1 belongs to another user</source>
+        <translation>%1 appartiene a un altro utente</translation>
+    </message>
+    <message>
+        <source>other users may change %1</source>
+        <translation>altri utenti possono modificare %1</translation>
+    </message>
+    <message>
+        <source>No sound: the sound module %1 was not found.</source>
+        <translation>Nessun suono: il modulo audio %1 non è stato trovato.</translation>
+    </message>
+    <message>
+        <source>No sound: the sound module could not be loaded (%1).</source>
+        <translation>Nessun suono: impossibile caricare il modulo audio (%1).</translation>
+    </message>
+</context>
+<context>
     <name>NoScreenArea</name>
     <message>
         <source>The screen cannot be read on this desktop.</source>
@@ -899,21 +918,6 @@ e le altre opzioni vengono ignorate. Vedi RaDudezozad(1).</translation>
     <message>
         <source>Cannot make sure that only one copy of Parlamo runs: %1</source>
         <translation>Impossibile garantire che sia in esecuzione una sola copia di Parlamo: %1</translation>
-    </message>
-</context>
-<context>
-    <name>ScreenAreaPicker</name>
-    <message>
-        <source>The screen cannot be read on this desktop.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The desktop does not let Parlamo read the screen (%1).</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The desktop gave no picture of the screen.</source>
-        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1186,6 +1190,10 @@ e le altre opzioni vengono ignorate. Vedi RaDudezozad(1).</translation>
     <message>
         <source>No text was found in the area.</source>
         <translation>Nessun testo trovato nell&apos;area.</translation>
+    </message>
+    <message>
+        <source>The selection&apos;s owner did not answer.</source>
+        <translation>Il programma che detiene la selezione non ha risposto.</translation>
     </message>
 </context>
 <context>

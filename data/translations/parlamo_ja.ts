@@ -769,6 +769,25 @@ RaDudezozad(1) を参照してください。</translation>
     </message>
 </context>
 <context>
+    <name>LazySoundOutput</name>
+    <message>
+        <source>%1 belongs to another user</source>
+        <translation>%1 は別のユーザーのものです</translation>
+    </message>
+    <message>
+        <source>other users may change %1</source>
+        <translation>他のユーザーが %1 を変更できます</translation>
+    </message>
+    <message>
+        <source>No sound: the sound module %1 was not found.</source>
+        <translation>音声なし: 音声モジュール %1 が見つかりません。</translation>
+    </message>
+    <message>
+        <source>No sound: the sound module could not be loaded (%1).</source>
+        <translation>音声なし: 音声モジュールを読み込めませんでした (%1)。</translation>
+    </message>
+</context>
+<context>
     <name>NoScreenArea</name>
     <message>
         <source>The screen cannot be read on this desktop.</source>
@@ -900,21 +919,6 @@ RaDudezozad(1) を参照してください。</translation>
     <message>
         <source>Cannot make sure that only one copy of Parlamo runs: %1</source>
         <translation>Parlamo が 1 つだけ実行されていることを確認できません: %1</translation>
-    </message>
-</context>
-<context>
-    <name>ScreenAreaPicker</name>
-    <message>
-        <source>The screen cannot be read on this desktop.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The desktop does not let Parlamo read the screen (%1).</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The desktop gave no picture of the screen.</source>
-        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1187,6 +1191,10 @@ RaDudezozad(1) を参照してください。</translation>
     <message>
         <source>No text was found in the area.</source>
         <translation>この領域にテキストが見つかりませんでした。</translation>
+    </message>
+    <message>
+        <source>The selection&apos;s owner did not answer.</source>
+        <translation>選択範囲を持つプログラムが応答しませんでした。</translation>
     </message>
 </context>
 <context>

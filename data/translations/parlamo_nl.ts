@@ -768,6 +768,25 @@ en worden andere opties genegeerd. Zie RaDudezozad(1).</translation>
     </message>
 </context>
 <context>
+    <name>LazySoundOutput</name>
+    <message>
+        <source>%1 belongs to another user</source>
+        <translation>%1 is van een andere gebruiker</translation>
+    </message>
+    <message>
+        <source>other users may change %1</source>
+        <translation>andere gebruikers kunnen %1 wijzigen</translation>
+    </message>
+    <message>
+        <source>No sound: the sound module %1 was not found.</source>
+        <translation>Geen geluid: de geluidsmodule %1 is niet gevonden.</translation>
+    </message>
+    <message>
+        <source>No sound: the sound module could not be loaded (%1).</source>
+        <translation>Geen geluid: de geluidsmodule kon niet worden geladen (%1).</translation>
+    </message>
+</context>
+<context>
     <name>NoScreenArea</name>
     <message>
         <source>The screen cannot be read on this desktop.</source>
@@ -899,21 +918,6 @@ en worden andere opties genegeerd. Zie RaDudezozad(1).</translation>
     <message>
         <source>Cannot make sure that only one copy of Parlamo runs: %1</source>
         <translation>Kan niet zorgen dat er maar één exemplaar van Parlamo draait: %1</translation>
-    </message>
-</context>
-<context>
-    <name>ScreenAreaPicker</name>
-    <message>
-        <source>The screen cannot be read on this desktop.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The desktop does not let Parlamo read the screen (%1).</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The desktop gave no picture of the screen.</source>
-        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1186,6 +1190,10 @@ en worden andere opties genegeerd. Zie RaDudezozad(1).</translation>
     <message>
         <source>No text was found in the area.</source>
         <translation>Er is geen tekst in het gebied gevonden.</translation>
+    </message>
+    <message>
+        <source>The selection&apos;s owner did not answer.</source>
+        <translation>Het programma dat de selectie heeft, antwoordde niet.</translation>
     </message>
 </context>
 <context>

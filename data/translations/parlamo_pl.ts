@@ -768,6 +768,25 @@ a inne opcje są pomijane. Zobacz RaDudezozad(1).</translation>
     </message>
 </context>
 <context>
+    <name>LazySoundOutput</name>
+    <message>
+        <source>%1 belongs to another user</source>
+        <translation>%1 należy do innego użytkownika</translation>
+    </message>
+    <message>
+        <source>other users may change %1</source>
+        <translation>inni użytkownicy mogą zmieniać %1</translation>
+    </message>
+    <message>
+        <source>No sound: the sound module %1 was not found.</source>
+        <translation>Brak dźwięku: nie znaleziono modułu dźwięku %1.</translation>
+    </message>
+    <message>
+        <source>No sound: the sound module could not be loaded (%1).</source>
+        <translation>Brak dźwięku: nie można wczytać modułu dźwięku (%1).</translation>
+    </message>
+</context>
+<context>
     <name>NoScreenArea</name>
     <message>
         <source>The screen cannot be read on this desktop.</source>
@@ -899,21 +918,6 @@ a inne opcje są pomijane. Zobacz RaDudezozad(1).</translation>
     <message>
         <source>Cannot make sure that only one copy of Parlamo runs: %1</source>
         <translation>Nie można zapewnić, że działa tylko jedna kopia Parlamo: %1</translation>
-    </message>
-</context>
-<context>
-    <name>ScreenAreaPicker</name>
-    <message>
-        <source>The screen cannot be read on this desktop.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The desktop does not let Parlamo read the screen (%1).</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The desktop gave no picture of the screen.</source>
-        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1186,6 +1190,10 @@ a inne opcje są pomijane. Zobacz RaDudezozad(1).</translation>
     <message>
         <source>No text was found in the area.</source>
         <translation>W obszarze nie znaleziono tekstu.</translation>
+    </message>
+    <message>
+        <source>The selection&apos;s owner did not answer.</source>
+        <translation>Program, do którego należy zaznaczenie, nie odpowiedział.</translation>
     </message>
 </context>
 <context>

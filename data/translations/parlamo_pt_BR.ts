@@ -768,6 +768,25 @@ e as outras opções são ignoradas. Veja RaDudezozad(1).</translation>
     </message>
 </context>
 <context>
+    <name>LazySoundOutput</name>
+    <message>
+        <source>%1 belongs to another user</source>
+        <translation>%1 pertence a outro usuário</translation>
+    </message>
+    <message>
+        <source>other users may change %1</source>
+        <translation>outros usuários podem alterar %1</translation>
+    </message>
+    <message>
+        <source>No sound: the sound module %1 was not found.</source>
+        <translation>Sem som: o módulo de som %1 não foi encontrado.</translation>
+    </message>
+    <message>
+        <source>No sound: the sound module could not be loaded (%1).</source>
+        <translation>Sem som: não foi possível carregar o módulo de som (%1).</translation>
+    </message>
+</context>
+<context>
     <name>NoScreenArea</name>
     <message>
         <source>The screen cannot be read on this desktop.</source>
@@ -899,21 +918,6 @@ e as outras opções são ignoradas. Veja RaDudezozad(1).</translation>
     <message>
         <source>Cannot make sure that only one copy of Parlamo runs: %1</source>
         <translation>Não é possível garantir que só uma cópia do Parlamo esteja em execução: %1</translation>
-    </message>
-</context>
-<context>
-    <name>ScreenAreaPicker</name>
-    <message>
-        <source>The screen cannot be read on this desktop.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The desktop does not let Parlamo read the screen (%1).</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The desktop gave no picture of the screen.</source>
-        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1186,6 +1190,10 @@ e as outras opções são ignoradas. Veja RaDudezozad(1).</translation>
     <message>
         <source>No text was found in the area.</source>
         <translation>Nenhum texto foi encontrado na área.</translation>
+    </message>
+    <message>
+        <source>The selection&apos;s owner did not answer.</source>
+        <translation>O programa dono da seleção não respondeu.</translation>
     </message>
 </context>
 <context>

@@ -768,6 +768,25 @@ HTTPS_PROXY, ALL_PROXY, NO_PROXY) так же, как их читает curl; е
     </message>
 </context>
 <context>
+    <name>LazySoundOutput</name>
+    <message>
+        <source>%1 belongs to another user</source>
+        <translation>%1 принадлежит другому пользователю</translation>
+    </message>
+    <message>
+        <source>other users may change %1</source>
+        <translation>другие пользователи могут изменять %1</translation>
+    </message>
+    <message>
+        <source>No sound: the sound module %1 was not found.</source>
+        <translation>Нет звука: звуковой модуль %1 не найден.</translation>
+    </message>
+    <message>
+        <source>No sound: the sound module could not be loaded (%1).</source>
+        <translation>Нет звука: не удалось загрузить звуковой модуль (%1).</translation>
+    </message>
+</context>
+<context>
     <name>NoScreenArea</name>
     <message>
         <source>The screen cannot be read on this desktop.</source>
@@ -899,21 +918,6 @@ HTTPS_PROXY, ALL_PROXY, NO_PROXY) так же, как их читает curl; е
     <message>
         <source>Cannot make sure that only one copy of Parlamo runs: %1</source>
         <translation>Не удаётся гарантировать, что запущена только одна копия Parlamo: %1</translation>
-    </message>
-</context>
-<context>
-    <name>ScreenAreaPicker</name>
-    <message>
-        <source>The screen cannot be read on this desktop.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The desktop does not let Parlamo read the screen (%1).</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The desktop gave no picture of the screen.</source>
-        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1186,6 +1190,10 @@ HTTPS_PROXY, ALL_PROXY, NO_PROXY) так же, как их читает curl; е
     <message>
         <source>No text was found in the area.</source>
         <translation>В этой области не найден текст.</translation>
+    </message>
+    <message>
+        <source>The selection&apos;s owner did not answer.</source>
+        <translation>Программа, которой принадлежит выделение, не ответила.</translation>
     </message>
 </context>
 <context>

@@ -768,6 +768,25 @@ HTTPS_PROXY, ALL_PROXY, NO_PROXY) так само, як їх читає curl; я
     </message>
 </context>
 <context>
+    <name>LazySoundOutput</name>
+    <message>
+        <source>%1 belongs to another user</source>
+        <translation>%1 належить іншому користувачеві</translation>
+    </message>
+    <message>
+        <source>other users may change %1</source>
+        <translation>інші користувачі можуть змінювати %1</translation>
+    </message>
+    <message>
+        <source>No sound: the sound module %1 was not found.</source>
+        <translation>Немає звуку: звуковий модуль %1 не знайдено.</translation>
+    </message>
+    <message>
+        <source>No sound: the sound module could not be loaded (%1).</source>
+        <translation>Немає звуку: не вдалося завантажити звуковий модуль (%1).</translation>
+    </message>
+</context>
+<context>
     <name>NoScreenArea</name>
     <message>
         <source>The screen cannot be read on this desktop.</source>
@@ -899,21 +918,6 @@ HTTPS_PROXY, ALL_PROXY, NO_PROXY) так само, як їх читає curl; я
     <message>
         <source>Cannot make sure that only one copy of Parlamo runs: %1</source>
         <translation>Не вдається гарантувати, що запущено лише одну копію Parlamo: %1</translation>
-    </message>
-</context>
-<context>
-    <name>ScreenAreaPicker</name>
-    <message>
-        <source>The screen cannot be read on this desktop.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The desktop does not let Parlamo read the screen (%1).</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The desktop gave no picture of the screen.</source>
-        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1186,6 +1190,10 @@ HTTPS_PROXY, ALL_PROXY, NO_PROXY) так само, як їх читає curl; я
     <message>
         <source>No text was found in the area.</source>
         <translation>У цій області не знайдено тексту.</translation>
+    </message>
+    <message>
+        <source>The selection&apos;s owner did not answer.</source>
+        <translation>Програма, якій належить виділення, не відповіла.</translation>
     </message>
 </context>
 <context>

@@ -184,8 +184,7 @@ int HeadlessTranslation::translate(const ConfigDocument& doc, const HeadlessRequ
                                .arg(quoted(engine), quoted(pairs.at(p))));
 
     QString shown, again;
-    if (const int code = send(doc, engine, pairs.at(p), text, &shown); code != Success)
-        return code;
+    if (const int code = send(doc, engine, pairs.at(p), text, &shown); code != Success) return code;
     if (request.back) {
         if (const int code = send(doc, engine, pairs.at(back), shown, &again); code != Success)
             return code;
