@@ -17,8 +17,8 @@ namespace {
 const QString kReadImage = QStringLiteral("read-image");
 const QString kTranslateImage = QStringLiteral("translate-image");
 const QString kReadScreen = QStringLiteral("read-screen");
-const QString kEngine = QStringLiteral("engine");
-const QString kPair = QStringLiteral("pair");
+const QString kEngineOption = QStringLiteral("engine");
+const QString kPairOption = QStringLiteral("pair");
 
 // The area of the screens, grabbed from the screen its top left corner is on.
 QImage grabbed(const QRect& area, QString* why) {
@@ -123,7 +123,7 @@ int ImageCommandLine::run(const QCommandLineParser& parser, QTextStream& out, QT
     };
 
     const bool translating = parser.isSet(kTranslateImage);
-    if (!translating && !parser.isSet(kEngine) && !parser.isSet(kPair)) {
+    if (!translating && !parser.isSet(kEngineOption) && !parser.isSet(kPairOption)) {
         const std::optional<QString> text = read(QString::fromLatin1(OcrLanguage::fallback), &why);
         if (!text) return fail(HeadlessTranslation::Failed, why);
         out << *text << '\n';
@@ -132,8 +132,8 @@ int ImageCommandLine::run(const QCommandLineParser& parser, QTextStream& out, QT
     }
 
     HeadlessRequest request;
-    request.engine = parser.value(kEngine);
-    request.pair = parser.value(kPair);
+    request.engine = parser.value(kEngineOption);
+    request.pair = parser.value(kPairOption);
     request.printSource = !translating;
     request.textSource = [&](const ConfigDocument& doc, const QString& engine, const QString& pair,
                              QString* reason) -> std::optional<QString> {

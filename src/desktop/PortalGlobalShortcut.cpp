@@ -15,16 +15,14 @@
 #include <optional>
 #include <utility>
 
+#include "desktop/PortalNames.h"
 #include "desktop/ShortcutKey.h"
 #include "desktop/ShownKey.h"
 #include "platform/AppInfo.h"
 
 namespace {
 
-const QString portalService = QStringLiteral("org.freedesktop.portal.Desktop");
-const QString portalPath = QStringLiteral("/org/freedesktop/portal/desktop");
 const QString shortcutsInterface = QStringLiteral("org.freedesktop.portal.GlobalShortcuts");
-const QString requestInterface = QStringLiteral("org.freedesktop.portal.Request");
 const QString sessionInterface = QStringLiteral("org.freedesktop.portal.Session");
 
 // What the portal's responses mean besides 0 (done).
@@ -108,7 +106,7 @@ QString PortalGlobalShortcut::requestPath(const QString& token) const {
     // gives "1_42") and the caller's token.
     QString sender = m_bus.baseService().mid(1);
     sender.replace(QLatin1Char('.'), QLatin1Char('_'));
-    return portalPath + QStringLiteral("/request/") + sender + QLatin1Char('/') + token;
+    return PortalNames::path + QStringLiteral("/request/") + sender + QLatin1Char('/') + token;
 }
 
 void PortalGlobalShortcut::setKey(const QString& key, PressedHandler onPressed,
@@ -141,8 +139,8 @@ void PortalGlobalShortcut::request(const QString& method, const QVariantList& ar
     // call's own reply.
     const QString predicted = requestPath(token);
     listen(predicted);
-    QDBusMessage call =
-        QDBusMessage::createMethodCall(portalService, portalPath, shortcutsInterface, method);
+    QDBusMessage call = QDBusMessage::createMethodCall(PortalNames::service, PortalNames::path,
+                                                       shortcutsInterface, method);
     call.setArguments(arguments);
     auto* watcher = new QDBusPendingCallWatcher(m_bus.asyncCall(call), this);
     const quint64 attempt = m_attempt;
@@ -175,13 +173,15 @@ void PortalGlobalShortcut::request(const QString& method, const QVariantList& ar
 
 void PortalGlobalShortcut::listen(const QString& requestPath) {
     m_request = requestPath;
-    m_bus.connect(portalService, m_request, requestInterface, QStringLiteral("Response"), this,
+    m_bus.connect(PortalNames::service, m_request, PortalNames::requestInterface,
+                  QStringLiteral("Response"), this,
                   SLOT(answered(uint, QVariantMap, QDBusMessage)));
 }
 
 void PortalGlobalShortcut::stopListening() {
     if (m_request.isEmpty()) return;
-    m_bus.disconnect(portalService, m_request, requestInterface, QStringLiteral("Response"), this,
+    m_bus.disconnect(PortalNames::service, m_request, PortalNames::requestInterface,
+                     QStringLiteral("Response"), this,
                      SLOT(answered(uint, QVariantMap, QDBusMessage)));
     m_request.clear();
 }
@@ -220,7 +220,8 @@ void PortalGlobalShortcut::bind(const QVariantMap& sessionResults) {
                     ? handle.value<QDBusObjectPath>().path()
                     : handle.toString();
     if (m_session.isEmpty()) return refuse(notBound());
-    m_bus.connect(portalService, portalPath, shortcutsInterface, QStringLiteral("Activated"), this,
+    m_bus.connect(PortalNames::service, PortalNames::path, shortcutsInterface,
+                  QStringLiteral("Activated"), this,
                   SLOT(activated(QDBusObjectPath, QString, qulonglong, QVariantMap)));
 
     m_step = Step::Binding;
@@ -279,11 +280,12 @@ void PortalGlobalShortcut::release() {
     ++m_attempt;
     stopListening();
     if (!m_session.isEmpty()) {
-        m_bus.disconnect(portalService, portalPath, shortcutsInterface, QStringLiteral("Activated"),
-                         this, SLOT(activated(QDBusObjectPath, QString, qulonglong, QVariantMap)));
+        m_bus.disconnect(PortalNames::service, PortalNames::path, shortcutsInterface,
+                         QStringLiteral("Activated"), this,
+                         SLOT(activated(QDBusObjectPath, QString, qulonglong, QVariantMap)));
         // The portal lets go of the key with the session.
-        m_bus.asyncCall(QDBusMessage::createMethodCall(portalService, m_session, sessionInterface,
-                                                       QStringLiteral("Close")));
+        m_bus.asyncCall(QDBusMessage::createMethodCall(PortalNames::service, m_session,
+                                                       sessionInterface, QStringLiteral("Close")));
         m_session.clear();
     }
     m_step = Step::Idle;

@@ -11,14 +11,12 @@
 #include <QUrl>
 #include <QWidget>
 
+#include "desktop/PortalNames.h"
 #include "desktop/ScreenAreaMath.h"
 
 namespace {
 
-const QString portalService = QStringLiteral("org.freedesktop.portal.Desktop");
-const QString portalPath = QStringLiteral("/org/freedesktop/portal/desktop");
 const QString screenshotInterface = QStringLiteral("org.freedesktop.portal.Screenshot");
-const QString requestInterface = QStringLiteral("org.freedesktop.portal.Request");
 
 // One screen's shot, dimmed, with the rectangle being dragged shown clear.
 class AreaOverlay final : public QWidget {
@@ -179,11 +177,11 @@ void ScreenAreaPicker::askPortal(bool interactive) {
     sender.replace(QLatin1Char('.'), QLatin1Char('_'));
     stopListening();
     // Listened for before asking, as the answer may come before the reply.
-    m_request = portalPath + QStringLiteral("/request/") + sender + QLatin1Char('/') + token;
-    m_bus.connect(portalService, m_request, requestInterface, QStringLiteral("Response"), this,
-                  SLOT(portalAnswered(uint, QVariantMap)));
+    m_request = PortalNames::path + QStringLiteral("/request/") + sender + QLatin1Char('/') + token;
+    m_bus.connect(PortalNames::service, m_request, PortalNames::requestInterface,
+                  QStringLiteral("Response"), this, SLOT(portalAnswered(uint, QVariantMap)));
     QDBusMessage call = QDBusMessage::createMethodCall(
-        portalService, portalPath, screenshotInterface, QStringLiteral("Screenshot"));
+        PortalNames::service, PortalNames::path, screenshotInterface, QStringLiteral("Screenshot"));
     call << QString()
          << QVariantMap{{QStringLiteral("handle_token"), token},
                         {QStringLiteral("interactive"), interactive},
@@ -201,8 +199,8 @@ void ScreenAreaPicker::askPortal(bool interactive) {
 
 void ScreenAreaPicker::stopListening() {
     if (m_request.isEmpty()) return;
-    m_bus.disconnect(portalService, m_request, requestInterface, QStringLiteral("Response"), this,
-                     SLOT(portalAnswered(uint, QVariantMap)));
+    m_bus.disconnect(PortalNames::service, m_request, PortalNames::requestInterface,
+                     QStringLiteral("Response"), this, SLOT(portalAnswered(uint, QVariantMap)));
     m_request.clear();
 }
 

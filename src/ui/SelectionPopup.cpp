@@ -19,13 +19,13 @@
 namespace {
 
 template <class T>
-T* named(T* object, const char* name) {
+T* popupNamed(T* object, const char* name) {
     object->setObjectName(QString::fromLatin1(name));
     return object;
 }
 
 QPlainTextEdit* readOnlyBox(QWidget* parent, const char* name) {
-    auto* box = named(new QPlainTextEdit(parent), name);
+    auto* box = popupNamed(new QPlainTextEdit(parent), name);
     box->setReadOnly(true);
     box->setTabChangesFocus(true);
     box->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
@@ -58,14 +58,14 @@ SelectionPopup::SelectionPopup(const Globals& globals, Platform platform, QWidge
     txtPopupBack = readOnlyBox(this, "txtPopupBack");
     txtPopupBack->setAccessibleName(tr("Translation back"));
     txtPopupBack->hide();
-    lblPopupStatus = named(new QLabel(this), "lblPopupStatus");
+    lblPopupStatus = popupNamed(new QLabel(this), "lblPopupStatus");
     lblPopupStatus->setWordWrap(true);
     lblPopupStatus->setTextInteractionFlags(Qt::TextSelectableByMouse);
     // Read as its text (no name of its own), so that every change is heard.
     lblPopupStatus->setAccessibleDescription(tr("What the translation is doing or has done."));
-    cmdPopupCopy = named(new QPushButton(tr("&Copy"), this), "cmdPopupCopy");
+    cmdPopupCopy = popupNamed(new QPushButton(tr("&Copy"), this), "cmdPopupCopy");
     cmdPopupCopy->setToolTip(tr("Copy the translation to the clipboard (Ctrl+Shift+C)."));
-    cmdPopupOpen = named(new QPushButton(tr("&Open in Window"), this), "cmdPopupOpen");
+    cmdPopupOpen = popupNamed(new QPushButton(tr("&Open in Window"), this), "cmdPopupOpen");
     cmdPopupOpen->setToolTip(tr("Show both texts in the main window (Ctrl+O)."));
     cmdPopupCopy->setAccessibleDescription(cmdPopupCopy->toolTip());
     cmdPopupOpen->setAccessibleDescription(cmdPopupOpen->toolTip());
