@@ -7,9 +7,11 @@ command -v shellcheck >/dev/null || { echo "check-shell: shellcheck is missing (
 
 files=()
 if git rev-parse --is-inside-work-tree >/dev/null 2>&1; then
-    mapfile -t files < <(git ls-files -- '*.sh' .ci/run)
+    mapfile -t files < <(git ls-files -- '*.sh' .ci/run data/package/postinst data/package/prerm \
+        data/package/postrm)
 else
-    mapfile -t files < <(find . -name '*.sh' -not -path './build*' | sort; echo .ci/run)
+    mapfile -t files < <(find . -name '*.sh' -not -path './build*' | sort; echo .ci/run
+        printf 'data/package/%s\n' postinst prerm postrm)
 fi
 [ "${#files[@]}" -gt 0 ] || { echo "check-shell: no scripts found" >&2; exit 1; }
 

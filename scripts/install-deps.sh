@@ -8,14 +8,18 @@ packages=(
   qt6-base-dev qt6-multimedia-dev libpugixml-dev
   qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
   libsndfile1-dev
+  libtesseract-dev libleptonica-dev tesseract-ocr tesseract-ocr-eng tesseract-ocr-spa
+  tesseract-ocr-deu tesseract-ocr-fra
   libcurl4-openssl-dev
   qcoro-qt6-dev
+  libcld2-dev
   libxcb1-dev libxcb-keysyms1-dev libxkbcommon-dev
   libqt6sql6-sqlite
   libgtest-dev libbenchmark-dev
   libcpp-httplib-dev libespeak-ng-dev espeak-ng
   xvfb xauth xdotool x11-utils xclip trayer imagemagick
   dbus-daemon libglib2.0-bin python3-dbusmock
+  at-spi2-core gir1.2-atspi-2.0 python3-gi
   weston qt6-wayland wl-clipboard
   pulseaudio pulseaudio-utils sox
   apertium-apy apertium-eng-spa apertium-spa-cat apertium-eng-cat
@@ -29,6 +33,7 @@ packages=(
   groff-base
   file
   lintian
+  libsystemd-dev systemd
 )
 
 missing=()

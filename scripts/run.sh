@@ -7,7 +7,7 @@
 # (/startup, /debug).
 set -euo pipefail
 here="$(cd "$(dirname "$0")/.." && pwd)"
-build="${PARLAMO_BUILD_DIR:-$here/build}"
+build="${PARLAMO_RUN_BUILD_DIR:-$here/build-run}"
 port="${PARLAMO_SERVER_PORT:-8780}"
 case "$port" in
     '' | *[!0-9]*) echo "run.sh: PARLAMO_SERVER_PORT must be a port number, not '$port'" >&2; exit 2 ;;
@@ -24,13 +24,18 @@ if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
 fi
 
 "$here/scripts/install-deps.sh"
-# Only the client and the reference service: the tests and benchmarks are
-# built by scripts/test.sh. A build folder made here is a Release one, with no
-# debug information, which is the quickest first build; scripts/build.sh
-# turns the same folder into its RelWithDebInfo build, and a folder that is
-# already there is used as it is.
+# Only the client and the reference service, in a folder of their own: a
+# Release build with no tests or benchmarks configured, compiled as unity
+# builds (a library's sources as one file) over the precompiled Qt headers,
+# which is the quickest first build; ccache, where installed, makes later
+# ones quicker still. The tests' build (scripts/test.sh) keeps build/.
 if [ ! -f "$build/build.ninja" ]; then
-    cmake -S "$here" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release
+    launcher=()
+    if command -v ccache >/dev/null 2>&1; then
+        launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache -DPARLAMO_PCH_WITH_LAUNCHER=ON)
+    fi
+    cmake -S "$here" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DCMAKE_UNITY_BUILD=ON \
+        -DPARLAMO_BUILD_TESTS=OFF -DPARLAMO_BUILD_BENCH=OFF "${launcher[@]}"
 fi
 cmake --build "$build" --target RaDudezozad parlamo-server
 

@@ -45,6 +45,10 @@ Fenster, und andere Optionen werden ignoriert. Siehe RaDudezozad(1).</translatio
         <source>Translate the selected text in a small window (the running program&apos;s, or this one&apos;s once its window is loaded). Meant for a desktop shortcut.</source>
         <translation>Den markierten Text in einem kleinen Fenster übersetzen (dem des laufenden Programms oder, sobald sein Fenster geladen ist, diesem). Für ein Tastenkürzel der Arbeitsumgebung gedacht.</translation>
     </message>
+    <message>
+        <source>Pick an area of the screen, read its text and translate it in a small window (the running program&apos;s, or this one&apos;s once its window is loaded).</source>
+        <translation>Einen Bildschirmbereich wählen, seinen Text lesen und in einem kleinen Fenster übersetzen (dem des laufenden Programms oder, sobald sein Fenster geladen ist, diesem).</translation>
+    </message>
 </context>
 <context>
     <name>AppRequests</name>
@@ -258,10 +262,6 @@ Fenster, und andere Optionen werden ignoriert. Siehe RaDudezozad(1).</translatio
         <translation>Das Sprachpaar, mit dem übersetzt wird (Standard: das des Dienstes).</translation>
     </message>
     <message>
-        <source>List the engines and their language pairs; the defaults are marked.</source>
-        <translation>Die Dienste und ihre Sprachpaare auflisten; die Standards sind markiert.</translation>
-    </message>
-    <message>
         <source>--list and --translate cannot be used together</source>
         <translation>--list und --translate können nicht zusammen verwendet werden</translation>
     </message>
@@ -276,6 +276,34 @@ Fenster, und andere Optionen werden ignoriert. Siehe RaDudezozad(1).</translatio
     <message>
         <source>cannot read standard input</source>
         <translation>die Standardeingabe kann nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>List the engines and their language pairs, with the codes of their languages where known; the defaults are marked.</source>
+        <translation>Die Dienste und ihre Sprachpaare auflisten, mit den Codes ihrer Sprachen, wo bekannt; die Standards sind markiert.</translation>
+    </message>
+    <message>
+        <source>Print the code of the language of TEXT (the arguments, or standard input for none or &quot;-&quot;); exit 1 when not sure.</source>
+        <translation>Den Code der Sprache von TEXT ausgeben (die Argumente, oder die Standardeingabe bei keinem oder &quot;-&quot;); Ende mit 1, wenn nicht sicher.</translation>
+    </message>
+    <message>
+        <source>With --pair auto: translate into the language of this code (&quot;en&quot;) from the text&apos;s language.</source>
+        <translation>Mit --pair auto: aus der Sprache des Textes in die Sprache dieses Codes (&quot;en&quot;) übersetzen.</translation>
+    </message>
+    <message>
+        <source>CODE</source>
+        <translation>CODE</translation>
+    </message>
+    <message>
+        <source>With --translate: print the translation, then on the next line the translation translated back with the reverse pair.</source>
+        <translation>Mit --translate: die Übersetzung ausgeben, dann in der nächsten Zeile die mit dem umgekehrten Paar zurückübersetzte Übersetzung.</translation>
+    </message>
+    <message>
+        <source>--detect cannot be used with --translate or --list</source>
+        <translation>--detect kann nicht mit --translate oder --list verwendet werden</translation>
+    </message>
+    <message>
+        <source>--to needs --pair auto</source>
+        <translation>--to braucht --pair auto</translation>
     </message>
 </context>
 <context>
@@ -339,6 +367,26 @@ Fenster, und andere Optionen werden ignoriert. Siehe RaDudezozad(1).</translatio
     <message>
         <source>no translation found in the answer of %1 (its markers do not occur in it)</source>
         <translation>keine Übersetzung in der Antwort von %1 gefunden (die Markierungen des Dienstes kommen darin nicht vor)</translation>
+    </message>
+    <message>
+        <source>not sure</source>
+        <translation>nicht sicher</translation>
+    </message>
+    <message>
+        <source>language detection is not available: %1</source>
+        <translation>Spracherkennung ist nicht verfügbar: %1</translation>
+    </message>
+    <message>
+        <source>not sure which language the text is in</source>
+        <translation>nicht sicher, in welcher Sprache der Text ist</translation>
+    </message>
+    <message>
+        <source>engine %1 has no language pair from %2 to %3</source>
+        <translation>Dienst %1 hat kein Sprachpaar von %2 nach %3</translation>
+    </message>
+    <message>
+        <source>engine %1 has no language pair that translates back from %2</source>
+        <translation>Dienst %1 hat kein Sprachpaar, das von %2 zurückübersetzt</translation>
     </message>
 </context>
 <context>
@@ -483,18 +531,6 @@ Fenster, und andere Optionen werden ignoriert. Siehe RaDudezozad(1).</translatio
         <translation>Eingabetaste oder Doppelklick übernimmt die Übersetzung wieder</translation>
     </message>
     <message>
-        <source>Keep a history</source>
-        <translation>Verlauf aufzeichnen</translation>
-    </message>
-    <message>
-        <source>Clear History</source>
-        <translation>Verlauf leeren</translation>
-    </message>
-    <message>
-        <source>Export...</source>
-        <translation>Exportieren...</translation>
-    </message>
-    <message>
         <source>Writes the listed translations to a CSV file</source>
         <translation>Schreibt die aufgelisteten Übersetzungen in eine CSV-Datei</translation>
     </message>
@@ -513,6 +549,30 @@ Fenster, und andere Optionen werden ignoriert. Siehe RaDudezozad(1).</translatio
     <message>
         <source>The history could not be written to %1.</source>
         <translation>Der Verlauf konnte nicht in %1 geschrieben werden.</translation>
+    </message>
+    <message>
+        <source>Lists only the translations whose texts hold these letters; the arrow keys walk the list.</source>
+        <translation>Listet nur die Übersetzungen, deren Texte diese Buchstaben enthalten; die Pfeiltasten gehen durch die Liste.</translation>
+    </message>
+    <message>
+        <source>&amp;Keep a history</source>
+        <translation>&amp;Verlauf aufzeichnen</translation>
+    </message>
+    <message>
+        <source>Whether new translations are kept, also after a restart</source>
+        <translation>Ob neue Übersetzungen aufbewahrt werden, auch über einen Neustart hinaus</translation>
+    </message>
+    <message>
+        <source>C&amp;lear History</source>
+        <translation>Verlauf &amp;leeren</translation>
+    </message>
+    <message>
+        <source>Forgets every kept translation, after asking</source>
+        <translation>Vergisst alle aufbewahrten Übersetzungen, nach einer Rückfrage</translation>
+    </message>
+    <message>
+        <source>&amp;Export...</source>
+        <translation>&amp;Exportieren...</translation>
     </message>
 </context>
 <context>
@@ -631,6 +691,53 @@ Fenster, und andere Optionen werden ignoriert. Siehe RaDudezozad(1).</translatio
     </message>
 </context>
 <context>
+    <name>ImageCommandLine</name>
+    <message>
+        <source>there is no screen to read</source>
+        <translation>es gibt keinen Bildschirm zum Lesen</translation>
+    </message>
+    <message>
+        <source>the screen cannot be read here</source>
+        <translation>der Bildschirm kann hier nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>Print the text read from an image file (PNG, JPEG...) in the language of --pair&apos;s source, else in English.</source>
+        <translation>Den aus einer Bilddatei (PNG, JPEG...) gelesenen Text ausgeben, in der Ausgangssprache von --pair, sonst auf Englisch.</translation>
+    </message>
+    <message>
+        <source>FILE</source>
+        <translation>DATEI</translation>
+    </message>
+    <message>
+        <source>Print the translation of the text read from an image file.</source>
+        <translation>Die Übersetzung des aus einer Bilddatei gelesenen Textes ausgeben.</translation>
+    </message>
+    <message>
+        <source>Print the text read from an area of the screen (needs a display).</source>
+        <translation>Den aus einem Bildschirmbereich gelesenen Text ausgeben (braucht eine Anzeige).</translation>
+    </message>
+    <message>
+        <source>X,Y,W,H</source>
+        <translation>X,Y,B,H</translation>
+    </message>
+    <message>
+        <source>--read-image, --translate-image, --read-screen, --translate and --list cannot be used together</source>
+        <translation>--read-image, --translate-image, --read-screen, --translate und --list können nicht zusammen verwendet werden</translation>
+    </message>
+    <message>
+        <source>--read-screen wants X,Y,W,H with a positive width and height</source>
+        <translation>--read-screen erwartet X,Y,B,H mit positiver Breite und Höhe</translation>
+    </message>
+    <message>
+        <source>cannot read the image %1: %2</source>
+        <translation>das Bild %1 kann nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>no text was found in the image</source>
+        <translation>im Bild wurde kein Text gefunden</translation>
+    </message>
+</context>
+<context>
     <name>LayoutMath</name>
     <message>
         <source>not a number: %1</source>
@@ -642,6 +749,32 @@ Fenster, und andere Optionen werden ignoriert. Siehe RaDudezozad(1).</translatio
     </message>
 </context>
 <context>
+    <name>LazySoundOutput</name>
+    <message>
+        <source>%1 belongs to another user</source>
+        <translation>%1 gehört einem anderen Benutzer</translation>
+    </message>
+    <message>
+        <source>other users may change %1</source>
+        <translation>andere Benutzer dürfen %1 ändern</translation>
+    </message>
+    <message>
+        <source>No sound: the sound module %1 was not found.</source>
+        <translation>Kein Ton: Das Tonmodul %1 wurde nicht gefunden.</translation>
+    </message>
+    <message>
+        <source>No sound: the sound module could not be loaded (%1).</source>
+        <translation>Kein Ton: Das Tonmodul konnte nicht geladen werden (%1).</translation>
+    </message>
+</context>
+<context>
+    <name>NoScreenArea</name>
+    <message>
+        <source>The screen cannot be read on this desktop.</source>
+        <translation>Der Bildschirm kann auf dieser Arbeitsumgebung nicht gelesen werden.</translation>
+    </message>
+</context>
+<context>
     <name>OutsideTranslation</name>
     <message>
         <source>Choose a language pair in the main window first.</source>
@@ -650,6 +783,29 @@ Fenster, und andere Optionen werden ignoriert. Siehe RaDudezozad(1).</translatio
     <message>
         <source>There is no text to translate.</source>
         <translation>Es gibt keinen Text zum Übersetzen.</translation>
+    </message>
+</context>
+<context>
+    <name>PairRule</name>
+    <message>
+        <source>The language pairs of this engine do not say which languages they join, so the language of a text cannot pick one.</source>
+        <translation>Die Sprachpaare dieses Dienstes geben ihre Sprachen nicht an, daher kann die Sprache eines Textes keines auswählen.</translation>
+    </message>
+    <message>
+        <source>%1 → %2 (detected)</source>
+        <translation>%1 → %2 (erkannt)</translation>
+    </message>
+    <message>
+        <source>%1 (the language of the text is not clear)</source>
+        <translation>%1 (die Sprache des Textes ist nicht eindeutig)</translation>
+    </message>
+    <message>
+        <source>No pair from %1</source>
+        <translation>Kein Paar aus %1</translation>
+    </message>
+    <message>
+        <source>%1 (no pair from %2)</source>
+        <translation>%1 (kein Paar aus %2)</translation>
     </message>
 </context>
 <context>
@@ -678,6 +834,30 @@ Fenster, und andere Optionen werden ignoriert. Siehe RaDudezozad(1).</translatio
         <source>This desktop holds no keys for programs, so the selection shortcut %1 is off: bind &quot;%2 --translate-selection&quot; to a key in the desktop&apos;s keyboard settings instead.</source>
         <translation>Diese Arbeitsumgebung vergibt keine Tasten an Programme, daher ist das Auswahl-Tastenkürzel %1 aus: Weisen Sie stattdessen &quot;%2 --translate-selection&quot; in den Tastatureinstellungen der Arbeitsumgebung eine Taste zu.</translation>
     </message>
+    <message>
+        <source>The screen area shortcut %1 is not a key the desktop can bind.</source>
+        <translation>Das Bildschirmbereich-Tastenkürzel %1 kann die Arbeitsumgebung nicht zuweisen.</translation>
+    </message>
+    <message>
+        <source>The desktop did not bind the screen area shortcut %1 (%2).</source>
+        <translation>Die Arbeitsumgebung hat das Bildschirmbereich-Tastenkürzel %1 nicht zugewiesen (%2).</translation>
+    </message>
+    <message>
+        <source>The screen area shortcut %1 was not bound: the desktop&apos;s question was cancelled.</source>
+        <translation>Das Bildschirmbereich-Tastenkürzel %1 wurde nicht zugewiesen: Die Nachfrage der Arbeitsumgebung wurde abgebrochen.</translation>
+    </message>
+    <message>
+        <source>Translate an area of the screen</source>
+        <translation>Bildschirmbereich übersetzen</translation>
+    </message>
+    <message>
+        <source>This desktop holds no keys for programs, so the screen area shortcut %1 is off: bind &quot;%2 --translate-screen-area&quot; to a key in the desktop&apos;s keyboard settings instead.</source>
+        <translation>Diese Arbeitsumgebung vergibt keine Tasten an Programme, daher ist das Bildschirmbereich-Tastenkürzel %1 aus: Weisen Sie stattdessen &quot;%2 --translate-screen-area&quot; in den Tastatureinstellungen der Arbeitsumgebung eine Taste zu.</translation>
+    </message>
+    <message>
+        <source>The desktop did not bind the screen area shortcut %1.</source>
+        <translation>Die Arbeitsumgebung hat das Bildschirmbereich-Tastenkürzel %1 nicht zugewiesen.</translation>
+    </message>
 </context>
 <context>
     <name>ReversePair</name>
@@ -695,6 +875,41 @@ Fenster, und andere Optionen werden ignoriert. Siehe RaDudezozad(1).</translatio
     <message>
         <source>Parlamo is already running but does not answer.</source>
         <translation>Parlamo läuft bereits, antwortet aber nicht.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be made (%2).</source>
+        <translation>%1 kann nicht angelegt werden (%2).</translation>
+    </message>
+    <message>
+        <source>%1 is not a folder.</source>
+        <translation>%1 ist kein Ordner.</translation>
+    </message>
+    <message>
+        <source>%1 belongs to another user.</source>
+        <translation>%1 gehört einem anderen Benutzer.</translation>
+    </message>
+    <message>
+        <source>Other users may use %1.</source>
+        <translation>Andere Benutzer dürfen %1 verwenden.</translation>
+    </message>
+    <message>
+        <source>Cannot make sure that only one copy of Parlamo runs: %1</source>
+        <translation>Es lässt sich nicht sicherstellen, dass nur eine Kopie von Parlamo läuft: %1</translation>
+    </message>
+</context>
+<context>
+    <name>ScreenAreaPicker</name>
+    <message>
+        <source>The screen cannot be read on this desktop.</source>
+        <translation>Der Bildschirm kann auf dieser Arbeitsumgebung nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <source>The desktop does not let Parlamo read the screen (%1).</source>
+        <translation>Die Arbeitsumgebung lässt Parlamo den Bildschirm nicht lesen (%1).</translation>
+    </message>
+    <message>
+        <source>The desktop gave no picture of the screen.</source>
+        <translation>Die Arbeitsumgebung hat kein Bild des Bildschirms geliefert.</translation>
     </message>
 </context>
 <context>
@@ -735,6 +950,30 @@ Fenster, und andere Optionen werden ignoriert. Siehe RaDudezozad(1).</translatio
         <source>The translation. Ctrl+Shift+C copies it, Ctrl+Shift+S speaks it, Esc closes.</source>
         <translation>Die Übersetzung. Strg+Umschalt+C kopiert sie, Strg+Umschalt+S liest sie vor, Esc schließt.</translation>
     </message>
+    <message>
+        <source>The translation of the selected text.</source>
+        <translation>Die Übersetzung des markierten Textes.</translation>
+    </message>
+    <message>
+        <source>The selected text.</source>
+        <translation>Der markierte Text.</translation>
+    </message>
+    <message>
+        <source>Its translation, or what went wrong.</source>
+        <translation>Seine Übersetzung, oder was schiefging.</translation>
+    </message>
+    <message>
+        <source>What the translation is doing or has done.</source>
+        <translation>Was die Übersetzung gerade tut oder getan hat.</translation>
+    </message>
+    <message>
+        <source>Translation back</source>
+        <translation>Rückübersetzung</translation>
+    </message>
+    <message>
+        <source>The text read from the screen. Correct it and press Ctrl+Enter to translate it again.</source>
+        <translation>Der vom Bildschirm gelesene Text. Korrigieren Sie ihn und drücken Sie Strg+Eingabe, um ihn erneut zu übersetzen.</translation>
+    </message>
 </context>
 <context>
     <name>ShortcutDialog</name>
@@ -753,6 +992,22 @@ Fenster, und andere Optionen werden ignoriert. Siehe RaDudezozad(1).</translatio
     <message>
         <source>C&amp;lear</source>
         <translation>&amp;Leeren</translation>
+    </message>
+    <message>
+        <source>Turns the shortcut off</source>
+        <translation>Schaltet das Tastenkürzel aus</translation>
+    </message>
+    <message>
+        <source>Screen Area Shortcut</source>
+        <translation>Bildschirmbereich-Tastenkürzel</translation>
+    </message>
+    <message>
+        <source>Press this key in any application, then drag over an area of the screen to read its text and its translation in a small window. Press the new key here, or clear it to turn the shortcut off.</source>
+        <translation>Drücken Sie diese Taste in einem beliebigen Programm und ziehen Sie dann über einen Bildschirmbereich, um seinen Text und dessen Übersetzung in einem kleinen Fenster zu lesen. Drücken Sie hier die neue Taste, oder leeren Sie das Feld, um das Tastenkürzel abzuschalten.</translation>
+    </message>
+    <message>
+        <source>Screen area shortcut</source>
+        <translation>Bildschirmbereich-Tastenkürzel</translation>
     </message>
 </context>
 <context>
@@ -841,6 +1096,21 @@ Fenster, und andere Optionen werden ignoriert. Siehe RaDudezozad(1).</translatio
     </message>
 </context>
 <context>
+    <name>TextRecognizer</name>
+    <message>
+        <source>The reading was cancelled.</source>
+        <translation>Das Lesen wurde abgebrochen.</translation>
+    </message>
+    <message>
+        <source>Text in this language cannot be read: its data (%1) is missing. Install the package %2.</source>
+        <translation>Text in dieser Sprache kann nicht gelesen werden: ihre Daten (%1) fehlen. Installieren Sie das Paket %2.</translation>
+    </message>
+    <message>
+        <source>The text could not be read: %1</source>
+        <translation>Der Text konnte nicht gelesen werden: %1</translation>
+    </message>
+</context>
+<context>
     <name>TranslateAnywhere</name>
     <message>
         <source>Choose another one under Options &gt; Selection Shortcut...</source>
@@ -865,6 +1135,42 @@ Fenster, und andere Optionen werden ignoriert. Siehe RaDudezozad(1).</translatio
     <message>
         <source>Reading the clipboard...</source>
         <translation>Zwischenablage wird gelesen...</translation>
+    </message>
+    <message>
+        <source>The selection&apos;s owner did not answer.</source>
+        <translation>Das Programm, dem die Auswahl gehört, hat nicht geantwortet.</translation>
+    </message>
+    <message>
+        <source>The language of the text is not clear.</source>
+        <translation>Die Sprache des Textes ist nicht eindeutig.</translation>
+    </message>
+    <message>
+        <source>No language pair translates %1 into %2.</source>
+        <translation>Kein Sprachpaar übersetzt %1 nach %2.</translation>
+    </message>
+    <message>
+        <source>No language pair translates back from %1.</source>
+        <translation>Kein Sprachpaar übersetzt von %1 zurück.</translation>
+    </message>
+    <message>
+        <source>Translating back from %1</source>
+        <translation>Rückübersetzung mit %1</translation>
+    </message>
+    <message>
+        <source>Back: %1</source>
+        <translation>Zurück: %1</translation>
+    </message>
+    <message>
+        <source>Choose another one under Options &gt; Screen Area Shortcut...</source>
+        <translation>Wählen Sie ein anderes unter Optionen &gt; Bildschirmbereich-Tastenkürzel...</translation>
+    </message>
+    <message>
+        <source>Reading the screen...</source>
+        <translation>Bildschirm wird gelesen...</translation>
+    </message>
+    <message>
+        <source>No text was found in the area.</source>
+        <translation>In dem Bereich wurde kein Text gefunden.</translation>
     </message>
 </context>
 <context>
@@ -921,6 +1227,14 @@ Fenster, und andere Optionen werden ignoriert. Siehe RaDudezozad(1).</translatio
     <message>
         <source>The selection shortcut %1 is taken by another program.</source>
         <translation>Das Auswahl-Tastenkürzel %1 ist von einem anderen Programm belegt.</translation>
+    </message>
+    <message>
+        <source>The screen area shortcut %1 is not a key this keyboard has.</source>
+        <translation>Das Bildschirmbereich-Tastenkürzel %1 ist keine Taste dieser Tastatur.</translation>
+    </message>
+    <message>
+        <source>The screen area shortcut %1 is taken by another program.</source>
+        <translation>Das Bildschirmbereich-Tastenkürzel %1 ist von einem anderen Programm belegt.</translation>
     </message>
 </context>
 <context>
@@ -1034,10 +1348,6 @@ Fenster, und andere Optionen werden ignoriert. Siehe RaDudezozad(1).</translatio
         <translation>Aus welcher Sprache in welche.</translation>
     </message>
     <message>
-        <source>Translation engine</source>
-        <translation>Übersetzungsdienst</translation>
-    </message>
-    <message>
         <source>The online service that translates.</source>
         <translation>Der Online-Dienst, der übersetzt.</translation>
     </message>
@@ -1098,10 +1408,6 @@ Fenster, und andere Optionen werden ignoriert. Siehe RaDudezozad(1).</translatio
         <translation>Was das Programm gerade tut, und der Zustand der Tastatur.</translation>
     </message>
     <message>
-        <source>Status</source>
-        <translation>Status</translation>
-    </message>
-    <message>
         <source>What the program is doing or has just done.</source>
         <translation>Was das Programm gerade tut oder eben getan hat.</translation>
     </message>
@@ -1137,6 +1443,22 @@ Fenster, und andere Optionen werden ignoriert. Siehe RaDudezozad(1).</translatio
         <source>The translation. Ctrl+Shift+C copies it.</source>
         <translation>Die Übersetzung. Strg+Umschalt+C kopiert sie.</translation>
     </message>
+    <message>
+        <source>Engine</source>
+        <translation>Dienst</translation>
+    </message>
+    <message>
+        <source>&amp;Detect Language</source>
+        <translation>Sprache &amp;erkennen</translation>
+    </message>
+    <message>
+        <source>Screen &amp;Area Shortcut...</source>
+        <translation>Bildschirm&amp;bereich-Tastenkürzel...</translation>
+    </message>
+    <message>
+        <source>Translate an &amp;Area of the Screen</source>
+        <translation>Bildschirmbereich &amp;übersetzen</translation>
+    </message>
 </context>
 <context>
     <name>mGlobal</name>
@@ -1161,6 +1483,10 @@ Fenster, und andere Optionen werden ignoriert. Siehe RaDudezozad(1).</translatio
     <message>
         <source>Parlamo could not start.</source>
         <translation>Parlamo konnte nicht starten.</translation>
+    </message>
+    <message>
+        <source>reading the screen needs a display</source>
+        <translation>das Lesen des Bildschirms braucht eine Anzeige</translation>
     </message>
 </context>
 </TS>

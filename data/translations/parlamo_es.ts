@@ -45,6 +45,10 @@ las demás opciones se ignoran. Véase RaDudezozad(1).</translation>
         <source>Translate the selected text in a small window (the running program&apos;s, or this one&apos;s once its window is loaded). Meant for a desktop shortcut.</source>
         <translation>Traducir el texto seleccionado en una ventana pequeña (la del programa en ejecución o, una vez cargada su ventana, la de este). Pensado para un atajo del escritorio.</translation>
     </message>
+    <message>
+        <source>Pick an area of the screen, read its text and translate it in a small window (the running program&apos;s, or this one&apos;s once its window is loaded).</source>
+        <translation>Elegir un área de la pantalla, leer su texto y traducirlo en una ventana pequeña (la del programa en ejecución o, una vez cargada su ventana, la de este).</translation>
+    </message>
 </context>
 <context>
     <name>AppRequests</name>
@@ -258,10 +262,6 @@ las demás opciones se ignoran. Véase RaDudezozad(1).</translation>
         <translation>El par de idiomas con el que traducir (predeterminado: el del motor).</translation>
     </message>
     <message>
-        <source>List the engines and their language pairs; the defaults are marked.</source>
-        <translation>Listar los motores y sus pares de idiomas; se marcan los predeterminados.</translation>
-    </message>
-    <message>
         <source>--list and --translate cannot be used together</source>
         <translation>--list y --translate no se pueden usar juntos</translation>
     </message>
@@ -276,6 +276,34 @@ las demás opciones se ignoran. Véase RaDudezozad(1).</translation>
     <message>
         <source>cannot read standard input</source>
         <translation>no se puede leer la entrada estándar</translation>
+    </message>
+    <message>
+        <source>List the engines and their language pairs, with the codes of their languages where known; the defaults are marked.</source>
+        <translation>Listar los servicios y sus pares de idiomas, con los códigos de sus idiomas cuando se conocen; los predeterminados van marcados.</translation>
+    </message>
+    <message>
+        <source>Print the code of the language of TEXT (the arguments, or standard input for none or &quot;-&quot;); exit 1 when not sure.</source>
+        <translation>Mostrar el código del idioma de TEXT (los argumentos, o la entrada estándar si no hay ninguno o con &quot;-&quot;); termina con 1 si no es seguro.</translation>
+    </message>
+    <message>
+        <source>With --pair auto: translate into the language of this code (&quot;en&quot;) from the text&apos;s language.</source>
+        <translation>Con --pair auto: traducir del idioma del texto al idioma de este código (&quot;en&quot;).</translation>
+    </message>
+    <message>
+        <source>CODE</source>
+        <translation>CÓDIGO</translation>
+    </message>
+    <message>
+        <source>With --translate: print the translation, then on the next line the translation translated back with the reverse pair.</source>
+        <translation>Con --translate: mostrar la traducción y, en la línea siguiente, la traducción traducida de vuelta con el par inverso.</translation>
+    </message>
+    <message>
+        <source>--detect cannot be used with --translate or --list</source>
+        <translation>--detect no se puede usar con --translate ni con --list</translation>
+    </message>
+    <message>
+        <source>--to needs --pair auto</source>
+        <translation>--to necesita --pair auto</translation>
     </message>
 </context>
 <context>
@@ -339,6 +367,26 @@ las demás opciones se ignoran. Véase RaDudezozad(1).</translation>
     <message>
         <source>no translation found in the answer of %1 (its markers do not occur in it)</source>
         <translation>no se encontró ninguna traducción en la respuesta de %1 (sus marcadores no aparecen en ella)</translation>
+    </message>
+    <message>
+        <source>not sure</source>
+        <translation>no es seguro</translation>
+    </message>
+    <message>
+        <source>language detection is not available: %1</source>
+        <translation>la detección de idioma no está disponible: %1</translation>
+    </message>
+    <message>
+        <source>not sure which language the text is in</source>
+        <translation>no es seguro en qué idioma está el texto</translation>
+    </message>
+    <message>
+        <source>engine %1 has no language pair from %2 to %3</source>
+        <translation>el servicio %1 no tiene ningún par de idiomas de %2 a %3</translation>
+    </message>
+    <message>
+        <source>engine %1 has no language pair that translates back from %2</source>
+        <translation>el servicio %1 no tiene ningún par de idiomas que traduzca de vuelta desde %2</translation>
     </message>
 </context>
 <context>
@@ -483,18 +531,6 @@ las demás opciones se ignoran. Véase RaDudezozad(1).</translation>
         <translation>Intro o un doble clic recupera la traducción</translation>
     </message>
     <message>
-        <source>Keep a history</source>
-        <translation>Guardar un historial</translation>
-    </message>
-    <message>
-        <source>Clear History</source>
-        <translation>Borrar el historial</translation>
-    </message>
-    <message>
-        <source>Export...</source>
-        <translation>Exportar...</translation>
-    </message>
-    <message>
         <source>Writes the listed translations to a CSV file</source>
         <translation>Escribe las traducciones de la lista en un archivo CSV</translation>
     </message>
@@ -513,6 +549,30 @@ las demás opciones se ignoran. Véase RaDudezozad(1).</translation>
     <message>
         <source>The history could not be written to %1.</source>
         <translation>No se pudo escribir el historial en %1.</translation>
+    </message>
+    <message>
+        <source>Lists only the translations whose texts hold these letters; the arrow keys walk the list.</source>
+        <translation>Muestra solo las traducciones cuyos textos contienen estas letras; las flechas recorren la lista.</translation>
+    </message>
+    <message>
+        <source>&amp;Keep a history</source>
+        <translation>&amp;Guardar un historial</translation>
+    </message>
+    <message>
+        <source>Whether new translations are kept, also after a restart</source>
+        <translation>Si las nuevas traducciones se guardan, también tras reiniciar</translation>
+    </message>
+    <message>
+        <source>C&amp;lear History</source>
+        <translation>&amp;Borrar el historial</translation>
+    </message>
+    <message>
+        <source>Forgets every kept translation, after asking</source>
+        <translation>Olvida todas las traducciones guardadas, tras preguntar</translation>
+    </message>
+    <message>
+        <source>&amp;Export...</source>
+        <translation>&amp;Exportar...</translation>
     </message>
 </context>
 <context>
@@ -631,6 +691,53 @@ las demás opciones se ignoran. Véase RaDudezozad(1).</translation>
     </message>
 </context>
 <context>
+    <name>ImageCommandLine</name>
+    <message>
+        <source>there is no screen to read</source>
+        <translation>no hay ninguna pantalla que leer</translation>
+    </message>
+    <message>
+        <source>the screen cannot be read here</source>
+        <translation>aquí no se puede leer la pantalla</translation>
+    </message>
+    <message>
+        <source>Print the text read from an image file (PNG, JPEG...) in the language of --pair&apos;s source, else in English.</source>
+        <translation>Mostrar el texto leído de un archivo de imagen (PNG, JPEG...) en el idioma de origen de --pair o, si no, en inglés.</translation>
+    </message>
+    <message>
+        <source>FILE</source>
+        <translation>ARCHIVO</translation>
+    </message>
+    <message>
+        <source>Print the translation of the text read from an image file.</source>
+        <translation>Mostrar la traducción del texto leído de un archivo de imagen.</translation>
+    </message>
+    <message>
+        <source>Print the text read from an area of the screen (needs a display).</source>
+        <translation>Mostrar el texto leído de un área de la pantalla (necesita una pantalla gráfica).</translation>
+    </message>
+    <message>
+        <source>X,Y,W,H</source>
+        <translation>X,Y,AN,AL</translation>
+    </message>
+    <message>
+        <source>--read-image, --translate-image, --read-screen, --translate and --list cannot be used together</source>
+        <translation>--read-image, --translate-image, --read-screen, --translate y --list no se pueden usar juntos</translation>
+    </message>
+    <message>
+        <source>--read-screen wants X,Y,W,H with a positive width and height</source>
+        <translation>--read-screen espera X,Y,AN,AL con un ancho y un alto positivos</translation>
+    </message>
+    <message>
+        <source>cannot read the image %1: %2</source>
+        <translation>no se puede leer la imagen %1: %2</translation>
+    </message>
+    <message>
+        <source>no text was found in the image</source>
+        <translation>no se encontró ningún texto en la imagen</translation>
+    </message>
+</context>
+<context>
     <name>LayoutMath</name>
     <message>
         <source>not a number: %1</source>
@@ -642,6 +749,32 @@ las demás opciones se ignoran. Véase RaDudezozad(1).</translation>
     </message>
 </context>
 <context>
+    <name>LazySoundOutput</name>
+    <message>
+        <source>%1 belongs to another user</source>
+        <translation>%1 pertenece a otro usuario</translation>
+    </message>
+    <message>
+        <source>other users may change %1</source>
+        <translation>otros usuarios pueden modificar %1</translation>
+    </message>
+    <message>
+        <source>No sound: the sound module %1 was not found.</source>
+        <translation>Sin sonido: no se encontró el módulo de sonido %1.</translation>
+    </message>
+    <message>
+        <source>No sound: the sound module could not be loaded (%1).</source>
+        <translation>Sin sonido: no se pudo cargar el módulo de sonido (%1).</translation>
+    </message>
+</context>
+<context>
+    <name>NoScreenArea</name>
+    <message>
+        <source>The screen cannot be read on this desktop.</source>
+        <translation>En este escritorio no se puede leer la pantalla.</translation>
+    </message>
+</context>
+<context>
     <name>OutsideTranslation</name>
     <message>
         <source>Choose a language pair in the main window first.</source>
@@ -650,6 +783,29 @@ las demás opciones se ignoran. Véase RaDudezozad(1).</translation>
     <message>
         <source>There is no text to translate.</source>
         <translation>No hay texto que traducir.</translation>
+    </message>
+</context>
+<context>
+    <name>PairRule</name>
+    <message>
+        <source>The language pairs of this engine do not say which languages they join, so the language of a text cannot pick one.</source>
+        <translation>Los pares de idiomas de este servicio no indican qué idiomas unen, así que el idioma de un texto no puede elegir ninguno.</translation>
+    </message>
+    <message>
+        <source>%1 → %2 (detected)</source>
+        <translation>%1 → %2 (detectado)</translation>
+    </message>
+    <message>
+        <source>%1 (the language of the text is not clear)</source>
+        <translation>%1 (el idioma del texto no está claro)</translation>
+    </message>
+    <message>
+        <source>No pair from %1</source>
+        <translation>Ningún par desde %1</translation>
+    </message>
+    <message>
+        <source>%1 (no pair from %2)</source>
+        <translation>%1 (ningún par desde %2)</translation>
     </message>
 </context>
 <context>
@@ -678,6 +834,30 @@ las demás opciones se ignoran. Véase RaDudezozad(1).</translation>
         <source>This desktop holds no keys for programs, so the selection shortcut %1 is off: bind &quot;%2 --translate-selection&quot; to a key in the desktop&apos;s keyboard settings instead.</source>
         <translation>Este escritorio no asigna teclas a los programas, así que el atajo de selección %1 está desactivado: asigne en su lugar &quot;%2 --translate-selection&quot; a una tecla en la configuración del teclado del escritorio.</translation>
     </message>
+    <message>
+        <source>The screen area shortcut %1 is not a key the desktop can bind.</source>
+        <translation>El escritorio no puede asignar el atajo de área de pantalla %1.</translation>
+    </message>
+    <message>
+        <source>The desktop did not bind the screen area shortcut %1 (%2).</source>
+        <translation>El escritorio no asignó el atajo de área de pantalla %1 (%2).</translation>
+    </message>
+    <message>
+        <source>The screen area shortcut %1 was not bound: the desktop&apos;s question was cancelled.</source>
+        <translation>El atajo de área de pantalla %1 no se asignó: se canceló la pregunta del escritorio.</translation>
+    </message>
+    <message>
+        <source>Translate an area of the screen</source>
+        <translation>Traducir un área de la pantalla</translation>
+    </message>
+    <message>
+        <source>This desktop holds no keys for programs, so the screen area shortcut %1 is off: bind &quot;%2 --translate-screen-area&quot; to a key in the desktop&apos;s keyboard settings instead.</source>
+        <translation>Este escritorio no asigna teclas a los programas, así que el atajo de área de pantalla %1 está desactivado: asigne en su lugar &quot;%2 --translate-screen-area&quot; a una tecla en la configuración del teclado del escritorio.</translation>
+    </message>
+    <message>
+        <source>The desktop did not bind the screen area shortcut %1.</source>
+        <translation>El escritorio no asignó el atajo de área de pantalla %1.</translation>
+    </message>
 </context>
 <context>
     <name>ReversePair</name>
@@ -695,6 +875,41 @@ las demás opciones se ignoran. Véase RaDudezozad(1).</translation>
     <message>
         <source>Parlamo is already running but does not answer.</source>
         <translation>Parlamo ya se está ejecutando, pero no responde.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be made (%2).</source>
+        <translation>No se puede crear %1 (%2).</translation>
+    </message>
+    <message>
+        <source>%1 is not a folder.</source>
+        <translation>%1 no es una carpeta.</translation>
+    </message>
+    <message>
+        <source>%1 belongs to another user.</source>
+        <translation>%1 pertenece a otro usuario.</translation>
+    </message>
+    <message>
+        <source>Other users may use %1.</source>
+        <translation>Otros usuarios pueden usar %1.</translation>
+    </message>
+    <message>
+        <source>Cannot make sure that only one copy of Parlamo runs: %1</source>
+        <translation>No se puede asegurar que solo se ejecute una copia de Parlamo: %1</translation>
+    </message>
+</context>
+<context>
+    <name>ScreenAreaPicker</name>
+    <message>
+        <source>The screen cannot be read on this desktop.</source>
+        <translation>En este escritorio no se puede leer la pantalla.</translation>
+    </message>
+    <message>
+        <source>The desktop does not let Parlamo read the screen (%1).</source>
+        <translation>El escritorio no permite a Parlamo leer la pantalla (%1).</translation>
+    </message>
+    <message>
+        <source>The desktop gave no picture of the screen.</source>
+        <translation>El escritorio no ha dado ninguna imagen de la pantalla.</translation>
     </message>
 </context>
 <context>
@@ -735,6 +950,30 @@ las demás opciones se ignoran. Véase RaDudezozad(1).</translation>
         <source>The translation. Ctrl+Shift+C copies it, Ctrl+Shift+S speaks it, Esc closes.</source>
         <translation>La traducción. Ctrl+Mayús+C la copia, Ctrl+Mayús+S la lee en voz alta, Esc cierra.</translation>
     </message>
+    <message>
+        <source>The translation of the selected text.</source>
+        <translation>La traducción del texto seleccionado.</translation>
+    </message>
+    <message>
+        <source>The selected text.</source>
+        <translation>El texto seleccionado.</translation>
+    </message>
+    <message>
+        <source>Its translation, or what went wrong.</source>
+        <translation>Su traducción, o lo que salió mal.</translation>
+    </message>
+    <message>
+        <source>What the translation is doing or has done.</source>
+        <translation>Lo que la traducción está haciendo o ha hecho.</translation>
+    </message>
+    <message>
+        <source>Translation back</source>
+        <translation>Traducción de vuelta</translation>
+    </message>
+    <message>
+        <source>The text read from the screen. Correct it and press Ctrl+Enter to translate it again.</source>
+        <translation>El texto leído de la pantalla. Corríjalo y pulse Ctrl+Intro para traducirlo de nuevo.</translation>
+    </message>
 </context>
 <context>
     <name>ShortcutDialog</name>
@@ -753,6 +992,22 @@ las demás opciones se ignoran. Véase RaDudezozad(1).</translation>
     <message>
         <source>C&amp;lear</source>
         <translation>&amp;Borrar</translation>
+    </message>
+    <message>
+        <source>Turns the shortcut off</source>
+        <translation>Desactiva el atajo</translation>
+    </message>
+    <message>
+        <source>Screen Area Shortcut</source>
+        <translation>Atajo de área de pantalla</translation>
+    </message>
+    <message>
+        <source>Press this key in any application, then drag over an area of the screen to read its text and its translation in a small window. Press the new key here, or clear it to turn the shortcut off.</source>
+        <translation>Pulse esta tecla en cualquier aplicación y arrastre sobre un área de la pantalla para leer su texto y su traducción en una ventana pequeña. Pulse aquí la nueva tecla, o bórrela para desactivar el atajo.</translation>
+    </message>
+    <message>
+        <source>Screen area shortcut</source>
+        <translation>Atajo de área de pantalla</translation>
     </message>
 </context>
 <context>
@@ -841,6 +1096,21 @@ las demás opciones se ignoran. Véase RaDudezozad(1).</translation>
     </message>
 </context>
 <context>
+    <name>TextRecognizer</name>
+    <message>
+        <source>The reading was cancelled.</source>
+        <translation>Se canceló la lectura.</translation>
+    </message>
+    <message>
+        <source>Text in this language cannot be read: its data (%1) is missing. Install the package %2.</source>
+        <translation>No se puede leer texto en este idioma: faltan sus datos (%1). Instale el paquete %2.</translation>
+    </message>
+    <message>
+        <source>The text could not be read: %1</source>
+        <translation>No se pudo leer el texto: %1</translation>
+    </message>
+</context>
+<context>
     <name>TranslateAnywhere</name>
     <message>
         <source>Choose another one under Options &gt; Selection Shortcut...</source>
@@ -865,6 +1135,42 @@ las demás opciones se ignoran. Véase RaDudezozad(1).</translation>
     <message>
         <source>Reading the clipboard...</source>
         <translation>Leyendo el portapapeles...</translation>
+    </message>
+    <message>
+        <source>The selection&apos;s owner did not answer.</source>
+        <translation>El programa dueño de la selección no ha respondido.</translation>
+    </message>
+    <message>
+        <source>The language of the text is not clear.</source>
+        <translation>El idioma del texto no está claro.</translation>
+    </message>
+    <message>
+        <source>No language pair translates %1 into %2.</source>
+        <translation>Ningún par de idiomas traduce del %1 al %2.</translation>
+    </message>
+    <message>
+        <source>No language pair translates back from %1.</source>
+        <translation>Ningún par de idiomas traduce de vuelta desde %1.</translation>
+    </message>
+    <message>
+        <source>Translating back from %1</source>
+        <translation>Traduciendo de vuelta con %1</translation>
+    </message>
+    <message>
+        <source>Back: %1</source>
+        <translation>De vuelta: %1</translation>
+    </message>
+    <message>
+        <source>Choose another one under Options &gt; Screen Area Shortcut...</source>
+        <translation>Elija otro en Opciones &gt; Atajo de área de pantalla...</translation>
+    </message>
+    <message>
+        <source>Reading the screen...</source>
+        <translation>Leyendo la pantalla...</translation>
+    </message>
+    <message>
+        <source>No text was found in the area.</source>
+        <translation>No se encontró ningún texto en el área.</translation>
     </message>
 </context>
 <context>
@@ -921,6 +1227,14 @@ las demás opciones se ignoran. Véase RaDudezozad(1).</translation>
     <message>
         <source>The selection shortcut %1 is taken by another program.</source>
         <translation>El atajo de selección %1 ya lo usa otro programa.</translation>
+    </message>
+    <message>
+        <source>The screen area shortcut %1 is not a key this keyboard has.</source>
+        <translation>El atajo de área de pantalla %1 no es una tecla de este teclado.</translation>
+    </message>
+    <message>
+        <source>The screen area shortcut %1 is taken by another program.</source>
+        <translation>El atajo de área de pantalla %1 ya lo usa otro programa.</translation>
     </message>
 </context>
 <context>
@@ -1034,10 +1348,6 @@ las demás opciones se ignoran. Véase RaDudezozad(1).</translation>
         <translation>De qué idioma a cuál.</translation>
     </message>
     <message>
-        <source>Translation engine</source>
-        <translation>Motor de traducción</translation>
-    </message>
-    <message>
         <source>The online service that translates.</source>
         <translation>El servicio en línea que traduce.</translation>
     </message>
@@ -1098,10 +1408,6 @@ las demás opciones se ignoran. Véase RaDudezozad(1).</translation>
         <translation>Lo que hace el programa y el estado del teclado.</translation>
     </message>
     <message>
-        <source>Status</source>
-        <translation>Estado</translation>
-    </message>
-    <message>
         <source>What the program is doing or has just done.</source>
         <translation>Lo que el programa hace o acaba de hacer.</translation>
     </message>
@@ -1137,6 +1443,22 @@ las demás opciones se ignoran. Véase RaDudezozad(1).</translation>
         <source>The translation. Ctrl+Shift+C copies it.</source>
         <translation>La traducción. Ctrl+Mayús+C la copia.</translation>
     </message>
+    <message>
+        <source>Engine</source>
+        <translation>Motor</translation>
+    </message>
+    <message>
+        <source>&amp;Detect Language</source>
+        <translation>&amp;Detectar idioma</translation>
+    </message>
+    <message>
+        <source>Screen &amp;Area Shortcut...</source>
+        <translation>Atajo de á&amp;rea de pantalla...</translation>
+    </message>
+    <message>
+        <source>Translate an &amp;Area of the Screen</source>
+        <translation>Traducir un á&amp;rea de la pantalla</translation>
+    </message>
 </context>
 <context>
     <name>mGlobal</name>
@@ -1161,6 +1483,10 @@ las demás opciones se ignoran. Véase RaDudezozad(1).</translation>
     <message>
         <source>Parlamo could not start.</source>
         <translation>Parlamo no pudo iniciarse.</translation>
+    </message>
+    <message>
+        <source>reading the screen needs a display</source>
+        <translation>leer la pantalla necesita una pantalla gráfica</translation>
     </message>
 </context>
 </TS>

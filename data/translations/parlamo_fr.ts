@@ -45,6 +45,10 @@ les autres options sont ignorées. Voir RaDudezozad(1).</translation>
         <source>Translate the selected text in a small window (the running program&apos;s, or this one&apos;s once its window is loaded). Meant for a desktop shortcut.</source>
         <translation>Traduire le texte sélectionné dans une petite fenêtre (celle du programme déjà lancé ou, une fois sa fenêtre chargée, celle de celui-ci). Prévu pour un raccourci du bureau.</translation>
     </message>
+    <message>
+        <source>Pick an area of the screen, read its text and translate it in a small window (the running program&apos;s, or this one&apos;s once its window is loaded).</source>
+        <translation>Choisir une zone de l&apos;écran, lire son texte et le traduire dans une petite fenêtre (celle du programme déjà lancé ou, une fois sa fenêtre chargée, celle de celui-ci).</translation>
+    </message>
 </context>
 <context>
     <name>AppRequests</name>
@@ -258,10 +262,6 @@ les autres options sont ignorées. Voir RaDudezozad(1).</translation>
         <translation>La paire de langues à utiliser (par défaut : celle du moteur).</translation>
     </message>
     <message>
-        <source>List the engines and their language pairs; the defaults are marked.</source>
-        <translation>Lister les moteurs et leurs paires de langues ; ceux par défaut sont marqués.</translation>
-    </message>
-    <message>
         <source>--list and --translate cannot be used together</source>
         <translation>--list et --translate ne peuvent pas être utilisés ensemble</translation>
     </message>
@@ -276,6 +276,34 @@ les autres options sont ignorées. Voir RaDudezozad(1).</translation>
     <message>
         <source>cannot read standard input</source>
         <translation>impossible de lire l&apos;entrée standard</translation>
+    </message>
+    <message>
+        <source>List the engines and their language pairs, with the codes of their languages where known; the defaults are marked.</source>
+        <translation>Lister les services et leurs paires de langues, avec les codes de leurs langues s&apos;ils sont connus ; les valeurs par défaut sont marquées.</translation>
+    </message>
+    <message>
+        <source>Print the code of the language of TEXT (the arguments, or standard input for none or &quot;-&quot;); exit 1 when not sure.</source>
+        <translation>Afficher le code de la langue de TEXT (les arguments, ou l&apos;entrée standard s&apos;il n&apos;y en a pas ou pour &quot;-&quot;) ; sortie 1 en cas de doute.</translation>
+    </message>
+    <message>
+        <source>With --pair auto: translate into the language of this code (&quot;en&quot;) from the text&apos;s language.</source>
+        <translation>Avec --pair auto : traduire de la langue du texte vers la langue de ce code (&quot;en&quot;).</translation>
+    </message>
+    <message>
+        <source>CODE</source>
+        <translation>CODE</translation>
+    </message>
+    <message>
+        <source>With --translate: print the translation, then on the next line the translation translated back with the reverse pair.</source>
+        <translation>Avec --translate : afficher la traduction, puis à la ligne suivante la traduction retraduite avec la paire inverse.</translation>
+    </message>
+    <message>
+        <source>--detect cannot be used with --translate or --list</source>
+        <translation>--detect ne peut pas être utilisé avec --translate ou --list</translation>
+    </message>
+    <message>
+        <source>--to needs --pair auto</source>
+        <translation>--to nécessite --pair auto</translation>
     </message>
 </context>
 <context>
@@ -339,6 +367,26 @@ les autres options sont ignorées. Voir RaDudezozad(1).</translation>
     <message>
         <source>no translation found in the answer of %1 (its markers do not occur in it)</source>
         <translation>aucune traduction trouvée dans la réponse de %1 (ses marqueurs n&apos;y figurent pas)</translation>
+    </message>
+    <message>
+        <source>not sure</source>
+        <translation>pas sûr</translation>
+    </message>
+    <message>
+        <source>language detection is not available: %1</source>
+        <translation>la détection de la langue n&apos;est pas disponible : %1</translation>
+    </message>
+    <message>
+        <source>not sure which language the text is in</source>
+        <translation>pas sûr de la langue du texte</translation>
+    </message>
+    <message>
+        <source>engine %1 has no language pair from %2 to %3</source>
+        <translation>le service %1 n&apos;a aucune paire de langues de %2 vers %3</translation>
+    </message>
+    <message>
+        <source>engine %1 has no language pair that translates back from %2</source>
+        <translation>le service %1 n&apos;a aucune paire de langues qui retraduise depuis %2</translation>
     </message>
 </context>
 <context>
@@ -483,18 +531,6 @@ les autres options sont ignorées. Voir RaDudezozad(1).</translation>
         <translation>Entrée ou un double-clic rétablit la traduction</translation>
     </message>
     <message>
-        <source>Keep a history</source>
-        <translation>Conserver un historique</translation>
-    </message>
-    <message>
-        <source>Clear History</source>
-        <translation>Effacer l&apos;historique</translation>
-    </message>
-    <message>
-        <source>Export...</source>
-        <translation>Exporter...</translation>
-    </message>
-    <message>
         <source>Writes the listed translations to a CSV file</source>
         <translation>Écrit les traductions affichées dans un fichier CSV</translation>
     </message>
@@ -513,6 +549,30 @@ les autres options sont ignorées. Voir RaDudezozad(1).</translation>
     <message>
         <source>The history could not be written to %1.</source>
         <translation>L&apos;historique n&apos;a pas pu être écrit dans %1.</translation>
+    </message>
+    <message>
+        <source>Lists only the translations whose texts hold these letters; the arrow keys walk the list.</source>
+        <translation>Ne liste que les traductions dont les textes contiennent ces lettres ; les flèches parcourent la liste.</translation>
+    </message>
+    <message>
+        <source>&amp;Keep a history</source>
+        <translation>&amp;Conserver un historique</translation>
+    </message>
+    <message>
+        <source>Whether new translations are kept, also after a restart</source>
+        <translation>Si les nouvelles traductions sont conservées, même après un redémarrage</translation>
+    </message>
+    <message>
+        <source>C&amp;lear History</source>
+        <translation>Effacer l&apos;&amp;historique</translation>
+    </message>
+    <message>
+        <source>Forgets every kept translation, after asking</source>
+        <translation>Oublie toutes les traductions conservées, après confirmation</translation>
+    </message>
+    <message>
+        <source>&amp;Export...</source>
+        <translation>&amp;Exporter...</translation>
     </message>
 </context>
 <context>
@@ -631,6 +691,53 @@ les autres options sont ignorées. Voir RaDudezozad(1).</translation>
     </message>
 </context>
 <context>
+    <name>ImageCommandLine</name>
+    <message>
+        <source>there is no screen to read</source>
+        <translation>il n&apos;y a aucun écran à lire</translation>
+    </message>
+    <message>
+        <source>the screen cannot be read here</source>
+        <translation>l&apos;écran ne peut pas être lu ici</translation>
+    </message>
+    <message>
+        <source>Print the text read from an image file (PNG, JPEG...) in the language of --pair&apos;s source, else in English.</source>
+        <translation>Afficher le texte lu dans un fichier image (PNG, JPEG...) dans la langue source de --pair, sinon en anglais.</translation>
+    </message>
+    <message>
+        <source>FILE</source>
+        <translation>FICHIER</translation>
+    </message>
+    <message>
+        <source>Print the translation of the text read from an image file.</source>
+        <translation>Afficher la traduction du texte lu dans un fichier image.</translation>
+    </message>
+    <message>
+        <source>Print the text read from an area of the screen (needs a display).</source>
+        <translation>Afficher le texte lu dans une zone de l&apos;écran (nécessite un affichage).</translation>
+    </message>
+    <message>
+        <source>X,Y,W,H</source>
+        <translation>X,Y,L,H</translation>
+    </message>
+    <message>
+        <source>--read-image, --translate-image, --read-screen, --translate and --list cannot be used together</source>
+        <translation>--read-image, --translate-image, --read-screen, --translate et --list ne peuvent pas être utilisés ensemble</translation>
+    </message>
+    <message>
+        <source>--read-screen wants X,Y,W,H with a positive width and height</source>
+        <translation>--read-screen attend X,Y,L,H avec une largeur et une hauteur positives</translation>
+    </message>
+    <message>
+        <source>cannot read the image %1: %2</source>
+        <translation>impossible de lire l&apos;image %1 : %2</translation>
+    </message>
+    <message>
+        <source>no text was found in the image</source>
+        <translation>aucun texte n&apos;a été trouvé dans l&apos;image</translation>
+    </message>
+</context>
+<context>
     <name>LayoutMath</name>
     <message>
         <source>not a number: %1</source>
@@ -642,6 +749,32 @@ les autres options sont ignorées. Voir RaDudezozad(1).</translation>
     </message>
 </context>
 <context>
+    <name>LazySoundOutput</name>
+    <message>
+        <source>%1 belongs to another user</source>
+        <translation>%1 appartient à un autre utilisateur</translation>
+    </message>
+    <message>
+        <source>other users may change %1</source>
+        <translation>d&apos;autres utilisateurs peuvent modifier %1</translation>
+    </message>
+    <message>
+        <source>No sound: the sound module %1 was not found.</source>
+        <translation>Pas de son : le module de son %1 est introuvable.</translation>
+    </message>
+    <message>
+        <source>No sound: the sound module could not be loaded (%1).</source>
+        <translation>Pas de son : le module de son n&apos;a pas pu être chargé (%1).</translation>
+    </message>
+</context>
+<context>
+    <name>NoScreenArea</name>
+    <message>
+        <source>The screen cannot be read on this desktop.</source>
+        <translation>L&apos;écran ne peut pas être lu sur ce bureau.</translation>
+    </message>
+</context>
+<context>
     <name>OutsideTranslation</name>
     <message>
         <source>Choose a language pair in the main window first.</source>
@@ -650,6 +783,29 @@ les autres options sont ignorées. Voir RaDudezozad(1).</translation>
     <message>
         <source>There is no text to translate.</source>
         <translation>Il n&apos;y a aucun texte à traduire.</translation>
+    </message>
+</context>
+<context>
+    <name>PairRule</name>
+    <message>
+        <source>The language pairs of this engine do not say which languages they join, so the language of a text cannot pick one.</source>
+        <translation>Les paires de langues de ce service n&apos;indiquent pas les langues qu&apos;elles relient : la langue d&apos;un texte ne peut donc pas en choisir une.</translation>
+    </message>
+    <message>
+        <source>%1 → %2 (detected)</source>
+        <translation>%1 → %2 (détecté)</translation>
+    </message>
+    <message>
+        <source>%1 (the language of the text is not clear)</source>
+        <translation>%1 (la langue du texte n&apos;est pas claire)</translation>
+    </message>
+    <message>
+        <source>No pair from %1</source>
+        <translation>Aucune paire depuis %1</translation>
+    </message>
+    <message>
+        <source>%1 (no pair from %2)</source>
+        <translation>%1 (aucune paire depuis %2)</translation>
     </message>
 </context>
 <context>
@@ -678,6 +834,30 @@ les autres options sont ignorées. Voir RaDudezozad(1).</translation>
         <source>This desktop holds no keys for programs, so the selection shortcut %1 is off: bind &quot;%2 --translate-selection&quot; to a key in the desktop&apos;s keyboard settings instead.</source>
         <translation>Ce bureau n&apos;attribue pas de touches aux programmes, le raccourci de sélection %1 est donc désactivé : associez plutôt « %2 --translate-selection » à une touche dans les réglages du clavier du bureau.</translation>
     </message>
+    <message>
+        <source>The screen area shortcut %1 is not a key the desktop can bind.</source>
+        <translation>Le bureau ne peut pas attribuer le raccourci de zone d&apos;écran %1.</translation>
+    </message>
+    <message>
+        <source>The desktop did not bind the screen area shortcut %1 (%2).</source>
+        <translation>Le bureau n&apos;a pas attribué le raccourci de zone d&apos;écran %1 (%2).</translation>
+    </message>
+    <message>
+        <source>The screen area shortcut %1 was not bound: the desktop&apos;s question was cancelled.</source>
+        <translation>Le raccourci de zone d&apos;écran %1 n&apos;a pas été attribué : la demande du bureau a été annulée.</translation>
+    </message>
+    <message>
+        <source>Translate an area of the screen</source>
+        <translation>Traduire une zone de l&apos;écran</translation>
+    </message>
+    <message>
+        <source>This desktop holds no keys for programs, so the screen area shortcut %1 is off: bind &quot;%2 --translate-screen-area&quot; to a key in the desktop&apos;s keyboard settings instead.</source>
+        <translation>Ce bureau n&apos;attribue pas de touches aux programmes, le raccourci de zone d&apos;écran %1 est donc désactivé : associez plutôt « %2 --translate-screen-area » à une touche dans les réglages du clavier du bureau.</translation>
+    </message>
+    <message>
+        <source>The desktop did not bind the screen area shortcut %1.</source>
+        <translation>Le bureau n&apos;a pas attribué le raccourci de zone d&apos;écran %1.</translation>
+    </message>
 </context>
 <context>
     <name>ReversePair</name>
@@ -695,6 +875,41 @@ les autres options sont ignorées. Voir RaDudezozad(1).</translation>
     <message>
         <source>Parlamo is already running but does not answer.</source>
         <translation>Parlamo est déjà lancé, mais ne répond pas.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be made (%2).</source>
+        <translation>Impossible de créer %1 (%2).</translation>
+    </message>
+    <message>
+        <source>%1 is not a folder.</source>
+        <translation>%1 n&apos;est pas un dossier.</translation>
+    </message>
+    <message>
+        <source>%1 belongs to another user.</source>
+        <translation>%1 appartient à un autre utilisateur.</translation>
+    </message>
+    <message>
+        <source>Other users may use %1.</source>
+        <translation>D&apos;autres utilisateurs peuvent utiliser %1.</translation>
+    </message>
+    <message>
+        <source>Cannot make sure that only one copy of Parlamo runs: %1</source>
+        <translation>Impossible de garantir qu&apos;une seule copie de Parlamo s&apos;exécute : %1</translation>
+    </message>
+</context>
+<context>
+    <name>ScreenAreaPicker</name>
+    <message>
+        <source>The screen cannot be read on this desktop.</source>
+        <translation>L&apos;écran ne peut pas être lu sur ce bureau.</translation>
+    </message>
+    <message>
+        <source>The desktop does not let Parlamo read the screen (%1).</source>
+        <translation>Le bureau ne permet pas à Parlamo de lire l&apos;écran (%1).</translation>
+    </message>
+    <message>
+        <source>The desktop gave no picture of the screen.</source>
+        <translation>Le bureau n&apos;a fourni aucune image de l&apos;écran.</translation>
     </message>
 </context>
 <context>
@@ -735,6 +950,30 @@ les autres options sont ignorées. Voir RaDudezozad(1).</translation>
         <source>The translation. Ctrl+Shift+C copies it, Ctrl+Shift+S speaks it, Esc closes.</source>
         <translation>La traduction. Ctrl+Maj+C la copie, Ctrl+Maj+S la lit à voix haute, Échap ferme.</translation>
     </message>
+    <message>
+        <source>The translation of the selected text.</source>
+        <translation>La traduction du texte sélectionné.</translation>
+    </message>
+    <message>
+        <source>The selected text.</source>
+        <translation>Le texte sélectionné.</translation>
+    </message>
+    <message>
+        <source>Its translation, or what went wrong.</source>
+        <translation>Sa traduction, ou ce qui n&apos;a pas marché.</translation>
+    </message>
+    <message>
+        <source>What the translation is doing or has done.</source>
+        <translation>Ce que fait ou a fait la traduction.</translation>
+    </message>
+    <message>
+        <source>Translation back</source>
+        <translation>Retraduction</translation>
+    </message>
+    <message>
+        <source>The text read from the screen. Correct it and press Ctrl+Enter to translate it again.</source>
+        <translation>Le texte lu à l&apos;écran. Corrigez-le et appuyez sur Ctrl+Entrée pour le traduire à nouveau.</translation>
+    </message>
 </context>
 <context>
     <name>ShortcutDialog</name>
@@ -753,6 +992,22 @@ les autres options sont ignorées. Voir RaDudezozad(1).</translation>
     <message>
         <source>C&amp;lear</source>
         <translation>&amp;Effacer</translation>
+    </message>
+    <message>
+        <source>Turns the shortcut off</source>
+        <translation>Désactive le raccourci</translation>
+    </message>
+    <message>
+        <source>Screen Area Shortcut</source>
+        <translation>Raccourci de zone d&apos;écran</translation>
+    </message>
+    <message>
+        <source>Press this key in any application, then drag over an area of the screen to read its text and its translation in a small window. Press the new key here, or clear it to turn the shortcut off.</source>
+        <translation>Appuyez sur cette touche dans n&apos;importe quelle application, puis faites glisser la souris sur une zone de l&apos;écran pour lire son texte et sa traduction dans une petite fenêtre. Appuyez ici sur la nouvelle touche, ou effacez-la pour désactiver le raccourci.</translation>
+    </message>
+    <message>
+        <source>Screen area shortcut</source>
+        <translation>Raccourci de zone d&apos;écran</translation>
     </message>
 </context>
 <context>
@@ -841,6 +1096,21 @@ les autres options sont ignorées. Voir RaDudezozad(1).</translation>
     </message>
 </context>
 <context>
+    <name>TextRecognizer</name>
+    <message>
+        <source>The reading was cancelled.</source>
+        <translation>La lecture a été annulée.</translation>
+    </message>
+    <message>
+        <source>Text in this language cannot be read: its data (%1) is missing. Install the package %2.</source>
+        <translation>Le texte dans cette langue ne peut pas être lu : ses données (%1) manquent. Installez le paquet %2.</translation>
+    </message>
+    <message>
+        <source>The text could not be read: %1</source>
+        <translation>Le texte n&apos;a pas pu être lu : %1</translation>
+    </message>
+</context>
+<context>
     <name>TranslateAnywhere</name>
     <message>
         <source>Choose another one under Options &gt; Selection Shortcut...</source>
@@ -865,6 +1135,42 @@ les autres options sont ignorées. Voir RaDudezozad(1).</translation>
     <message>
         <source>Reading the clipboard...</source>
         <translation>Lecture du presse-papiers...</translation>
+    </message>
+    <message>
+        <source>The selection&apos;s owner did not answer.</source>
+        <translation>Le programme qui détient la sélection n&apos;a pas répondu.</translation>
+    </message>
+    <message>
+        <source>The language of the text is not clear.</source>
+        <translation>La langue du texte n&apos;est pas claire.</translation>
+    </message>
+    <message>
+        <source>No language pair translates %1 into %2.</source>
+        <translation>Aucune paire de langues ne traduit du %1 vers le %2.</translation>
+    </message>
+    <message>
+        <source>No language pair translates back from %1.</source>
+        <translation>Aucune paire de langues ne retraduit depuis %1.</translation>
+    </message>
+    <message>
+        <source>Translating back from %1</source>
+        <translation>Retraduction avec %1</translation>
+    </message>
+    <message>
+        <source>Back: %1</source>
+        <translation>Retour : %1</translation>
+    </message>
+    <message>
+        <source>Choose another one under Options &gt; Screen Area Shortcut...</source>
+        <translation>Choisissez-en un autre dans Options &gt; Raccourci de zone d&apos;écran...</translation>
+    </message>
+    <message>
+        <source>Reading the screen...</source>
+        <translation>Lecture de l&apos;écran...</translation>
+    </message>
+    <message>
+        <source>No text was found in the area.</source>
+        <translation>Aucun texte n&apos;a été trouvé dans la zone.</translation>
     </message>
 </context>
 <context>
@@ -921,6 +1227,14 @@ les autres options sont ignorées. Voir RaDudezozad(1).</translation>
     <message>
         <source>The selection shortcut %1 is taken by another program.</source>
         <translation>Le raccourci de sélection %1 est déjà pris par un autre programme.</translation>
+    </message>
+    <message>
+        <source>The screen area shortcut %1 is not a key this keyboard has.</source>
+        <translation>Le raccourci de zone d&apos;écran %1 n&apos;est pas une touche de ce clavier.</translation>
+    </message>
+    <message>
+        <source>The screen area shortcut %1 is taken by another program.</source>
+        <translation>Le raccourci de zone d&apos;écran %1 est déjà pris par un autre programme.</translation>
     </message>
 </context>
 <context>
@@ -1034,10 +1348,6 @@ les autres options sont ignorées. Voir RaDudezozad(1).</translation>
         <translation>De quelle langue vers laquelle.</translation>
     </message>
     <message>
-        <source>Translation engine</source>
-        <translation>Moteur de traduction</translation>
-    </message>
-    <message>
         <source>The online service that translates.</source>
         <translation>Le service en ligne qui traduit.</translation>
     </message>
@@ -1098,10 +1408,6 @@ les autres options sont ignorées. Voir RaDudezozad(1).</translation>
         <translation>Ce que fait le programme, et l&apos;état du clavier.</translation>
     </message>
     <message>
-        <source>Status</source>
-        <translation>État</translation>
-    </message>
-    <message>
         <source>What the program is doing or has just done.</source>
         <translation>Ce que le programme fait ou vient de faire.</translation>
     </message>
@@ -1137,6 +1443,22 @@ les autres options sont ignorées. Voir RaDudezozad(1).</translation>
         <source>The translation. Ctrl+Shift+C copies it.</source>
         <translation>La traduction. Ctrl+Maj+C la copie.</translation>
     </message>
+    <message>
+        <source>Engine</source>
+        <translation>Moteur</translation>
+    </message>
+    <message>
+        <source>&amp;Detect Language</source>
+        <translation>&amp;Détecter la langue</translation>
+    </message>
+    <message>
+        <source>Screen &amp;Area Shortcut...</source>
+        <translation>Raccourci de &amp;zone d&apos;écran...</translation>
+    </message>
+    <message>
+        <source>Translate an &amp;Area of the Screen</source>
+        <translation>Traduire une &amp;zone de l&apos;écran</translation>
+    </message>
 </context>
 <context>
     <name>mGlobal</name>
@@ -1161,6 +1483,10 @@ les autres options sont ignorées. Voir RaDudezozad(1).</translation>
     <message>
         <source>Parlamo could not start.</source>
         <translation>Parlamo n&apos;a pas pu démarrer.</translation>
+    </message>
+    <message>
+        <source>reading the screen needs a display</source>
+        <translation>la lecture de l&apos;écran nécessite un affichage</translation>
     </message>
 </context>
 </TS>

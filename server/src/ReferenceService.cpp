@@ -4,7 +4,13 @@
 #include "SoundName.h"
 #include "WaveFile.h"
 
+#include <arpa/inet.h>
+#include <netinet/in.h>
+#include <sys/socket.h>
+
+#include <cerrno>
 #include <chrono>
+#include <cstring>
 #include <fstream>
 #include <iterator>
 #include <thread>
@@ -93,12 +99,33 @@ bool ReferenceService::bind(const std::string& host, int port, std::string& erro
     return false;
 }
 
+bool ReferenceService::adopt(int listeningSocket, std::string& error) {
+    sockaddr_storage address{};
+    socklen_t length = sizeof address;
+    if (::getsockname(listeningSocket, reinterpret_cast<sockaddr*>(&address), &length) != 0) {
+        error = std::string("cannot use the socket passed: ") + std::strerror(errno);
+        return false;
+    }
+    if (address.ss_family == AF_INET)
+        m_port = ntohs(reinterpret_cast<const sockaddr_in*>(&address)->sin_port);
+    else if (address.ss_family == AF_INET6)
+        m_port = ntohs(reinterpret_cast<const sockaddr_in6*>(&address)->sin6_port);
+    m_server.adopt(listeningSocket);
+    // The accept loop wakes this often to see whether it was released.
+    m_server.set_idle_interval(0, 200 * 1000);
+    m_adopted = true;
+    return true;
+}
+
 bool ReferenceService::run() {
     return m_server.listen_after_bind();
 }
 
 void ReferenceService::stop() {
-    m_server.stop();
+    if (m_adopted)
+        m_server.release();
+    else
+        m_server.stop();
 }
 
 void ReferenceService::plain(httplib::Response& res, int status, const std::string& text) {

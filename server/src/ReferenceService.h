@@ -31,6 +31,10 @@ public:
     bool prepare(std::string& error);
     // Port 0 picks a free port; port() tells which.
     bool bind(const std::string& host, int port, std::string& error);
+    // Serves on a listening socket opened by someone else (systemd). stop()
+    // then leaves it listening: connections that arrive meanwhile wait in its
+    // queue for the next start.
+    bool adopt(int listeningSocket, std::string& error);
     int port() const { return m_port; }
     bool run();  // blocks until stop()
     void stop();
@@ -68,6 +72,16 @@ private:
     RequestLog& m_log;
     SoundCache m_cache;
     std::map<std::string, SoundCache> m_speakCaches;  // by voice, made in the constructor
-    httplib::Server m_server;
+    // httplib's server, able to serve on a socket it did not open.
+    class Server : public httplib::Server {
+    public:
+        void adopt(int fd) { svr_sock_ = fd; }
+        // Ends the accept loop at its next idle wake-up without shutting the
+        // socket down: a shutdown would stop it listening for its owner too.
+        void release() { svr_sock_ = INVALID_SOCKET; }
+    };
+
+    Server m_server;
     int m_port = 0;
+    bool m_adopted = false;
 };

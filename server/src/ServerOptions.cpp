@@ -15,6 +15,12 @@ bool parseInt(const std::string& text, int min, int max, int& out) {
 }
 
 std::filesystem::path defaultCacheDir() {
+    // Set by systemd for a service with CacheDirectory= (several are
+    // separated by colons; the first is ours).
+    if (const char* given = std::getenv("CACHE_DIRECTORY"); given && *given) {
+        const std::string first = std::string(given).substr(0, std::string(given).find(':'));
+        if (!first.empty()) return first;
+    }
     if (const char* xdg = std::getenv("XDG_CACHE_HOME"); xdg && *xdg)
         return std::filesystem::path(xdg) / "parlamo-server";
     if (const char* home = std::getenv("HOME"); home && *home)
@@ -30,11 +36,13 @@ std::string serverUsage() {
            "                         /translator/3/config.asp\n"
            "  --host HOST            address to listen on (default 127.0.0.1)\n"
            "  --port PORT            port (default 8780; 0 picks a free one)\n"
-           "  --cache DIR            folder for synthesised sounds\n"
-           "                         (default $XDG_CACHE_HOME/parlamo-server)\n"
+           "  --cache DIR            folder for synthesised sounds (default\n"
+           "                         $CACHE_DIRECTORY, else $XDG_CACHE_HOME/parlamo-server)\n"
            "  --pages DIR            folder of the help pages (default: the document's folder)\n"
            "  --log FILE             append the request log to FILE (default: standard error)\n"
-           "  --config-delay MS      answer the document only after MS milliseconds\n";
+           "  --config-delay MS      answer the document only after MS milliseconds\n"
+           "Started by systemd's socket activation, it serves the socket passed and\n"
+           "ignores --host and --port.\n";
 }
 
 ServerOptionsResult parseServerOptions(const std::vector<std::string>& args) {

@@ -23,6 +23,6 @@ struct ServerOptionsResult {
 };
 
 // args without the program name. Defaults: pages beside the document, the cache
-// under $XDG_CACHE_HOME (or ~/.cache)/parlamo-server.
+// in $CACHE_DIRECTORY (systemd's), else under $XDG_CACHE_HOME (or ~/.cache)/parlamo-server.
 ServerOptionsResult parseServerOptions(const std::vector<std::string>& args);
 std::string serverUsage();

@@ -8,6 +8,7 @@
 #include <thread>
 #include <vector>
 
+#include "ListenSocket.h"
 #include "ReferenceService.h"
 #include "ServerOptions.h"
 
@@ -30,7 +31,11 @@ int main(int argc, char** argv) {
     }
     const ServerOptions& options = parsed.options;
 
+    // Taken before any thread runs: it unsets variables of the environment.
     std::string error;
+    const int passedSocket = takeListenSocket(error);
+    if (!error.empty()) return fail(error);
+
     auto document = ServiceDocument::fromFile(options.document, error);
     if (!document) return fail(error);
     for (const std::string& warning : document->warnings())
@@ -56,7 +61,9 @@ int main(int argc, char** argv) {
         ReferenceService::Settings{options.pagesDir, options.cacheDir, options.configDelayMs},
         synthesizer, log);
     if (!service.prepare(error)) return fail(error);
-    if (!service.bind(options.host, options.port, error)) return fail(error);
+    if (passedSocket >= 0 ? !service.adopt(passedSocket, error)
+                          : !service.bind(options.host, options.port, error))
+        return fail(error);
 
     std::atomic<bool> finished{false};
     std::thread signalThread([&] {
@@ -65,8 +72,12 @@ int main(int argc, char** argv) {
         if (!finished) service.stop();
     });
 
-    std::fprintf(stderr, "parlamo-server: listening on http://%s:%d\n", options.host.c_str(),
-                 service.port());
+    if (passedSocket >= 0)
+        std::fprintf(stderr, "parlamo-server: serving on the socket passed by systemd (port %d)\n",
+                     service.port());
+    else
+        std::fprintf(stderr, "parlamo-server: listening on http://%s:%d\n", options.host.c_str(),
+                     service.port());
     std::fflush(stderr);
     const bool ok = service.run();
 

@@ -5,6 +5,7 @@
 #include <QCoreApplication>
 
 #include "cli/HeadlessCommandLine.h"
+#include "cli/ImageCommandLine.h"
 #include "platform/AppInfo.h"
 
 namespace AppCommandLine {
@@ -35,6 +36,14 @@ QCommandLineOption translateSelectionOption() {
                 "or this one's once its window is loaded). Meant for a desktop shortcut.")};
 }
 
+QCommandLineOption translateScreenAreaOption() {
+    return {QStringLiteral("translate-screen-area"),
+            QCoreApplication::translate(
+                "AppCommandLine",
+                "Pick an area of the screen, read its text and translate it in a small window "
+                "(the running program's, or this one's once its window is loaded).")};
+}
+
 }  // namespace
 
 void describe(QCommandLineParser& parser) {
@@ -55,6 +64,7 @@ void describe(QCommandLineParser& parser) {
     parser.addOption(versionOption());
     HeadlessCommandLine::addOptions(parser);
     parser.addOption(translateSelectionOption());
+    parser.addOption(translateScreenAreaOption());
     parser.addPositionalArgument(
         QStringLiteral("/startup"),
         QCoreApplication::translate(
@@ -103,8 +113,10 @@ AppCommand parse(const QStringList& arguments) {
         command.output = versionText();
     } else if (HeadlessCommandLine::isRequested(parser)) {
         command.kind = AppCommand::Kind::Headless;
+        command.headlessNeedsDisplay = ImageCommandLine::needsDisplay(parser);
     }
     command.translateSelection = parser.isSet(translateSelectionOption());
+    command.translateScreenArea = parser.isSet(translateScreenAreaOption());
     return command;
 }
 

@@ -25,6 +25,10 @@ struct AppCommand {
     // --translate-selection: the popup with the selection, in the running
     // copy (or in this one once its window is loaded).
     bool translateSelection = false;
+    // --translate-screen-area: the area picker, then the popup, likewise.
+    bool translateScreenArea = false;
+    // The headless mode reads the screen (--read-screen): it needs a display.
+    bool headlessNeedsDisplay = false;
 };
 
 namespace AppCommandLine {

@@ -46,12 +46,21 @@ void AppRequests::translate(const QString& text, const Reply& done) {
                  [done](const QString& why) { done(false, why); });
 }
 
+void AppRequests::translateAuto(const QString& text, const QString& target, const Reply& done) {
+    whenAttached([this, text, target, done] { emit translateAutoRequested(text, target, done); },
+                 [done](const QString& why) { done(false, why); });
+}
+
 void AppRequests::translateSelection() {
     whenAttached([this] { emit translateSelectionRequested(); });
 }
 
 void AppRequests::translateClipboard() {
     whenAttached([this] { emit translateClipboardRequested(); });
+}
+
+void AppRequests::translateScreenArea() {
+    whenAttached([this] { emit translateScreenAreaRequested(); });
 }
 
 void AppRequests::show() {

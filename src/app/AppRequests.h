@@ -23,8 +23,12 @@ public:
     // The window's engine and pair; done gets the translation, or false and
     // the reason.
     void translate(const QString& text, const Reply& done);
+    // The same with the pair the text's language picks (TranslateAnywhere).
+    void translateAuto(const QString& text, const QString& target, const Reply& done);
     void translateSelection();
     void translateClipboard();
+    // The user picks an area of the screen; its text is read and translated.
+    void translateScreenArea();
     // Shows the window, also out of the tray.
     void show();
     // Ends the program, as File > Exit does.
@@ -43,8 +47,11 @@ public:
 signals:
     // done must be called once, with the translation or the reason.
     void translateRequested(const QString& text, const AppRequests::Reply& done);
+    void translateAutoRequested(const QString& text, const QString& target,
+                                const AppRequests::Reply& done);
     void translateSelectionRequested();
     void translateClipboardRequested();
+    void translateScreenAreaRequested();
     void showRequested();
     void quitRequested();
 

@@ -1,18 +1,20 @@
 #include "app/RunningCopy.h"
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>
 #include <QDBusMessage>
 #include <QDBusReply>
 #include <QDir>
-#include <QFileInfo>
+#include <QFile>
 #include <QLocalServer>
 #include <QLocalSocket>
 #include <QLockFile>
-#include <QStandardPaths>
 #include <QThread>
+#include <cerrno>
 
-#include "app/AppRequests.h"
 #include "app/DBusInterface.h"
 
 namespace {
@@ -27,29 +29,71 @@ constexpr qint64 longestLine = 64;
 
 const QByteArray okLine = "ok\n";
 
+// Why path is no folder for the lock: not a folder of ours that no one else
+// may use. Empty when it is. The link itself is looked at, never followed.
+QString notPrivate(const QString& path) {
+    struct stat info {};
+    if (::lstat(QFile::encodeName(path).constData(), &info) != 0)
+        return RunningCopy::tr("%1 cannot be made (%2).").arg(path, qt_error_string(errno));
+    if (!S_ISDIR(info.st_mode)) return RunningCopy::tr("%1 is not a folder.").arg(path);
+    if (info.st_uid != ::geteuid()) return RunningCopy::tr("%1 belongs to another user.").arg(path);
+    if ((info.st_mode & (S_IRWXG | S_IRWXO)) != 0)
+        return RunningCopy::tr("Other users may use %1.").arg(path);
+    return QString();
+}
+
 }  // namespace
 
-RunningCopy::RunningCopy(AppRequests& requests, QObject* parent)
-    : QObject(parent), m_requests(requests) {}
+RunningCopy::RunningCopy(QObject* parent) : QObject(parent) {
+    const Folder folder = privateFolder();
+    if (!folder.path.isEmpty()) {
+        m_way = Way::LockFile;
+        m_folder = folder.path;
+        return;
+    }
+    QDBusConnection bus = QDBusConnection::sessionBus();
+    if (bus.isConnected() && bus.interface()) {
+        m_way = Way::BusName;
+        return;
+    }
+    m_noWayBecause = folder.why;
+}
 
 RunningCopy::~RunningCopy() {
-    if (m_ownsName) {
-        QDBusConnection bus = QDBusConnection::sessionBus();
-        bus.unregisterObject(QString::fromLatin1(DBusInterface::objectPath));
-        bus.unregisterService(QString::fromLatin1(DBusInterface::serviceName));
-    }
+    if (m_ownsName)
+        QDBusConnection::sessionBus().unregisterService(
+            QString::fromLatin1(DBusInterface::serviceName));
     delete m_server;  // before the lock goes: a later start then finds neither
     m_lock.reset();
 }
 
-QString RunningCopy::lockPath() {
-    return QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation) +
-           QStringLiteral("/org.velmor.Parlamo.lock");
+RunningCopy::Folder RunningCopy::privateFolder(const QString& runtimeDir,
+                                               const QString& ownFolder) {
+    if (!runtimeDir.isEmpty() && QDir::isAbsolutePath(runtimeDir)) {
+        const QString path = QDir::cleanPath(runtimeDir);
+        if (notPrivate(path).isEmpty()) return {path, QString()};
+    }
+    const QString own = QDir::cleanPath(ownFolder);
+    // Made here, or found: either way it must be ours alone, since anyone
+    // may have made it first.
+    if (::mkdir(QFile::encodeName(own).constData(), 0700) != 0 && errno != EEXIST)
+        return {QString(), tr("%1 cannot be made (%2).").arg(own, qt_error_string(errno))};
+    const QString why = notPrivate(own);
+    if (!why.isEmpty()) return {QString(), why};
+    return {own, QString()};
 }
 
-QString RunningCopy::socketPath() {
-    return QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation) +
-           QStringLiteral("/org.velmor.Parlamo.socket");
+RunningCopy::Folder RunningCopy::privateFolder() {
+    return privateFolder(qEnvironmentVariable("XDG_RUNTIME_DIR"),
+                         QDir::tempPath() + QStringLiteral("/parlamo-%1").arg(::geteuid()));
+}
+
+QString RunningCopy::lockPath() const {
+    return m_folder + QStringLiteral("/org.velmor.Parlamo.lock");
+}
+
+QString RunningCopy::socketPath() const {
+    return m_folder + QStringLiteral("/org.velmor.Parlamo.socket");
 }
 
 QByteArray RunningCopy::wordFor(Request request) {
@@ -58,6 +102,8 @@ QByteArray RunningCopy::wordFor(Request request) {
             return "show";
         case Request::TranslateSelection:
             return "translate-selection";
+        case Request::TranslateScreenArea:
+            return "translate-screen-area";
         case Request::Nothing:
             break;
     }
@@ -65,29 +111,23 @@ QByteArray RunningCopy::wordFor(Request request) {
 }
 
 RunningCopy::Outcome RunningCopy::claim(Request request, QString* why) {
-    const Outcome byBus = claimBusName(request, why);
-    if (byBus != Outcome::First) return byBus;
-    // A copy started without the session bus holds only the lock.
-    const Outcome byLock = claimLock(request, why);
-    if (byLock != Outcome::First && m_ownsName) {
-        QDBusConnection bus = QDBusConnection::sessionBus();
-        bus.unregisterObject(QString::fromLatin1(DBusInterface::objectPath));
-        bus.unregisterService(QString::fromLatin1(DBusInterface::serviceName));
-        m_ownsName = false;
+    switch (m_way) {
+        case Way::LockFile:
+            return claimLock(request, why);
+        case Way::BusName:
+            return claimBusName(request, why);
+        case Way::None:
+            break;
     }
-    return byLock;
+    if (why)
+        *why = tr("Cannot make sure that only one copy of Parlamo runs: %1").arg(m_noWayBecause);
+    return Outcome::First;
 }
 
 RunningCopy::Outcome RunningCopy::claimBusName(Request request, QString* why) {
     QDBusConnection bus = QDBusConnection::sessionBus();
-    if (!bus.isConnected() || !bus.interface()) return Outcome::First;
     const QString service = QString::fromLatin1(DBusInterface::serviceName);
     const QString path = QString::fromLatin1(DBusInterface::objectPath);
-
-    // The object first: a call that comes the moment the name is ours finds
-    // it.
-    if (!m_dbus) m_dbus = new DBusInterface(m_requests, bus, this);
-    bus.registerObject(path, m_dbus, QDBusConnection::ExportAllSlots);
     const QDBusReply<QDBusConnectionInterface::RegisterServiceReply> reply =
         bus.interface()->registerService(service, QDBusConnectionInterface::DontQueueService,
                                          QDBusConnectionInterface::DontAllowReplacement);
@@ -95,13 +135,19 @@ RunningCopy::Outcome RunningCopy::claimBusName(Request request, QString* why) {
         m_ownsName = true;
         return Outcome::First;
     }
-    bus.unregisterObject(path);
-    if (!reply.isValid() || !bus.interface()->isServiceRegistered(service).value())
-        return Outcome::First;  // the bus refused for another reason: run alone
+    if (!reply.isValid() || !bus.interface()->isServiceRegistered(service).value()) {
+        // The bus refused for another reason: run alone.
+        if (why)
+            *why = tr("Cannot make sure that only one copy of Parlamo runs: %1")
+                       .arg(reply.error().message());
+        return Outcome::First;
+    }
 
     if (request == Request::Nothing) return Outcome::HandedOver;
-    const QString method =
-        request == Request::Show ? QStringLiteral("Show") : QStringLiteral("TranslateSelection");
+    const QString method = request == Request::Show ? QStringLiteral("Show")
+                           : request == Request::TranslateScreenArea
+                               ? QStringLiteral("TranslateScreenArea")
+                               : QStringLiteral("TranslateSelection");
     const QDBusMessage answer =
         bus.call(QDBusMessage::createMethodCall(
                      service, path, QString::fromLatin1(DBusInterface::interfaceName), method),
@@ -114,7 +160,6 @@ RunningCopy::Outcome RunningCopy::claimBusName(Request request, QString* why) {
 }
 
 RunningCopy::Outcome RunningCopy::claimLock(Request request, QString* why) {
-    QDir().mkpath(QFileInfo(lockPath()).absolutePath());
     m_lock = std::make_unique<QLockFile>(lockPath());
     // Never stale by age: a copy may run for weeks. A lock whose process is
     // gone is stale all the same.
@@ -124,8 +169,12 @@ RunningCopy::Outcome RunningCopy::claimLock(Request request, QString* why) {
         return Outcome::First;
     }
     if (m_lock->error() != QLockFile::LockFailedError) {
-        // No place for a lock: run without one rather than not at all.
+        // No lock can be made: run without one rather than not at all.
+        const int cause = m_lock->error() == QLockFile::PermissionError ? EACCES : EIO;
         m_lock.reset();
+        if (why)
+            *why = tr("Cannot make sure that only one copy of Parlamo runs: %1")
+                       .arg(tr("%1 cannot be made (%2).").arg(lockPath(), qt_error_string(cause)));
         return Outcome::First;
     }
     switch (handOverBySocket(request)) {
@@ -152,7 +201,7 @@ RunningCopy::Outcome RunningCopy::claimLock(Request request, QString* why) {
     return Outcome::Unreachable;
 }
 
-RunningCopy::Delivery RunningCopy::handOverBySocket(Request request) {
+RunningCopy::Delivery RunningCopy::handOverBySocket(Request request) const {
     for (int attempt = 0; attempt < connectTries; ++attempt) {
         QLocalSocket socket;
         socket.connectToServer(socketPath());
@@ -198,9 +247,11 @@ void RunningCopy::serve(QLocalSocket* socket) {
     const QByteArray word = socket->readLine(longestLine).trimmed();
     bool known = true;
     if (word == wordFor(Request::Show))
-        m_requests.show();
+        emit requested(Request::Show);
     else if (word == wordFor(Request::TranslateSelection))
-        m_requests.translateSelection();
+        emit requested(Request::TranslateSelection);
+    else if (word == wordFor(Request::TranslateScreenArea))
+        emit requested(Request::TranslateScreenArea);
     else if (word != wordFor(Request::Nothing))
         known = false;
     socket->write(known ? okLine : QByteArray("unknown\n"));

@@ -8,6 +8,10 @@ void connectWindowRequests(AppRequests& requests, frmTranslate& window) {
     TranslateAnywhere& anywhere = window.anywhere();
     QObject::connect(&requests, &AppRequests::translateRequested, &anywhere,
                      &TranslateAnywhere::translate);
+    QObject::connect(&requests, &AppRequests::translateAutoRequested, &anywhere,
+                     &TranslateAnywhere::translateAuto);
+    QObject::connect(&requests, &AppRequests::translateScreenAreaRequested, &anywhere,
+                     &TranslateAnywhere::translateScreenArea);
     QObject::connect(&requests, &AppRequests::translateSelectionRequested, &anywhere,
                      &TranslateAnywhere::translateSelection);
     QObject::connect(&requests, &AppRequests::translateClipboardRequested, &anywhere,

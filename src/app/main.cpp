@@ -8,6 +8,7 @@
 
 #include "app/AppCommandLine.h"
 #include "app/AppRequests.h"
+#include "app/DBusInterface.h"
 #include "app/RunningCopy.h"
 #include "app/Translations.h"
 #include "app/WindowRequests.h"
@@ -19,6 +20,7 @@
 #include "desktop/PortalGlobalShortcut.h"
 #include "desktop/QtDialogs.h"
 #include "desktop/QtTrayHost.h"
+#include "desktop/ScreenAreaPicker.h"
 #include "desktop/ThreadPauser.h"
 #include "desktop/X11GlobalShortcut.h"
 #include "platform/Platform.h"
@@ -44,8 +46,21 @@ int printAndExit(int argc, char** argv) {
 
 // The headless mode must not need a display, so it never gets a
 // QApplication.
-int runHeadless(int argc, char** argv) {
-    QCoreApplication app(argc, argv);
+int runHeadless(int argc, char** argv, bool needsDisplay) {
+    // Said plainly rather than by Qt's abort.
+    if (needsDisplay && qEnvironmentVariableIsEmpty("DISPLAY") &&
+        qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") &&
+        qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        QTextStream(stderr) << HeadlessTranslation::prefix()
+                            << QCoreApplication::translate("main",
+                                                           "reading the screen needs a display")
+                            << Qt::endl;
+        return HeadlessTranslation::Failed;
+    }
+    const std::unique_ptr<QCoreApplication> application =
+        needsDisplay ? std::make_unique<QGuiApplication>(argc, argv)
+                     : std::make_unique<QCoreApplication>(argc, argv);
+    QCoreApplication& app = *application;
     Translations::install(app);
     QCommandLineParser parser;
     AppCommandLine::describe(parser);
@@ -79,6 +94,7 @@ std::unique_ptr<IGlobalShortcut> globalShortcut() {
 // What a start asks of a copy that already runs.
 RunningCopy::Request handedOverRequest(const AppCommand& command, const QString& commandLine) {
     if (command.translateSelection) return RunningCopy::Request::TranslateSelection;
+    if (command.translateScreenArea) return RunningCopy::Request::TranslateScreenArea;
     // The log-on start finds the program running: nothing to do.
     if (CommandLine::hasStartupSwitch(commandLine)) return RunningCopy::Request::Nothing;
     return RunningCopy::Request::Show;
@@ -96,7 +112,14 @@ int runWindow(int argc, char** argv, const AppCommand& command) {
     // reads a setting or fetches anything.
     const QString commandLine = CommandLine::fromArguments(app.arguments());
     AppRequests requests;
-    RunningCopy copy(requests);
+    DBusInterface dbus(requests, QDBusConnection::sessionBus());
+    dbus.publishObject();
+    RunningCopy copy;
+    QObject::connect(&copy, &RunningCopy::requested, &requests, [&requests](auto request) {
+        if (request == RunningCopy::Request::Show) requests.show();
+        if (request == RunningCopy::Request::TranslateSelection) requests.translateSelection();
+        if (request == RunningCopy::Request::TranslateScreenArea) requests.translateScreenArea();
+    });
     QString why;
     switch (copy.claim(handedOverRequest(command, commandLine), &why)) {
         case RunningCopy::Outcome::HandedOver:
@@ -105,8 +128,13 @@ int runWindow(int argc, char** argv, const AppCommand& command) {
             QTextStream(stderr) << HeadlessTranslation::prefix() << why << Qt::endl;
             return 1;
         case RunningCopy::Outcome::First:
+            // Without a way to know of other copies, this one goes on alone.
+            if (!why.isEmpty())
+                QTextStream(stderr) << HeadlessTranslation::prefix() << why << Qt::endl;
             break;
     }
+    // By the bus name the name is ours already.
+    if (copy.way() != RunningCopy::Way::BusName) dbus.publishName();
 
     QtDialogs dialogs;
     DesktopUrlOpener urlOpener;
@@ -121,6 +149,21 @@ int runWindow(int argc, char** argv, const AppCommand& command) {
     platform.sound = &sound;
     platform.tray = &tray;
     platform.shortcut = shortcut.get();
+    // The screen area: our own picker where the program can read the screen,
+    // the desktop's through the portal on Wayland; its key as the selection's.
+    const QString system = QGuiApplication::platformName();
+    const bool wayland = system.startsWith(QLatin1String("wayland"));
+    ScreenAreaPicker screenArea(wayland ? ScreenAreaPicker::Way::Portal
+                                        : ScreenAreaPicker::Way::Overlay);
+    std::unique_ptr<IGlobalShortcut> areaShortcut;
+    if (system == QLatin1String("xcb"))
+        areaShortcut =
+            std::make_unique<X11GlobalShortcut>(nullptr, X11GlobalShortcut::Purpose::ScreenArea);
+    else if (wayland)
+        areaShortcut = std::make_unique<PortalGlobalShortcut>(
+            QDBusConnection::sessionBus(), nullptr, PortalGlobalShortcut::Purpose::ScreenArea);
+    platform.areaShortcut = areaShortcut.get();
+    platform.screenArea = &screenArea;
 
     Globals globals;
     // The old switches are read from the line as the application object
@@ -129,6 +172,7 @@ int runWindow(int argc, char** argv, const AppCommand& command) {
 
     // Waits for the window like the requests of other programs.
     if (command.translateSelection) requests.translateSelection();
+    if (command.translateScreenArea) requests.translateScreenArea();
     const std::unique_ptr<frmTranslate> window = mMain::Main(globals, platform);
     if (!window) {
         requests.abandon(QCoreApplication::translate("main", "Parlamo could not start."));
@@ -149,7 +193,7 @@ int main(int argc, char** argv) {
         case AppCommand::Kind::PrintAndExit:
             return printAndExit(argc, argv);
         case AppCommand::Kind::Headless:
-            return runHeadless(argc, argv);
+            return runHeadless(argc, argv, command.headlessNeedsDisplay);
         case AppCommand::Kind::RunWindow:
             break;
     }

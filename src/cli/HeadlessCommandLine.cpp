@@ -7,6 +7,7 @@
 #include <cstdio>
 
 #include "cli/HistoryCommandLine.h"
+#include "cli/ImageCommandLine.h"
 
 namespace {
 
@@ -14,6 +15,22 @@ const QString kTranslate = QStringLiteral("translate");
 const QString kEngine = QStringLiteral("engine");
 const QString kPair = QStringLiteral("pair");
 const QString kList = QStringLiteral("list");
+const QString kDetect = QStringLiteral("detect");
+const QString kTo = QStringLiteral("to");
+const QString kBack = QStringLiteral("back");
+
+// UTF-8 text to its end, without the last line's line break; nothing for
+// bytes that are not UTF-8.
+std::optional<QString> readText(QIODevice& input) {
+    const QByteArray bytes = input.readAll();
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    QString text = utf8.decode(bytes);
+    if (utf8.hasError()) return std::nullopt;
+    // "echo text |" ends the text with a line break that is not part of it.
+    if (text.endsWith(QLatin1Char('\n'))) text.chop(1);
+    if (text.endsWith(QLatin1Char('\r'))) text.chop(1);
+    return text;
+}
 
 }  // namespace
 
@@ -26,14 +43,26 @@ void HeadlessCommandLine::addOptions(QCommandLineParser& parser) {
         {kEngine, tr("The engine to translate with (default: the service's)."), tr("NAME")});
     parser.addOption(
         {kPair, tr("The language pair to translate with (default: the engine's)."), tr("NAME")});
+    parser.addOption({kList, tr("List the engines and their language pairs, with the codes of "
+                                "their languages where known; the defaults are marked.")});
+    parser.addOption({kDetect, tr("Print the code of the language of TEXT (the arguments, or "
+                                  "standard input for none or \"-\"); exit 1 when not sure.")});
+    parser.addOption({kTo,
+                      tr("With --pair auto: translate into the language of this code (\"en\") "
+                         "from the text's language."),
+                      tr("CODE")});
     parser.addOption(
-        {kList, tr("List the engines and their language pairs; the defaults are marked.")});
+        {kBack, tr("With --translate: print the translation, then on the next line the "
+                   "translation translated back with the reverse pair.")});
     HistoryCommandLine::addOptions(parser);
+    ImageCommandLine::addOptions(parser);
 }
 
 bool HeadlessCommandLine::isRequested(const QCommandLineParser& parser) {
     return parser.isSet(kTranslate) || parser.isSet(kList) || parser.isSet(kEngine) ||
-           parser.isSet(kPair) || HistoryCommandLine::isRequested(parser);
+           parser.isSet(kPair) || parser.isSet(kDetect) || parser.isSet(kTo) ||
+           parser.isSet(kBack) || HistoryCommandLine::isRequested(parser) ||
+           ImageCommandLine::isRequested(parser);
 }
 
 std::optional<HeadlessRequest> HeadlessCommandLine::request(const QCommandLineParser& parser,
@@ -43,6 +72,24 @@ std::optional<HeadlessRequest> HeadlessCommandLine::request(const QCommandLinePa
         return std::nullopt;
     };
     HeadlessRequest r;
+    r.detect = parser.isSet(kDetect);
+    if (r.detect) {
+        if (parser.isSet(kTranslate) || parser.isSet(kList))
+            return misuse(tr("--detect cannot be used with --translate or --list"));
+        QStringList words = parser.positionalArguments();
+        words.removeIf([](const QString& w) {
+            return w.compare(QLatin1String("/startup"), Qt::CaseInsensitive) == 0 ||
+                   w.compare(QLatin1String("/debug"), Qt::CaseInsensitive) == 0;
+        });
+        if (!words.isEmpty() && words != QStringList{QStringLiteral("-")}) {
+            r.text = words.join(QLatin1Char(' '));
+            return r;
+        }
+        const std::optional<QString> text = readText(input);
+        if (!text) return misuse(tr("standard input is not UTF-8 text"));
+        r.text = *text;
+        return r;
+    }
     r.list = parser.isSet(kList);
     if (r.list && parser.isSet(kTranslate))
         return misuse(tr("--list and --translate cannot be used together"));
@@ -50,17 +97,17 @@ std::optional<HeadlessRequest> HeadlessCommandLine::request(const QCommandLinePa
         return misuse(tr("--engine and --pair need --translate"));
     r.engine = parser.value(kEngine);
     r.pair = parser.value(kPair);
+    r.to = parser.value(kTo);
+    r.back = parser.isSet(kBack);
+    if (!r.to.isEmpty() && r.pair != QLatin1String("auto"))
+        return misuse(tr("--to needs --pair auto"));
     if (r.list) return r;
 
     r.text = parser.value(kTranslate);
     if (r.text == QLatin1String("-")) {
-        const QByteArray bytes = input.readAll();
-        QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-        r.text = utf8.decode(bytes);
-        if (utf8.hasError()) return misuse(tr("standard input is not UTF-8 text"));
-        // "echo text |" ends the text with a line break that is not part of it.
-        if (r.text.endsWith(QLatin1Char('\n'))) r.text.chop(1);
-        if (r.text.endsWith(QLatin1Char('\r'))) r.text.chop(1);
+        const std::optional<QString> text = readText(input);
+        if (!text) return misuse(tr("standard input is not UTF-8 text"));
+        r.text = *text;
     }
     return r;
 }
@@ -70,6 +117,8 @@ QCoro::Task<int> HeadlessCommandLine::run(const QCommandLineParser& parser) {
     QTextStream err(stderr);
     if (HistoryCommandLine::isRequested(parser))
         co_return HistoryCommandLine::run(parser, out, err);
+    if (ImageCommandLine::isRequested(parser))
+        co_return co_await ImageCommandLine::run(parser, out, err);
     QFile input;
     if (!input.open(stdin, QIODevice::ReadOnly)) {
         err << HeadlessTranslation::prefix() << tr("cannot read standard input") << Qt::endl;

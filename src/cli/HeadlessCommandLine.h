@@ -10,7 +10,9 @@ class QCommandLineParser;
 class QIODevice;
 
 // The options of the headless mode:
-//   --translate TEXT [--engine NAME] [--pair NAME]   ("-" reads standard input)
+//   --translate TEXT [--engine NAME] [--pair NAME|auto [--to CODE]] [--back]
+//                                          ("-" reads standard input)
+//   --detect [TEXT|-]
 //   --list
 //   --history [--search WORD] [--format tsv|csv]   (cli/HistoryCommandLine)
 class HeadlessCommandLine {

@@ -9,6 +9,8 @@
 #include "config/Globals.h"
 #include "config/Settings.h"
 #include "config/cVeRegistry.h"
+#include "language/LanguageDetector.h"
+#include "language/PairRule.h"
 #include "platform/AppInfo.h"
 #include "service/ConfigRequest.h"
 #include "service/EngineLists.h"
@@ -46,7 +48,23 @@ int HeadlessTranslation::fail(int code, const QString& line) {
     return code;
 }
 
+int HeadlessTranslation::detect(const QString& text) {
+    const QString code = LanguageDetector::detect(text);
+    if (!code.isEmpty()) {
+        m_out << code << '\n';
+        m_out.flush();
+        return Success;
+    }
+    // A short text is not sure without the library; a longer one says when
+    // the library is what is missing.
+    const QString missing = LanguageDetector::loadError();
+    return fail(Failed, missing.isEmpty()
+                            ? tr("not sure")
+                            : tr("language detection is not available: %1").arg(missing));
+}
+
 QCoro::Task<int> HeadlessTranslation::run(HeadlessRequest request) {
+    if (request.detect) co_return detect(request.text);
     // The start-up's request with the values as stored; nothing is written,
     // so a missing date goes out as "Null" as when the store cannot keep one.
     cVeRegistry registry;
@@ -71,10 +89,13 @@ QCoro::Task<int> HeadlessTranslation::run(HeadlessRequest request) {
                                                            QLatin1Char(')'));
         }
         if (request.list) co_return list(doc);
+        if (request.printSource)  // nothing is translated
+            co_return co_await translate(translator, doc, request);
 
         // Refused before anything else is looked at; the message may be
         // missing here.
-        if (translator.limitReached()) {
+        // Translating back is a second translation.
+        if (translator.limitReached() || (request.back && doc.maxTranslations() < 2)) {
             const QString text = messages.joinedText("maxtranslation");
             co_return fail(Refused,
                            text.isEmpty() ? tr("the service allows no translations now") : text);
@@ -95,12 +116,18 @@ int HeadlessTranslation::list(const ConfigDocument& doc) {
     QStringList lines;
     for (qsizetype e = 0; e < engines.size(); ++e) {
         const QString& engine = engines.at(e);
-        const QStringList pairs = EngineLists::pairNames(doc, engine);
+        const QList<EngineLists::Pair> pairs = EngineLists::pairs(doc, engine);
         const int defaultPair =
-            pairs.isEmpty() ? -1 : EngineLists::pickPair(doc, engine, pairs, QString());
+            pairs.isEmpty() ? -1
+                            : EngineLists::pickPair(doc, engine,
+                                                    EngineLists::pairNames(doc, engine), QString());
         QStringList shown;
-        for (qsizetype p = 0; p < pairs.size(); ++p)
-            shown += p == defaultPair ? pairs.at(p) + mark : pairs.at(p);
+        for (qsizetype p = 0; p < pairs.size(); ++p) {
+            const EngineLists::Pair& pair = pairs.at(p);
+            QString item = pair.name;
+            if (pair.hasCodes()) item += QStringLiteral(" (%1 → %2)").arg(pair.from, pair.to);
+            shown += p == defaultPair ? item + mark : item;
+        }
         lines += (e == defaultEngine ? engine + mark : engine) + QStringLiteral(": ") +
                  shown.join(QStringLiteral(", "));
     }
@@ -111,7 +138,8 @@ int HeadlessTranslation::list(const ConfigDocument& doc) {
 
 QCoro::Task<int> HeadlessTranslation::translate(Translator& translator, const ConfigDocument& doc,
                                                 HeadlessRequest request) {
-    if (request.text.isEmpty()) co_return fail(Usage, tr("there is no text to translate"));
+    if (request.text.isEmpty() && !request.textSource)
+        co_return fail(Usage, tr("there is no text to translate"));
 
     const QStringList engines = EngineLists::engineNames(doc);
     const int e = EngineLists::pickEngine(doc, engines, request.engine);
@@ -120,23 +148,73 @@ QCoro::Task<int> HeadlessTranslation::translate(Translator& translator, const Co
                                   .arg(quoted(request.engine), quotedList(engines)));
     const QString& engine = engines.at(e);
     const QStringList pairs = EngineLists::pairNames(doc, engine);
-    const int p = EngineLists::pickPair(doc, engine, pairs, request.pair);
+    const bool automatic = request.pair == QLatin1String("auto") && !pairs.contains(request.pair);
+    int p = EngineLists::pickPair(doc, engine, pairs, automatic ? QString() : request.pair);
     if (p < 0)
         co_return fail(Usage, tr("unknown language pair %1 of engine %2; its pairs are %3")
                                   .arg(quoted(request.pair), quoted(engine), quotedList(pairs)));
+    QString text = request.text;
+    if (request.textSource) {
+        QString why;
+        const std::optional<QString> made = request.textSource(doc, engine, pairs.at(p), &why);
+        if (!made) co_return fail(Failed, why);
+        if (request.printSource) {
+            m_out << *made << '\n';
+            m_out.flush();
+            co_return Success;
+        }
+        text = *made;
+    }
 
+    const QList<EngineLists::Pair> coded = EngineLists::pairs(doc, engine);
+    if (automatic) {
+        // The rule the popup follows, from the engine's default pair.
+        using Why = PairRule::Choice::Why;
+        if (PairRule::choose(QString(), coded, p, request.to).why == Why::NoCodes)
+            co_return fail(Usage, PairRule::noCodesText());
+        const QString detected = LanguageDetector::detect(text);
+        const PairRule::Choice choice = PairRule::choose(detected, coded, p, request.to);
+        if (!request.to.isEmpty() && choice.why == Why::NotSure)
+            co_return fail(Failed, tr("not sure which language the text is in"));
+        if (!request.to.isEmpty() && choice.why == Why::NoMatch)
+            co_return fail(Usage, tr("engine %1 has no language pair from %2 to %3")
+                                      .arg(quoted(engine), detected, request.to));
+        p = choice.index;
+    }
+    const int back = request.back ? PairRule::reverse(coded, p) : -1;
+    if (request.back && back < 0)
+        co_return fail(Usage, tr("engine %1 has no language pair that translates back from %2")
+                                  .arg(quoted(engine), quoted(pairs.at(p))));
+
+    QString shown, again;
+    if (const int code = co_await send(translator, engine, pairs.at(p), text, &shown);
+        code != Success)
+        co_return code;
+    if (request.back) {
+        if (const int code = co_await send(translator, engine, pairs.at(back), shown, &again);
+            code != Success)
+            co_return code;
+    }
+    m_out << shown << '\n';
+    if (request.back) m_out << again << '\n';
+    m_out.flush();
+    co_return Success;
+}
+
+QCoro::Task<int> HeadlessTranslation::send(Translator& translator, const QString& engine,
+                                           const QString& pair, const QString& text,
+                                           QString* shown) {
     Translator::Request ask;
     ask.engine = engine;
-    ask.pair = pairs.at(p);
-    ask.text = request.text;
+    ask.pair = pair;
+    ask.text = text;
     ask.origin = Translator::Origin::CommandLine;
     ask.policy = TranslationPipeline::StatusPolicy::SuccessOnly;
     ask.stallTimeout = std::chrono::milliseconds(m_translateTimeoutMs);
     const Translator::Result result = co_await translator.translate(ask);
 
     if (result.ok()) {
-        m_out << result.shown << '\n';
-        m_out.flush();
+        *shown = result.shown;
         co_return Success;
     }
     const QString what = tr("engine %1 at %2").arg(quoted(engine), result.server);

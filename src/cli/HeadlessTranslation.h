@@ -4,6 +4,8 @@
 #include <QCoro/QCoroTask>
 #include <QString>
 #include <QStringList>
+#include <functional>
+#include <optional>
 
 #include "service/ConfigLoader.h"
 #include "translate/TranslationPipeline.h"
@@ -17,7 +19,17 @@ struct HeadlessRequest {
     bool list = false;  // print the engines and their pairs instead of translating
     QString text;       // the source text, already read from standard input for "-"
     QString engine;     // empty: the document's default engine
-    QString pair;       // empty: that engine's default language pair
+    QString pair;  // empty: that engine's default language pair; "auto": by the text's language
+    QString to;    // with "auto": the BCP 47 code of the language wanted
+    bool back = false;    // also print the translation translated back
+    bool detect = false;  // only print the code of the text's language
+    // Instead of text: the text made once the engine and pair are chosen (an
+    // image read in the pair's language); nothing, with the reason, when it
+    // cannot be made. With printSource it is printed instead of translated.
+    std::function<std::optional<QString>(const ConfigDocument& doc, const QString& engine,
+                                         const QString& pair, QString* why)>
+        textSource;
+    bool printSource = false;
 };
 
 // Translation without a window: fetches the configuration document with the
@@ -53,6 +65,10 @@ private:
     QCoro::Task<int> translate(Translator& translator, const ConfigDocument& doc,
                                HeadlessRequest request);
     int list(const ConfigDocument& doc);
+    int detect(const QString& text);
+    // One translation; the exit code, having said any failure.
+    QCoro::Task<int> send(Translator& translator, const QString& engine, const QString& pair,
+                          const QString& text, QString* shown);
     int fail(int code, const QString& line);
 
     QTextStream& m_out;

@@ -8,7 +8,7 @@
 
 namespace {
 
-constexpr qint64 maxFileSize = 1024 * 1024;
+constexpr qint64 maxEntrySize = 1024 * 1024;
 
 // Characters of an Exec argument that force it into double quotes.
 bool isReserved(QChar c) {
@@ -203,7 +203,7 @@ std::optional<QStringList> AutostartEntry::parseExec(const QString& execValue) {
 std::optional<QString> AutostartEntry::read(const QString& path) {
     // A FIFO or a device at the name is not an entry, and reading it could
     // block or never end.
-    const SafeFile::ReadResult in = SafeFile::readRegular(path, maxFileSize);
+    const SafeFile::ReadResult in = SafeFile::readRegular(path, maxEntrySize);
     if (in.status != SafeFile::Status::Ok) return std::nullopt;
     const QByteArray& bytes = in.bytes;
     QStringDecoder decode(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);

@@ -22,6 +22,7 @@ constexpr Entry table[] = {
     {Settings::Key::Height, false, "height", ""},
     {Settings::Key::KeepHistory, false, "keepHistory", "1"},
     {Settings::Key::SelectionShortcut, false, "selectionShortcut", "Ctrl+Alt+E"},
+    {Settings::Key::ScreenAreaShortcut, false, "screenAreaShortcut", "Ctrl+Alt+O"},
     {Settings::Key::StartEntry, true, "Velmor Parlamo", ""},
 };
 

@@ -20,6 +20,8 @@ public:
         KeepHistory,        // "0" once the user has turned the history off
         SelectionShortcut,  // the key that translates the selection anywhere; empty: none
         StartEntry,         // the command that starts the program at log-on (Run section)
+        // the key that reads and translates an area of the screen; empty: none
+        ScreenAreaShortcut,
     };
 
     explicit Settings(cVeRegistry& store) : m_store(store) {}

@@ -9,23 +9,20 @@
 #include <QDBusObjectPath>
 #include <QDBusPendingCallWatcher>
 #include <QDBusPendingReply>
-#include <QKeySequence>
 #include <QPointer>
 #include <algorithm>
 #include <array>
 #include <optional>
 #include <utility>
 
+#include "desktop/PortalNames.h"
+#include "desktop/ShortcutKey.h"
 #include "desktop/ShownKey.h"
-#include "desktop/X11GlobalShortcut.h"
 #include "platform/AppInfo.h"
 
 namespace {
 
-const QString portalService = QStringLiteral("org.freedesktop.portal.Desktop");
-const QString portalPath = QStringLiteral("/org/freedesktop/portal/desktop");
 const QString shortcutsInterface = QStringLiteral("org.freedesktop.portal.GlobalShortcuts");
-const QString requestInterface = QStringLiteral("org.freedesktop.portal.Request");
 const QString sessionInterface = QStringLiteral("org.freedesktop.portal.Session");
 
 // What the portal's responses mean besides 0 (done).
@@ -70,8 +67,8 @@ const QDBusArgument& operator>>(const QDBusArgument& argument, PortalShortcut& s
     return argument;
 }
 
-PortalGlobalShortcut::PortalGlobalShortcut(QDBusConnection bus, QObject* parent)
-    : QObject(parent), m_bus(std::move(bus)) {
+PortalGlobalShortcut::PortalGlobalShortcut(QDBusConnection bus, QObject* parent, Purpose purpose)
+    : QObject(parent), m_bus(std::move(bus)), m_purpose(purpose) {
     qDBusRegisterMetaType<PortalShortcut>();
     qDBusRegisterMetaType<QList<PortalShortcut>>();
 }
@@ -81,12 +78,11 @@ PortalGlobalShortcut::~PortalGlobalShortcut() {
 }
 
 QString PortalGlobalShortcut::trigger(const QString& key) {
-    const std::optional<X11GlobalShortcut::Combination> c = X11GlobalShortcut::combination(key);
-    if (!c) return QString();
+    const std::optional<ShortcutKey::Parsed> parsed = ShortcutKey::parse(key);
+    if (!parsed) return QString();
     std::array<char, 64> name{};
-    if (xkb_keysym_get_name(c->keysym, name.data(), name.size()) <= 0) return QString();
-    const Qt::KeyboardModifiers m =
-        QKeySequence::fromString(key, QKeySequence::PortableText)[0].keyboardModifiers();
+    if (xkb_keysym_get_name(parsed->keysym, name.data(), name.size()) <= 0) return QString();
+    const Qt::KeyboardModifiers m = parsed->modifiers;
     QStringList parts;
     if (m & Qt::ControlModifier) parts << QStringLiteral("CTRL");
     if (m & Qt::AltModifier) parts << QStringLiteral("ALT");
@@ -100,12 +96,17 @@ QString PortalGlobalShortcut::nextToken() {
     return QStringLiteral("parlamo_%1").arg(++m_tokens);
 }
 
+QString PortalGlobalShortcut::id() const {
+    return m_purpose == Purpose::ScreenArea ? QStringLiteral("translate-screen-area")
+                                            : shortcutId();
+}
+
 QString PortalGlobalShortcut::requestPath(const QString& token) const {
     // The portal names a request after the caller's unique name (":1.42"
     // gives "1_42") and the caller's token.
     QString sender = m_bus.baseService().mid(1);
     sender.replace(QLatin1Char('.'), QLatin1Char('_'));
-    return portalPath + QStringLiteral("/request/") + sender + QLatin1Char('/') + token;
+    return PortalNames::path + QStringLiteral("/request/") + sender + QLatin1Char('/') + token;
 }
 
 void PortalGlobalShortcut::setKey(const QString& key, PressedHandler onPressed,
@@ -116,8 +117,10 @@ void PortalGlobalShortcut::setKey(const QString& key, PressedHandler onPressed,
     m_onPressed = std::move(onPressed);
     m_onRefused = std::move(onRefused);
     if (trigger(key).isEmpty())
-        return refuse(
-            tr("The selection shortcut %1 is not a key the desktop can bind.").arg(shownKey(key)));
+        return refuse((m_purpose == Purpose::ScreenArea
+                           ? tr("The screen area shortcut %1 is not a key the desktop can bind.")
+                           : tr("The selection shortcut %1 is not a key the desktop can bind."))
+                          .arg(shownKey(key)));
     if (!m_bus.isConnected()) {
         m_available = false;
         return refuse(QString());
@@ -136,8 +139,8 @@ void PortalGlobalShortcut::request(const QString& method, const QVariantList& ar
     // call's own reply.
     const QString predicted = requestPath(token);
     listen(predicted);
-    QDBusMessage call =
-        QDBusMessage::createMethodCall(portalService, portalPath, shortcutsInterface, method);
+    QDBusMessage call = QDBusMessage::createMethodCall(PortalNames::service, PortalNames::path,
+                                                       shortcutsInterface, method);
     call.setArguments(arguments);
     auto* watcher = new QDBusPendingCallWatcher(m_bus.asyncCall(call), this);
     const quint64 attempt = m_attempt;
@@ -151,8 +154,11 @@ void PortalGlobalShortcut::request(const QString& method, const QVariantList& ar
                         m_available = false;
                         return refuse(QString());
                     }
-                    return refuse(tr("The desktop did not bind the selection shortcut %1 (%2).")
-                                      .arg(shownKey(m_asked), reply.error().message()));
+                    return refuse(
+                        (m_purpose == Purpose::ScreenArea
+                             ? tr("The desktop did not bind the screen area shortcut %1 (%2).")
+                             : tr("The desktop did not bind the selection shortcut %1 (%2)."))
+                            .arg(shownKey(m_asked), reply.error().message()));
                 }
                 m_available = true;
                 // Older portals chose the request path themselves (unless
@@ -167,13 +173,15 @@ void PortalGlobalShortcut::request(const QString& method, const QVariantList& ar
 
 void PortalGlobalShortcut::listen(const QString& requestPath) {
     m_request = requestPath;
-    m_bus.connect(portalService, m_request, requestInterface, QStringLiteral("Response"), this,
+    m_bus.connect(PortalNames::service, m_request, PortalNames::requestInterface,
+                  QStringLiteral("Response"), this,
                   SLOT(answered(uint, QVariantMap, QDBusMessage)));
 }
 
 void PortalGlobalShortcut::stopListening() {
     if (m_request.isEmpty()) return;
-    m_bus.disconnect(portalService, m_request, requestInterface, QStringLiteral("Response"), this,
+    m_bus.disconnect(PortalNames::service, m_request, PortalNames::requestInterface,
+                     QStringLiteral("Response"), this,
                      SLOT(answered(uint, QVariantMap, QDBusMessage)));
     m_request.clear();
 }
@@ -185,12 +193,13 @@ void PortalGlobalShortcut::answered(uint response, const QVariantMap& results,
     if (message.path() != m_request) return;
     stopListening();
     if (response == cancelledByUser)
-        return refuse(tr("The selection shortcut %1 was not bound: the desktop's question was "
-                         "cancelled.")
+        return refuse((m_purpose == Purpose::ScreenArea
+                           ? tr("The screen area shortcut %1 was not bound: the desktop's "
+                                "question was cancelled.")
+                           : tr("The selection shortcut %1 was not bound: the desktop's question "
+                                "was cancelled."))
                           .arg(shownKey(m_asked)));
-    if (response != 0)
-        return refuse(
-            tr("The desktop did not bind the selection shortcut %1.").arg(shownKey(m_asked)));
+    if (response != 0) return refuse(notBound());
     if (m_step == Step::CreatingSession) return bind(results);
 
     // Done: the shortcut is bound when the desktop lists it (the user may
@@ -198,10 +207,8 @@ void PortalGlobalShortcut::answered(uint response, const QVariantMap& results,
     const auto bound =
         qdbus_cast<QList<PortalShortcut>>(results.value(QStringLiteral("shortcuts")));
     const bool listed = std::any_of(bound.cbegin(), bound.cend(),
-                                    [](const PortalShortcut& s) { return s.id == shortcutId(); });
-    if (!listed)
-        return refuse(
-            tr("The desktop did not bind the selection shortcut %1.").arg(shownKey(m_asked)));
+                                    [this](const PortalShortcut& s) { return s.id == id(); });
+    if (!listed) return refuse(notBound());
     m_step = Step::Bound;
     m_key = m_asked;
 }
@@ -212,17 +219,18 @@ void PortalGlobalShortcut::bind(const QVariantMap& sessionResults) {
     m_session = handle.metaType() == QMetaType::fromType<QDBusObjectPath>()
                     ? handle.value<QDBusObjectPath>().path()
                     : handle.toString();
-    if (m_session.isEmpty())
-        return refuse(
-            tr("The desktop did not bind the selection shortcut %1.").arg(shownKey(m_asked)));
-    m_bus.connect(portalService, portalPath, shortcutsInterface, QStringLiteral("Activated"), this,
+    if (m_session.isEmpty()) return refuse(notBound());
+    m_bus.connect(PortalNames::service, PortalNames::path, shortcutsInterface,
+                  QStringLiteral("Activated"), this,
                   SLOT(activated(QDBusObjectPath, QString, qulonglong, QVariantMap)));
 
     m_step = Step::Binding;
     PortalShortcut shortcut;
-    shortcut.id = shortcutId();
+    shortcut.id = id();
     shortcut.details = {
-        {QStringLiteral("description"), tr("Translate the selection")},
+        {QStringLiteral("description"), m_purpose == Purpose::ScreenArea
+                                            ? tr("Translate an area of the screen")
+                                            : tr("Translate the selection")},
         {QStringLiteral("preferred_trigger"), trigger(m_asked)},
     };
     const QString token = nextToken();
@@ -235,7 +243,7 @@ void PortalGlobalShortcut::bind(const QVariantMap& sessionResults) {
 
 void PortalGlobalShortcut::activated(const QDBusObjectPath& session, const QString& shortcut,
                                      qulonglong /*timestamp*/, const QVariantMap& options) {
-    if (m_step != Step::Bound || session.path() != m_session || shortcut != shortcutId()) return;
+    if (m_step != Step::Bound || session.path() != m_session || shortcut != id()) return;
     // The desktop's leave for the window that the press opens to take the
     // keyboard; Qt's Wayland shell reads it when a window asks to be active.
     const QString token = options.value(QStringLiteral("activation_token")).toString();
@@ -250,22 +258,34 @@ void PortalGlobalShortcut::refuse(const QString& why) {
     if (!onRefused) return;
     // No portal: the desktop's own keyboard settings can still start the
     // command that does the same.
-    onRefused(!why.isEmpty() ? why
-                             : tr("This desktop holds no keys for programs, so the selection "
-                                  "shortcut %1 is off: bind \"%2 --translate-selection\" to a key "
-                                  "in the desktop's keyboard settings instead.")
-                                   .arg(shownKey(key), AppInfo::exeName()));
+    if (!why.isEmpty()) return onRefused(why);
+    onRefused((m_purpose == Purpose::ScreenArea
+                   ? tr("This desktop holds no keys for programs, so the screen area shortcut %1 "
+                        "is off: bind \"%2 --translate-screen-area\" to a key in the desktop's "
+                        "keyboard settings instead.")
+                   : tr("This desktop holds no keys for programs, so the selection "
+                        "shortcut %1 is off: bind \"%2 --translate-selection\" to a key "
+                        "in the desktop's keyboard settings instead."))
+                  .arg(shownKey(key), AppInfo::exeName()));
+}
+
+QString PortalGlobalShortcut::notBound() const {
+    return (m_purpose == Purpose::ScreenArea
+                ? tr("The desktop did not bind the screen area shortcut %1.")
+                : tr("The desktop did not bind the selection shortcut %1."))
+        .arg(shownKey(m_asked));
 }
 
 void PortalGlobalShortcut::release() {
     ++m_attempt;
     stopListening();
     if (!m_session.isEmpty()) {
-        m_bus.disconnect(portalService, portalPath, shortcutsInterface, QStringLiteral("Activated"),
-                         this, SLOT(activated(QDBusObjectPath, QString, qulonglong, QVariantMap)));
+        m_bus.disconnect(PortalNames::service, PortalNames::path, shortcutsInterface,
+                         QStringLiteral("Activated"), this,
+                         SLOT(activated(QDBusObjectPath, QString, qulonglong, QVariantMap)));
         // The portal lets go of the key with the session.
-        m_bus.asyncCall(QDBusMessage::createMethodCall(portalService, m_session, sessionInterface,
-                                                       QStringLiteral("Close")));
+        m_bus.asyncCall(QDBusMessage::createMethodCall(PortalNames::service, m_session,
+                                                       sessionInterface, QStringLiteral("Close")));
         m_session.clear();
     }
     m_step = Step::Idle;

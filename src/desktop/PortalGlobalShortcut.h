@@ -21,8 +21,11 @@ class QDBusObjectPath;
 class PortalGlobalShortcut : public QObject, public IGlobalShortcut {
     Q_OBJECT
 public:
+    // What the key is for: its id at the portal, its description and the
+    // refusals' words.
+    enum class Purpose { Selection, ScreenArea };
     explicit PortalGlobalShortcut(QDBusConnection bus = QDBusConnection::sessionBus(),
-                                  QObject* parent = nullptr);
+                                  QObject* parent = nullptr, Purpose purpose = Purpose::Selection);
     ~PortalGlobalShortcut() override;
 
     bool isAvailable() const override { return m_available; }
@@ -35,6 +38,7 @@ public:
     // "CTRL+ALT+e"); empty for a text that is not exactly one key.
     static QString trigger(const QString& key);
     static QString shortcutId() { return QStringLiteral("translate-selection"); }
+    QString id() const;
 
 private slots:
     void answered(uint response, const QVariantMap& results, const QDBusMessage& message);
@@ -51,11 +55,13 @@ private:
     void stopListening();
     void bind(const QVariantMap& sessionResults);
     void refuse(const QString& why);
+    QString notBound() const;
     void release();
     QString nextToken();
     QString requestPath(const QString& token) const;
 
     QDBusConnection m_bus;
+    Purpose m_purpose = Purpose::Selection;
     bool m_available = true;
     Step m_step = Step::Idle;
     // Each setKey is one attempt; answers to an earlier one are dropped.

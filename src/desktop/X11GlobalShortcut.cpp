@@ -5,26 +5,15 @@
 
 #include <QCoreApplication>
 #include <QGuiApplication>
-#include <QKeySequence>
 #include <cstdlib>
 #include <memory>
 
+#include "desktop/ShortcutKey.h"
 #include "desktop/ShownKey.h"
 
 namespace {
 
-// Keysyms of the keys whose Qt code is not their Latin-1 character.
-constexpr quint32 keysymF1 = 0xffbe;
 constexpr quint32 keysymNumLock = 0xff7f;
-constexpr std::pair<Qt::Key, quint32> specialKeys[] = {
-    {Qt::Key_Escape, 0xff1b},     {Qt::Key_Tab, 0xff09},      {Qt::Key_Backspace, 0xff08},
-    {Qt::Key_Return, 0xff0d},     {Qt::Key_Enter, 0xff8d},    {Qt::Key_Insert, 0xff63},
-    {Qt::Key_Delete, 0xffff},     {Qt::Key_Pause, 0xff13},    {Qt::Key_Print, 0xff61},
-    {Qt::Key_Home, 0xff50},       {Qt::Key_End, 0xff57},      {Qt::Key_Left, 0xff51},
-    {Qt::Key_Up, 0xff52},         {Qt::Key_Right, 0xff53},    {Qt::Key_Down, 0xff54},
-    {Qt::Key_PageUp, 0xff55},     {Qt::Key_PageDown, 0xff56}, {Qt::Key_Menu, 0xff67},
-    {Qt::Key_ScrollLock, 0xff14},
-};
 
 // The modifiers that tell one shortcut from another; the locks and the
 // rest never do.
@@ -78,7 +67,8 @@ quint16 numLockMask(xcb_connection_t* c, const KeySymbols& symbols) {
 
 }  // namespace
 
-X11GlobalShortcut::X11GlobalShortcut(QObject* parent) : QObject(parent) {
+X11GlobalShortcut::X11GlobalShortcut(QObject* parent, Purpose purpose)
+    : QObject(parent), m_purpose(purpose) {
     const auto* x11 =
         qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
     if (!x11 || !x11->connection()) return;
@@ -96,21 +86,11 @@ X11GlobalShortcut::~X11GlobalShortcut() {
 }
 
 std::optional<X11GlobalShortcut::Combination> X11GlobalShortcut::combination(const QString& key) {
-    const QKeySequence sequence = QKeySequence::fromString(key, QKeySequence::PortableText);
-    if (sequence.count() != 1) return std::nullopt;
-    const QKeyCombination pressed = sequence[0];
-    const Qt::Key k = pressed.key();
+    const std::optional<ShortcutKey::Parsed> parsed = ShortcutKey::parse(key);
+    if (!parsed) return std::nullopt;
     Combination c;
-    if (k >= Qt::Key_F1 && k <= Qt::Key_F35)
-        c.keysym = keysymF1 + quint32(k - Qt::Key_F1);
-    else if ((k >= 0x20 && k <= 0x7e) || (k >= 0xa0 && k <= 0xff))
-        // Latin-1 keysyms are the characters; Qt names letters in capitals.
-        c.keysym = (k >= Qt::Key_A && k <= Qt::Key_Z) ? quint32(k) + 0x20 : quint32(k);
-    else
-        for (const auto& [qtKey, keysym] : specialKeys)
-            if (k == qtKey) c.keysym = keysym;
-    if (c.keysym == 0) return std::nullopt;
-    const Qt::KeyboardModifiers m = pressed.keyboardModifiers();
+    c.keysym = parsed->keysym;
+    const Qt::KeyboardModifiers m = parsed->modifiers;
     if (m & Qt::ShiftModifier) c.modifiers |= XCB_MOD_MASK_SHIFT;
     if (m & Qt::ControlModifier) c.modifiers |= XCB_MOD_MASK_CONTROL;
     if (m & Qt::AltModifier) c.modifiers |= XCB_MOD_MASK_1;
@@ -148,8 +128,10 @@ void X11GlobalShortcut::setKey(const QString& key, PressedHandler onPressed,
     const KeySymbols symbols(m_connection);
     const QList<quint8> keycodes = c ? symbols.keycodes(c->keysym) : QList<quint8>();
     if (keycodes.isEmpty())
-        return refuse(
-            tr("The selection shortcut %1 is not a key this keyboard has.").arg(shownKey(key)));
+        return refuse((m_purpose == Purpose::ScreenArea
+                           ? tr("The screen area shortcut %1 is not a key this keyboard has.")
+                           : tr("The selection shortcut %1 is not a key this keyboard has."))
+                          .arg(shownKey(key)));
 
     m_keycodes = keycodes;
     m_modifiers = c->modifiers;
@@ -169,8 +151,10 @@ void X11GlobalShortcut::setKey(const QString& key, PressedHandler onPressed,
             error)
             taken = true;
     if (taken)
-        return refuse(
-            tr("The selection shortcut %1 is taken by another program.").arg(shownKey(key)));
+        return refuse((m_purpose == Purpose::ScreenArea
+                           ? tr("The screen area shortcut %1 is taken by another program.")
+                           : tr("The selection shortcut %1 is taken by another program."))
+                          .arg(shownKey(key)));
     m_key = key;
     m_onPressed = std::move(onPressed);
 }

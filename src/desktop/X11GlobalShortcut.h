@@ -19,7 +19,9 @@ class X11GlobalShortcut : public QObject,
                           public IGlobalShortcut {
     Q_OBJECT
 public:
-    explicit X11GlobalShortcut(QObject* parent = nullptr);
+    // What the key is for, as the refusals name it.
+    enum class Purpose { Selection, ScreenArea };
+    explicit X11GlobalShortcut(QObject* parent = nullptr, Purpose purpose = Purpose::Selection);
     ~X11GlobalShortcut() override;
 
     bool isAvailable() const override { return m_connection != nullptr; }
@@ -39,6 +41,7 @@ protected:
     bool nativeEventFilter(const QByteArray& eventType, void* message, qintptr* result) override;
 
 private:
+    Purpose m_purpose = Purpose::Selection;
     void release();
     // The modifier masks the key is grabbed with beside its own: none, Caps
     // Lock, Num Lock, both.

@@ -16,6 +16,10 @@ void HistoryList::appendOlder(const QList<HistoryEntry>& entries) {
     }
 }
 
+void HistoryList::dropNewest(int count) {
+    m_rows.remove(0, qBound(0, count, int(m_rows.size())));
+}
+
 QList<int> HistoryList::search(const QString& text) const {
     QList<int> found;
     if (text.isEmpty()) {

@@ -23,6 +23,8 @@ public:
     // Entries older than all held ones (newest first), as far as the limit allows.
     void appendOlder(const QList<HistoryEntry>& entries);
     void clear() { m_rows.clear(); }
+    // Forgets the `count` newest entries.
+    void dropNewest(int count);
 
     // Positions, newest first, of the entries whose source or result holds
     // `text` regardless of letter case. Empty text matches every entry.

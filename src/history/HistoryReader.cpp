@@ -9,7 +9,7 @@
 
 namespace {
 
-QString errorText(const QSqlError& error) {
+QString readerErrorText(const QSqlError& error) {
     const QString text = error.databaseText().isEmpty() ? error.text() : error.databaseText();
     return text.isEmpty() ? HistoryReader::tr("unknown database error") : text;
 }
@@ -22,7 +22,7 @@ std::optional<QList<HistoryEntry>> HistoryReader::newest(const QSqlDatabase& db,
     if (!q.exec(QStringLiteral("SELECT time, engine, pair, source, result FROM history "
                                "ORDER BY id DESC LIMIT %1")
                     .arg(limit))) {
-        if (error) *error = errorText(q.lastError());
+        if (error) *error = readerErrorText(q.lastError());
         return std::nullopt;
     }
     QList<HistoryEntry> entries;
@@ -34,7 +34,7 @@ std::optional<QList<HistoryEntry>> HistoryReader::newest(const QSqlDatabase& db,
     // A read that ends early (a damaged page, a lock) is an error, not a
     // shorter history.
     if (q.lastError().isValid()) {
-        if (error) *error = errorText(q.lastError());
+        if (error) *error = readerErrorText(q.lastError());
         return std::nullopt;
     }
     return entries;
@@ -64,11 +64,11 @@ HistoryReader::Result HistoryReader::readOnly(const QString& path, int limit) {
             // A running copy of the program may be writing just now.
             db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_READONLY;QSQLITE_BUSY_TIMEOUT=1000"));
             if (!db.open()) {
-                result.error = errorText(db.lastError());
+                result.error = readerErrorText(db.lastError());
             } else {
                 QSqlQuery q(db);
                 if (!q.exec(QStringLiteral("PRAGMA quick_check")) || !q.next()) {
-                    result.error = errorText(q.lastError());
+                    result.error = readerErrorText(q.lastError());
                 } else if (q.value(0).toString() != QLatin1String("ok")) {
                     result.error = tr("the history database is damaged");
                 } else if (!db.tables().contains(QStringLiteral("history"))) {

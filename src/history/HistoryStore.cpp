@@ -7,6 +7,7 @@
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QVariant>
+#include <algorithm>
 #include <atomic>
 
 #include "config/Settings.h"
@@ -161,7 +162,11 @@ void HistoryWorker::write() {
         const QString reason = errorText(db.lastError());
         db.rollback();
         fail(reason);
+        return;
     }
+    const int written = int(
+        std::count_if(batch.cbegin(), batch.cend(), [](const auto& e) { return e.has_value(); }));
+    QMetaObject::invokeMethod(m_store, [store = m_store, written] { store->stored(written); });
 }
 
 void HistoryWorker::close() {
@@ -222,6 +227,7 @@ void HistoryStore::add(HistoryEntry entry) {
     if (!m_keeping || m_off) return;
     if (!entry.time.isValid()) entry.time = QDateTime::currentDateTimeUtc();
     m_list.prepend(entry);
+    ++m_added;
     bool post = false;
     {
         QMutexLocker lock(&m_pendingLock);
@@ -242,8 +248,11 @@ void HistoryStore::clear() {
     // and after it; what was still pending needs no writing.
     {
         QMutexLocker lock(&m_pendingLock);
+        for (const std::optional<HistoryEntry>& e : std::as_const(m_pending))
+            if (e) ++m_stored;  // never to be written: nothing left to take back
         m_pending = {std::nullopt};
     }
+    m_addedAtClear = m_added;
     QMetaObject::invokeMethod(m_worker, [w = m_worker] { w->write(); });
     emit changed();
 }
@@ -261,9 +270,20 @@ void HistoryStore::loaded(const QList<HistoryEntry>& older) {
     emit stateChanged();
 }
 
+void HistoryStore::stored(int count) {
+    m_stored += count;
+}
+
 void HistoryStore::turnOff(const QString& reason) {
     if (m_off) return;
     m_off = true;
     m_offReason = reason;
+    // What never reached the database is not listed as kept: it would be
+    // gone after a restart.
+    const qint64 unstored = m_added - std::max(m_stored, m_addedAtClear);
+    if (unstored > 0) {
+        m_list.dropNewest(int(std::min<qint64>(unstored, m_list.size())));
+        emit changed();
+    }
     emit stateChanged();
 }

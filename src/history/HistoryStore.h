@@ -63,6 +63,8 @@ private:
     friend class HistoryWorker;
     void loaded(const QList<HistoryEntry>& older);
     void turnOff(const QString& reason);
+    // The worker committed this many more entries.
+    void stored(int count);
     QList<std::optional<HistoryEntry>> takePending();
 
     HistoryList m_list;
@@ -73,6 +75,13 @@ private:
     bool m_noticeGiven = false;
     bool m_discardStored = false;  // cleared before the stored entries came
     QString m_offReason;
+    // Entries added, entries committed (or discarded by a clear before they
+    // were written), and the count added at the last clear: what the list
+    // holds beyond these is not in the database yet, and goes when a write
+    // fails.
+    qint64 m_added = 0;
+    qint64 m_stored = 0;
+    qint64 m_addedAtClear = 0;
 
     QMutex m_pendingLock;
     // Added, not yet written; nothing stands for a clear.

@@ -3,10 +3,13 @@
 #include "platform/IDialogs.h"
 #include "platform/IGlobalShortcut.h"
 #include "platform/IPauser.h"
+#include "platform/IScreenArea.h"
 #include "platform/ISoundOutput.h"
 #include "platform/ITrayHost.h"
 #include "platform/IUrlOpener.h"
 #include "platform/Platform.h"
+
+#include <QCoreApplication>
 
 namespace {
 
@@ -53,7 +56,22 @@ public:
     QString key() const override { return QString(); }
 };
 
+class NoScreenArea final : public IScreenArea {
+public:
+    void pick(PickedHandler, RefusedHandler onRefused) override {
+        if (onRefused)
+            onRefused(QCoreApplication::translate("NoScreenArea",
+                                                  "The screen cannot be read on this desktop."));
+    }
+};
+
 }  // namespace
+
+template <>
+IScreenArea& doNothing<IScreenArea>() {
+    static NoScreenArea none;
+    return none;
+}
 
 template <>
 IGlobalShortcut& doNothing<IGlobalShortcut>() {

@@ -4,6 +4,7 @@ class IDialogs;
 class IGlobalShortcut;
 class IUrlOpener;
 class IPauser;
+class IScreenArea;
 class ISoundOutput;
 class ITrayHost;
 
@@ -23,6 +24,8 @@ template <>
 ITrayHost& doNothing<ITrayHost>();
 template <>
 IGlobalShortcut& doNothing<IGlobalShortcut>();
+template <>
+IScreenArea& doNothing<IScreenArea>();
 
 // One host facility. Never null: left out (or given nullptr) it is the
 // do-nothing one, so callers use it without asking first.
@@ -46,5 +49,7 @@ struct Platform {
     Seam<IPauser> pauser;
     Seam<ISoundOutput> sound;
     Seam<ITrayHost> tray;
-    Seam<IGlobalShortcut> shortcut = {};  // the selection shortcut
+    Seam<IGlobalShortcut> shortcut = {};      // the selection shortcut
+    Seam<IGlobalShortcut> areaShortcut = {};  // the screen area shortcut
+    Seam<IScreenArea> screenArea = {};
 };

@@ -58,6 +58,17 @@ QStringList pairNames(const ConfigDocument& doc, const QString& engineName) {
     return names(languagesElement(doc, engineName));
 }
 
+QList<Pair> pairs(const ConfigDocument& doc, const QString& engineName) {
+    QList<Pair> out;
+    for (const ConfigElement& language : languagesElement(doc, engineName).childNodes()) {
+        Pair pair{language.requireText("name"), language.joinedText("value"),
+                  language.joinedText("from").trimmed(), language.joinedText("to").trimmed()};
+        if (!pair.hasCodes()) pair.from = pair.to = QString();
+        out.append(pair);
+    }
+    return out;
+}
+
 List languages(const ConfigDocument& doc, const QString& engineName, int previous) {
     const ConfigElement engines = enginesElement(doc);
     const ConfigElement languages = languagesElement(doc, engineName);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QList>
 #include <QString>
 #include <QStringList>
 
@@ -19,6 +20,20 @@ struct List {
 
 // The engines, with the Engines default selected.
 List engines(const ConfigDocument& doc);
+
+// A language pair with the BCP 47 codes of the languages it joins (the
+// Language attributes from and to); both empty when the document does not
+// say, and then nothing can be told about its languages.
+struct Pair {
+    QString name;
+    QString value;
+    QString from, to;
+    bool hasCodes() const { return !from.isEmpty() && !to.isEmpty(); }
+};
+
+// The named engine's pairs in document order. A pair with only one of the
+// two codes counts as one without codes.
+QList<Pair> pairs(const ConfigDocument& doc, const QString& engineName);
 
 // The names alone, in document order.
 QStringList engineNames(const ConfigDocument& doc);

@@ -1,10 +1,8 @@
 #include "sound/QtSoundOutput.h"
 
 #include <QAudioDevice>
-#include <QEventLoop>
 #include <QFileInfo>
 #include <QMediaDevices>
-#include <QPointer>
 #include <QSoundEffect>
 #include <QTemporaryFile>
 #include <QTimer>
@@ -16,6 +14,10 @@
 QtSoundOutput::QtSoundOutput(QObject* parent) : QObject(parent) {}
 
 QtSoundOutput::~QtSoundOutput() = default;
+
+void QtSoundOutput::setEndedHandler(std::function<void()> handler) {
+    m_endedHandler = std::move(handler);
+}
 
 int QtSoundOutput::deviceCount() {
     // Asked afresh every time: the list follows the sound server's sinks.
@@ -42,6 +44,7 @@ void QtSoundOutput::stopCurrent() {
     m_retired.append(old);
     QMetaObject::invokeMethod(this, &QtSoundOutput::deleteRetired, Qt::QueuedConnection);
     emit ended();
+    if (m_endedHandler) m_endedHandler();
 }
 
 void QtSoundOutput::deleteRetired() {
@@ -53,7 +56,7 @@ void QtSoundOutput::stop() {
     stopCurrent();
 }
 
-bool QtSoundOutput::play(const QString& file, PlayOptions options) {
+bool QtSoundOutput::play(const QString& file, ISoundOutput::PlayOptions options) {
     if (options.doNotInterrupt && m_busy) return false;
     stopCurrent();
     // Qt keeps one decoded sound per address for as long as any sound effect
@@ -71,11 +74,10 @@ bool QtSoundOutput::play(const QString& file, PlayOptions options) {
     m_copy = WaveCheck::playableCopy(info.absoluteFilePath());
     if (!m_copy) return false;
 
-    const bool wait = options.wait;
     m_effect = new QSoundEffect(this);
-    // Looping only makes sense for a sound that plays on its own; a waiting
-    // caller would never get control back.
-    m_effect->setLoopCount(options.loop && !wait ? QSoundEffect::Infinite : 1);
+    // Looping only makes sense for a sound that plays on its own; a caller
+    // that waits for its end would wait for ever.
+    m_effect->setLoopCount(options.loop && !options.wait ? QSoundEffect::Infinite : 1);
     QSoundEffect* effect = m_effect;
     connect(effect, &QSoundEffect::statusChanged, this, [this, effect] {
         if (effect == m_effect && effect->status() == QSoundEffect::Error) stopCurrent();
@@ -87,21 +89,14 @@ bool QtSoundOutput::play(const QString& file, PlayOptions options) {
     m_busy = true;
     effect->setSource(QUrl::fromLocalFile(m_copy->fileName()));
     effect->play();
-    if (!wait || !m_busy) return m_busy;
-
-    // Wait in a local loop so that the window keeps being drawn. A sound
-    // server that never moves on must not hold the caller for ever: allow
-    // the length of the file at the lowest common rate (8000 bytes a second)
-    // and some slack.
-    QEventLoop loop;
-    connect(this, &QtSoundOutput::ended, &loop, &QEventLoop::quit);
-    QTimer cap;
-    cap.setSingleShot(true);
-    cap.setInterval(static_cast<int>(std::min<qint64>(info.size() / 8 + 5000, 3600 * 1000)));
-    connect(&cap, &QTimer::timeout, &loop, &QEventLoop::quit);
-    cap.start();
-    const QPointer<QtSoundOutput> self(this);
-    loop.exec();
-    if (self && m_effect == effect) stopCurrent();
-    return true;
+    if (options.wait && m_busy) {
+        // A sound server that never moves on must not keep a waiting caller
+        // for ever: allow the length of the file at the lowest common rate
+        // (8000 bytes a second) and some slack.
+        const auto cap = static_cast<int>(std::min<qint64>(info.size() / 8 + 5000, 3600 * 1000));
+        QTimer::singleShot(cap, effect, [this, effect] {
+            if (effect == m_effect) stopCurrent();
+        });
+    }
+    return m_busy;
 }

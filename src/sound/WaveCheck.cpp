@@ -1,13 +1,13 @@
 #include "sound/WaveCheck.h"
 
+#include <fcntl.h>
 #include <sndfile.h>
 #include <sys/stat.h>
 #include <unistd.h>
 #include <QDir>
+#include <QFile>
 #include <QTemporaryFile>
 #include <vector>
-
-#include "config/SafeFile.h"
 
 namespace {
 
@@ -16,10 +16,27 @@ struct SndCloser {
 };
 using SndFile = std::unique_ptr<SNDFILE, SndCloser>;
 
+// A descriptor of the file when it is a plain file, else -1. Looked at
+// before opening, since opening some devices does something by itself; then
+// opened without blocking, in case something else took the name meanwhile,
+// and fstat says what was really opened.
+int openRegular(const QString& path) {
+    const QByteArray native = QFile::encodeName(path);
+    struct stat info {};
+    if (::stat(native.constData(), &info) != 0 || !S_ISREG(info.st_mode)) return -1;
+    const int fd = ::open(native.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) return -1;
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+        ::close(fd);
+        return -1;
+    }
+    return fd;
+}
+
 // Opens the file for reading when it passes every check; info then holds
 // its format.
 SndFile openPlayable(const QString& path, SF_INFO& info) {
-    const int fd = SafeFile::openRegular(path);
+    const int fd = openRegular(path);
     if (fd < 0) return nullptr;
     struct stat st {};
     if (::fstat(fd, &st) != 0 || st.st_size > WaveCheck::maximumFileSize) {

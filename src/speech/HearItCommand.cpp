@@ -13,6 +13,7 @@
 #include "config/Globals.h"
 #include "net/cVeNetWrapper.h"
 #include "platform/AppInfo.h"
+#include "platform/ISoundOutput.h"
 #include "service/Markers.h"
 #include "speech/IHearItView.h"
 #include "speech/SoundLookup.h"
@@ -157,6 +158,9 @@ QCoro::Task<> HearItCommand::run() {
         else
             m_view.setHearItText(tr("Unable to detect WAV device in this system."));
         m_view.Enable();
+        // No sound at all here, not just no device: the status line says why.
+        if (const QString why = m_platform.sound->unavailable(); !why.isEmpty())
+            m_view.setStatusText(why);
     } catch (const std::exception&) {
         // DownloadError, Failure and anything else on the way.
         // Nothing of a cancelled command is stored, played or shown.

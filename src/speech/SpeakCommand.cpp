@@ -78,7 +78,10 @@ void SpeakCommand::fetched() {
     const QString path =
         WaveCache::store(AppInfo::dataFolder() + QStringLiteral("/wav"), fileName(), result.body);
     if (path.isEmpty()) return end(tr("The spoken translation could not be stored."));
-    if (m_platform.sound->deviceCount() <= 0) return end(tr("No sound output device was found."));
+    if (m_platform.sound->deviceCount() <= 0) {
+        const QString why = m_platform.sound->unavailable();
+        return end(why.isEmpty() ? tr("No sound output device was found.") : why);
+    }
     // The user asked for this sound now: it cuts off one that is playing.
     ISoundOutput::PlayOptions options;
     options.doNotInterrupt = false;

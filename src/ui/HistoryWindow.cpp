@@ -34,6 +34,9 @@ HistoryWindow::HistoryWindow(HistoryStore& store, IDialogs* dialogs, QWidget* pa
     txtSearch->setPlaceholderText(tr("Search"));
     txtSearch->setClearButtonEnabled(true);
     txtSearch->setAccessibleName(tr("Search the history"));
+    txtSearch->setAccessibleDescription(
+        tr("Lists only the translations whose texts hold these letters; the arrow keys walk "
+           "the list."));
 
     lstHistory = new QTreeView(this);
     lstHistory->setObjectName(QStringLiteral("lstHistory"));
@@ -56,11 +59,14 @@ HistoryWindow::HistoryWindow(HistoryStore& store, IDialogs* dialogs, QWidget* pa
     lblState->setObjectName(QStringLiteral("lblState"));
     lblState->setWordWrap(true);
 
-    chkKeep = new QCheckBox(tr("Keep a history"), this);
+    chkKeep = new QCheckBox(tr("&Keep a history"), this);
     chkKeep->setObjectName(QStringLiteral("chkKeep"));
-    cmdClear = new QPushButton(tr("Clear History"), this);
+    chkKeep->setAccessibleDescription(
+        tr("Whether new translations are kept, also after a restart"));
+    cmdClear = new QPushButton(tr("C&lear History"), this);
     cmdClear->setObjectName(QStringLiteral("cmdClear"));
-    cmdExport = new QPushButton(tr("Export..."), this);
+    cmdClear->setAccessibleDescription(tr("Forgets every kept translation, after asking"));
+    cmdExport = new QPushButton(tr("&Export..."), this);
     cmdExport->setObjectName(QStringLiteral("cmdExport"));
     cmdExport->setAccessibleDescription(tr("Writes the listed translations to a CSV file"));
 
@@ -74,6 +80,11 @@ HistoryWindow::HistoryWindow(HistoryStore& store, IDialogs* dialogs, QWidget* pa
     layout->addWidget(lstHistory, 1);
     layout->addWidget(lblState);
     layout->addLayout(buttons);
+    // In the order they are seen: the search, the list, then the row below.
+    QWidget::setTabOrder(txtSearch, lstHistory);
+    QWidget::setTabOrder(lstHistory, chkKeep);
+    QWidget::setTabOrder(chkKeep, cmdExport);
+    QWidget::setTabOrder(cmdExport, cmdClear);
 
     connect(txtSearch, &QLineEdit::textChanged, this, [this](const QString& text) {
         m_model->setFilter(text);

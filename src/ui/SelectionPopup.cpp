@@ -19,13 +19,13 @@
 namespace {
 
 template <class T>
-T* named(T* object, const char* name) {
+T* popupNamed(T* object, const char* name) {
     object->setObjectName(QString::fromLatin1(name));
     return object;
 }
 
 QPlainTextEdit* readOnlyBox(QWidget* parent, const char* name) {
-    auto* box = named(new QPlainTextEdit(parent), name);
+    auto* box = popupNamed(new QPlainTextEdit(parent), name);
     box->setReadOnly(true);
     box->setTabChangesFocus(true);
     box->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
@@ -46,19 +46,29 @@ SelectionPopup::SelectionPopup(const Globals& globals, Platform platform, QWidge
     setFrameStyle(QFrame::Box | QFrame::Plain);
     setAttribute(Qt::WA_DeleteOnClose, false);
 
+    setAccessibleDescription(tr("The translation of the selected text."));
     txtPopupFrom = readOnlyBox(this, "txtPopupFrom");
     txtPopupFrom->setAccessibleName(tr("Source text"));
+    txtPopupFrom->setAccessibleDescription(tr("The selected text."));
     txtPopupTo = readOnlyBox(this, "txtPopupTo");
     txtPopupTo->setAccessibleName(tr("Translation"));
+    txtPopupTo->setAccessibleDescription(tr("Its translation, or what went wrong."));
     txtPopupTo->setToolTip(
         tr("The translation. Ctrl+Shift+C copies it, Ctrl+Shift+S speaks it, Esc closes."));
-    lblPopupStatus = named(new QLabel(this), "lblPopupStatus");
+    txtPopupBack = readOnlyBox(this, "txtPopupBack");
+    txtPopupBack->setAccessibleName(tr("Translation back"));
+    txtPopupBack->hide();
+    lblPopupStatus = popupNamed(new QLabel(this), "lblPopupStatus");
     lblPopupStatus->setWordWrap(true);
     lblPopupStatus->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    cmdPopupCopy = named(new QPushButton(tr("&Copy"), this), "cmdPopupCopy");
+    // Read as its text (no name of its own), so that every change is heard.
+    lblPopupStatus->setAccessibleDescription(tr("What the translation is doing or has done."));
+    cmdPopupCopy = popupNamed(new QPushButton(tr("&Copy"), this), "cmdPopupCopy");
     cmdPopupCopy->setToolTip(tr("Copy the translation to the clipboard (Ctrl+Shift+C)."));
-    cmdPopupOpen = named(new QPushButton(tr("&Open in Window"), this), "cmdPopupOpen");
+    cmdPopupOpen = popupNamed(new QPushButton(tr("&Open in Window"), this), "cmdPopupOpen");
     cmdPopupOpen->setToolTip(tr("Show both texts in the main window (Ctrl+O)."));
+    cmdPopupCopy->setAccessibleDescription(cmdPopupCopy->toolTip());
+    cmdPopupOpen->setAccessibleDescription(cmdPopupOpen->toolTip());
     for (QPushButton* b : {cmdPopupCopy, cmdPopupOpen}) b->setAutoDefault(false);
 
     auto* buttons = new QHBoxLayout;
@@ -70,7 +80,11 @@ SelectionPopup::SelectionPopup(const Globals& globals, Platform platform, QWidge
     layout->setContentsMargins(6, 6, 2, 2);
     layout->addWidget(txtPopupFrom, 1);
     layout->addWidget(txtPopupTo, 2);
+    layout->addWidget(txtPopupBack, 2);
     layout->addLayout(buttons);
+    QWidget::setTabOrder(txtPopupFrom, txtPopupTo);
+    QWidget::setTabOrder(txtPopupTo, cmdPopupCopy);
+    QWidget::setTabOrder(cmdPopupCopy, cmdPopupOpen);
     setMinimumSize(260, 150);
     resize(440, 220);
 
@@ -87,6 +101,26 @@ SelectionPopup::SelectionPopup(const Globals& globals, Platform platform, QWidge
     key(QKeySequence(Qt::CTRL | Qt::Key_O), [this] { cmdPopupOpen->click(); });
     key(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S), [this] { m_speak->speak(); });
     key(QKeySequence(Qt::Key_Escape), [this] { escape(); });
+    key(QKeySequence(Qt::CTRL | Qt::Key_B), [this] { emit backRequested(); });
+    for (const int enter : {int(Qt::Key_Return), int(Qt::Key_Enter)})
+        connect(new QShortcut(QKeySequence(Qt::CTRL | enter), txtPopupFrom, nullptr, nullptr,
+                              Qt::WidgetShortcut),
+                &QShortcut::activated, this, [this] {
+                    if (!txtPopupFrom->isReadOnly())
+                        emit sourceEdited(txtPopupFrom->toPlainText().trimmed());
+                });
+}
+
+void SelectionPopup::setSourceEditable(bool editable) {
+    txtPopupFrom->setReadOnly(!editable);
+    txtPopupFrom->setTextInteractionFlags(editable ? Qt::TextEditorInteraction
+                                                   : Qt::TextSelectableByMouse |
+                                                         Qt::TextSelectableByKeyboard);
+    txtPopupFrom->setToolTip(editable ? tr("The text read from the screen. Correct it and press "
+                                           "Ctrl+Enter to translate it again.")
+                                      : QString());
+    // Ready for a correction.
+    if (editable) txtPopupFrom->setFocus();
 }
 
 // The speak command is a child: it goes with the window.
@@ -123,6 +157,7 @@ void SelectionPopup::showBusy(const QString& source, const QString& status) {
     m_translation.clear();
     txtPopupTo->clear();
     txtPopupTo->setEnabled(false);
+    showBack(QString(), status);
     cmdPopupCopy->setEnabled(false);
     lblPopupStatus->setText(status);
 }
@@ -136,11 +171,22 @@ void SelectionPopup::showTranslation(const QString& translation, const QString& 
     lblPopupStatus->setText(status);
 }
 
+void SelectionPopup::showBack(const QString& back, const QString& status) {
+    txtPopupBack->setPlainText(back);
+    txtPopupBack->setVisible(!back.isEmpty());
+    lblPopupStatus->setText(status);
+}
+
+void SelectionPopup::showStatus(const QString& status) {
+    lblPopupStatus->setText(status);
+}
+
 void SelectionPopup::showFailure(const QString& status) {
     m_busy = false;
     m_translation.clear();
     txtPopupTo->clear();
     txtPopupTo->setEnabled(true);
+    showBack(QString(), status);
     cmdPopupCopy->setEnabled(false);
     lblPopupStatus->setText(status);
 }

@@ -18,7 +18,8 @@ class SpeakCommand;
 // there was nothing to translate) and a status line. Frameless, near the
 // pointer, and resizable by its corner grip. Ctrl+Shift+C copies the
 // translation to the clipboard, Ctrl+Shift+S speaks it (as the main window
-// does, through a speak command of its own), Ctrl+O opens both texts in the
+// does, through a speak command of its own), Ctrl+B asks for it translated
+// back (shown under it), Ctrl+O opens both texts in the
 // main window, Escape silences the speaking or else closes it, and leaving
 // it for another window closes it too. It only shows; the translation
 // itself is run by TranslateAnywhere.
@@ -31,11 +32,19 @@ public:
     // Busy: the source, no translation yet, and the status line saying so.
     void showBusy(const QString& source, const QString& status);
     void showTranslation(const QString& translation, const QString& status);
+    // The translation translated back, under the translation (empty hides
+    // it again), and the status line.
+    void showBack(const QString& back, const QString& status);
+    // Only the status line changes.
+    void showStatus(const QString& status);
     // Nothing to show but the status line (a failure, nothing selected).
     void showFailure(const QString& status);
     // The engine and pair of the translation shown next, for speaking it.
     void setEngineAndPair(const QString& engine, const QString& pair);
     bool isBusy() const { return m_busy; }
+    // The source can be corrected (a text read from the screen): Ctrl+Enter
+    // in it asks for its translation again through sourceEdited().
+    void setSourceEditable(bool editable);
 
     QString sourceText() const { return m_source; }
     QString translation() const { return m_translation; }
@@ -62,6 +71,7 @@ public:
 
     QPlainTextEdit* txtPopupFrom = nullptr;
     QPlainTextEdit* txtPopupTo = nullptr;
+    QPlainTextEdit* txtPopupBack = nullptr;  // hidden until Ctrl+B
     QLabel* lblPopupStatus = nullptr;
     QPushButton* cmdPopupOpen = nullptr;
     QPushButton* cmdPopupCopy = nullptr;
@@ -69,8 +79,12 @@ public:
 signals:
     // The user asked for the texts in the main window.
     void openInWindow(const QString& source, const QString& translation);
+    // Ctrl+B: the translation shown, translated back.
+    void backRequested();
     // The window was closed (Escape, another window took over, Open).
     void closed();
+    // Ctrl+Enter in the editable source: translate this text instead.
+    void sourceEdited(const QString& text);
 
 protected:
     void changeEvent(QEvent* event) override;

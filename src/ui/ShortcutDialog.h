@@ -3,6 +3,7 @@
 #include <QDialog>
 
 class QKeySequenceEdit;
+class QLabel;
 class QPushButton;
 
 // Options > Selection Shortcut...: the key that translates the selection
@@ -16,7 +17,12 @@ public:
     // The chosen key in portable text ("Ctrl+Alt+E"); empty: none. Only its
     // first key counts when several were pressed.
     QString key() const;
+    // Titled and explained for the screen area shortcut instead.
+    void describeScreenArea();
 
     QKeySequenceEdit* keySelectionShortcut = nullptr;
     QPushButton* cmdClear = nullptr;
+
+private:
+    QLabel* m_explanation = nullptr;
 };

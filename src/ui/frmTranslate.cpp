@@ -19,6 +19,8 @@
 #include "config/Failure.h"
 #include "config/Globals.h"
 #include "config/StartEntry.h"
+#include "language/LanguageDetector.h"
+#include "language/PairRule.h"
 #include "platform/AppInfo.h"
 #include "platform/IDialogs.h"
 #include "platform/ITrayHost.h"
@@ -82,8 +84,16 @@ void frmTranslate::connectControls() {
     connect(m_ui.mnuTrayOpen, &QAction::triggered, this, &frmTranslate::mnuTrayOpen_Click);
     connect(m_ui.mnuTrayExit, &QAction::triggered, this, &frmTranslate::mnuTrayExit_Click);
     connect(m_ui.mnuHistory, &QAction::triggered, m_history.get(), &TranslationHistory::showWindow);
+    connect(m_ui.mnuDetectLanguage, &QAction::triggered, this,
+            &frmTranslate::mnuDetectLanguage_Click);
+    connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_D), this), &QShortcut::activated, this,
+            &frmTranslate::mnuDetectLanguage_Click);
     connect(m_ui.mnuSelectionShortcut, &QAction::triggered, m_anywhere.get(),
             &TranslateAnywhere::chooseShortcut);
+    connect(m_ui.mnuScreenAreaShortcut, &QAction::triggered, m_anywhere.get(),
+            &TranslateAnywhere::chooseAreaShortcut);
+    connect(m_ui.mnuTrayScreenArea, &QAction::triggered, m_anywhere.get(),
+            &TranslateAnywhere::translateScreenArea);
     connect(m_history.get(), &TranslationHistory::entryChosen, this, &frmTranslate::putBack);
     connect(m_history.get(), &TranslationHistory::wentOff, this, [this] {
         // Said once, as soon as the write failed, after whatever the status
@@ -113,6 +123,24 @@ bool frmTranslate::eventFilter(QObject* watched, QEvent* event) {
             m_hearIt->txtHearIt_GotFocus();
     }
     return QMainWindow::eventFilter(watched, event);
+}
+
+void frmTranslate::mnuDetectLanguage_Click() {
+    // While a command runs the list is disabled, and so is a click in it.
+    if (!m_ui.cboLanguages->isEnabled() || !m_globals.service.isLoaded()) return;
+    QList<EngineLists::Pair> pairs;
+    try {
+        pairs = EngineLists::pairs(m_globals.service, m_ui.cboEngines->currentText());
+    } catch (const Failure&) {
+    }
+    const int current = m_ui.cboLanguages->currentIndex();
+    if (PairRule::choose(QString(), pairs, current).why == PairRule::Choice::Why::NoCodes)
+        return setStatusText(PairRule::noCodesText());
+    const QString detected = LanguageDetector::detect(sourceText());
+    const PairRule::Choice choice = PairRule::choose(detected, pairs, current);
+    if (choice.why == PairRule::Choice::Why::Detected && choice.index < m_ui.cboLanguages->count())
+        m_ui.cboLanguages->setCurrentIndex(choice.index);
+    setStatusText(PairRule::describe(choice, pairs, detected));
 }
 
 QString frmTranslate::sourceText() const {
@@ -236,7 +264,7 @@ void frmTranslate::loadSteps() {
     // Captions from the document.
     const ConfigElement& messages = m_globals.gelmMessages;
     setWindowTitle(messages.requireText("titlemsgbox"));
-    m_ui.cmdTranslate->setText(messages.requireText("cmdTranslate"));
+    m_ui.setTranslateCaption(messages.requireText("cmdTranslate"));
 
     if (!m_globals.service.isLoaded()) throw Failure(tr("no configuration document"));
     const StartMode mode =

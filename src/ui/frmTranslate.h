@@ -118,6 +118,10 @@ public slots:
     void mnuOnlineHelp_Click();
     void mnuSupport_Click();
     void mnuExit_Click();
+    // Options > Detect Language: selects the pair for the source text's
+    // language (language/PairRule) as a click in the list would, and says
+    // in the status line what it found.
+    void mnuDetectLanguage_Click();
     void mnuTrayOpen_Click();
     void mnuTrayExit_Click();
     // The desktop session is ending: closing must unload, even in tray mode.

@@ -11,6 +11,7 @@
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QShortcut>
 #include <QStatusBar>
 #include <QTimer>
@@ -90,6 +91,16 @@ void frmTranslateUi::buildControls(QMainWindow* window) {
     timTimeout = named(new QTimer(window), "timTimeout");
     timTimeout->setInterval(TranslationPipeline::defaultStallTimeoutMs);
 
+    // The lists' names, for screen readers: on Linux a list is announced by
+    // its current entry, and its label by the label that names it as buddy.
+    // The window shows no such labels, so these stay hidden.
+    lblLanguages = named(new QLabel(client), "lblLanguages");
+    lblEngines = named(new QLabel(client), "lblEngines");
+    lblLanguages->setBuddy(cboLanguages);
+    lblEngines->setBuddy(cboEngines);
+    lblLanguages->hide();
+    lblEngines->hide();
+
     // Tab order: source text, languages, engines, Translate, result, Hear It.
     QWidget::setTabOrder(txtFrom, cboLanguages);
     QWidget::setTabOrder(cboLanguages, cboEngines);
@@ -120,6 +131,11 @@ void frmTranslateUi::buildMenus(QMainWindow* window) {
     mnuLoad->setCheckable(true);
     mnuSelectionShortcut =
         named(mnuOptions->addAction(tr("&Selection Shortcut...")), "mnuSelectionShortcut");
+    // Ctrl+D is the window's key for it (frmTranslate), as Ctrl+R is for
+    // turning the pair round.
+    mnuDetectLanguage = named(mnuOptions->addAction(tr("&Detect Language")), "mnuDetectLanguage");
+    mnuScreenAreaShortcut =
+        named(mnuOptions->addAction(tr("Screen &Area Shortcut...")), "mnuScreenAreaShortcut");
     mnuHistory = named(mnuOptions->addAction(tr("&History...")), "mnuHistory");
 
     mnuHelp = named(bar->addMenu(tr("&Help")), "mnuHelp");
@@ -129,14 +145,20 @@ void frmTranslateUi::buildMenus(QMainWindow* window) {
     mnuTray = named(new QMenu(QStringLiteral("TrayIcon"), window), "mnuTray");
     mnuTrayOpen = named(mnuTray->addAction(tr("&Open")), "mnuTrayOpen");
     mnuTrayExit = named(mnuTray->addAction(tr("&Exit")), "mnuTrayExit");
+    // After the two entries the menu always had, so that they keep their places.
+    mnuTray->addSeparator();
+    mnuTrayScreenArea =
+        named(mnuTray->addAction(tr("Translate an &Area of the Screen")), "mnuTrayScreenArea");
 }
 
 void frmTranslateUi::describeControls() {
     describe(txtFrom, tr("Source text"), tr("The text to translate."),
              tr("The text to translate. Ctrl+Enter translates it."));
-    describe(cboLanguages, tr("Language pair"), tr("From which language into which one."),
+    lblLanguages->setText(tr("Language pair"));
+    lblEngines->setText(tr("Engine"));
+    describe(cboLanguages, lblLanguages->text(), tr("From which language into which one."),
              tr("The language pair (Ctrl+R: the other way round)"));
-    describe(cboEngines, tr("Translation engine"), tr("The online service that translates."),
+    describe(cboEngines, lblEngines->text(), tr("The online service that translates."),
              tr("The translation engine"));
     describe(cmdTranslate, tr("Translate"),
              tr("Sends the source text to the engine and shows the translation."),
@@ -150,9 +172,20 @@ void frmTranslateUi::describeControls() {
     describe(lblHint, tr("Hint"), lblHint->text());
     describe(barStatus, tr("Status bar"),
              tr("What the program is doing, and the keyboard's state."));
-    describe(barStatusPanel1, tr("Status"), tr("What the program is doing or has just done."));
+    // No fixed name: a screen reader reads the status line as its text, and
+    // hears of every change (a label without a name of its own reports its
+    // text as its name).
+    describe(barStatusPanel1, QString(), tr("What the program is doing or has just done."));
     describe(barStatusCaps, tr("Caps Lock"), tr("Caps Lock indicator."));
     describe(barStatusIns, tr("Insert"), tr("Insert indicator."));
+}
+
+void frmTranslateUi::setTranslateCaption(const QString& caption) {
+    cmdTranslate->setText(caption);
+    // As a screen reader says it: without the access key's marker.
+    QString spoken = caption;
+    spoken.replace(QRegularExpression(QStringLiteral("&(.)")), QStringLiteral("\\1"));
+    cmdTranslate->setAccessibleName(spoken);
 }
 
 void frmTranslateUi::setHearItText(const QString& text) {

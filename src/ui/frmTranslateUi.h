@@ -31,6 +31,9 @@ public:
     // Builds everything into the window (its central widget, menu bar and
     // status bar).
     void setupUi(QMainWindow* window);
+    // The button's caption from the document, which is also its name to a
+    // screen reader.
+    void setTranslateCaption(const QString& caption);
     // The word box's tooltip while it holds no message.
     static QString hearItHint();
     // The box is narrow: a message shows from its start, and whole in the
@@ -59,6 +62,9 @@ public:
     QPlainTextEdit* txtFrom = nullptr;
     QComboBox* cboLanguages = nullptr;
     QComboBox* cboEngines = nullptr;
+    // Never shown: they name the lists to screen readers (see buildControls).
+    QLabel* lblLanguages = nullptr;
+    QLabel* lblEngines = nullptr;
     QPushButton* cmdTranslate = nullptr;
     QStatusBar* barStatus = nullptr;
     ElidedLabel* barStatusPanel1 = nullptr;  // the status line, cut to the room it has
@@ -76,11 +82,14 @@ public:
     QAction* mnuLoad = nullptr;
     QAction* mnuHistory = nullptr;
     QAction* mnuSelectionShortcut = nullptr;
+    QAction* mnuDetectLanguage = nullptr;  // Ctrl+D
+    QAction* mnuScreenAreaShortcut = nullptr;
     QMenu* mnuHelp = nullptr;
     QAction* mnuOnlineHelp = nullptr;
     QAction* mnuSupport = nullptr;
     QMenu* mnuTray = nullptr;  // never in the menu bar; the tray icon's pop-up
     QAction* mnuTrayOpen = nullptr;
+    QAction* mnuTrayScreenArea = nullptr;
     QAction* mnuTrayExit = nullptr;
 
 private:

@@ -14,6 +14,7 @@
 #include "app/AppRequests.h"
 #include "app/DBusInterface.h"
 #include "app/WindowRequests.h"
+#include "language/LanguageDetector.h"
 #include "translate/TranslateCommand.h"
 #include "ui/SelectionPopup.h"
 #include "ui/TranslateAnywhere.h"
@@ -66,6 +67,7 @@ class TestDBusInterface : public QObject {
 
 private slots:
     void initTestCase() {
+        LanguageDetector::useLibrary(QStringLiteral(PARLAMO_LANGUAGE_LIBRARY));
         QVERIFY(m_server.start());
         m_daemon.start(QStringLiteral("dbus-daemon"),
                        {"--session", "--nofork", "--nopidfile", "--print-address=1"});
@@ -84,22 +86,59 @@ private slots:
 
     // Translate: the window's engine and pair; a failure is an error with
     // the status line's sentence; a huge text is refused, never sent.
+    // TranslateAuto: the pair the text's language picks; Detect its code.
     void translate_data() {
+        QTest::addColumn<QString>("method");
+        QTest::addColumn<QString>("to");        // TranslateAuto's target
+        QTest::addColumn<QString>("langpair");  // of the request sent, when one is
         QTest::addColumn<QString>("text");
         QTest::addColumn<QByteArray>("answer");
         QTest::addColumn<QString>("reply");  // the translation, or the error's message start
         QTest::addColumn<bool>("ok");
         QTest::addColumn<int>("requests");
+        const QString spanish = "Nosotros vamos a la playa todos los veranos con la familia.";
+        QTest::addRow("detected") << "Detect"
+                                  << ""
+                                  << "" << spanish << QByteArray() << "es" << true << 0;
+        QTest::addRow("detection not sure") << "Detect"
+                                            << ""
+                                            << ""
+                                            << "hola" << QByteArray() << "" << true << 0;
+        QTest::addRow("auto: Spanish with English to Spanish goes into English")
+            << "TranslateAuto"
+            << ""
+            << "spa%7Ceng" << spanish << QByteArray("[[we go]]") << "we go" << true << 1;
+        QTest::addRow("auto: into a language asked for")
+            << "TranslateAuto"
+            << "ca"
+            << "eng%7Ccat"
+            << "She has been learning to play the piano since she was six."
+            << QByteArray("[[anem]]") << "anem" << true << 1;
+        QTest::addRow("auto: no pair into the language asked for")
+            << "TranslateAuto"
+            << "de"
+            << "" << spanish << QByteArray() << "No language pair" << false << 0;
         QTest::addRow("translated")
+            << "Translate"
+            << ""
+            << "eng%7Cspa"
             << "hello world" << QByteArray("[[hola]]") << "hola" << true << 1;
         QTest::addRow("no translation in the answer")
+            << "Translate"
+            << ""
+            << ""
             << "hello" << QByteArray("]][[") << "No translation found in the answer of" << false
             << 1;
         QTest::addRow("eight megabytes")
-            << QString(8 * 1024 * 1024, QLatin1Char('x')) << QByteArray()
+            << "Translate"
+            << ""
+            << "" << QString(8 * 1024 * 1024, QLatin1Char('x')) << QByteArray()
             << "Translation failed: The text is too long to send" << false << 0;
     }
     void translate() {
+        QFETCH(QString, method);
+        QFETCH(QString, to);
+        QFETCH(QString, langpair);
         QFETCH(QString, text);
         QFETCH(QByteArray, answer);
         QFETCH(QString, reply);
@@ -110,7 +149,8 @@ private slots:
         Bus bus(m_address);
         connectWindowRequests(bus.requests, *f.form);
 
-        const QDBusPendingReply<QString> call = bus.call("Translate", {text});
+        const QDBusPendingReply<QString> call = bus.call(
+            method, method == "TranslateAuto" ? QVariantList{text, to} : QVariantList{text});
         QVERIFY(finished(call));
         if (ok) {
             QVERIFY2(!call.isError(), qPrintable(call.error().message()));
@@ -121,7 +161,9 @@ private slots:
             QVERIFY2(call.error().message().startsWith(reply), qPrintable(call.error().message()));
         }
         QTEST(int(m_server.requestCount()), "requests");
-        QCOMPARE(f.form->translateCommand().translations(), ok ? 1 : 0);
+        if (!langpair.isEmpty())
+            QVERIFY(m_server.requests().last().target.contains("langpair=" + langpair.toUtf8()));
+        QCOMPARE(f.form->translateCommand().translations(), ok && method != "Detect" ? 1 : 0);
     }
 
     // Calls before the window is loaded wait for it; while one waits for a

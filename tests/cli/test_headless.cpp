@@ -1,7 +1,10 @@
 #include <QDirIterator>
 #include <QFileInfo>
+#include <QImage>
+#include <QPainter>
 #include <QProcess>
 #include <QTcpServer>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include "TestEnv.h"
@@ -24,8 +27,8 @@ const QByteArray kDocument = R"(<?xml version="1.0" encoding="UTF-8"?>
     <Engine name="Main" url="ENGINE/main" textstring="text" languagestring="pair"
             otherstring="&amp;amp;x=1" method="GET" tokenbefore="&lt;b&gt;" tokenafter="&lt;/b&gt;">
       <Languages default="1">
-        <Language name="English to Spanish" value="en|es"/>
-        <Language name="Spanish to English" value="es|en"/>
+        <Language name="English to Spanish" value="en|es" from="en" to="es"/>
+        <Language name="Spanish to English" value="es|en" from="es" to="en"/>
       </Languages>
     </Engine>
   </Engines>
@@ -51,6 +54,24 @@ QStringList snapshot(const QString& folder) {
     }
     out.sort();
     return out;
+}
+
+// "Hello world" drawn as a window shows it, for the image options.
+QString imageFile() {
+    static QTemporaryDir folder;
+    const QString file = folder.filePath("hello.png");
+    if (!QFileInfo::exists(file)) {
+        QImage image(240, 50, QImage::Format_RGB32);
+        image.fill(Qt::white);
+        QPainter painter(&image);
+        QFont font("DejaVu Sans");
+        font.setPixelSize(20);
+        painter.setFont(font);
+        painter.drawText(12, 32, "Hello world");
+        painter.end();
+        image.save(file);
+    }
+    return file;
 }
 
 }  // namespace
@@ -87,8 +108,21 @@ void TestHeadless::commandLine_data() {
         "GET /main?text=two%0D%0Alines%20%C3%A9&pair=en%7Ces&x=1");
     row("list", {"--list"}, "", 0,
         "First: en-de [default]\n"
-        "Main [default]: English to Spanish, Spanish to English [default]\n",
+        "Main [default]: English to Spanish (en → es), Spanish to English (es → en) [default]\n",
         {}, {});
+    const QString german = "Wir fahren morgen mit dem Zug nach Berlin zu meiner Tante.";
+    const QString english = "She has been learning to play the piano since she was six";
+    row("detect", {"--detect", german}, "", 0, "de\n", {}, {});
+    row("detect: too short to be sure", {"--detect", "Hallo"}, "", 1, {}, {"not sure"}, {});
+    row("pair auto: an English text with Spanish to English goes into Spanish",
+        {"--translate", english, "--pair", "auto"}, "", 0, "Hola mundo\n", {},
+        "GET /main?text=" + english.toUtf8().replace(" ", "%20") + "&pair=en%7Ces&x=1");
+    row("pair auto to a language without a pair",
+        {"--translate", german, "--pair", "auto", "--to", "es"}, "", 2, {},
+        {"\"Main\"", "de", "es"}, {});
+    row("back: the reverse pair translates the translation",
+        {"--translate", "Hello world", "--back"}, "", 0, "Hola mundo\nHola mundo\n", {},
+        "GET /main?text=Hola%20mundo&pair=en%7Ces&x=1");
     row("unknown engine", {"--engine", "Nope", "--translate", "x"}, "", 2, {},
         {"\"Nope\"", "\"First\", \"Main\""}, {});
     row("unknown pair", {"--pair", "Klingon", "--translate", "x"}, "", 2, {},
@@ -103,10 +137,23 @@ void TestHeadless::commandLine_data() {
     row("end of service", x, "endOfService", 3, {}, {"This service has ended. (http://x.invalid/)"},
         {});
     row("limit of 0", x, "limit0", 3, {}, {"No more today."}, {});
+    // IMAGE: "Hello world"; read in the pair's `from` language, English
+    // without a pair, and then without asking for the configuration.
+    row("translate an image", {"--translate-image", "IMAGE"}, "", 0, "Hola mundo\n", {},
+        "GET /main?text=Hello%20world&pair=es%7Cen&x=1");
+    row("read an image in the pair's language",
+        {"--read-image", "IMAGE", "--pair", "English to Spanish"}, "", 0, "Hello world\n", {}, {});
+    row("read an image without the configuration", {"--read-image", "IMAGE"}, "configDown", 0,
+        "Hello world\n", {}, {});
+    row("missing image", {"--read-image", "/nonexistent/x.png"}, "configDown", 1, {},
+        {"/nonexistent/x.png"}, {});
+    row("image and text at once", {"--read-image", "IMAGE", "--translate", "x"}, "configDown", 2,
+        {}, {"--read-image"}, {});
 }
 
 void TestHeadless::commandLine() {
     QFETCH(QStringList, args);
+    args.replaceInStrings("IMAGE", imageFile());
     QFETCH(QString, change);
     QFETCH(int, exitCode);
     QFETCH(QByteArray, out);
@@ -178,7 +225,8 @@ void TestHeadless::commandLine() {
 
     // Exactly the start-up's request, then at most the one translation.
     const QList<RecordedRequest> asked = server.requests();
-    if (change != "configDown") {
+    const bool detectOnly = args.contains("--detect");  // needs no document
+    if (change != "configDown" && !detectOnly) {
         QVERIFY(!asked.isEmpty());
         QCOMPARE(asked.first().target,
                  change == "nothingStored"
@@ -186,8 +234,8 @@ void TestHeadless::commandLine() {
                      : QByteArray("/translator/3/config.asp?uid=U-7&version=3.1.108"
                                   "&installdate=7/8/21%209:10%20AM"));
     }
-    const qsizetype translations = asked.size() - (change == "configDown" ? 0 : 1);
-    QCOMPARE(translations, engineTarget.isEmpty() ? 0 : 1);
+    const qsizetype translations = asked.size() - (change == "configDown" || detectOnly ? 0 : 1);
+    QCOMPARE(translations, engineTarget.isEmpty() ? 0 : args.contains("--back") ? 2 : 1);
     if (!engineTarget.isEmpty()) {
         QCOMPARE(asked.last().method + ' ' + asked.last().target, engineTarget);
         QVERIFY(asked.last().body.isEmpty());
@@ -201,5 +249,5 @@ void TestHeadless::commandLine() {
     QCOMPARE(copyAfter.lastModified(), copyBefore.lastModified());
 }
 
-QTEST_GUILESS_MAIN(TestHeadless)
+QTEST_MAIN(TestHeadless)  // a QGuiApplication: the test draws its image
 #include "test_headless.moc"

@@ -5,8 +5,11 @@
 # desktop:  a private session bus: the name org.velmor.Parlamo, its methods
 #           through gdbus, a second start handing over, the selection
 #           shortcut and its popup, the window's Ctrl+R and Ctrl+Shift+C;
-# one_copy: no session bus: the lock file and its socket, and a lock left
-#           behind by a killed copy.
+# one_copy: no session bus: the lock file and its socket, a lock left
+#           behind by a killed copy, and (as root) a runtime folder that
+#           another user made first;
+# screen_area: the screen area shortcut, a drag over a window's text, the
+#           popup with its translation; Escape; D-Bus and a second start.
 set -uo pipefail
 CASE=${1:?case}
 . "$(dirname "$0")/lib.sh"
@@ -56,13 +59,6 @@ popup_reads() {
     return 1
 }
 
-# apy_says PAIR TEXT: the engine's own translation, asked directly.
-apy_says() {
-    curl -fsS --get --data-urlencode "q=$2" --data-urlencode "langpair=$1" \
-        --data "markUnknown=no" "http://127.0.0.1:$E2E_APY_PORT/translate" |
-        python3 -c 'import json, sys; print(json.load(sys.stdin)["responseData"]["translatedText"])'
-}
-
 case_desktop() {
     e2e_start_x
     e2e_start_session_bus
@@ -77,12 +73,18 @@ case_desktop() {
         test "$(gdbus call --session --dest org.freedesktop.DBus --object-path /org/freedesktop/DBus \
             --method org.freedesktop.DBus.NameHasOwner org.velmor.Parlamo)" = "(true,)"
     local expected got
-    expected=$(apy_says "eng|spa" "hello world")
+    expected=$(e2e_apy_says "eng|spa" "hello world")
     got=$(e2e_bus_call Translate "hello world")
     e2e_check "Translate \"hello world\" answers ('$expected',)" test "$got" = "('$expected',)"
     got=$(e2e_bus_call Translate "" 2>&1)
     e2e_check "Translate of nothing is the error org.velmor.Parlamo.Error.Failed" \
         grep -q "org.velmor.Parlamo.Error.Failed: There is no text to translate." <<<"$got"
+    # The pair the text's language picks: Spanish, with English to Spanish chosen.
+    local spanish="Nosotros vamos a la playa todos los veranos con la familia."
+    e2e_check "Detect knows a Spanish sentence" test "$(e2e_bus_call Detect "$spanish")" = "('es',)"
+    expected=$(e2e_apy_says "spa|eng" "$spanish")
+    got=$(e2e_bus_call TranslateAuto "$spanish" "")
+    e2e_check "TranslateAuto translates it into English" test "$got" = "('$expected',)"
 
     second_start
     e2e_check "a second start exits 0" test "$SECOND_RC" = 0
@@ -126,7 +128,7 @@ case_desktop() {
     # Ctrl+R: to Spanish to English and back, seen through Translate.
     e2e_click "$wid" 40 "$FROM_Y"
     xdotool key ctrl+r
-    expected=$(apy_says "spa|eng" "La casa es muy vieja")
+    expected=$(e2e_apy_says "spa|eng" "La casa es muy vieja")
     e2e_check "Ctrl+R turns the pair round (Translate gives '$expected')" \
         test "$(e2e_bus_call Translate "La casa es muy vieja")" = "('$expected',)"
     xdotool key ctrl+r
@@ -177,10 +179,84 @@ case_one_copy() {
     second_start
     e2e_check "and a start after it hands over to it" test "$SECOND_RC" = 0
     e2e_check "two configuration requests in all" test "$(e2e_count_config_requests)" = 2
+
+    # A runtime folder that another user made first is never used: the lock
+    # goes to a folder of our own, and one copy still holds.
+    [ "$(id -u)" = 0 ] || return 0
+    kill -KILL "$E2E_CLIENT_PID"
+    wait "$E2E_CLIENT_PID" 2>/dev/null
+    export XDG_RUNTIME_DIR="$E2E_ROOT/theirs" TMPDIR="$E2E_ROOT/tmp"
+    mkdir -m 700 "$XDG_RUNTIME_DIR" "$TMPDIR" && chown nobody "$XDG_RUNTIME_DIR"
+    e2e_start_client
+    e2e_wait_window Parlamo 30 >/dev/null || e2e_abort "the main window did not appear"
+    e2e_check "a runtime folder of another user holds no lock" \
+        test -z "$(ls -A "$XDG_RUNTIME_DIR")"
+    e2e_check "the lock is in a folder of our own" test -s "$TMPDIR/parlamo-0/org.velmor.Parlamo.lock"
+    second_start
+    e2e_check "a second start hands over all the same" test "$SECOND_RC" = 0
+    e2e_check "one main window" test "$(visible_windows)" = 1
+}
+
+AREA="Parlamo Screen Area"
+
+# drag X1 Y1 X2 Y2: the left button pressed at one corner, released at the other.
+drag() {
+    xdotool mousemove "$1" "$2" mousedown 1
+    xdotool mousemove $((($1 + $3) / 2)) $((($2 + $4) / 2))
+    xdotool mousemove "$3" "$4" mouseup 1
+}
+
+case_screen_area() {
+    e2e_start_x
+    e2e_start_session_bus
+    e2e_start_apy
+    e2e_make_document "$E2E_ROOT/config-served.xml"
+    e2e_start_server "$E2E_ROOT/config-served.xml"
+    # Known text in a window of another program, at 16 px.
+    convert -size 420x60 xc:white -font DejaVu-Sans -pointsize 16 -fill black \
+        -annotate +12+36 "The house is very old" "$E2E_ROOT/text.png"
+    display -geometry +80+500 "$E2E_ROOT/text.png" >/dev/null 2>&1 &
+    e2e_track $!
+    e2e_start_client
+    e2e_wait_window Parlamo 30 >/dev/null || e2e_abort "the main window did not appear"
+    parlamo_wait_until 10 xdotool search --onlyvisible --name 'text.png' >/dev/null ||
+        e2e_abort "the text window did not appear"
+
+    xdotool key --clearmodifiers ctrl+alt+o
+    e2e_check "Ctrl+Alt+O shows the area picker" test -n "$(e2e_wait_window "$AREA" 10)"
+    drag 82 502 500 560
+    e2e_check "a drag over the text closes the picker" \
+        parlamo_wait_until 5 test -z "$(e2e_find_window "$AREA")"
+    e2e_check "the popup shows the translation of the text read" \
+        popup_reads "La casa es muy vieja"
+    # The text read, corrected in the popup and translated again.
+    xdotool key ctrl+a
+    xdotool type "The dog"
+    xdotool key ctrl+Return
+    e2e_check "Ctrl+Enter translates the corrected text" popup_reads "El perro"
+    xdotool key Escape
+    parlamo_wait_until 5 test -z "$(e2e_find_window "$POPUP")"
+
+    xdotool key --clearmodifiers ctrl+alt+o
+    e2e_wait_window "$AREA" 10 >/dev/null
+    xdotool key Escape
+    e2e_check "Escape cancels the picker" parlamo_wait_until 5 test -z "$(e2e_find_window "$AREA")"
+    e2e_check "... without a popup" test -z "$(e2e_find_window "$POPUP")"
+
+    e2e_bus_call TranslateScreenArea >/dev/null
+    e2e_check "TranslateScreenArea shows the picker" test -n "$(e2e_wait_window "$AREA" 10)"
+    xdotool mousemove 300 300 click 1
+    e2e_check "a click without a drag cancels" \
+        parlamo_wait_until 5 test -z "$(e2e_find_window "$AREA")"
+
+    second_start --translate-screen-area
+    e2e_check "--translate-screen-area from a second process exits 0" test "$SECOND_RC" = 0
+    e2e_check "... and the running copy shows the picker" test -n "$(e2e_wait_window "$AREA" 10)"
+    xdotool key Escape
 }
 
 case "$CASE" in
-    desktop | one_copy) "case_$CASE" ;;
+    desktop | one_copy | screen_area) "case_$CASE" ;;
     *) e2e_abort "unknown case $CASE" ;;
 esac
 e2e_finish

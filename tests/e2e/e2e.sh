@@ -86,6 +86,11 @@ case_translate() {
         "$E2E_ROOT/apy.log"
 }
 
+# Whether a stream plays into the null sink.
+sink_streams() { pactl list short sink-inputs 2>/dev/null | wc -l; }
+sink_has_stream() { [ "$(sink_streams)" -gt 0 ]; }
+sink_is_quiet() { [ "$(sink_streams)" -eq 0 ]; }
+
 case_hear_it() {
     e2e_start_x
     e2e_start_audio
@@ -112,15 +117,12 @@ case_hear_it() {
     xdotool type --delay 20 "hello"
     e2e_click "$wid" $((GW - 56)) "$hear_y"
 
-    local stream_seen=no end=$((SECONDS + 10))
-    while [ "$SECONDS" -lt "$end" ]; do
-        if [ "$(pactl list short sink-inputs 2>/dev/null | wc -l)" -gt 0 ]; then
-            stream_seen=yes
-            break
-        fi
-        sleep 0.05
-    done
-    sleep 1.5
+    local stream_seen=no
+    parlamo_wait_until 20 sink_has_stream && stream_seen=yes
+    # The word has been heard when its stream is gone again; the recorder
+    # then keeps a short tail of what reached the monitor.
+    [ "$stream_seen" = no ] || parlamo_wait_until 20 sink_is_quiet
+    sleep 0.3
     kill -INT "$rec" 2>/dev/null
     wait "$rec" 2>/dev/null
 

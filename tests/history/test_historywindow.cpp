@@ -302,6 +302,10 @@ void TestHistoryWindow::storeOpensWithTheFirstTranslation() {
     QTest::qWait(100);
     QCOMPARE(f.form->statusText(), QStringLiteral("Translated."));
     QCOMPARE(f.barStatusPanel1->toolTip(), QStringLiteral("Translated."));
+    // What was never stored is not listed as kept.
+    HistoryWindow* window = openHistory(f);
+    QVERIFY(window);
+    QCOMPARE(window->model().rowCount(), 0);
 }
 
 QTEST_MAIN(TestHistoryWindow)

@@ -46,6 +46,21 @@ sound=$(find "$prefix/lib" -path '*/parlamo/plugins/libparlamo_sound.so')
 [ -f "$sound" ] || fail "not installed: lib/.../parlamo/plugins/libparlamo_sound.so"
 ! readelf -d "$prefix/bin/RaDudezozad" | grep -E 'NEEDED.*(Multimedia|sndfile)' ||
     fail "the program loads Qt Multimedia or libsndfile at start"
+# So is language detection, loaded at the first text it looks at.
+cld2=$(find "$prefix/lib" -path '*/parlamo/plugins/libparlamo_cld2.so')
+[ -f "$cld2" ] || fail "not installed: lib/.../parlamo/plugins/libparlamo_cld2.so"
+! readelf -d "$prefix/bin/RaDudezozad" | grep -E 'NEEDED.*cld2' ||
+    fail "the program loads CLD2 at start"
+# Tesseract likewise, at the first reading; the reader carries none of our
+# own libraries.
+ocr=$(find "$prefix/lib" -path '*/parlamo/plugins/libparlamo_ocr_tesseract.so')
+[ -f "$ocr" ] || fail "not installed: lib/.../parlamo/plugins/libparlamo_ocr_tesseract.so"
+! readelf -d "$prefix/bin/RaDudezozad" | grep -E 'NEEDED.*(tesseract|lept)' ||
+    fail "the program loads Tesseract at start"
+convert -size 320x40 xc:white -font DejaVu-Sans -pointsize 16 -annotate +10+28 \
+    'The installed reader' "$work/read.png"
+[ "$(env -u DISPLAY "$prefix/bin/RaDudezozad" --read-image "$work/read.png")" = \
+    "The installed reader" ] || fail "the installed program does not read an image"
 for size in 16 32 48 64 128 256; do
     png=$prefix/share/icons/hicolor/${size}x${size}/apps/$id.png
     file -b "$png" | grep -q "^PNG image data, $size x $size," || fail "$png is not $size x $size"
@@ -159,7 +174,8 @@ contents=$(dpkg-deb -c "$deb")
 for f in ./usr/bin/RaDudezozad ./usr/bin/parlamo-server "./usr/share/applications/$id.desktop" \
     "./usr/${sound#"$prefix/"}" \
     "./usr/share/metainfo/$id.metainfo.xml" ./usr/share/man/man1/RaDudezozad.1.gz \
-    ./usr/share/doc/parlamo/copyright ./usr/share/doc/parlamo/changelog.gz; do
+    ./usr/share/doc/parlamo/copyright ./usr/share/doc/parlamo/changelog.gz \
+    ./usr/lib/systemd/system/parlamo-server.socket ./usr/lib/systemd/system/parlamo-server.service; do
     grep -q " $f\$" <<<"$contents" || fail "the package lacks $f"
 done
 if command -v lintian >/dev/null; then
@@ -172,4 +188,21 @@ else
 fi
 dpkg -x "$deb" "$work/root"
 expect_version "$work/root/usr/bin/RaDudezozad" --version
+
+# The maintainer scripts as dpkg runs them for an installation into another
+# root (which touches no running systemd): installing enables the socket,
+# purging leaves nothing of ours under /etc or /var, the cache included.
+dpkg-deb -e "$deb" "$work/control"
+ln -s "$(command -v deb-systemd-helper)" "$work/root/usr/bin/"
+maint() { DPKG_ROOT=$work/root DPKG_MAINTSCRIPT_PACKAGE=parlamo sh "$work/control/$1" "${@:2}"; }
+maint postinst configure
+[ -L "$work/root/etc/systemd/system/sockets.target.wants/parlamo-server.socket" ] ||
+    fail "postinst did not enable parlamo-server.socket"
+mkdir -p "$work/root/var/cache/private/parlamo-server"
+ln -s private/parlamo-server "$work/root/var/cache/parlamo-server"
+maint prerm remove
+maint postrm remove
+maint postrm purge
+left=$(find "$work/root/etc" "$work/root/var" -name '*parlamo*')
+[ -z "$left" ] || fail "purge left $left"
 echo "install_check: all good ($(basename "$deb"))"

@@ -230,6 +230,36 @@ private slots:
         QCOMPARE(rawGet(m_port, "/support.html").status, 200);
     }
 
+    // systemd keeps the socket across the service's stops and passes it to
+    // the next start: a stop must leave it listening.
+    void passedSocketOutlivesTheService() {
+        const int fd = ::socket(AF_INET, SOCK_STREAM, 0);
+        sockaddr_in addr{};
+        addr.sin_family = AF_INET;
+        addr.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+        socklen_t length = sizeof addr;
+        QCOMPARE(::bind(fd, reinterpret_cast<sockaddr*>(&addr), sizeof addr), 0);
+        QCOMPARE(::listen(fd, 8), 0);
+        QCOMPARE(::getsockname(fd, reinterpret_cast<sockaddr*>(&addr), &length), 0);
+        for (int start = 0; start < 2; ++start) {
+            std::string error;
+            auto doc = ServiceDocument::fromFile(demo("config.xml").toStdString(), error);
+            QVERIFY2(doc, error.c_str());
+            ReferenceService service(std::move(*doc),
+                                     {demo("").toStdString(), cacheDir().toStdString(), 0},
+                                     *m_synth, *m_log);
+            QVERIFY2(service.adopt(fd, error), error.c_str());
+            QCOMPARE(service.port(), ntohs(addr.sin_port));
+            std::thread serving([&] { service.run(); });
+            QTRY_VERIFY(service.isRunning());
+            QCOMPARE(rawGet(service.port(), ReferenceService::kConfigPath).status, 200);
+            service.stop();
+            QTRY_VERIFY_WITH_TIMEOUT(!service.isRunning(), 10000);
+            serving.join();
+        }
+        ::close(fd);
+    }
+
     // More callers than the synthesizer admits: every answer is a whole page or
     // a clear "busy", every sound that was announced is a valid file.
     void concurrentLookups() {

@@ -22,7 +22,9 @@ public:
         return devices > 0;
     }
     void stop() override { ++stops; }
+    QString unavailable() const override { return why; }
     int devices = 1;
+    QString why;  // no sound at all: the module could not be loaded
     QList<Played> played;
     int stops = 0;
 };

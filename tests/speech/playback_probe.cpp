@@ -4,11 +4,11 @@
 #include <QFile>
 #include <QGuiApplication>
 #include <QProcess>
+#include <QSignalSpy>
 #include <QTest>
 #include <cstdio>
 
 #include "sound/QtSoundOutput.h"
-#include "speech/WavePlayer.h"
 
 namespace {
 int failures = 0;
@@ -25,6 +25,17 @@ QByteArray sinkInputs() {
     p.waitForFinished(5000);
     return p.readAllStandardOutput().trimmed();
 }
+
+// The classic call's switches; with Wait, until ended() says the sound is
+// over (the output itself never waits).
+struct Player {
+    QtSoundOutput& output;
+    void PlayWave(const QString& file, bool wait, bool repeat, bool interrupt) const {
+        QSignalSpy ended(&output, &QtSoundOutput::ended);
+        const bool started = output.play(file, {wait, repeat, !interrupt});
+        if (wait && started) ended.wait(30000);
+    }
+};
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -40,8 +51,8 @@ int main(int argc, char** argv) {
     const qint64 longerMs = static_cast<qint64>(QByteArray(argv[5]).toDouble() * 1000);
 
     QtSoundOutput output;
-    const WavePlayer player(output);
-    check(player.SoundEnabled(), "SoundEnabled with the null sink");
+    const Player player{output};
+    check(output.deviceCount() > 0, "a device with the null sink");
 
     QElapsedTimer t;
     t.start();
@@ -49,7 +60,7 @@ int main(int argc, char** argv) {
     qint64 waited = t.elapsed();
     std::printf("waited %lld ms for a %lld ms sound\n", static_cast<long long>(waited),
                 static_cast<long long>(firstMs));
-    check(waited >= firstMs / 2 && !output.isBusy(), "Wait blocks until the sound has ended");
+    check(waited >= firstMs / 2 && !output.isBusy(), "ended() comes when the sound is over");
 
     t.restart();
     player.PlayWave(first, false, false, false);

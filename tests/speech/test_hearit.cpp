@@ -373,20 +373,27 @@ private slots:
 
     void noDeviceKeepsTheFileAndSaysSo_data() {
         QTest::addColumn<bool>("withSound");
-        QTest::addRow("no device") << true;
-        QTest::addRow("no sound seam") << false;
+        QTest::addColumn<QString>("why");  // no sound at all, said on the status line
+        QTest::addRow("no device") << true << QString();
+        QTest::addRow("no sound seam") << false << QString();
+        QTest::addRow("the sound module could not be loaded") << true << "No sound: it is gone.";
     }
     void noDeviceKeepsTheFileAndSaysSo() {
         QFETCH(bool, withSound);
+        QFETCH(QString, why);
         Rig rig(wav(), withSound);
         rig.sound.devices = 0;
+        rig.sound.why = why;
         servePage("[[hello]]");
         m_server.setResponse("/snd/h/hello.wav", ScriptedResponse::text("wave"));
         rig.hearIt("hello");
         QCOMPARE(TestEnv::readFile(rig.wavFolder() + "/hello.wav"), QByteArray("wave"));
         QVERIFY(rig.sound.played.isEmpty());
         verifyMessage(rig.txtHearIt, QStringLiteral("Unable to detect WAV device in this system."));
-        verifyIdle(rig);
+        if (why.isEmpty())
+            verifyIdle(rig);
+        else
+            QCOMPARE(rig.form->statusText(), why);
         QVERIFY(rig.dialogs.asked.isEmpty());
     }
 

@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFile>
 #include <QGuiApplication>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -11,7 +12,6 @@
 #include "desktop/LazySoundOutput.h"
 #include "sound/QtSoundOutput.h"
 #include "sound/WaveCheck.h"
-#include "speech/WavePlayer.h"
 
 using WaveBytes::wave;
 
@@ -57,37 +57,44 @@ private slots:
         QCOMPARE(WaveCheck::inspect(path).has_value(), playable);
 
         QtSoundOutput output;
-        const WavePlayer player(output);
-        if (!player.SoundEnabled()) QSKIP("no sound device: run through with_null_sink.sh");
-        player.PlayWave(path, false, false, true);
+        if (output.deviceCount() == 0) QSKIP("no sound device: run through with_null_sink.sh");
+        output.play(path, {});
         QCOMPARE(output.isBusy(), playable);
         // A playable sound runs to its end; the program is still here.
         QVERIFY(QTest::qWaitFor([&] { return !output.isBusy(); }, 5000));
     }
 
     // The program's sound output is loaded at the first sound from the first
-    // candidate that is the library; without one nothing plays, and nothing
-    // breaks.
+    // candidate that is the sound module, also by a copy of the program in a
+    // folder of its own; without one nothing plays, nothing breaks, and the
+    // output says why.
     void soundLibraryLoadsFromFirstGood_data() {
         QTest::addColumn<QStringList>("candidates");
         QTest::addColumn<QString>("loadedFrom");
-        const QString built = QStringLiteral(PARLAMO_SOUND_LIBRARY);
+        const QString built = QStringLiteral(PARLAMO_SOUND_MODULE);
         const QString none = m_dir.filePath("none/libparlamo_sound.so");
         const QString junk = m_dir.filePath("junk/libparlamo_sound.so");
         QVERIFY(QDir().mkpath(m_dir.filePath("junk")));
         QFile f(junk);
         QVERIFY(f.open(QIODevice::WriteOnly) && f.write("not a library\n") > 0);
+        const QString open = m_dir.filePath("open/libparlamo_sound.so");
+        QVERIFY(QDir().mkpath(m_dir.filePath("open")));
+        QVERIFY(QFile::copy(built, open));
+        QVERIFY(::chmod(QFile::encodeName(open).constData(), 0777) == 0);
         const QString folder = m_dir.filePath("program");
         QVERIFY(QDir().mkpath(folder));
-        // A link, not a copy: this test is linked with the library, and a
-        // second copy of it in one process would define its classes twice.
         QVERIFY(QFile::link(built, folder + "/libparlamo_sound.so"));
+        const QString alone = m_dir.filePath("alone");
+        QVERIFY(QDir().mkpath(alone));
         QTest::addRow("nothing there") << QStringList{none} << QString();
         QTest::addRow("not a library") << QStringList{junk} << QString();
-        QTest::addRow("missing, then a broken one, then the library")
+        QTest::addRow("others may change it") << QStringList{open} << QString();
+        QTest::addRow("missing, then a broken one, then the module")
             << QStringList{none, junk, built} << built;
         QTest::addRow("beside the program")
             << LazySoundOutput::candidatesBeside(folder) << folder + "/libparlamo_sound.so";
+        QTest::addRow("a copy of the program in a folder of its own")
+            << LazySoundOutput::candidatesBeside(alone) << built;
     }
     void soundLibraryLoadsFromFirstGood() {
         QFETCH(QStringList, candidates);
@@ -99,13 +106,18 @@ private slots:
         QFile f(path);
         QVERIFY(f.open(QIODevice::WriteOnly) && f.write(wave(1, 1, 22050, 16)) > 0);
         f.close();
+        QSignalSpy ended(&output, &ISoundOutput::ended);
         const bool played = output.play(path, {});
         QCOMPARE(output.loadedFrom(), loadedFrom);
+        QCOMPARE(output.unavailable().isEmpty(), !loadedFrom.isEmpty());
         if (loadedFrom.isEmpty()) {
             QVERIFY(!played);
             QCOMPARE(output.deviceCount(), 0);
         } else if (output.deviceCount() > 0) {
             QVERIFY(played && output.isPlaying());
+            // The end of the sound comes as a signal.
+            QVERIFY(ended.wait(10000));
+            QVERIFY(!output.isPlaying());
         }
     }
 

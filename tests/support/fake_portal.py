@@ -13,6 +13,12 @@ For the tests, the interface org.velmor.Test.Portal on the same object:
 Bound() -> the last BindShortcuts' shortcuts as "id|preferred_trigger|
 description" lines; Activate(s id) emits Activated for the last session;
 Closed() -> how many sessions were closed.
+
+The Screenshot interface answers an interactive request with the parameter
+"area" (a file's path; code "area_code", 0 by default) and any other with
+"screen" (code "screen_code"); a missing path answers code 2, and
+"screenshot_error", when true, fails every request with a D-Bus error.
+Screenshots() -> the "interactive" option of each request, comma-separated.
 '''
 
 import dbus
@@ -24,6 +30,7 @@ MAIN_IFACE = 'org.freedesktop.portal.GlobalShortcuts'
 SYSTEM_BUS = False
 
 REQUEST_IFACE = 'org.freedesktop.portal.Request'
+SCREENSHOT_IFACE = 'org.freedesktop.portal.Screenshot'
 SESSION_IFACE = 'org.freedesktop.portal.Session'
 TEST_IFACE = 'org.velmor.Test.Portal'
 
@@ -49,6 +56,7 @@ def load(mock, parameters):
     mock.fake_session = ''
     mock.fake_bound = ''
     mock.fake_closed = 0
+    mock.fake_screenshots = []
     mock.AddProperty(MAIN_IFACE, 'version', dbus.UInt32(1))
 
 
@@ -107,3 +115,26 @@ def Activate(self, shortcut_id):
     self.EmitSignal(MAIN_IFACE, 'Activated', 'osta{sv}',
                     [dbus.ObjectPath(self.fake_session), shortcut_id,
                      dbus.UInt64(GLib.get_monotonic_time() // 1000), {}])
+
+
+@dbus.service.method(SCREENSHOT_IFACE, in_signature='sa{sv}', out_signature='o',
+                     sender_keyword='sender')
+def Screenshot(self, parent_window, options, sender=None):
+    interactive = bool(options.get('interactive', False))
+    self.fake_screenshots.append('true' if interactive else 'false')
+    if self.fake_params.get('screenshot_error'):
+        raise dbus.exceptions.DBusException('no screenshots here',
+                                            name='org.freedesktop.portal.Error.Failed')
+    handle = _path('request', sender, options['handle_token'])
+    path = self.fake_params.get('area' if interactive else 'screen')
+    code = int(self.fake_params.get('area_code' if interactive else 'screen_code', 0))
+    if not path and code == 0:
+        code = 2
+    results = {'uri': dbus.String('file://' + path)} if code == 0 else {}
+    _respond(self, sender, handle, code, results)
+    return dbus.ObjectPath(handle)
+
+
+@dbus.service.method(TEST_IFACE, in_signature='', out_signature='s')
+def Screenshots(self):
+    return ','.join(self.fake_screenshots)

@@ -1,12 +1,17 @@
+#include <signal.h>
+
 #include <QApplication>
 #include <QClipboard>
+#include <QElapsedTimer>
 #include <QKeySequenceEdit>
+#include <QProcess>
 #include <QTest>
 #include <QTimer>
 
 #include "FormFixture.h"
 #include "TestHttpServer.h"
 #include "history/HistoryModel.h"
+#include "language/LanguageDetector.h"
 #include "translate/TranslateCommand.h"
 #include "ui/HistoryWindow.h"
 #include "ui/SelectionPopup.h"
@@ -44,7 +49,10 @@ class TestAnywhere : public QObject {
     }
 
 private slots:
-    void initTestCase() { QVERIFY(m_server.start()); }
+    void initTestCase() {
+        LanguageDetector::useLibrary(QStringLiteral(PARLAMO_LANGUAGE_LIBRARY));
+        QVERIFY(m_server.start());
+    }
     void init() {
         m_server.clearRequests();
         m_server.setDefaultResponse(ScriptedResponse::text("<p>[[ hola ]]</p>"));
@@ -66,6 +74,10 @@ private slots:
         QTest::addRow("TranslateClipboard") << "clipboard"
                                             << "hello" << fine << "hola"
                                             << "English to Spanish" << 1;
+        QTest::addRow("a Spanish selection goes into English")
+            << "shortcut"
+            << "Nosotros vamos a la playa todos los veranos con la familia." << fine << "hola"
+            << "Spanish → English (detected)" << 1;
         QTest::addRow("empty selection: a message, nothing sent") << "shortcut"
                                                                   << "" << fine << ""
                                                                   << "No text is selected." << 0;
@@ -127,6 +139,14 @@ private slots:
 
         QTest::keyClick(popup, Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
         QCOMPARE(QApplication::clipboard()->text(), QString("hola"));
+        // Ctrl+B: the translation back with the reverse pair, counted.
+        m_server.setDefaultResponse(ScriptedResponse::text("[[hello back]]"));
+        QTest::keyClick(popup, Qt::Key_B, Qt::ControlModifier);
+        QVERIFY(QTest::qWaitFor([&] { return popup->txtPopupBack->isVisible(); }, 5000));
+        QCOMPARE(popup->txtPopupBack->toPlainText(), QString("hello back"));
+        QVERIFY(m_server.requests().last().target.contains("langpair=spa%7Ceng&"));
+        QCOMPARE(f.form->translateCommand().translations(), 2);
+        m_server.setDefaultResponse(ScriptedResponse::text("[[hola]]"));
         QTest::keyClick(popup, Qt::Key_Escape);
         QVERIFY(!popup->isVisible());
 
@@ -147,7 +167,7 @@ private slots:
         QVERIFY(popup->isBusy());
         QTest::keyClick(popup, Qt::Key_Escape);
         QTest::qWait(500);
-        QCOMPARE(f.form->translateCommand().translations(), 2);
+        QCOMPARE(f.form->translateCommand().translations(), 3);
         QVERIFY(popup->translation().isEmpty());
     }
 
@@ -181,15 +201,16 @@ private slots:
 
         // Options > Selection Shortcut...: the key pressed in the dialog.
         f.shortcut.refusing = false;
-        QTimer::singleShot(0, [] {
-            auto* dialog = qobject_cast<ShortcutDialog*>(QApplication::activeModalWidget());
-            if (!dialog) return;
-            dialog->cmdClear->click();
-            QTest::keyClick(dialog->keySelectionShortcut, Qt::Key_T,
-                            Qt::ControlModifier | Qt::AltModifier);
-            dialog->accept();
-        });
+        // Shown without waiting for it; a second time raises the same one.
         control<QAction>(f.form.get(), "mnuSelectionShortcut")->trigger();
+        control<QAction>(f.form.get(), "mnuSelectionShortcut")->trigger();
+        QCOMPARE(f.form->findChildren<ShortcutDialog*>().size(), 1);
+        auto* dialog = f.form->findChild<ShortcutDialog*>();
+        QVERIFY(dialog->isVisible());
+        dialog->cmdClear->click();
+        QTest::keyClick(dialog->keySelectionShortcut, Qt::Key_T,
+                        Qt::ControlModifier | Qt::AltModifier);
+        dialog->accept();
         QCOMPARE(f.stored("selectionShortcut"), QString("Ctrl+Alt+T"));
         QCOMPARE(f.shortcut.key(), QString("Ctrl+Alt+T"));
 
@@ -227,6 +248,13 @@ private slots:
         QTest::keyClick(f.txtFrom, Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
         QCOMPARE(QApplication::clipboard()->text(), QString("La casa"));
         QVERIFY(f.txtTo->toolTip().contains("Ctrl+Shift+C"));
+        // Ctrl+D picks the pair for the source text's language, nothing else.
+        const QString spanish = "Nosotros vamos a la playa todos los veranos con la familia.";
+        f.txtFrom->setPlainText(spanish);
+        QTest::keyClick(f.txtFrom, Qt::Key_D, Qt::ControlModifier);
+        QCOMPARE(f.cboLanguages->currentText(), QString("Spanish to English"));
+        QCOMPARE(f.txtFrom->toPlainText(), spanish);
+        QCOMPARE(f.txtTo->toPlainText(), QString("La casa"));
         QVERIFY(f.cboLanguages->toolTip().contains("Ctrl+R"));
 
         FormFixture lone(sample(removeNode("//Engine[1]/Languages/Language[2]")));
@@ -236,6 +264,82 @@ private slots:
         lone.cboLanguages->setCurrentIndex(0);
         QTest::keyClick(lone.txtFrom, Qt::Key_R, Qt::ControlModifier);
         QCOMPARE(lone.cboLanguages->currentIndex(), 0);
+    }
+
+    // The selection as another program on X11 holds it (xclip, run again
+    // under Xvfb as test_anywhere_x11): the program goes on while the
+    // owner hands it over, and an owner that never does (stopped) is said
+    // in the popup within three seconds.
+    void selectionOwner_data() {
+        QTest::addColumn<QString>("selection");  // primary, clipboard, or own (this program's)
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("stopped");
+        QTest::addColumn<QString>("status");
+        const QString huge(3 * 1024 * 1024, QLatin1Char('w'));
+        QTest::addRow("an owner that answers") << "primary"
+                                               << "hello" << false << "English";
+        QTest::addRow("nothing selected: the clipboard") << "clipboard"
+                                                         << "hello" << false << "English";
+        QTest::addRow("megabytes, handed over in pieces")
+            << "primary" << huge << false << "Translation failed: The text is too long";
+        QTest::addRow("an owner that never answers")
+            << "primary"
+            << "hello" << true << "The selection's owner did not answer.";
+        QTest::addRow("this program holds the selection") << "own"
+                                                          << "hello" << false << "English";
+    }
+    void selectionOwner() {
+        if (QGuiApplication::platformName() != "xcb") QSKIP("needs X11 (test_anywhere_x11)");
+        QFETCH(QString, selection);
+        QFETCH(QString, text);
+        QFETCH(bool, stopped);
+        QFETCH(QString, status);
+        QProcess owner;
+        if (selection == "own") {
+            QApplication::clipboard()->setText(text, QClipboard::Selection);
+        } else {
+            owner.start("xclip", {"-quiet", "-selection", selection, "-i"});
+            QVERIFY2(owner.waitForStarted(), "xclip (scripts/install-deps.sh installs it)");
+            owner.write(text.toUtf8());
+            owner.closeWriteChannel();
+            const auto held = [&] {
+                QProcess out;
+                out.start("xclip", {"-o", "-selection", selection});
+                return out.waitForFinished(2000) &&
+                       out.readAllStandardOutput().size() == text.size();
+            };
+            QVERIFY(QTest::qWaitFor(held, 10000));
+        }
+        if (stopped) QCOMPARE(::kill(pid_t(owner.processId()), SIGSTOP), 0);
+        struct Resume {
+            QProcess& p;
+            ~Resume() {
+                if (p.processId() == 0) return;
+                ::kill(pid_t(p.processId()), SIGCONT);
+                p.kill();
+                p.waitForFinished();
+            }
+        } resume{owner};
+
+        FormFixture f(document());
+        f.form->Form_Load();
+        // The event loop keeps turning: the longest gap between ticks.
+        QElapsedTimer sinceTick;
+        qint64 longestGap = 0;
+        QTimer ticks;
+        QObject::connect(&ticks, &QTimer::timeout,
+                         [&] { longestGap = qMax(longestGap, sinceTick.restart()); });
+        ticks.start(20);
+        sinceTick.start();
+        QElapsedTimer took;
+        took.start();
+        f.form->anywhere().translateSelection();
+        QVERIFY(QTest::qWaitFor([&] { return settled(f) && popupOf(f)->isVisible(); }, 3000));
+        QVERIFY2(popupOf(f)->lblPopupStatus->text().startsWith(status),
+                 qPrintable(popupOf(f)->lblPopupStatus->text()));
+        QCOMPARE(popupOf(f)->sourceText(), stopped ? QString() : text);
+        QVERIFY2(longestGap < 1000, qPrintable(QString::number(longestGap)));
+        QVERIFY(took.elapsed() < 3000);
     }
 };
 

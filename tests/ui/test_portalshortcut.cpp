@@ -84,6 +84,11 @@ private slots:
                                              << "no shortcuts here" << true;
         QTest::addRow("no portal") << QString() << "Ctrl+Alt+E"
                                    << "--translate-selection\" to a key" << false;
+        // The screen area's key beside it, in a session of its own.
+        QTest::addRow("screen area: bound") << "{}"
+                                            << "Ctrl+Alt+O" << QString() << true;
+        QTest::addRow("screen area: no portal") << QString() << "Ctrl+Alt+O"
+                                                << "--translate-screen-area\" to a key" << false;
         QTest::addRow("not one key") << "{}"
                                      << "Ctrl+E, X"
                                      << "not a key the desktop can bind" << true;
@@ -123,7 +128,10 @@ private slots:
                      "the fake portal did not come up");
         }
 
-        PortalGlobalShortcut shortcut(bus);
+        const bool area = QByteArray(QTest::currentDataTag()).startsWith("screen area");
+        PortalGlobalShortcut shortcut(bus, nullptr,
+                                      area ? PortalGlobalShortcut::Purpose::ScreenArea
+                                           : PortalGlobalShortcut::Purpose::Selection);
         int presses = 0;
         QStringList refusals;
         shortcut.setKey(
@@ -137,8 +145,7 @@ private slots:
             QVERIFY2(refusals[0].contains(key), qPrintable(refusals[0]));
             QCOMPARE(shortcut.isAvailable(), available);
             QCOMPARE(shortcut.key(), QString());
-            if (!parameters.isEmpty())
-                ask(QStringLiteral("Activate"), {PortalGlobalShortcut::shortcutId()});
+            if (!parameters.isEmpty()) ask(QStringLiteral("Activate"), {shortcut.id()});
             QTest::qWait(200);
             QCOMPARE(presses, 0);
             return;
@@ -146,9 +153,10 @@ private slots:
 
         QVERIFY(QTest::qWaitFor([&] { return shortcut.key() == key; }, 10000));
         QCOMPARE(ask(QStringLiteral("Bound")).arguments().value(0).toString(),
-                 "translate-selection|CTRL+ALT+e|Translate the selection");
+                 area ? "translate-screen-area|CTRL+ALT+o|Translate an area of the screen"
+                      : "translate-selection|CTRL+ALT+e|Translate the selection");
         ask(QStringLiteral("Activate"), {QStringLiteral("another-shortcut")});
-        ask(QStringLiteral("Activate"), {PortalGlobalShortcut::shortcutId()});
+        ask(QStringLiteral("Activate"), {shortcut.id()});
         QVERIFY(QTest::qWaitFor([&] { return presses > 0; }, 5000));
         QTest::qWait(200);
         QCOMPARE(presses, 1);
@@ -157,7 +165,7 @@ private slots:
         shortcut.setKey(QString(), nullptr, nullptr);
         QVERIFY(QTest::qWaitFor(
             [&] { return ask(QStringLiteral("Closed")).arguments().value(0).toInt() == 1; }, 5000));
-        ask(QStringLiteral("Activate"), {PortalGlobalShortcut::shortcutId()});
+        ask(QStringLiteral("Activate"), {shortcut.id()});
         QTest::qWait(200);
         QCOMPARE(presses, 1);
         QVERIFY(refusals.isEmpty());

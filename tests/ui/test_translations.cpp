@@ -15,6 +15,8 @@
 #include "FormFixture.h"
 #include "app/AppCommandLine.h"
 #include "app/Translations.h"
+#include "history/HistoryStore.h"
+#include "ui/HistoryWindow.h"
 #include "ui/SelectionPopup.h"
 #include "ui/ShortcutDialog.h"
 
@@ -81,12 +83,29 @@ int accessKeyCount(const QString& text) {
     return int(text.count(u'&')) - 2 * int(text.count(QStringLiteral("&&")));
 }
 
-// What a sentence ends with that a translation must end with too; French
-// puts a space before the two-part marks, which is allowed.
-QString ending(const QString& text) {
-    if (text.endsWith(QStringLiteral("..."))) return QStringLiteral("...");
-    if (!text.isEmpty() && QStringLiteral(".!?:)").contains(text.back())) return text.back();
-    return {};
+// What a sentence ends with that a translation must end with too: the mark
+// itself, or the full-width one Chinese and Japanese write; French puts a
+// space before the two-part marks, which is allowed.
+bool endsAlike(const QString& translation, const QString& source) {
+    static const QList<std::pair<QString, QString>> marks{
+        {QStringLiteral("..."), QStringLiteral("…")}, {QStringLiteral("."), QStringLiteral("。")},
+        {QStringLiteral("!"), QStringLiteral("！")},  {QStringLiteral("?"), QStringLiteral("？")},
+        {QStringLiteral(":"), QStringLiteral("：")},  {QStringLiteral(")"), QStringLiteral("）")}};
+    for (const auto& [mark, wide] : marks)
+        if (source.endsWith(mark)) return translation.endsWith(mark) || translation.endsWith(wide);
+    return true;
+}
+
+// Its translation by the Linguist file of language, or empty without one.
+QString translated(const QString& language, const char* context, const char* source) {
+    QString error;
+    const QList<Message> messages = readTs(
+        TestEnv::sourceDir() + QStringLiteral("/data/translations/parlamo_%1.ts").arg(language),
+        &error);
+    for (const Message& m : messages)
+        if (m.context == QLatin1String(context) && m.source == QLatin1String(source))
+            return m.translation;
+    return QString();
 }
 
 // Tests' own translators go before the next row.
@@ -178,8 +197,9 @@ private slots:
             QVERIFY2(!m.translation.isEmpty(), where.constData());
             QVERIFY2(placeholders(m.translation) == placeholders(m.source), where.constData());
             QVERIFY2(accessKeyCount(m.translation) == accessKeyCount(m.source), where.constData());
-            QVERIFY2(m.translation.endsWith(ending(m.source)), where.constData());
-            QVERIFY2(m.translation.startsWith(u", ") == m.source.startsWith(u", "),
+            QVERIFY2(endsAlike(m.translation, m.source), where.constData());
+            QVERIFY2((m.translation.startsWith(u", ") || m.translation.startsWith(u'，')) ==
+                         m.source.startsWith(u", "),
                      where.constData());
         }
         for (const QString& k : m_inSources)
@@ -212,13 +232,16 @@ private slots:
                                << "Opciones:";
         QTest::addRow("fr_FR") << QStringList{"LANG=fr_FR.UTF-8"} << help << 0 << frUsage
                                << "Options :";
+        QTest::addRow("pl_PL") << QStringList{"LANG=pl_PL.UTF-8"} << help << 0
+                               << QStringLiteral(
+                                      "Sposób użycia: RaDudezozad [opcje] [/startup] [/debug]")
+                               << "Opcje:";
         QTest::addRow("LANGUAGE over LANG")
             << QStringList{"LANGUAGE=fr", de} << help << 0 << frUsage << "Options :";
         QTest::addRow("LC_ALL over LANG")
             << QStringList{"LC_ALL=es_ES.UTF-8", de} << help << 0 << esUsage << "Opciones:";
         QTest::addRow("LANGUAGE falls through to one we have")
-            << QStringList{"LANGUAGE=pt_BR:de", "LANG=C.UTF-8"} << help << 0 << deUsage
-            << "Optionen:";
+            << QStringList{"LANGUAGE=ko:de", "LANG=C.UTF-8"} << help << 0 << deUsage << "Optionen:";
         QTest::addRow("English before German in LANGUAGE")
             << QStringList{"LANGUAGE=en_GB:de", de} << help << 0 << enUsage << "Options:";
         QTest::addRow("German error of our own")
@@ -275,7 +298,7 @@ private slots:
                                << QStringList{"&Archivo", "&Salir", "¡&Escuchar!", "Cancelar"}
                                << "Traduciendo: %1"
                                << "Traducido.";
-        QTest::addRow("fr after pt") << QStringList{"pt-BR", "fr-FR"} << "fr_FR"
+        QTest::addRow("fr after ko") << QStringList{"ko-KR", "fr-FR"} << "fr_FR"
                                      << QStringList{"&Fichier", "&Quitter", "É&couter !", "Annuler"}
                                      << "Traduction en cours : %1"
                                      << "Traduit.";
@@ -283,6 +306,43 @@ private slots:
                                << QStringList{"&File", "&Exit", "&Hear It!", "Cancel"}
                                << "Translating from %1"
                                << "Translated.";
+
+        // The further languages with their own words as their files give
+        // them and Qt's Cancel; a row whose file is not there is skipped.
+        struct Further {
+            const char* row;
+            QStringList uiLanguages;
+            QString loaded, file, cancel;
+        };
+        const QList<Further> further{
+            {"it_IT", {"it-IT", "it"}, "it_IT", "it", "Annulla"},
+            {"pt_BR", {"pt-BR", "pt-Latn-BR", "pt"}, "pt_BR", "pt_BR", "Cancelar"},
+            {"pt_PT takes pt_BR", {"pt-Latn-PT", "pt-PT"}, "pt_Latn_PT", "pt_BR", "Cancelar"},
+            {"nl_BE", {"nl-BE"}, "nl_BE", "nl", "Annuleren"},
+            {"pl_PL", {"pl-PL", "pl"}, "pl_PL", "pl", "Anuluj"},
+            {"ru_RU", {"ru-RU", "ru"}, "ru_RU", "ru", QStringLiteral("Отмена")},
+            {"uk_UA", {"uk-UA", "uk"}, "uk_UA", "uk", QStringLiteral("Скасувати")},
+            {"zh_CN", {"zh-CN", "zh-Hans-CN", "zh"}, "zh_CN", "zh_CN", QStringLiteral("取消")},
+            {"zh_SG takes zh_CN",
+             {"zh-Hans-SG", "zh-SG"},
+             "zh_Hans_SG",
+             "zh_CN",
+             QStringLiteral("取消")},
+            {"ja_JP", {"ja-JP", "ja-Jpan-JP", "ja"}, "ja_JP", "ja", QStringLiteral("キャンセル")}};
+        for (const Further& l : further) {
+            QStringList menus{translated(l.file, "frmTranslate", "&File"),
+                              translated(l.file, "frmTranslate", "&Exit"),
+                              translated(l.file, "frmTranslate", "&Hear It!"), l.cancel};
+            if (menus.first().isEmpty()) menus.clear();
+            QTest::addRow("%s", l.row) << l.uiLanguages << l.loaded << menus
+                                       << translated(l.file, "frmTranslate", "Translating from %1")
+                                       << translated(l.file, "frmTranslate", "Translated.");
+        }
+        // Traditional Chinese is not the Simplified one we have.
+        QTest::addRow("zh_TW stays English")
+            << QStringList{"zh-TW", "zh-Hant-TW"} << QString()
+            << QStringList{"&File", "&Exit", "&Hear It!", "Cancel"} << "Translating from %1"
+            << "Translated.";
     }
 
     // A start in the language: menus, buttons, status lines and Qt's
@@ -295,6 +355,7 @@ private slots:
         QFETCH(QStringList, menus);
         QFETCH(QString, busy);
         QFETCH(QString, idle);
+        if (menus.isEmpty()) QSKIP("no Linguist file for this language in this tree");
         QCOMPARE(Translations::install(*qApp, uiLanguages), loaded);
 
         FormFixture f(sample(all({attr("//Messages", "titlemsgbox", "Translated."),
@@ -332,13 +393,16 @@ private slots:
             groups << entries;
         }
         groups << QStringList{f.mnuTrayOpen->text(), f.mnuTrayExit->text()};
-        // The popup's buttons, and the Selection Shortcut dialog's own (Qt's
-        // OK and Cancel carry no access key).
+        // The popup's buttons, the Selection Shortcut dialog's own (Qt's
+        // OK and Cancel carry no access key), and the History window's.
         const SelectionPopup popup(f.globals, Platform{});
         const ShortcutDialog dialog{QString()};
-        for (const QWidget* w : std::initializer_list<const QWidget*>{&popup, &dialog}) {
+        const QTemporaryDir data;
+        HistoryStore store(data.filePath(QStringLiteral("history.sqlite")));
+        const HistoryWindow history(store, nullptr);
+        for (const QWidget* w : std::initializer_list<const QWidget*>{&popup, &dialog, &history}) {
             QStringList buttons;
-            for (const QPushButton* b : w->findChildren<QPushButton*>())
+            for (const QAbstractButton* b : w->findChildren<QAbstractButton*>())
                 if (accessKeyCount(b->text()) > 0) buttons << b->text();
             QVERIFY2(!buttons.isEmpty(), qPrintable(w->objectName()));
             groups << buttons;

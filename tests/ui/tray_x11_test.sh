@@ -65,7 +65,7 @@ chmod 700 "$XDG_RUNTIME_DIR"
 unset DBUS_SESSION_BUS_ADDRESS  # the XEmbed tray, not a StatusNotifier host
 export QT_QPA_PLATFORM=xcb QT_LOGGING_RULES="parlamo.tray.debug=true"
 
-Xvfb "$display" -screen 0 1280x800x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
+Xvfb "$display" -screen 0 1280x800x24 -nolisten tcp -noreset >"$work/xvfb.log" 2>&1 &
 pids+=($!)
 wait_for 100 xdpyinfo || fail "Xvfb did not start on $display"
 
