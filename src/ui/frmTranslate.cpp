@@ -12,23 +12,18 @@
 #include <QResizeEvent>
 #include <QScreen>
 #include <QSessionManager>
-#include <QShortcut>
 #include <QSignalBlocker>
 #include <QTimer>
 
 #include "config/Failure.h"
 #include "config/Globals.h"
 #include "config/StartEntry.h"
-#include "language/LanguageDetector.h"
-#include "language/PairRule.h"
 #include "platform/AppInfo.h"
 #include "platform/IDialogs.h"
 #include "platform/ITrayHost.h"
 #include "platform/IUrlOpener.h"
 #include "service/EngineLists.h"
 #include "service/Twips.h"
-#include "speech/HearItCommand.h"
-#include "speech/SpeakCommand.h"
 #include "startup/StartMode.h"
 #include "translate/TranslateCommand.h"
 #include "ui/ElidedLabel.h"
@@ -41,15 +36,7 @@
 frmTranslate::frmTranslate(Globals& globals, Platform platform, QWidget* parent)
     : QMainWindow(parent), m_globals(globals), m_platform(platform) {
     m_ui.setupUi(this);
-    m_translator = std::make_unique<Translator>(m_globals);
-    m_translate = std::make_unique<TranslateCommand>(*this, m_globals, *m_translator, m_platform);
-    m_hearIt = std::make_unique<HearItCommand>(*this, m_globals, m_platform);
-    m_speak = std::make_unique<SpeakCommand>(*this, m_globals, m_platform);
-    m_history = std::make_unique<TranslationHistory>(m_globals.gobjRegistry.get(),
-                                                     &*m_platform.dialogs, this);
-    m_anywhere = std::make_unique<TranslateAnywhere>(*this, *m_translator, *m_history, m_globals,
-                                                     m_platform);
-    connect(this, &frmTranslate::unloading, m_anywhere.get(), &TranslateAnywhere::windowUnloading);
+    m_parts = std::make_unique<WindowParts>(*this, m_ui, m_globals, m_platform);
     connectControls();
     WindowKeys::install(*this, m_ui, m_globals);
 
@@ -73,7 +60,6 @@ frmTranslate::~frmTranslate() = default;  // the idle wait below ends with the w
 
 void frmTranslate::connectControls() {
     connect(m_ui.cmdTranslate, &QPushButton::clicked, this, &frmTranslate::cmdTranslate_Click);
-    connect(m_ui.cmdHearIt, &QPushButton::clicked, this, &frmTranslate::cmdHearIt_Click);
     // Every change of the selected engine, by the user or by code.
     connect(m_ui.cboEngines, &QComboBox::currentIndexChanged, this,
             &frmTranslate::cboEngines_Click);
@@ -83,64 +69,6 @@ void frmTranslate::connectControls() {
     connect(m_ui.mnuSupport, &QAction::triggered, this, &frmTranslate::mnuSupport_Click);
     connect(m_ui.mnuTrayOpen, &QAction::triggered, this, &frmTranslate::mnuTrayOpen_Click);
     connect(m_ui.mnuTrayExit, &QAction::triggered, this, &frmTranslate::mnuTrayExit_Click);
-    connect(m_ui.mnuHistory, &QAction::triggered, m_history.get(), &TranslationHistory::showWindow);
-    connect(m_ui.mnuDetectLanguage, &QAction::triggered, this,
-            &frmTranslate::mnuDetectLanguage_Click);
-    connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_D), this), &QShortcut::activated, this,
-            &frmTranslate::mnuDetectLanguage_Click);
-    connect(m_ui.mnuSelectionShortcut, &QAction::triggered, m_anywhere.get(),
-            &TranslateAnywhere::chooseShortcut);
-    connect(m_ui.mnuScreenAreaShortcut, &QAction::triggered, m_anywhere.get(),
-            &TranslateAnywhere::chooseAreaShortcut);
-    connect(m_ui.mnuTrayScreenArea, &QAction::triggered, m_anywhere.get(),
-            &TranslateAnywhere::translateScreenArea);
-    connect(m_history.get(), &TranslationHistory::entryChosen, this, &frmTranslate::putBack);
-    connect(m_history.get(), &TranslationHistory::wentOff, this, [this] {
-        // Said once, as soon as the write failed, after whatever the status
-        // line says; while a command runs, when the window is idle again.
-        if (m_ui.cmdTranslate->isEnabled()) showHistoryNotice(m_history->takeOffNotice());
-    });
-    connect(m_translate.get(), &TranslateCommand::translated, this,
-            &frmTranslate::recordTranslation);
-    // Exit while a command waits: end it now rather than keep a program
-    // without a window running until the server is done.
-    connect(this, &frmTranslate::unloading, this, &frmTranslate::cancelCommand);
-    m_ui.txtHearIt->installEventFilter(this);
-    // Escape ends a running Translate or Hear It command, or else the
-    // speaking of a translation and any sound.
-    connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this,
-            &frmTranslate::cancelCommand);
-    connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S), this),
-            &QShortcut::activated, m_speak.get(), &SpeakCommand::speak);
-}
-
-bool frmTranslate::eventFilter(QObject* watched, QEvent* event) {
-    // Only the user moving into the word box clears it: the focus coming
-    // back with the window or from a closed menu leaves the word alone.
-    if (watched == m_ui.txtHearIt && event->type() == QEvent::FocusIn) {
-        const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
-        if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason)
-            m_hearIt->txtHearIt_GotFocus();
-    }
-    return QMainWindow::eventFilter(watched, event);
-}
-
-void frmTranslate::mnuDetectLanguage_Click() {
-    // While a command runs the list is disabled, and so is a click in it.
-    if (!m_ui.cboLanguages->isEnabled() || !m_globals.service.isLoaded()) return;
-    QList<EngineLists::Pair> pairs;
-    try {
-        pairs = EngineLists::pairs(m_globals.service, m_ui.cboEngines->currentText());
-    } catch (const Failure&) {
-    }
-    const int current = m_ui.cboLanguages->currentIndex();
-    if (PairRule::choose(QString(), pairs, current).why == PairRule::Choice::Why::NoCodes)
-        return setStatusText(PairRule::noCodesText());
-    const QString detected = LanguageDetector::detect(sourceText());
-    const PairRule::Choice choice = PairRule::choose(detected, pairs, current);
-    if (choice.why == PairRule::Choice::Why::Detected && choice.index < m_ui.cboLanguages->count())
-        m_ui.cboLanguages->setCurrentIndex(choice.index);
-    setStatusText(PairRule::describe(choice, pairs, detected));
 }
 
 QString frmTranslate::sourceText() const {
@@ -222,7 +150,7 @@ void frmTranslate::Disable() {
 void frmTranslate::Enable() {
     m_ui.setTranslationControlsEnabled(true);
     setStatusText(tr("Translated."));
-    if (m_history) showHistoryNotice(m_history->takeOffNotice());  // one that came while busy
+    if (m_parts) showHistoryNotice(m_parts->takeHistoryNotice());  // one that came while busy
     m_ui.setHearItControlsEnabled(true);
     if (QWidget* w = m_focusBeforeBusy) {
         m_focusBeforeBusy = nullptr;
@@ -281,7 +209,7 @@ void frmTranslate::loadSteps() {
 
     fillEngines();
     LoadLanguages();
-    m_anywhere->start();
+    anywhere().start();
 }
 
 void frmTranslate::restoreSize() {
@@ -318,11 +246,6 @@ void frmTranslate::setEnginesListIndex(int index) {
     else
         m_ui.cboEngines->setCurrentIndex(index);
     if (!m_clickError.isEmpty()) throw Failure(m_clickError);
-}
-
-void frmTranslate::recordTranslation(const QString& result) {
-    showHistoryNotice(
-        m_history->record(selectedEngine().text, selectedLanguage().text, sourceText(), result));
 }
 
 void frmTranslate::showHistoryNotice(const QString& reason) {
@@ -580,14 +503,6 @@ void frmTranslate::finishUnloadWhenOutermost() {
     MainLoop::whenIdle(this, [this] { emit unloaded(); });
 }
 
-void frmTranslate::cancelCommand() {
-    if (!m_translate->cancel() && !m_hearIt->cancel()) m_speak->stop();
-}
-
 void frmTranslate::cmdTranslate_Click() {
-    m_translate->cmdTranslate_Click();
-}
-
-void frmTranslate::cmdHearIt_Click() {
-    m_hearIt->cmdHearIt_Click();
+    translateCommand().cmdTranslate_Click();
 }

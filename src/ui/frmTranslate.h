@@ -11,20 +11,15 @@
 #include "ui/IAnywhereHost.h"
 #include "ui/LayoutMath.h"
 #include "ui/WindowGeometry.h"
+#include "ui/WindowParts.h"
 #include "ui/frmTranslateUi.h"
 
 struct Globals;
-class TranslateCommand;
-class HearItCommand;
-class SpeakCommand;
-class TranslationHistory;
-class TranslateAnywhere;
-class Translator;
 
 // The program's one working window. Its controls are its own (tests find
-// them by their documented objectNames); handlers are thin and call the
-// commands of their rooms, which see the window through their view
-// interfaces. Geometry is kept in twips, as the configuration document
+// them by their documented objectNames); the commands and other parts it
+// works with are WindowParts', made with it, and see the window through
+// their view interfaces. Geometry is kept in twips, as the configuration document
 // measures it, and reaches the screen rounded to whole pixels.
 class frmTranslate : public QMainWindow,
                      public ITranslateView,
@@ -43,14 +38,14 @@ public:
     QString statusText() const override;
     void setStatusText(const QString& text) override;
 
-    TranslateCommand& translateCommand() { return *m_translate; }
+    TranslateCommand& translateCommand() { return m_parts->translateCommand(); }
     // The one way to translate, for every way in.
-    Translator& translator() { return *m_translator; }
-    HearItCommand& hearItCommand() { return *m_hearIt; }
+    Translator& translator() { return m_parts->translator(); }
+    HearItCommand& hearItCommand() { return m_parts->hearItCommand(); }
     // Ctrl+Shift+S speaks the translation shown.
-    SpeakCommand& speakCommand() { return *m_speak; }
+    SpeakCommand& speakCommand() { return m_parts->speakCommand(); }
     // Translations asked for outside the window: popup, shortcut, D-Bus.
-    TranslateAnywhere& anywhere() { return *m_anywhere; }
+    TranslateAnywhere& anywhere() { return m_parts->anywhere(); }
 
     // Runs once, after the start-up has loaded the configuration document.
     // A document it cannot use is reported to the user and ends the program
@@ -84,6 +79,13 @@ public:
     QString chosenEngine() const override;
     QString chosenPair() const override;
     QWidget* dialogParent() override { return this; }
+    // The history has gone off: a short notice after the status line, the
+    // reason in its tooltip.
+    void showHistoryNotice(const QString& reason);
+    // A history entry back in the window: texts, and engine and pair when
+    // the document still has them. Nothing while the window is busy.
+    void putBack(const QString& source, const QString& result, const QString& engine,
+                 const QString& pair);
 
     // The window's outer size (frame, caption and menu bar included) in
     // twips, as the window system reports it. Setting it runs a layout pass.
@@ -112,30 +114,20 @@ signals:
 
 public slots:
     void cmdTranslate_Click();
-    void cmdHearIt_Click();
     void cboEngines_Click();
     void mnuLoad_Click();
     void mnuOnlineHelp_Click();
     void mnuSupport_Click();
     void mnuExit_Click();
-    // Options > Detect Language: selects the pair for the source text's
-    // language (language/PairRule) as a click in the list would, and says
-    // in the status line what it found.
-    void mnuDetectLanguage_Click();
     void mnuTrayOpen_Click();
     void mnuTrayExit_Click();
     // The desktop session is ending: closing must unload, even in tray mode.
     void sessionEnding();
-    // Ends the running Translate or Hear It command (Escape, or the window
-    // is going); with none running, the speaking of a translation and any
-    // sound.
-    void cancelCommand();
 
 public:
     void setVisible(bool visible) override;
 
 protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
@@ -158,14 +150,6 @@ private:
     void setSpeakStatus(const QString& text) override;
 
     void connectControls();
-    void recordTranslation(const QString& result);
-    // The history has gone off: a short notice after the status line, the
-    // reason in its tooltip.
-    void showHistoryNotice(const QString& reason);
-    // A history entry back in the window: texts, and engine and pair when
-    // the document still has them. Nothing while the window is busy.
-    void putBack(const QString& source, const QString& result, const QString& engine,
-                 const QString& pair);
     void loadSteps();
     void restoreSize();
     void fillEngines();
@@ -184,12 +168,7 @@ private:
     frmTranslateUi m_ui;
     Globals& m_globals;
     Platform m_platform;
-    std::unique_ptr<Translator> m_translator;
-    std::unique_ptr<TranslateCommand> m_translate;
-    std::unique_ptr<HearItCommand> m_hearIt;
-    std::unique_ptr<SpeakCommand> m_speak;
-    std::unique_ptr<TranslationHistory> m_history;
-    std::unique_ptr<TranslateAnywhere> m_anywhere;
+    std::unique_ptr<WindowParts> m_parts;
 
     bool mblnAllowUnload = false;
     bool mblnSizeRestored = false;

@@ -8,6 +8,8 @@
 #include <QtTest>
 
 #include "FormFixture.h"
+#include "TestHttpServer.h"
+#include "translate/TranslateCommand.h"
 
 using namespace FormDocs;
 using Activation = ITrayHost::Activation;
@@ -34,6 +36,7 @@ private slots:
     void sessionEndIsNotBlockedByTheTray();
     void exitWhileACommandLetsEventsRun_data();
     void exitWhileACommandLetsEventsRun();
+    void destroyedWhileATranslationWaits();
     void helpLinks_data();
     void helpLinks();
 };
@@ -220,6 +223,24 @@ void TestFrmTranslateClose::exitWhileACommandLetsEventsRun() {
     QVERIFY(window.isNull());
     QVERIFY(!f->tray.hasIcon());
     delete f;
+}
+
+void TestFrmTranslateClose::destroyedWhileATranslationWaits() {
+    // The window's parts (commands, history, popup) go with it while a
+    // request is still out: the command ends after the history it fed.
+    TestHttpServer server;
+    QVERIFY(server.start());
+    ScriptedResponse silent;
+    silent.neverAnswer = true;
+    server.setDefaultResponse(silent);
+    FormFixture f(sample(loopbackEngine(server.baseUrl().toUtf8() + "/t")));
+    f.form->Form_Load();
+    f.txtFrom->setPlainText(QStringLiteral("hello"));
+    f.form->cmdTranslate_Click();
+    QTRY_COMPARE(server.requestCount(), 1);
+    QVERIFY(f.form->translateCommand().isRunning());
+    f.form.reset();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
 void TestFrmTranslateClose::helpLinks_data() {
