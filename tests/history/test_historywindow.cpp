@@ -14,8 +14,8 @@
 #include <QFileInfo>
 #include <QUrlQuery>
 
-#include "../ui/FormFixture.h"
 #include "Fakes.h"
+#include "FormFixture.h"
 #include "TestEnv.h"
 #include "TestHttpServer.h"
 #include "config/cVeRegistry.h"
