@@ -60,8 +60,11 @@ QCoro::Task<QByteArray> cVeNetWrapper::DownloadInto(QString strUrl, QString strP
 
     // Only a whole answer counts: a failed or cut-short transfer must never
     // pass for a (shorter) file. An error page that arrives whole does.
-    HttpResult result =
-        co_await HttpEngine::forThread().fetch(*built, [this](HttpTransfer* t) { m_running = t; });
+    // A named job: GCC 12 destroys the temporaries of a co_await expression
+    // (here the request's copy and the callback) twice.
+    QCoro::Task<HttpResult> job =
+        HttpEngine::forThread().fetch(*built, [this](HttpTransfer* t) { m_running = t; });
+    HttpResult result = co_await job;
     if (!result.ok()) raiseDownloadError();
     co_return std::move(result.body);
 }

@@ -86,12 +86,16 @@ QCoro::Task<TranslationPipeline::Result> TranslationPipeline::run(const ServiceD
         request.headerLines << line.toLatin1();
     }
 
-    const std::shared_ptr<Cancel> cancel = options.cancel;
-    const HttpResult result =
-        co_await HttpEngine::forThread().fetch(std::move(request), [cancel](HttpTransfer* t) {
-            if (cancel) cancel->m_running = t;
+    // The job is a named local and its callback holds a plain pointer (the
+    // frame keeps options): GCC 12 destroys the temporaries of a co_await
+    // expression twice, which let go of the caller's Cancel once too often.
+    Cancel* const watching = options.cancel.get();
+    QCoro::Task<HttpResult> job =
+        HttpEngine::forThread().fetch(std::move(request), [watching](HttpTransfer* t) {
+            if (watching) watching->m_running = t;
         });
-    if (cancel && cancel->requested()) co_return fail(Fault::Cancelled);
+    const HttpResult result = co_await job;
+    if (watching && watching->requested()) co_return fail(Fault::Cancelled);
     switch (result.error) {
         case HttpResult::Error::None:
             break;
