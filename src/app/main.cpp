@@ -72,7 +72,8 @@ int runHeadless(int argc, char** argv, bool needsDisplay) {
     // exit code (queued: it may be done before the loop runs).
     QCoro::connect(HeadlessCommandLine::run(parser), &app, [](int code) {
         QMetaObject::invokeMethod(
-            qApp, [code] { QCoreApplication::exit(code); }, Qt::QueuedConnection);
+            QCoreApplication::instance(), [code] { QCoreApplication::exit(code); },
+            Qt::QueuedConnection);
     });
     const int status = QCoreApplication::exec();
     // The network objects of the last request are released with deleteLater;
