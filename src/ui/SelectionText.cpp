@@ -213,7 +213,7 @@ private:
 
 namespace SelectionText {
 
-void read(Source source, QObject* context, Done done) {
+void read(Source source, QObject* context, const Done& done) {
     if (QGuiApplication::platformName() == QLatin1String("xcb")) {
         auto* reading = new XcbRead(source, context, done);
         if (reading->start()) return;

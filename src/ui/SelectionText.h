@@ -28,7 +28,7 @@ inline constexpr int answerWaitMs = 2000;
 // UTF-8 comes decoded the clipboard's way), unless context is gone by then.
 // Where nobody else can hold the program up (no X11) the text is read at
 // once, and done is called before read returns.
-void read(Source source, QObject* context, Done done);
+void read(Source source, QObject* context, const Done& done);
 
 // Wayland hands the selection and the clipboard only to the window that
 // has the keyboard; X11 to anyone.
