@@ -92,10 +92,6 @@ QString PortalGlobalShortcut::trigger(const QString& key) {
     return parts.join(QLatin1Char('+'));
 }
 
-QString PortalGlobalShortcut::nextToken() {
-    return QStringLiteral("parlamo_%1").arg(++m_tokens);
-}
-
 QString PortalGlobalShortcut::id() const {
     return m_purpose == Purpose::ScreenArea ? QStringLiteral("translate-screen-area")
                                             : shortcutId();
@@ -126,7 +122,7 @@ void PortalGlobalShortcut::setKey(const QString& key, PressedHandler onPressed,
         return refuse(QString());
     }
     m_step = Step::CreatingSession;
-    const QString token = nextToken();
+    const QString token = PortalNames::nextToken();
     request(QStringLiteral("CreateSession"),
             {QVariantMap{{QStringLiteral("handle_token"), token},
                          {QStringLiteral("session_handle_token"), token}}},
@@ -233,7 +229,7 @@ void PortalGlobalShortcut::bind(const QVariantMap& sessionResults) {
                                             : tr("Translate the selection")},
         {QStringLiteral("preferred_trigger"), trigger(m_asked)},
     };
-    const QString token = nextToken();
+    const QString token = PortalNames::nextToken();
     request(QStringLiteral("BindShortcuts"),
             {QVariant::fromValue(QDBusObjectPath(m_session)),
              QVariant::fromValue(QList<PortalShortcut>{shortcut}), QString(),

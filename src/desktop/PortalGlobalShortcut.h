@@ -57,7 +57,6 @@ private:
     void refuse(const QString& why);
     QString notBound() const;
     void release();
-    QString nextToken();
     QString requestPath(const QString& token) const;
 
     QDBusConnection m_bus;
@@ -66,7 +65,6 @@ private:
     Step m_step = Step::Idle;
     // Each setKey is one attempt; answers to an earlier one are dropped.
     quint64 m_attempt = 0;
-    quint64 m_tokens = 0;
     QString m_request;  // the request path whose Response is awaited
     QString m_session;
     QString m_asked;  // the key of the running attempt

@@ -172,7 +172,7 @@ void ScreenAreaPicker::finish(const QImage& image, const QString& why) {
 
 void ScreenAreaPicker::askPortal(bool interactive) {
     m_interactive = interactive;
-    const QString token = QStringLiteral("parlamo_area%1").arg(++m_tokens);
+    const QString token = PortalNames::nextToken();
     QString sender = m_bus.baseService().mid(1);
     sender.replace(QLatin1Char('.'), QLatin1Char('_'));
     stopListening();

@@ -59,5 +59,4 @@ private:
     QList<QPointer<QWidget>> m_overlays;
     QString m_request;           // the portal request waited for
     bool m_interactive = false;  // what was asked of the portal
-    quint64 m_tokens = 0;
 };

@@ -29,6 +29,25 @@ class TestPortalShortcut : public QObject {
         return QDBusConnection::connectToBus(m_address, QStringLiteral("caller")).call(m);
     }
 
+    // Debian's python-dbusmock, for Debian's Python.
+    void startFake(QProcess& fake, const QDBusConnection& bus, const QString& parameters) {
+        fake.setProcessChannelMode(QProcess::ForwardedChannels);
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"), m_address);
+        fake.setProcessEnvironment(env);
+        fake.start(QStringLiteral("/usr/bin/python3"),
+                   {"-m", "dbusmock", "--session", "-t",
+                    TestEnv::sourceDir() + "/tests/support/fake_portal.py", "-p", parameters});
+        QVERIFY2(fake.waitForStarted(), "python3-dbusmock (scripts/install-deps.sh)");
+        QVERIFY2(QTest::qWaitFor(
+                     [&] {
+                         return bus.interface()->isServiceRegistered(
+                             QStringLiteral("org.freedesktop.portal.Desktop"));
+                     },
+                     20000),
+                 "the fake portal did not come up");
+    }
+
 private slots:
     void initTestCase() {
         m_daemon.start(QStringLiteral("dbus-daemon"),
@@ -100,10 +119,6 @@ private slots:
         QFETCH(bool, available);
 
         QProcess fake;
-        fake.setProcessChannelMode(QProcess::ForwardedChannels);
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"), m_address);
-        fake.setProcessEnvironment(env);
         const auto stopFake = qScopeGuard([&] {
             fake.terminate();
             fake.waitForFinished();
@@ -113,20 +128,8 @@ private slots:
         const auto disconnect = qScopeGuard([&] { QDBusConnection::disconnectFromBus(name); });
         QDBusConnection bus = QDBusConnection::connectToBus(m_address, name);
         QVERIFY(bus.isConnected());
-        if (!parameters.isEmpty()) {
-            // Debian's python-dbusmock, for Debian's Python.
-            fake.start(QStringLiteral("/usr/bin/python3"),
-                       {"-m", "dbusmock", "--session", "-t",
-                        TestEnv::sourceDir() + "/tests/support/fake_portal.py", "-p", parameters});
-            QVERIFY2(fake.waitForStarted(), "python3-dbusmock (scripts/install-deps.sh)");
-            QVERIFY2(QTest::qWaitFor(
-                         [&] {
-                             return bus.interface()->isServiceRegistered(
-                                 QStringLiteral("org.freedesktop.portal.Desktop"));
-                         },
-                         20000),
-                     "the fake portal did not come up");
-        }
+        if (!parameters.isEmpty()) startFake(fake, bus, parameters);
+        if (QTest::currentTestFailed()) return;
 
         const bool area = QByteArray(QTest::currentDataTag()).startsWith("screen area");
         PortalGlobalShortcut shortcut(bus, nullptr,
@@ -169,6 +172,46 @@ private slots:
         QTest::qWait(200);
         QCOMPARE(presses, 1);
         QVERIFY(refusals.isEmpty());
+    }
+
+    // The program binds both keys at once on one connection: each in a
+    // session of its own, each press reaching its own shortcut.
+    void bothKeysOnOneConnection() {
+        QProcess fake;
+        const auto stopFake = qScopeGuard([&] {
+            fake.terminate();
+            fake.waitForFinished();
+        });
+        const QString name = QStringLiteral("program%1").arg(++m_connections);
+        const auto disconnect = qScopeGuard([&] { QDBusConnection::disconnectFromBus(name); });
+        QDBusConnection bus = QDBusConnection::connectToBus(m_address, name);
+        startFake(fake, bus, QStringLiteral("{}"));
+        if (QTest::currentTestFailed()) return;
+
+        PortalGlobalShortcut selection(bus, nullptr, PortalGlobalShortcut::Purpose::Selection);
+        PortalGlobalShortcut area(bus, nullptr, PortalGlobalShortcut::Purpose::ScreenArea);
+        int selections = 0;
+        int areas = 0;
+        QStringList refusals;
+        const auto refused = [&](const QString& why) { refusals << why; };
+        selection.setKey(
+            QStringLiteral("Ctrl+Alt+E"), [&] { ++selections; }, refused);
+        area.setKey(
+            QStringLiteral("Ctrl+Alt+O"), [&] { ++areas; }, refused);
+        QVERIFY(QTest::qWaitFor(
+            [&] {
+                return !refusals.isEmpty() || (!selection.key().isEmpty() && !area.key().isEmpty());
+            },
+            10000));
+        QVERIFY2(refusals.isEmpty(), qPrintable(refusals.join(QLatin1Char('\n'))));
+
+        ask(QStringLiteral("Activate"), {selection.id()});
+        QVERIFY(QTest::qWaitFor([&] { return selections == 1; }, 5000));
+        ask(QStringLiteral("Activate"), {area.id()});
+        QVERIFY(QTest::qWaitFor([&] { return areas == 1; }, 5000));
+        QTest::qWait(200);  // nothing more comes
+        QCOMPARE(selections, 1);
+        QCOMPARE(areas, 1);
     }
 };
 

@@ -77,7 +77,7 @@ activate_until_popup() {
     portal_call Activate translate-selection >/dev/null
     parlamo_wait_until 3 shown "$POPUP"
 }
-bound_is() { [ "$(portal_call Bound 2>/dev/null)" = "('$1',)" ]; }
+bound_has() { portal_call Bound 2>/dev/null | grep -qF "$1"; }
 
 # history_has TEXT TRANSLATION: the history holds that translation.
 history_has() {
@@ -110,7 +110,7 @@ case_wayland() {
     e2e_check "Translate \"hello world\" answers the engine's translation" \
         test "$(e2e_bus_call Translate "hello world")" = "('hola Mundo',)"
     e2e_check "the portal bound Ctrl+Alt+E as CTRL+ALT+e" parlamo_wait_until 10 \
-        bound_is "translate-selection|CTRL+ALT+e|Translate the selection"
+        bound_has "translate-selection|CTRL+ALT+e|Translate the selection"
 
     # The portal has the key as soon as it is asked for it; the program takes
     # it with the portal's answer, which a loaded machine may deliver later:
@@ -132,7 +132,7 @@ case_keyboard() {
     start_weston x11
     e2e_start_session_bus
     start_program
-    parlamo_wait_until 10 bound_is "translate-selection|CTRL+ALT+e|Translate the selection" ||
+    parlamo_wait_until 10 bound_has "translate-selection|CTRL+ALT+e|Translate the selection" ||
         e2e_abort "the portal did not bind the shortcut"
 
     wl-copy --foreground "The house is very old" >/dev/null 2>&1 &

@@ -10,9 +10,10 @@ of the caller's unique name and its handle_token, after the method has
 returned, as the real portal sends them.
 
 For the tests, the interface org.velmor.Test.Portal on the same object:
-Bound() -> the last BindShortcuts' shortcuts as "id|preferred_trigger|
-description" lines; Activate(s id) emits Activated for the last session;
-Closed() -> how many sessions were closed.
+Bound() -> every shortcut bound, as "id|preferred_trigger|description"
+lines in the order of their ids; Activate(s id) emits Activated for the session that
+bound the id; Closed() -> how many sessions were closed. As the real portal,
+it refuses a session whose handle (caller and token) is already taken.
 
 The Screenshot interface answers an interactive request with the parameter
 "area" (a file's path; code "area_code", 0 by default) and any other with
@@ -22,6 +23,7 @@ Screenshots() -> the "interactive" option of each request, comma-separated.
 '''
 
 import dbus
+from dbusmock import mockobject
 from gi.repository import GLib
 
 BUS_NAME = 'org.freedesktop.portal.Desktop'
@@ -53,8 +55,8 @@ def _respond(mock, sender, handle, code, results):
 
 def load(mock, parameters):
     mock.fake_params = parameters
-    mock.fake_session = ''
-    mock.fake_bound = ''
+    mock.fake_sessions = {}  # shortcut id -> the session that bound it
+    mock.fake_bound = {}  # shortcut id -> its line for Bound()
     mock.fake_closed = 0
     mock.fake_screenshots = []
     mock.AddProperty(MAIN_IFACE, 'version', dbus.UInt32(1))
@@ -65,10 +67,12 @@ def load(mock, parameters):
 def CreateSession(self, options, sender=None):
     handle = _path('request', sender, options['handle_token'])
     session = _path('session', sender, options['session_handle_token'])
+    if session in mockobject.objects:
+        raise dbus.exceptions.DBusException(f'{session} exists',
+                                            name='org.freedesktop.portal.Error.Failed')
     code = int(self.fake_params.get('create', 0))
     results = {}
     if code == 0:
-        self.fake_session = session
         # Close is counted on the portal's own object; the code runs among
         # dbusmock's globals, where "objects" holds every mock object.
         self.AddObject(session, SESSION_IFACE, {}, [
@@ -84,13 +88,15 @@ def BindShortcuts(self, session, shortcuts, parent_window, options, sender=None)
     if self.fake_params.get('bind_error'):
         raise dbus.exceptions.DBusException('no shortcuts here',
                                             name='org.freedesktop.portal.Error.Failed')
-    self.fake_bound = '\n'.join(
-        f'{sid}|{info.get("preferred_trigger", "")}|{info.get("description", "")}'
-        for sid, info in shortcuts)
+    for sid, info in shortcuts:
+        self.fake_bound[str(sid)] = \
+            f'{sid}|{info.get("preferred_trigger", "")}|{info.get("description", "")}'
     handle = _path('request', sender, options['handle_token'])
     code = int(self.fake_params.get('bind', 0))
     results = {}
     if code == 0:
+        for sid, _ in shortcuts:
+            self.fake_sessions[str(sid)] = str(session)
         results = {'shortcuts': dbus.Array(
             [dbus.Struct((sid, {'description': info.get('description', ''),
                                 'trigger_description': info.get('preferred_trigger', '')}),
@@ -102,7 +108,7 @@ def BindShortcuts(self, session, shortcuts, parent_window, options, sender=None)
 
 @dbus.service.method(TEST_IFACE, in_signature='', out_signature='s')
 def Bound(self):
-    return self.fake_bound
+    return '\n'.join(line for _, line in sorted(self.fake_bound.items()))
 
 
 @dbus.service.method(TEST_IFACE, in_signature='', out_signature='i')
@@ -113,7 +119,7 @@ def Closed(self):
 @dbus.service.method(TEST_IFACE, in_signature='s', out_signature='')
 def Activate(self, shortcut_id):
     self.EmitSignal(MAIN_IFACE, 'Activated', 'osta{sv}',
-                    [dbus.ObjectPath(self.fake_session), shortcut_id,
+                    [dbus.ObjectPath(self.fake_sessions.get(shortcut_id, '/')), shortcut_id,
                      dbus.UInt64(GLib.get_monotonic_time() // 1000), {}])
 
 
