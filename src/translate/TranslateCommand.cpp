@@ -61,7 +61,6 @@ QCoro::Task<> TranslateCommand::run() {
             case Translator::Fault::None:
                 m_view.showResult(result.shown);
                 m_view.Enable();
-                emit translated(result.shown);
                 co_return;
             case Translator::Fault::Limit: {
                 const QString title = m_globals.gelmMessages.requireText("titlemsgbox");

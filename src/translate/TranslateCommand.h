@@ -43,10 +43,6 @@ public:
     static QString failureText(Translator::Fault fault, const QString& detail,
                                const QString& server);
 
-signals:
-    // A translation has reached the result box and the window is idle.
-    void translated(const QString& result);
-
 private:
     QCoro::Task<> run();
     void endBusy(const QString& status);

@@ -20,7 +20,6 @@
 #include "ui/SelectionPopup.h"
 #include "ui/SelectionText.h"
 #include "ui/ShortcutDialog.h"
-#include "ui/TranslationHistory.h"
 
 namespace {
 
@@ -41,13 +40,8 @@ int indexOf(const QList<EngineLists::Pair>& pairs, const QString& name) {
 }  // namespace
 
 TranslateAnywhere::TranslateAnywhere(IAnywhereHost& window, Translator& translator,
-                                     TranslationHistory& history, const Globals& globals,
-                                     Platform platform)
-    : m_window(window),
-      m_translator(translator),
-      m_history(history),
-      m_globals(globals),
-      m_platform(platform) {}
+                                     const Globals& globals, Platform platform)
+    : m_window(window), m_translator(translator), m_globals(globals), m_platform(platform) {}
 
 void TranslateAnywhere::windowUnloading() {
     // Exit: nothing of this may outlive the window on screen or on the keyboard.
@@ -185,11 +179,6 @@ TranslateAnywhere::Choice TranslateAnywhere::detectedChoice(const QString& text,
 OutsideTranslation* TranslateAnywhere::newTranslation(QObject* parent, bool popup) {
     return new OutsideTranslation(
         m_translator, popup ? Translator::Origin::Popup : Translator::Origin::DBus, parent);
-}
-
-void TranslateAnywhere::record(const Choice& choice, const QString& source, const QString& result) {
-    const QString notice = m_history.record(choice.engine, choice.pair, source, result);
-    if (!notice.isEmpty()) sayInStatusLine(notice);
 }
 
 SelectionPopup* TranslateAnywhere::popup() const {
@@ -335,9 +324,8 @@ void TranslateAnywhere::popUpWith(const QString& text, const QString& whenEmpty,
     OutsideTranslation* translation = newTranslation(this, true);
     m_popupTranslation = translation;
     connect(translation, &OutsideTranslation::finished, this,
-            [this, translation, choice, text, line](const QString& shown) {
+            [this, translation, line](const QString& shown) {
                 translation->deleteLater();
-                record(choice, text, shown);
                 if (!m_popup) return;
                 m_popup->showTranslation(shown, line);
                 emit popupTranslated();
@@ -381,9 +369,8 @@ void TranslateAnywhere::translateWith(const Choice& choice, const QString& text,
                                       const Reply& done) {
     OutsideTranslation* translation = newTranslation(this, false);
     connect(translation, &OutsideTranslation::finished, this,
-            [this, translation, choice, text, done](const QString& shown) {
+            [translation, done](const QString& shown) {
                 translation->deleteLater();
-                record(choice, text, shown);
                 done(true, shown);
             });
     connect(translation, &OutsideTranslation::failed, this,
@@ -412,9 +399,8 @@ void TranslateAnywhere::translateBack() {
     OutsideTranslation* translation = newTranslation(this, true);
     m_popupTranslation = translation;
     connect(translation, &OutsideTranslation::finished, this,
-            [this, translation, choice, text](const QString& shown) {
+            [this, translation, choice](const QString& shown) {
                 translation->deleteLater();
-                record(choice, text, shown);
                 if (m_popup) m_popup->showBack(shown, tr("Back: %1").arg(choice.pair));
             });
     connect(translation, &OutsideTranslation::failed, this,

@@ -18,14 +18,14 @@ class ShortcutDialog;
 class Translator;
 class TextRecognizer;
 class QImage;
-class TranslationHistory;
 
 // Translations asked for outside the main window: the selection shortcut
 // and the popup it opens (for the selection or the clipboard), and the texts
 // D-Bus callers send. Each runs as an OutsideTranslation with the window's
 // current engine and pair (in the popup and for translateAuto, the pair
-// language detection picks: language/PairRule), is kept in the window's history, and counts
-// toward the window's per-run limit. The shortcut is the settings key
+// language detection picks: language/PairRule) through the program's one
+// Translator, which counts it toward the per-run limit and from which the
+// history keeps it. The shortcut is the settings key
 // selectionShortcut (Ctrl+Alt+E when absent, none when empty), held through
 // the platform's IGlobalShortcut. The screen area shortcut (screenAreaShortcut,
 // Ctrl+Alt+O) lets the user pick an area of the screen whose text is read
@@ -34,8 +34,8 @@ class TranslationHistory;
 class TranslateAnywhere : public QObject {
     Q_OBJECT
 public:
-    TranslateAnywhere(IAnywhereHost& window, Translator& translator, TranslationHistory& history,
-                      const Globals& globals, Platform platform);
+    TranslateAnywhere(IAnywhereHost& window, Translator& translator, const Globals& globals,
+                      Platform platform);
     ~TranslateAnywhere() override;
 
     // Takes the stored shortcut; once the window is loaded.
@@ -107,7 +107,6 @@ private:
     void translateWith(const Choice& choice, const QString& text, const Reply& done);
     // A popup's translation (popup) or a D-Bus caller's.
     OutsideTranslation* newTranslation(QObject* parent, bool popup);
-    void record(const Choice& choice, const QString& source, const QString& result);
     void sayInStatusLine(const QString& text);
     SelectionPopup& ensurePopup();
     // Opens the popup for text; for an empty one it says whenEmpty and
@@ -121,7 +120,6 @@ private:
 
     IAnywhereHost& m_window;
     Translator& m_translator;
-    TranslationHistory& m_history;
     const Globals& m_globals;
     Platform m_platform;
     QPointer<SelectionPopup> m_popup;

@@ -28,11 +28,11 @@ HistoryStore& TranslationHistory::store() {
     return *m_store;
 }
 
-QString TranslationHistory::record(const QString& engine, const QString& pair,
-                                   const QString& source, const QString& result) {
+void TranslationHistory::record(const QString& engine, const QString& pair, const QString& source,
+                                const QString& result) {
     store().add({QDateTime(), engine, pair, source, result});
     m_recorded = true;
-    return m_store->takeOffNotice();
+    if (m_store->isOff()) emit wentOff();
 }
 
 QString TranslationHistory::offNotice() {

@@ -22,10 +22,10 @@ public:
                        const QString& databasePath = QString());
     ~TranslationHistory() override;
 
-    // A translation shown in the result box. Returns the reason, as a
-    // sentence, when the history has just turned out to be off (once).
-    QString record(const QString& engine, const QString& pair, const QString& source,
-                   const QString& result);
+    // A translation made. wentOff() says when the history is off, now or
+    // once the write has failed.
+    void record(const QString& engine, const QString& pair, const QString& source,
+                const QString& result);
     // The same sentence when the history went off after a translation was
     // recorded (the store opens with the first one); empty once said.
     QString takeOffNotice();
@@ -39,7 +39,7 @@ public:
     HistoryWindow* window() const;
 
 signals:
-    // The history went off after a translation had been recorded:
+    // The history is off and a translation has been recorded:
     // takeOffNotice() has the sentence.
     void wentOff();
     void entryChosen(const QString& source, const QString& result, const QString& engine,

@@ -23,8 +23,7 @@ WindowParts::WindowParts(frmTranslate& window, frmTranslateUi& ui, Globals& glob
     m_speak = std::make_unique<SpeakCommand>(window, globals, platform);
     m_history = std::make_unique<TranslationHistory>(globals.gobjRegistry.get(), &*platform.dialogs,
                                                      &window);
-    m_anywhere =
-        std::make_unique<TranslateAnywhere>(window, *m_translator, *m_history, globals, platform);
+    m_anywhere = std::make_unique<TranslateAnywhere>(window, *m_translator, globals, platform);
     connect(&window, &frmTranslate::unloading, m_anywhere.get(),
             &TranslateAnywhere::windowUnloading);
     connectControls();
@@ -47,8 +46,9 @@ void WindowParts::connectControls() {
         // line says; while a command runs, when the window is idle again.
         if (m_ui.cmdTranslate->isEnabled()) m_window.showHistoryNotice(m_history->takeOffNotice());
     });
-    connect(m_translate.get(), &TranslateCommand::translated, this,
-            &WindowParts::recordTranslation);
+    // Every translation of this program, whichever way it came in, is kept
+    // here, once.
+    connect(m_translator.get(), &Translator::translated, this, &WindowParts::recordTranslation);
     // Exit while a command waits: end it now rather than keep a program
     // without a window running until the server is done.
     connect(&m_window, &frmTranslate::unloading, this, &WindowParts::cancelCommand);
@@ -72,10 +72,8 @@ bool WindowParts::eventFilter(QObject* watched, QEvent* event) {
     return QObject::eventFilter(watched, event);
 }
 
-void WindowParts::recordTranslation(const QString& result) {
-    const ITranslateView& view = m_window;
-    m_window.showHistoryNotice(m_history->record(
-        view.selectedEngine().text, view.selectedLanguage().text, view.sourceText(), result));
+void WindowParts::recordTranslation(const Translator::Request& request, const QString& shown) {
+    m_history->record(request.engine, request.pair, request.text, shown);
 }
 
 QString WindowParts::takeHistoryNotice() {

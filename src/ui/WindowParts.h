@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "platform/Platform.h"
+#include "translate/Translator.h"
 
 struct Globals;
 struct frmTranslateUi;
@@ -14,7 +15,6 @@ class SpeakCommand;
 class TranslateAnywhere;
 class TranslateCommand;
 class TranslationHistory;
-class Translator;
 
 // What the main window works with but is not: the one Translator, the
 // Translate, Hear It and Speak commands, the history and the translations
@@ -47,7 +47,7 @@ protected:
 
 private:
     void connectControls();
-    void recordTranslation(const QString& result);
+    void recordTranslation(const Translator::Request& request, const QString& shown);
 
     frmTranslate& m_window;
     frmTranslateUi& m_ui;
