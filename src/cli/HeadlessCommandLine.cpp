@@ -132,5 +132,8 @@ QCoro::Task<int> HeadlessCommandLine::run(const QCommandLineParser& parser) {
         co_return HeadlessTranslation::Usage;
     }
     HeadlessTranslation headless(out, err);
-    co_return co_await headless.run(*request);
+    // Named before it is awaited: GCC 12 destroys the temporaries of a
+    // co_await expression (the request's copy) twice.
+    QCoro::Task<int> job = headless.run(*request);
+    co_return co_await job;
 }

@@ -74,7 +74,11 @@ QCoro::Task<int> HeadlessTranslation::run(HeadlessRequest request) {
     Globals globals;
     ServiceDocument& doc = globals.service;
     QString why;
-    if (!co_await ConfigLoader::load(doc, address, m_configTimeoutMs, &why))
+    // Jobs are named before they are awaited: GCC 12 destroys the
+    // temporaries of a co_await expression (the copies of by-value
+    // arguments) twice.
+    QCoro::Task<bool> load = ConfigLoader::load(doc, address, m_configTimeoutMs, &why);
+    if (!co_await load)
         co_return fail(Failed, tr("cannot load the configuration from %1: %2").arg(m_host, why));
 
     Translator translator(globals);
@@ -89,8 +93,10 @@ QCoro::Task<int> HeadlessTranslation::run(HeadlessRequest request) {
                                                            QLatin1Char(')'));
         }
         if (request.list) co_return list(doc);
-        if (request.printSource)  // nothing is translated
-            co_return co_await translate(translator, doc, request);
+        if (request.printSource) {  // nothing is translated
+            QCoro::Task<int> job = translate(translator, doc, request);
+            co_return co_await job;
+        }
 
         // Refused before anything else is looked at; the message may be
         // missing here.
@@ -100,7 +106,8 @@ QCoro::Task<int> HeadlessTranslation::run(HeadlessRequest request) {
             co_return fail(Refused,
                            text.isEmpty() ? tr("the service allows no translations now") : text);
         }
-        co_return co_await translate(translator, doc, request);
+        QCoro::Task<int> job = translate(translator, doc, request);
+        co_return co_await job;
     } catch (const Failure& e) {
         co_return fail(Failed,
                        tr("the configuration from %1 cannot be used: %2").arg(m_host, e.message()));
@@ -211,7 +218,8 @@ QCoro::Task<int> HeadlessTranslation::send(Translator& translator, const QString
     ask.origin = Translator::Origin::CommandLine;
     ask.policy = TranslationPipeline::StatusPolicy::SuccessOnly;
     ask.stallTimeout = std::chrono::milliseconds(m_translateTimeoutMs);
-    const Translator::Result result = co_await translator.translate(ask);
+    QCoro::Task<Translator::Result> job = translator.translate(ask);
+    const Translator::Result result = co_await job;
 
     if (result.ok()) {
         *shown = result.shown;

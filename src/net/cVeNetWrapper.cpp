@@ -47,7 +47,10 @@ std::optional<HttpRequest> cVeNetWrapper::request(const QString& strUrl, const Q
 
 QCoro::Task<QByteArray> cVeNetWrapper::Download(QString strUrl, QString strPostData,
                                                 qint32 lngPort) {
-    co_return co_await DownloadInto(std::move(strUrl), std::move(strPostData), lngPort, nullptr);
+    // Named before it is awaited, as below.
+    QCoro::Task<QByteArray> job =
+        DownloadInto(std::move(strUrl), std::move(strPostData), lngPort, nullptr);
+    co_return co_await job;
 }
 
 QCoro::Task<QByteArray> cVeNetWrapper::DownloadInto(QString strUrl, QString strPostData,

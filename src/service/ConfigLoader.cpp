@@ -40,7 +40,10 @@ QCoro::Task<bool> ConfigLoader::load(ConfigDocument& document, QString address, 
     request.sizeLimit = HttpLimits::configMaxBody;
     request.stallTimeout = std::chrono::milliseconds(timeoutMs);
     request.overallBound = std::max(HttpLimits::overallBound, request.stallTimeout);
-    const HttpResult result = co_await HttpEngine::forThread().fetch(request);
+    // A named job: GCC 12 destroys the temporaries of a co_await
+    // expression (here the request's copy) twice.
+    QCoro::Task<HttpResult> job = HttpEngine::forThread().fetch(request);
+    const HttpResult result = co_await job;
     if (!result.ok()) co_return fail(error, transferFailure(result));
     if (result.status < 200 || result.status > 299)
         co_return fail(error, tr("the server answered with HTTP status %1")

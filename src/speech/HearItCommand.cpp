@@ -126,7 +126,10 @@ QCoro::Task<> HearItCommand::run() {
         const std::optional<QString> urltoplay = wav.getAttribute("urltoplay");
 
         // 3. The lookup page, and the sound's name cut out of it.
-        const QByteArray page = co_await net.Download(lookupAddress, QString(), 80);
+        // Jobs are named before they are awaited: GCC 12 destroys the
+        // temporaries of a co_await expression twice.
+        QCoro::Task<QByteArray> lookup = net.Download(lookupAddress, QString(), 80);
+        const QByteArray page = co_await lookup;
         // Nothing of a cancelled command is stored, played or shown.
         if (over()) co_return;
         if (!padbefore || !padafter) co_return failed();
@@ -144,8 +147,10 @@ QCoro::Task<> HearItCommand::run() {
         // anything less leaves the folder as it was.
         WaveFile file(AppInfo::dataFolder() + QStringLiteral("/wav"),
                       SoundLookup::cacheFileName(*name));
-        co_await net.DownloadInto(SoundLookup::waveAddress(*urltoplay, *name), QString(), 80,
-                                  [&file](QByteArrayView bytes) { return file.write(bytes); });
+        QCoro::Task<QByteArray> wave =
+            net.DownloadInto(SoundLookup::waveAddress(*urltoplay, *name), QString(), 80,
+                             [&file](QByteArrayView bytes) { return file.write(bytes); });
+        co_await wave;
         // Nothing of a cancelled command is stored, played or shown.
         if (over()) co_return;
         const QString path = file.commit();

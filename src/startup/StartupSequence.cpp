@@ -105,7 +105,10 @@ QCoro::Task<> StartupSequence::run() {
     m_address = ConfigRequest::address(AppInfo::configHost(), g.gstrUid,
                                        settings.get(Settings::Key::InstallDate));
     m_failure.clear();
-    bool loaded = co_await ConfigLoader::load(g.service, m_address, m_timeoutMs, &m_failure);
+    // A named job: GCC 12 destroys the temporaries of a co_await
+    // expression (here the address's copy) twice.
+    QCoro::Task<bool> load = ConfigLoader::load(g.service, m_address, m_timeoutMs, &m_failure);
+    bool loaded = co_await load;
     if (screenGone()) co_return;
     if (loaded) {
         // A document the window cannot open with is refused here, like one

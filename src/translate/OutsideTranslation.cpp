@@ -37,7 +37,10 @@ void OutsideTranslation::start(const QString& engine, const QString& pair, const
 
 QCoro::Task<> OutsideTranslation::run(Translator::Request request) {
     const QPointer<OutsideTranslation> self(this);
-    const Translator::Result result = co_await m_translator.translate(request);
+    // A named job: GCC 12 destroys the temporaries of a co_await
+    // expression (here the request's copy) twice.
+    QCoro::Task<Translator::Result> job = m_translator.translate(request);
+    const Translator::Result result = co_await job;
     if (!self || result.fault == Translator::Fault::Cancelled) co_return;
     m_cancel.reset();
     if (result.ok()) co_return emit finished(result.shown);

@@ -43,8 +43,11 @@ QCoro::Task<Translator::Result> Translator::translate(Request request) {
     options.policy = request.policy;
     options.stallTimeout = request.stallTimeout;
     options.cancel = request.cancel;
-    Result result = co_await TranslationPipeline::run(m_globals.service, request.engine,
-                                                      request.pair, request.text, options);
+    // A named job: GCC 12 destroys the temporaries of a co_await
+    // expression (here the copies of the texts and options) twice.
+    QCoro::Task<Result> job = TranslationPipeline::run(m_globals.service, request.engine,
+                                                       request.pair, request.text, options);
+    Result result = co_await job;
     release();
     if (!self) co_return result;
     if (result.ok()) {
