@@ -1,7 +1,14 @@
 #include "net/SystemProxy.h"
 
+#include <QHostAddress>
 #include <QNetworkProxyFactory>
 #include <QUrl>
+
+bool SystemProxy::isLoopback(const QString& host) {
+    if (host.compare(QLatin1String("localhost"), Qt::CaseInsensitive) == 0) return true;
+    const QHostAddress address(host);
+    return !address.isNull() && address.isLoopback();
+}
 
 bool SystemProxy::environmentDecides() {
     // An exception list alone decides too: the desktop's proxy would
@@ -48,8 +55,13 @@ std::optional<QByteArray> SystemProxy::curlAddress(const QNetworkProxy& proxy) {
 
 std::optional<QByteArray> SystemProxy::forAddress(const QString& address) {
     if (environmentDecides()) return std::nullopt;
+    const QUrl url(address);
+    // This machine itself is never reached through the desktop's proxy (the
+    // desktops leave it out by default), and the lookup, a round trip to
+    // libproxy's own thread, would cost a local request more than its answer.
+    if (isLoopback(url.host())) return QByteArray();
     const QList<QNetworkProxy> offered =
-        QNetworkProxyFactory::systemProxyForQuery(QNetworkProxyQuery(QUrl(address)));
+        QNetworkProxyFactory::systemProxyForQuery(QNetworkProxyQuery(url));
     for (const QNetworkProxy& proxy : offered)
         if (std::optional<QByteArray> usable = curlAddress(proxy)) return usable;
     return QByteArray();

@@ -25,4 +25,8 @@ public:
 
     // True when one of the variables libcurl reads is set.
     static bool environmentDecides();
+
+    // localhost, 127.0.0.0/8 or ::1 (as a URL gives the host, without
+    // brackets).
+    static bool isLoopback(const QString& host);
 };

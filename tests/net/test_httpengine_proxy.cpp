@@ -147,6 +147,13 @@ private slots:
         QVERIFY2(got.ok(), qPrintable(got.errorText));
         QCOMPARE(m_proxy.heads().size(), 1);
         QVERIFY(m_proxy.heads()[0].startsWith("GET http://engine.invalid:"));
+        // This machine itself is reached directly.
+        for (const char* host : {"127.0.0.1", "localhost"}) {
+            const HttpResult direct =
+                fetch(QStringLiteral("http://%1:%2/d").arg(host).arg(m_server.port()));
+            QVERIFY2(direct.ok(), qPrintable(direct.errorText));
+            QCOMPARE(m_proxy.heads().size(), 1);
+        }
     }
 
     void desktopProxiesAsLibcurlTakesThem_data() {
