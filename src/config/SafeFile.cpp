@@ -161,8 +161,14 @@ bool SafeFile::Writer::write(QByteArrayView bytes) {
 QString SafeFile::Writer::commit() {
     if (m_fd < 0) return QString();
     const QByteArray nativeTemporary = QFile::encodeName(m_temporary);
-    const bool ok = ::close(m_fd) == 0 && ::rename(nativeTemporary.constData(),
-                                                   QFile::encodeName(m_path).constData()) == 0;
+    const QByteArray nativePath = QFile::encodeName(m_path);
+    bool ok = ::close(m_fd) == 0;
+    // Not a rename over the old file: file systems such as ext4 take that for
+    // a replacement that must survive a crash and write the whole new file
+    // out before the rename returns, which for a large download takes as
+    // long as the download itself. unlink() removes a link, never its target.
+    if (ok) ::unlink(nativePath.constData());
+    ok = ok && ::rename(nativeTemporary.constData(), nativePath.constData()) == 0;
     m_fd = -1;
     if (!ok) ::unlink(nativeTemporary.constData());
     return ok ? m_path : QString();

@@ -35,10 +35,12 @@ public:
     // untouched and no temporary is left.
     static bool replaceWithoutFollowing(const QString& path, const QByteArray& bytes);
 
-    // A new file written in pieces that replaces the name in one step at
-    // commit(), like replaceWithoutFollowing but not synced: for files that
-    // can be fetched again. Until commit() (and when dropped without it) the
-    // name is untouched and the temporary is removed.
+    // A new file written in pieces under a temporary name and put in place at
+    // commit(): for files that are fetched again rather than read back after
+    // a restart (nothing is synced). The old file is removed first and the
+    // new one then renamed to the name, so the name never shows a part-written
+    // file (for a moment, none). Until commit() (and when dropped without it)
+    // the name is untouched and the temporary is removed.
     class Writer {
     public:
         explicit Writer(const QString& path);
