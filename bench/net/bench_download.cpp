@@ -8,15 +8,17 @@
 // same folder, for a 50 MB and a 40 KB body.
 #include <arpa/inet.h>
 #include <benchmark/benchmark.h>
+#include <fcntl.h>
 #include <netinet/in.h>
+#include <spawn.h>
 #include <sys/socket.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <atomic>
 #include <chrono>
@@ -153,17 +155,47 @@ double timedFetchIntoFolder(qint64 size) {
     return !path.isEmpty() && QFileInfo(path).size() == size ? took.count() : -1;
 }
 
+// curl's own measure of a transfer to output ("-o"): seconds, or negative
+// when it failed or fetched fewer than size bytes. curl starts through
+// posix_spawn, which shares this process's memory until the exec: a fork
+// (as QProcess does it here) would leave every page of this process to be
+// copied on its next write, and the next download measured would pay for it.
+double curlSeconds(const QString& output, const QString& at, qint64 size) {
+    int pipeFds[2];
+    if (::pipe2(pipeFds, O_CLOEXEC) != 0) return -1;
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_adddup2(&actions, pipeFds[1], STDOUT_FILENO);
+    const QByteArray out = QFile::encodeName(output);
+    const QByteArray url = at.toUtf8();
+    const char* argv[] = {"curl",          "-s",   "-o",
+                          out.constData(), "-w",   "%{time_total} %{size_download}",
+                          url.constData(), nullptr};
+    pid_t pid = -1;
+    const int spawned =
+        ::posix_spawnp(&pid, "curl", &actions, nullptr, const_cast<char* const*>(argv), environ);
+    posix_spawn_file_actions_destroy(&actions);
+    ::close(pipeFds[1]);
+    std::string said;
+    char buf[256];
+    for (ssize_t n; spawned == 0 && (n = ::read(pipeFds[0], buf, sizeof buf)) != 0;)
+        if (n > 0)
+            said.append(buf, static_cast<size_t>(n));
+        else if (errno != EINTR)
+            break;
+    ::close(pipeFds[0]);
+    int status = 0;
+    if (spawned != 0 || ::waitpid(pid, &status, 0) != pid || !WIFEXITED(status) ||
+        WEXITSTATUS(status) != 0)
+        return -1;
+    const QList<QByteArray> fields = QByteArray::fromStdString(said).split(' ');
+    return fields.value(1).toLongLong() == size ? fields.value(0).toDouble() : -1;
+}
+
 // curl -o into the same folder, by curl's own measure (without the start of
 // its process). Seconds; negative when it failed.
 double timedCurlIntoFolder(qint64 size) {
-    QProcess curl;
-    curl.start(QStringLiteral("curl"),
-               {QStringLiteral("-s"), QStringLiteral("-o"), wavFolder() + "/curl.wav",
-                QStringLiteral("-w"), QStringLiteral("%{time_total} %{size_download}"),
-                address(pathFor(size))});
-    if (!curl.waitForFinished(60000) || curl.exitCode() != 0) return -1;
-    const QList<QByteArray> out = curl.readAllStandardOutput().split(' ');
-    return out.value(1).toLongLong() == size ? out.value(0).toDouble() : -1;
+    return curlSeconds(wavFolder() + "/curl.wav", address(pathFor(size)), size);
 }
 
 // One timed Download of the body, in seconds; negative when it came back short.
@@ -178,13 +210,7 @@ double timedDownload() {
 // curl's own measure of the same transfer, without the start of the process;
 // negative when it failed.
 double timedCurl() {
-    QProcess curl;
-    curl.start(QStringLiteral("curl"),
-               {QStringLiteral("-s"), QStringLiteral("-o"), QStringLiteral("/dev/null"),
-                QStringLiteral("-w"), QStringLiteral("%{time_total} %{size_download}"), address()});
-    if (!curl.waitForFinished(60000) || curl.exitCode() != 0) return -1;
-    const QList<QByteArray> out = curl.readAllStandardOutput().split(' ');
-    return out.value(1).toLongLong() == bodySize ? out.value(0).toDouble() : -1;
+    return curlSeconds(QStringLiteral("/dev/null"), address(), bodySize);
 }
 
 void BM_Download(benchmark::State& state) {
