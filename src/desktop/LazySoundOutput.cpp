@@ -1,30 +1,25 @@
 #include "desktop/LazySoundOutput.h"
 
-#include <sys/stat.h>
-#include <unistd.h>
-
-#include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QPluginLoader>
 #include <QtDebug>
 
 #include "platform/AppInfo.h"
+#include "platform/PluginFiles.h"
 
 namespace {
 
 constexpr char libraryName[] = "libparlamo_sound.so";
 
-// Code is loaded only from a file that its owner or root could have put
-// there and that nobody else may change: the places recorded at build time
-// may be gone and made again by someone else.
 QString untrustedBecause(const QString& file) {
-    struct stat info {};
-    if (::stat(QFile::encodeName(file).constData(), &info) != 0) return QString();
-    if (info.st_uid != 0 && info.st_uid != ::geteuid())
-        return LazySoundOutput::tr("%1 belongs to another user").arg(file);
-    if ((info.st_mode & (S_IWGRP | S_IWOTH)) != 0)
-        return LazySoundOutput::tr("other users may change %1").arg(file);
+    switch (PluginFiles::trust(file)) {
+        case PluginFiles::Trust::OtherOwner:
+            return LazySoundOutput::tr("%1 belongs to another user").arg(file);
+        case PluginFiles::Trust::OthersMayChange:
+            return LazySoundOutput::tr("other users may change %1").arg(file);
+        case PluginFiles::Trust::Trusted:
+            break;
+    }
     return QString();
 }
 
@@ -43,14 +38,9 @@ LazySoundOutput::~LazySoundOutput() {
 }
 
 QStringList LazySoundOutput::candidatesBeside(const QString& programFolder) {
-    const QDir folder(programFolder);
-    QStringList candidates{
-        folder.filePath(QLatin1String(libraryName)),
-        QDir::cleanPath(folder.filePath(QStringLiteral(PARLAMO_PRIVATE_LIBDIR_FROM_BIN "/") +
-                                        QLatin1String(libraryName))),
-        QStringLiteral(PARLAMO_SOUND_MODULE_BUILT),
-        QStringLiteral(PARLAMO_SOUND_MODULE_INSTALLED),
-    };
+    QStringList candidates = PluginFiles::beside(programFolder, QLatin1String(libraryName));
+    candidates << QStringLiteral(PARLAMO_SOUND_MODULE_BUILT)
+               << QStringLiteral(PARLAMO_SOUND_MODULE_INSTALLED);
     candidates.removeDuplicates();
     return candidates;
 }

@@ -1,20 +1,17 @@
 #include "language/LanguageDetector.h"
 
-#include <QDir>
-#include <QFileInfo>
-#include <QLibrary>
 #include <QMutex>
 #include <QtDebug>
 #include <memory>
 
 #include "language/ILanguageDetector.h"
 #include "platform/AppInfo.h"
+#include "platform/PluginFiles.h"
 
 namespace LanguageDetector {
 
 namespace {
 
-constexpr char libraryName[] = "libparlamo_cld2.so";
 constexpr char entryName[] = "parlamo_create_language_detector";
 
 struct Loader {
@@ -29,25 +26,19 @@ struct Loader {
     ILanguageDetector* get() {
         if (tried) return detector.get();
         tried = true;
-        const QStringList files =
-            candidates.isEmpty() ? candidatesBeside(AppInfo::programFolder()) : candidates;
-        QStringList reasons;
-        for (const QString& file : files) {
-            if (!QFileInfo(file).isFile()) continue;
-            QLibrary library(file);
-            using Create = ILanguageDetector* (*)();
-            const auto create = reinterpret_cast<Create>(library.resolve(entryName));
-            if (!create) {
-                reasons << library.errorString();
-                continue;
-            }
-            detector.reset(create());
-            return detector.get();
+        const QStringList files = candidates.isEmpty()
+                                      ? PluginFiles::beside(AppInfo::programFolder(),
+                                                            QStringLiteral("libparlamo_cld2.so"))
+                                      : candidates;
+        using Create = ILanguageDetector* (*)();
+        const auto create =
+            reinterpret_cast<Create>(PluginFiles::resolveFirst(files, entryName, &error));
+        if (!create) {
+            qWarning().noquote() << "No language detection:" << error;
+            return nullptr;
         }
-        if (reasons.isEmpty()) reasons << QStringLiteral("none of %1").arg(files.join(u", "));
-        error = reasons.join(u"; ");
-        qWarning().noquote() << "No language detection:" << error;
-        return nullptr;
+        detector.reset(create());
+        return detector.get();
     }
 };
 
@@ -64,13 +55,6 @@ int letters(const QString& text, int enough) {
 }
 
 }  // namespace
-
-QStringList candidatesBeside(const QString& programFolder) {
-    const QDir folder(programFolder);
-    return {folder.filePath(QLatin1String(libraryName)),
-            QDir::cleanPath(folder.filePath(QStringLiteral(PARLAMO_PRIVATE_LIBDIR_FROM_BIN "/") +
-                                            QLatin1String(libraryName)))};
-}
 
 QString detect(const QString& text) {
     if (letters(text, minimumLetters) < minimumLetters) return QString();

@@ -28,7 +28,4 @@ QString loadError();
 // Loads from this file instead (tests, benchmarks); before the first use.
 void useLibrary(const QString& file);
 
-// Where the program looks for the library, given its own folder.
-QStringList candidatesBeside(const QString& programFolder);
-
 }  // namespace LanguageDetector
