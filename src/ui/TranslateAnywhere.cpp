@@ -57,74 +57,75 @@ TranslateAnywhere::~TranslateAnywhere() {
     delete m_popup;
 }
 
-QString TranslateAnywhere::shortcut() const {
+namespace {
+Settings::Key settingOf(bool area) {
+    return area ? Settings::Key::ScreenAreaShortcut : Settings::Key::SelectionShortcut;
+}
+}  // namespace
+
+QString TranslateAnywhere::storedKey(GlobalKey which) const {
+    const Settings::Key setting = settingOf(which == GlobalKey::ScreenArea);
     cVeRegistry* store = m_globals.gobjRegistry.get();
-    return store ? Settings(*store).get(Settings::Key::SelectionShortcut)
-                 : Settings::defaultText(Settings::Key::SelectionShortcut);
+    return store ? Settings(*store).get(setting) : Settings::defaultText(setting);
 }
 
-void TranslateAnywhere::start() {
-    hold(shortcut());
-    holdArea(areaShortcut());
+void TranslateAnywhere::storeKey(GlobalKey which, const QString& key) {
+    if (cVeRegistry* store = m_globals.gobjRegistry.get())
+        Settings(*store).set(settingOf(which == GlobalKey::ScreenArea), key);
+    hold(which, key);
+}
+
+void TranslateAnywhere::hold(GlobalKey which, const QString& key) {
+    const bool area = which == GlobalKey::ScreenArea;
+    const QPointer<TranslateAnywhere> self(this);
+    (area ? m_platform.areaShortcut : m_platform.shortcut)
+        ->setKey(
+            key,
+            [self, area] {
+                if (!self) return;
+                if (area)
+                    self->translateScreenArea();
+                else
+                    self->translateSelection();
+            },
+            [self, area](const QString& why) {
+                if (!self) return;
+                // Where the desktop holds no keys at all, another key would
+                // not help.
+                const bool available = area ? self->m_platform.areaShortcut->isAvailable()
+                                            : self->m_platform.shortcut->isAvailable();
+                const QString elsewhere =
+                    area ? tr("Choose another one under Options > Screen Area Shortcut...")
+                         : tr("Choose another one under Options > Selection Shortcut...");
+                self->sayInStatusLine(available ? why + QLatin1Char(' ') + elsewhere : why);
+            });
+}
+
+QString TranslateAnywhere::shortcut() const {
+    return storedKey(GlobalKey::Selection);
 }
 
 QString TranslateAnywhere::areaShortcut() const {
-    cVeRegistry* store = m_globals.gobjRegistry.get();
-    return store ? Settings(*store).get(Settings::Key::ScreenAreaShortcut)
-                 : Settings::defaultText(Settings::Key::ScreenAreaShortcut);
+    return storedKey(GlobalKey::ScreenArea);
+}
+
+void TranslateAnywhere::setShortcut(const QString& key) {
+    storeKey(GlobalKey::Selection, key);
 }
 
 void TranslateAnywhere::setAreaShortcut(const QString& key) {
-    if (cVeRegistry* store = m_globals.gobjRegistry.get())
-        Settings(*store).set(Settings::Key::ScreenAreaShortcut, key);
-    holdArea(key);
+    storeKey(GlobalKey::ScreenArea, key);
 }
 
-void TranslateAnywhere::holdArea(const QString& key) {
-    const QPointer<TranslateAnywhere> self(this);
-    m_platform.areaShortcut->setKey(
-        key,
-        [self] {
-            if (self) self->translateScreenArea();
-        },
-        [self](const QString& why) {
-            if (!self) return;
-            self->sayInStatusLine(
-                self->m_platform.areaShortcut->isAvailable()
-                    ? why + QLatin1Char(' ') +
-                          tr("Choose another one under Options > Screen Area Shortcut...")
-                    : why);
-        });
+void TranslateAnywhere::start() {
+    hold(GlobalKey::Selection, shortcut());
+    hold(GlobalKey::ScreenArea, areaShortcut());
 }
 
 void TranslateAnywhere::chooseAreaShortcut() {
     ShortcutDialog dialog(areaShortcut(), m_window.dialogParent());
     dialog.describeScreenArea();
     if (dialog.exec() == QDialog::Accepted) setAreaShortcut(dialog.key());
-}
-
-void TranslateAnywhere::setShortcut(const QString& key) {
-    if (cVeRegistry* store = m_globals.gobjRegistry.get())
-        Settings(*store).set(Settings::Key::SelectionShortcut, key);
-    hold(key);
-}
-
-void TranslateAnywhere::hold(const QString& key) {
-    const QPointer<TranslateAnywhere> self(this);
-    m_platform.shortcut->setKey(
-        key,
-        [self] {
-            if (self) self->translateSelection();
-        },
-        [self](const QString& why) {
-            if (!self) return;
-            // Where the desktop holds no keys at all, another key would not help.
-            self->sayInStatusLine(
-                self->m_platform.shortcut->isAvailable()
-                    ? why + QLatin1Char(' ') +
-                          tr("Choose another one under Options > Selection Shortcut...")
-                    : why);
-        });
 }
 
 void TranslateAnywhere::chooseShortcut() {

@@ -95,9 +95,12 @@ private:
     struct Choice {
         QString engine, pair;
     };
+    // The two global keys, each in its settings key and held by its seam.
+    enum class GlobalKey { Selection, ScreenArea };
+    QString storedKey(GlobalKey which) const;
+    void storeKey(GlobalKey which, const QString& key);
     // Asks the platform for the key; a refusal goes to the status line.
-    void hold(const QString& key);
-    void holdArea(const QString& key);
+    void hold(GlobalKey which, const QString& key);
     Choice currentChoice() const;
     // The engine's pairs with their codes; none when the document cannot
     // say.
