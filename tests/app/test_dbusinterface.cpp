@@ -10,6 +10,7 @@
 #include <memory>
 
 #include "FormFixture.h"
+#include "PrivateBus.h"
 #include "TestHttpServer.h"
 #include "app/AppRequests.h"
 #include "app/DBusInterface.h"
@@ -28,7 +29,7 @@ class TestDBusInterface : public QObject {
     Q_OBJECT
 
     TestHttpServer m_server;
-    QProcess m_daemon;
+    PrivateBus m_bus;
     QString m_address;
 
     QByteArray document() const {
@@ -69,15 +70,9 @@ private slots:
     void initTestCase() {
         LanguageDetector::useLibrary(QStringLiteral(PARLAMO_LANGUAGE_LIBRARY));
         QVERIFY(m_server.start());
-        m_daemon.start(QStringLiteral("dbus-daemon"),
-                       {"--session", "--nofork", "--nopidfile", "--print-address=1"});
-        QVERIFY2(m_daemon.waitForStarted(), "dbus-daemon (scripts/install-deps.sh installs it)");
-        QVERIFY(QTest::qWaitFor([&] { return m_daemon.canReadLine(); }, 10000));
-        m_address = QString::fromUtf8(m_daemon.readLine().trimmed());
-    }
-    void cleanupTestCase() {
-        m_daemon.terminate();
-        m_daemon.waitForFinished();
+        QString why;
+        QVERIFY2(m_bus.start(&why), qPrintable(why));
+        m_address = m_bus.address();
     }
     void init() {
         m_server.clearRequests();

@@ -2,11 +2,10 @@
 #include <QDBusConnectionInterface>
 #include <QDBusMessage>
 #include <QProcess>
-#include <QProcessEnvironment>
 #include <QTest>
 #include <optional>
 
-#include "TestEnv.h"
+#include "PrivateBus.h"
 #include "desktop/PortalGlobalShortcut.h"
 
 // The selection shortcut through the desktop portal, against a fake portal
@@ -16,7 +15,7 @@
 class TestPortalShortcut : public QObject {
     Q_OBJECT
 
-    QProcess m_daemon;
+    PrivateBus m_bus;
     QString m_address;
     int m_connections = 0;
 
@@ -32,17 +31,11 @@ class TestPortalShortcut : public QObject {
 
 private slots:
     void initTestCase() {
-        m_daemon.start(QStringLiteral("dbus-daemon"),
-                       {"--session", "--nofork", "--nopidfile", "--print-address=1"});
-        QVERIFY2(m_daemon.waitForStarted(), "dbus-daemon (scripts/install-deps.sh installs it)");
-        QVERIFY(QTest::qWaitFor([&] { return m_daemon.canReadLine(); }, 10000));
-        m_address = QString::fromUtf8(m_daemon.readLine().trimmed());
+        QString why;
+        QVERIFY2(m_bus.start(&why), qPrintable(why));
+        m_address = m_bus.address();
     }
-    void cleanupTestCase() {
-        QDBusConnection::disconnectFromBus(QStringLiteral("caller"));
-        m_daemon.terminate();
-        m_daemon.waitForFinished();
-    }
+    void cleanupTestCase() { QDBusConnection::disconnectFromBus(QStringLiteral("caller")); }
 
     void trigger_data() {
         QTest::addColumn<QString>("key");
@@ -102,10 +95,6 @@ private slots:
         QFETCH(bool, available);
 
         QProcess fake;
-        fake.setProcessChannelMode(QProcess::ForwardedChannels);
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"), m_address);
-        fake.setProcessEnvironment(env);
         const auto stopFake = qScopeGuard([&] {
             fake.terminate();
             fake.waitForFinished();
@@ -115,20 +104,11 @@ private slots:
         const auto disconnect = qScopeGuard([&] { QDBusConnection::disconnectFromBus(name); });
         QDBusConnection bus = QDBusConnection::connectToBus(m_address, name);
         QVERIFY(bus.isConnected());
-        if (!parameters.isEmpty()) {
-            // Debian's python-dbusmock, for Debian's Python.
-            fake.start(QStringLiteral("/usr/bin/python3"),
-                       {"-m", "dbusmock", "--session", "-t",
-                        TestEnv::sourceDir() + "/tests/support/fake_portal.py", "-p", parameters});
-            QVERIFY2(fake.waitForStarted(), "python3-dbusmock (scripts/install-deps.sh)");
-            QVERIFY2(QTest::qWaitFor(
-                         [&] {
-                             return bus.interface()->isServiceRegistered(
-                                 QStringLiteral("org.freedesktop.portal.Desktop"));
-                         },
-                         20000),
-                     "the fake portal did not come up");
-        }
+        QString why;
+        if (!parameters.isEmpty())
+            QVERIFY2(m_bus.startFake(fake, QStringLiteral("fake_portal.py"), parameters, bus,
+                                     QStringLiteral("org.freedesktop.portal.Desktop"), 20000, &why),
+                     qPrintable(why));
 
         const bool area = QByteArray(QTest::currentDataTag()).startsWith("screen area");
         PortalGlobalShortcut shortcut(bus, nullptr,

@@ -4,12 +4,11 @@
 #include <QGuiApplication>
 #include <QImage>
 #include <QProcess>
-#include <QProcessEnvironment>
 #include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>
 
-#include "TestEnv.h"
+#include "PrivateBus.h"
 #include "desktop/ScreenAreaMath.h"
 #include "desktop/ScreenAreaPicker.h"
 
@@ -19,22 +18,16 @@
 class TestScreenArea : public QObject {
     Q_OBJECT
 
-    QProcess m_daemon;
+    PrivateBus m_bus;
     QString m_address;
     int m_connections = 0;
     QTemporaryDir m_folder;
 
 private slots:
     void initTestCase() {
-        m_daemon.start(QStringLiteral("dbus-daemon"),
-                       {"--session", "--nofork", "--nopidfile", "--print-address=1"});
-        QVERIFY2(m_daemon.waitForStarted(), "dbus-daemon (scripts/install-deps.sh installs it)");
-        QVERIFY(QTest::qWaitFor([&] { return m_daemon.canReadLine(); }, 10000));
-        m_address = QString::fromUtf8(m_daemon.readLine().trimmed());
-    }
-    void cleanupTestCase() {
-        m_daemon.terminate();
-        m_daemon.waitForFinished();
+        QString why;
+        QVERIFY2(m_bus.start(&why), qPrintable(why));
+        m_address = m_bus.address();
     }
 
     // A drag in desktop coordinates on the overlay of the screen at
@@ -119,10 +112,6 @@ private slots:
         parameters.replace(QLatin1String("AREA"), area).replace(QLatin1String("SCREEN"), screen);
 
         QProcess fake;
-        fake.setProcessChannelMode(QProcess::ForwardedChannels);
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"), m_address);
-        fake.setProcessEnvironment(env);
         const auto stopFake = qScopeGuard([&] {
             fake.terminate();
             fake.waitForFinished();
@@ -131,18 +120,11 @@ private slots:
         const auto disconnect = qScopeGuard([&] { QDBusConnection::disconnectFromBus(name); });
         QDBusConnection bus = QDBusConnection::connectToBus(m_address, name);
         QVERIFY(bus.isConnected());
-        if (!parameters.isEmpty()) {
-            fake.start(QStringLiteral("/usr/bin/python3"),
-                       {"-m", "dbusmock", "--session", "-t",
-                        TestEnv::sourceDir() + "/tests/support/fake_portal.py", "-p", parameters});
-            QVERIFY2(fake.waitForStarted(), "python3-dbusmock (scripts/install-deps.sh)");
-            QVERIFY(QTest::qWaitFor(
-                [&] {
-                    return bus.interface()->isServiceRegistered(
-                        QStringLiteral("org.freedesktop.portal.Desktop"));
-                },
-                30000));
-        }
+        QString why;
+        if (!parameters.isEmpty())
+            QVERIFY2(m_bus.startFake(fake, QStringLiteral("fake_portal.py"), parameters, bus,
+                                     QStringLiteral("org.freedesktop.portal.Desktop"), 30000, &why),
+                     qPrintable(why));
 
         ScreenAreaPicker picker(ScreenAreaPicker::Way::Portal, bus);
         QImage picked;
